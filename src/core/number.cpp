@@ -1,0 +1,238 @@
+#include "core/number.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+namespace curvana {
+
+namespace {
+
+// Marks a code point that has no place in a number, so the whole text is refused.
+constexpr char kForeign = '\x01';
+
+// Decodes one UTF-8 sequence at text[pos] and advances pos; malformed bytes give kForeign.
+char32_t nextCodePoint(std::string_view text, std::size_t& pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    if (lead < 0x80)
+        return lead;
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || pos + extra > text.size())
+        return kForeign;
+    char32_t code = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        const auto byte = static_cast<unsigned char>(text[pos++]);
+        if ((byte & 0xC0) != 0x80)
+            return kForeign;
+        code = (code << 6) | (byte & 0x3F);
+    }
+    return code;
+}
+
+// The ASCII character a typed code point stands for: full-width forms as typed by a Chinese
+// input method count as their half-width ones, and every blank becomes a space.
+char asciiEquivalent(char32_t code)
+{
+    if (code >= U'０' && code <= U'９')
+        return static_cast<char>('0' + (code - U'０'));
+    switch (code) {
+    case U'\t': case U'　': return ' ';
+    case U'＋': return '+';
+    case U'－': case U'−': return '-';
+    case U'．': return '.';
+    case U'ｅ': return 'e';
+    case U'Ｅ': return 'E';
+    default: return code < 0x80 ? static_cast<char>(code) : kForeign;
+    }
+}
+
+std::string toAscii(std::string_view text)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();)
+        ascii += asciiEquivalent(nextCodePoint(text, pos));
+    return ascii;
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t skipDigits(std::string_view text, std::size_t pos)
+{
+    while (pos < text.size() && isDigit(text[pos]))
+        ++pos;
+    return pos;
+}
+
+// The pieces of a number that passed the grammar check; sign and '+' are kept apart because
+// from_chars accepts no '+'.
+struct NumberText {
+    bool negative = false;
+    std::string_view unsignedPart;   // digits, point, exponent
+    std::string_view mantissa;       // digits and point only
+    std::string_view exponentDigits; // with its sign, may be empty
+};
+
+std::optional<NumberText> splitNumber(std::string_view text)
+{
+    NumberText number;
+    std::size_t pos = 0;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        number.negative = text[0] == '-';
+        pos = 1;
+    }
+    const std::size_t start = pos;
+    const std::size_t intEnd = skipDigits(text, pos);
+    std::size_t fracEnd = intEnd;
+    if (intEnd < text.size() && text[intEnd] == '.')
+        fracEnd = skipDigits(text, intEnd + 1);
+    const bool hasDigits = intEnd > start || fracEnd > intEnd + 1;
+    if (!hasDigits)
+        return std::nullopt;
+    number.mantissa = text.substr(start, fracEnd - start);
+    pos = fracEnd;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t expStart = pos + 1;
+        std::size_t digitsStart = expStart;
+        if (digitsStart < text.size() && (text[digitsStart] == '+' || text[digitsStart] == '-'))
+            ++digitsStart;
+        pos = skipDigits(text, digitsStart);
+        if (pos == digitsStart)
+            return std::nullopt;
+        number.exponentDigits = text.substr(expStart, pos - expStart);
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    number.unsignedPart = text.substr(start);
+    return number;
+}
+
+// Decimal order of magnitude of a number whose conversion fell out of range; only its sign is
+// used, to tell an underflow (a tiny value, taken as zero) from an overflow (refused).
+long long orderOfMagnitude(const NumberText& number)
+{
+    constexpr long long kCap = 1'000'000'000;
+    long long exponent = 0;
+    for (char c : number.exponentDigits)
+        if (isDigit(c))
+            exponent = std::min(kCap, exponent * 10 + (c - '0'));
+    if (!number.exponentDigits.empty() && number.exponentDigits[0] == '-')
+        exponent = -exponent;
+    const auto point = std::min(number.mantissa.find('.'), number.mantissa.size());
+    const auto firstSignificant = number.mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos)
+        return 0;
+    const long long digitOrder = firstSignificant < point
+        ? static_cast<long long>(point - firstSignificant) - 1
+        : -static_cast<long long>(firstSignificant - point);
+    return digitOrder + exponent;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    const std::string ascii = toAscii(text);
+    const auto number = splitNumber(trimBlanks(ascii));
+    if (!number)
+        return std::nullopt;
+    const char* first = number->unsignedPart.data();
+    const char* last = first + number->unsignedPart.size();
+    double magnitude = 0.0;
+    const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        if (orderOfMagnitude(*number) >= 0)
+            return std::nullopt;
+        magnitude = 0.0;
+    } else if (error != std::errc() || end != last || !std::isfinite(magnitude)) {
+        return std::nullopt;
+    }
+    return number->negative ? -magnitude : magnitude;
+}
+
+std::optional<float> parseSingle(std::string_view text)
+{
+    const auto value = parseNumber(text);
+    if (!value || std::fabs(*value) > FLT_MAX)
+        return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+constexpr int kLowestFixedExponent = -4;
+constexpr int kHighestFixedExponent = 14;
+
+// The significant digits (no trailing zeros) and the decimal exponent of |value| rounded to
+// 15 digits; to_chars rather than printf so a locale's decimal comma never creeps in.
+std::pair<std::string, int> roundedDigits(double magnitude)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view text(buffer, result.ptr - buffer);
+    const auto ePos = text.find('e');
+    std::string digits;
+    for (char c : text.substr(0, ePos))
+        if (isDigit(c))
+            digits += c;
+    digits.erase(digits.find_last_not_of('0') + 1);
+    int exponent = 0;
+    const auto expText = text.substr(ePos + 1);
+    const char* expFirst = expText.data() + (expText[0] == '+' ? 1 : 0);
+    std::from_chars(expFirst, expText.data() + expText.size(), exponent);
+    return {digits, exponent};
+}
+
+std::string fixedForm(const std::string& digits, int exponent)
+{
+    if (exponent < 0)
+        return "." + std::string(-exponent - 1, '0') + digits;
+    const auto integerLength = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= integerLength)
+        return digits + std::string(integerLength - digits.size(), '0');
+    return digits.substr(0, integerLength) + "." + digits.substr(integerLength);
+}
+
+std::string exponentForm(const std::string& digits, int exponent)
+{
+    std::string text = digits.substr(0, 1);
+    if (digits.size() > 1)
+        text += "." + digits.substr(1);
+    std::string expDigits = std::to_string(std::abs(exponent));
+    if (expDigits.size() < 2)
+        expDigits.insert(0, "0");
+    return text + "E" + (exponent < 0 ? "-" : "+") + expDigits;
+}
+
+} // namespace
+
+std::string displayForm(double value)
+{
+    if (std::isnan(value))
+        return " NaN";
+    if (std::isinf(value))
+        return value < 0 ? "-Inf" : " Inf";
+    if (value == 0.0)
+        return " 0";
+    const std::string sign = value < 0 ? "-" : " ";
+    const auto [digits, exponent] = roundedDigits(std::fabs(value));
+    if (exponent >= kLowestFixedExponent && exponent <= kHighestFixedExponent)
+        return sign + fixedForm(digits, exponent);
+    return sign + exponentForm(digits, exponent);
+}
+
+} // namespace curvana
