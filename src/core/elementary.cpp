@@ -1,0 +1,210 @@
+// The elementary-function plotter: ten families sampled along x, each with its caption.
+#include "core/elementary.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/curves.h"
+#include "core/field_reader.h"
+#include "core/number.h"
+#include "core/plot_points.h"
+
+namespace curvana {
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307;
+constexpr double kThreePi = 9.4247779605;
+constexpr double kHalfPi = kPlotPi / 2;
+constexpr double kThreeHalfPi = kThreePi / 2;
+// Keeps the tangent's samples this far (in x) from its asymptotes.
+constexpr double kAsymptoteMargin = 0.001;
+
+constexpr int kFieldA = 0;
+constexpr int kFieldB = 1;
+constexpr int kFieldC = 2;
+
+double finiteOrNoValue(double y)
+{
+    return std::isfinite(y) ? y : kNoValue;
+}
+
+double quadratic(const ElementaryParams& p, double x)
+{
+    return p.a * x * x + p.b * x + p.c;
+}
+
+// The x range over which u = b*x + c runs from uLo to uHi, shrunk by `margin` at both ends;
+// a negative b mirrors it, so the same stretch of the curve is drawn either way.
+template <class YOf>
+void plotOverAngle(Drawing& drawing, const ElementaryParams& p, double uLo, double uHi, double margin,
+                   YOf&& yOf)
+{
+    const double fromLo = (uLo - p.c) / p.b;
+    const double fromHi = (uHi - p.c) / p.b;
+    plotAlongX(drawing, std::min(fromLo, fromHi) + margin, std::max(fromLo, fromHi) - margin, yOf);
+}
+
+// ---- the families ----------------------------------------------------------------------------
+
+DrawingResult linear(FieldReader& in)
+{
+    const ElementaryParams p{in.number(kFieldA), in.number(kFieldB)};
+    if (!in.ok())
+        return in.problem();
+    Drawing drawing;
+    const auto y = [&](double x) { return elementaryY(1, p, x); };
+    if (p.a > 0)
+        plotAlongX(drawing, -8 / p.a, 8, y);
+    else if (p.a < 0)
+        plotAlongX(drawing, -8, -8 / p.a, y);
+    else
+        plotAlongX(drawing, -8, 8, y);
+    drawing.captions.push_back({{4, 9}, "一次函数y=" + displayForm(p.a) + "x" + in.typed(kFieldB)});
+    return drawing;
+}
+
+// Options 2 and 7: three units either side of the vertex; a = 0 leaves the line b*x + c.
+DrawingResult quadraticFamily(FieldReader& in, int option, const char* name, const char* closing)
+{
+    const ElementaryParams p{in.number(kFieldA), in.number(kFieldB), in.number(kFieldC)};
+    if (!in.ok())
+        return in.problem();
+    Drawing drawing;
+    const auto y = [&](double x) { return elementaryY(option, p, x); };
+    if (p.a != 0) {
+        const double vertex = p.b / (2 * p.a);
+        plotAlongX(drawing, -3 - vertex, 3 - vertex, y);
+    } else {
+        plotAlongX(drawing, -8, 8, y);
+    }
+    drawing.captions.push_back({{2, 9}, std::string(name) + displayForm(p.a) + "x  " + in.typed(kFieldB) +
+                                            "x" + in.typed(kFieldC) + closing});
+    drawing.captions.push_back({{6, 9.3}, "2"});
+    return drawing;
+}
+
+DrawingResult reciprocal(FieldReader& in)
+{
+    const ElementaryParams p{in.number(kFieldA)};
+    if (!in.ok())
+        return in.problem();
+    Drawing drawing;
+    plotAlongX(drawing, -8, 8, [&](double x) { return elementaryY(3, p, x); });
+    drawing.captions.push_back({{3, 2}, "双曲线y= —"});
+    drawing.captions.push_back({{5.5, 2.3}, displayForm(p.a)});
+    drawing.captions.push_back({{5.8, 1.6}, "x"});
+    return drawing;
+}
+
+struct TrigCaption {
+    const char* name;
+    const char* function;
+    WorldPoint at;
+};
+
+DrawingResult trigonometric(FieldReader& in, int option, const TrigCaption& caption)
+{
+    ElementaryParams p{in.number(kFieldA), in.number(kFieldB), in.number(kFieldC)};
+    if (!in.ok())
+        return in.problem();
+    p.c = degreesToPlotRadians(p.c);
+    Drawing drawing;
+    const auto y = [&](double x) { return elementaryY(option, p, x); };
+    if (p.b == 0) {
+        plotAlongX(drawing, -kTwoPi, kTwoPi, y); // a constant: the width of the other graphs
+    } else if (option == 6) {
+        plotOverAngle(drawing, p, -kHalfPi, kHalfPi, kAsymptoteMargin, y);
+        plotOverAngle(drawing, p, kHalfPi, kThreeHalfPi, kAsymptoteMargin, y);
+    } else {
+        plotOverAngle(drawing, p, -kTwoPi, kTwoPi, 0, y);
+    }
+    drawing.captions.push_back({caption.at, std::string(caption.name) + displayForm(p.a) + caption.function +
+                                                displayForm(p.b) + "x" + in.typed(kFieldC) + "°)"});
+    return drawing;
+}
+
+DrawingResult powerOfA(FieldReader& in)
+{
+    const ElementaryParams p{in.number(kFieldA)};
+    if (!in.ok())
+        return in.problem();
+    Drawing drawing;
+    plotAlongX(drawing, -3, 3, [&](double x) { return elementaryY(8, p, x); });
+    drawing.captions.push_back({{4, 9}, "幂函数y=" + displayForm(p.a)});
+    drawing.captions.push_back({{6.8, 9.3}, "x"});
+    return drawing;
+}
+
+DrawingResult powerOfX(FieldReader& in)
+{
+    const ElementaryParams p{in.number(kFieldA)};
+    if (!in.ok())
+        return in.problem();
+    Drawing drawing;
+    plotAlongX(drawing, -3, 3, [&](double x) { return elementaryY(9, p, x); });
+    drawing.captions.push_back({{4, 9}, "指数函数y=x"});
+    drawing.captions.push_back({{6.8, 9.2}, displayForm(p.a)});
+    return drawing;
+}
+
+DrawingResult logarithm(FieldReader& in)
+{
+    const ElementaryParams p{in.number(kFieldA)};
+    if (!in.ok())
+        return in.problem();
+    if (p.a <= 0 || p.a == 1)
+        return InputProblem{kFieldA, "对数的底数A必须大于0且不等于1。"};
+    Drawing drawing;
+    plotAlongX(drawing, 0.1, 10, [&](double x) { return elementaryY(10, p, x); });
+    drawing.captions.push_back({{4, 9}, "对数函数y=log" + displayForm(p.a)});
+    drawing.captions.push_back({{8.5, 9.5}, "x"});
+    return drawing;
+}
+
+} // namespace
+
+double degreesToPlotRadians(double degrees)
+{
+    return degrees * kPlotPi / 180;
+}
+
+double elementaryY(int option, const ElementaryParams& p, double x)
+{
+    switch (option) {
+    case 1: return finiteOrNoValue(p.a * x + p.b);
+    case 2: return finiteOrNoValue(quadratic(p, x));
+    case 3: return x == 0 ? kNoValue : finiteOrNoValue(p.a / x);
+    case 4: return finiteOrNoValue(p.a * std::sin(p.b * x + p.c));
+    case 5: return finiteOrNoValue(p.a * std::cos(p.b * x + p.c));
+    case 6: return finiteOrNoValue(p.a * std::tan(p.b * x + p.c));
+    case 7: return finiteOrNoValue(std::fabs(quadratic(p, x)));
+    // pow gives NaN for a negative base with a non-whole exponent and infinity for 0 to a
+    // negative power: neither has a real value to draw.
+    case 8: return finiteOrNoValue(std::pow(p.a, x));
+    case 9: return finiteOrNoValue(std::pow(x, p.a));
+    case 10: return finiteOrNoValue(std::log(x) / std::log(p.a));
+    default: return kNoValue;
+    }
+}
+
+DrawingResult elementaryCurve(int option, const FieldTexts& texts)
+{
+    FieldReader in(texts, kElementaryPlaces);
+    switch (option) {
+    case 1: return linear(in);
+    case 2: return quadraticFamily(in, 2, "二次函数y=", "");
+    case 3: return reciprocal(in);
+    case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
+    case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
+    case 6: return trigonometric(in, 6, {"正切曲线y=", "ton(", {1, 2}});
+    case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
+    case 8: return powerOfA(in);
+    case 9: return powerOfX(in);
+    case 10: return logarithm(in);
+    default: return Drawing{}; // no option selected: nothing drawn
+    }
+}
+
+} // namespace curvana

@@ -1,0 +1,46 @@
+#pragma once
+// Reading the numbers a window needs out of its text boxes, with one clear Chinese message
+// for the first box that does not hold a number.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/drawing.h"
+
+namespace curvana {
+
+// Where a box stands, as the messages name it: "在“A=”后面", "在第一个点的横坐标框里".
+using FieldPlaces = std::span<const std::string_view>;
+
+inline constexpr std::string_view kElementaryPlaces[] = {"在“A=”后面", "在“B=”后面", "在“C=”后面"};
+inline constexpr std::string_view kConicPlaces[] = {"在“m=”后面", "在“n=”后面", "在“a=”后面",
+                                                    "在“b=”后面"};
+inline constexpr std::string_view kClassicPlaces[] = {"在“R=”后面"};
+
+// Callers read the boxes in the order Text1, Text2, ...; the first box that fails is the one
+// reported, and every later read is ignored. A failed read yields 0 so the caller can carry on
+// to the check without branching after every box.
+class FieldReader {
+public:
+    FieldReader(const FieldTexts& texts, FieldPlaces places) : texts_(texts), places_(places) {}
+
+    double number(int field);       // double precision
+    double single(int field);       // single precision, widened back to double
+    std::string typed(int field) const; // the box text exactly as typed ("" for a missing box)
+
+    bool ok() const { return !problem_; }
+    const InputProblem& problem() const { return *problem_; }
+
+private:
+    void fail(int field, std::string_view request);
+
+    const FieldTexts& texts_;
+    FieldPlaces places_;
+    std::optional<InputProblem> problem_;
+};
+
+// "请在“A=”后面填写一个数。"
+std::string askForNumber(std::string_view place);
+
+} // namespace curvana
