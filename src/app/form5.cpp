@@ -1,0 +1,143 @@
+#include "app/form5.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+
+#include "app/startup.h"
+#include "board/axes.h"
+#include "board/form1.h"
+#include "board/pages.h"
+#include "board/services.h"
+#include "core/number.h"
+
+namespace curvana {
+namespace {
+
+constexpr Rgb kGrey = rgb(192, 192, 192);
+constexpr FontSpec kLinkFont{9, false, true};
+
+const ControlRow kWelcomeControls[] = {
+    {Ctl::Label, "Label1", nullptr, "欢迎您使用《Curvana》", 360, 0, 4215, 495, -1, {}, {15.75, true}},
+    {Ctl::Frame, "Frame2", nullptr, "", 360, 240, 3495, 3495},
+    {Ctl::Frame, "Frame1", nullptr, "", 480, 360, 3255, 3255},
+    {Ctl::Custom, "Picture1", nullptr, nullptr, 600, 600, 2895, 2895},
+    {Ctl::Combo, "Combo1", nullptr, "功能选择", 4080, 960, 1455, 300, 0, {}, {}, nullptr, "具有动画显示|具有打印功能"},
+    {Ctl::Button, "Command2", nullptr, "开始使用", 4440, 1920, 975, 495, 1},
+    {Ctl::Button, "Command1", nullptr, "退回", 4440, 2880, 975, 495, 2},
+    {Ctl::Text, "Text3", nullptr, "50", 4080, 3720, 615, 495, 3},
+    {Ctl::Label, "Label2", nullptr, "版本 1.0", 4200, 360, 1335, 375},
+    {Ctl::Label, "Label4", nullptr, "作者：Curvana 开发组", 600, 3840, 4095, 255},
+    {Ctl::Label, "Label5", nullptr, "电话：见我的主页", 600, 4080, 4095, 255},
+    {Ctl::Label, "Label6", nullptr, "电子邮件：见我的主页", 600, 4320, 4095, 255},
+    {Ctl::Custom, "Label7", nullptr, nullptr, 600, 4560, 4095, 255},
+    {Ctl::Custom, "Label3", nullptr, nullptr, 600, 4800, 2895, 255},
+    {Ctl::Label, "Label8", nullptr, "出版：Curvana 自由软件", 2160, 5040, 3735, 255},
+};
+
+LinkLabel* makeLink(QWidget* parent, const QString& text, const QString& tooltip)
+{
+    auto* link = new LinkLabel(text, parent);
+    QFont font = link->font();
+    font.setPointSizeF(kLinkFont.points);
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    link->setPalette(palette);
+    link->setToolTip(tooltip);
+    link->setCursor(Qt::PointingHandCursor);
+    return link;
+}
+
+// The counter as single-precision text without a leading blank ("49", "-1").
+QString counterText(float value)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.7g", static_cast<double>(value));
+    const std::string shown = displayForm(std::strtod(digits, nullptr));
+    return QString::fromStdString(shown.front() == ' ' ? shown.substr(1) : shown);
+}
+
+} // namespace
+
+void LinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    emit clicked();
+}
+
+Form5::Form5()
+{
+    setWindowTitle(QStringLiteral("欢迎您使用《Linora2002》"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    m_controls = std::make_unique<FormTable>(this, kWelcomeControls);
+    Picture1 = new SurfaceView(this);
+    m_controls->adopt(QStringLiteral("Picture1"), Picture1);
+    Picture1->setFocusPolicy(Qt::NoFocus);
+    Label7 = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
+    m_controls->adopt(QStringLiteral("Label7"), Label7);
+    Label3 = makeLink(this, QStringLiteral("我的主页"), QStringLiteral("双击看看我的主页！"));
+    m_controls->adopt(QStringLiteral("Label3"), Label3);
+    Combo1 = m_controls->combo(QStringLiteral("Combo1"));
+    Text3 = m_controls->text(QStringLiteral("Text3"));
+    Command1 = m_controls->button(QStringLiteral("Command1"));
+    Command2 = m_controls->button(QStringLiteral("Command2"));
+    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    connect(Label3, &LinkLabel::clicked, this, &Form5::Label3_Click);
+    connect(Label7, &LinkLabel::clicked, this, &Form5::Label7_Click);
+    connect(&Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
+    setClientTwips(this, 6015, 5280);
+    Picture1->surface().setBackColor(kWhite);
+    XY();
+    Timer1.start(1000);
+}
+
+void Form5::XY() { drawAxes(Picture1->surface(), AxesStyle::Welcome); }
+
+void Form5::PrintAt(float x, float y, const QString& text) { Picture1->surface().printAt(x, y, text); }
+
+void Form5::PlotDot(float x, float y, Rgb colour) { Picture1->surface().plotDot(x, y, colour); }
+
+void Form5::Command2_Click()
+{
+    Timer1.stop();
+    const bool animated = Combo1->currentText() == QLatin1String(kAnimationChoice);
+    m_board = createBoard();
+    m_board->Picture1->setAnimated(animated);
+    m_board->Text1->setText(QString::fromUtf8(animated ? Form1::kAnimationModeText : Form1::kPrintModeText));
+    m_board->show();
+    m_board->Picture1->setFocus();
+    close();
+}
+
+void Form5::Command1_Click() { endProgram(); }
+
+void Form5::Timer1_Timer()
+{
+    const auto counter = parseSingle(Text3->text().toStdString());
+    if (!counter)
+        return; // a counter that is no number stays as it is and starts nothing
+    Text3->setText(counterText(*counter - 1));
+    if (*counter == 49)
+        emit showDue();
+}
+
+void Form5::Label3_Click() { openPage(this, authorPage(kHomePage)); }
+void Form5::Label7_Click() { openPage(this, authorPage(kCollectionPage)); }
+
+void Form5::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    QRect area = Picture1->geometry();
+    area.setWidth(std::max(1, frameGeometry().width() / 2));
+    Picture1->setGeometry(area);
+}
+
+} // namespace curvana

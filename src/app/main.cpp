@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/form5.h"
+#include "app/startup.h"
+
+namespace {
+
+bool displayAvailable()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qgetenv("DISPLAY").isEmpty() ||
+           !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+// Qt ends with an abort when it cannot reach the display; say so in one line and exit instead.
+void fatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "Curvana: 无法打开图形显示，程序不能启动。\n");
+        std::_Exit(2);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "Curvana: 没有图形显示（DISPLAY 未设置），程序不能启动。\n");
+        return 2;
+    }
+    qInstallMessageHandler(fatalToExit);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
+    curvana::prepareApplication(app);
+    auto* welcome = new curvana::Form5;
+    welcome->show();
+    return app.exec();
+}

@@ -1,0 +1,42 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "board/form1.h"
+#include "board/surface_font.h"
+#include "figures/figure_menu.h"
+#include "plotters/plotter_menu.h"
+
+namespace curvana {
+
+void prepareApplication(QApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* catalogue : {"qtbase_zh_CN", "qt_zh_CN"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(catalogue), dir))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+    // Under a C locale fontconfig may pick Japanese glyph shapes unless the family is named.
+    QFont font(uiFontFamily());
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    app.setApplicationName(QStringLiteral("Curvana"));
+}
+
+Form1* createBoard()
+{
+    auto* board = new Form1;
+    board->setAttribute(Qt::WA_DeleteOnClose);
+    board->addWindowEntries("fd5", plotterMenuEntries());
+    board->addWindowEntries("mm", figureMenuEntries());
+    return board;
+}
+
+} // namespace curvana

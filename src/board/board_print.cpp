@@ -1,0 +1,78 @@
+#include <algorithm>
+#include <QFileDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "board/form1.h"
+#include "board/services.h"
+
+namespace curvana {
+namespace {
+
+// Chooses the default printer, or with none asks for a PDF file to print into.
+bool choosePrinter(Form1& board, QPrinter& printer)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) {
+        printer.setPrinterName(info.printerName());
+        return true;
+    }
+    const auto answer = showMessage(&board, {QStringLiteral("打印"),
+                                             QStringLiteral("没有找到打印机。要把图象保存为PDF文件吗？"),
+                                             QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
+    if (answer != QMessageBox::Yes)
+        return false;
+    const QString file = QFileDialog::getSaveFileName(&board, QStringLiteral("保存为PDF文件"),
+                                                      QStringLiteral("Curvana.pdf"), QStringLiteral("PDF 文件 (*.pdf)"));
+    if (file.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
+
+} // namespace
+
+void paintBoardPage(Form1& board, QPainter& painter, QRectF page, PageDrawing drawing)
+{
+    QWidget* client = board.centralWidget();
+    const QSizeF size = client->size();
+    const double fit = std::min(page.width() / size.width(), page.height() / size.height());
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(fit, fit);
+    client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    // The drawing again over the surface's own place, at the device's full resolution.
+    const QRect inner = board.Picture1->contentsRect().translated(board.Picture1->pos());
+    painter.scale(1 / fit, 1 / fit);
+    const QRectF target(QPointF(inner.topLeft()) * fit, QSizeF(inner.size()) * fit);
+    if (drawing == PageDrawing::Vector) {
+        board.Picture1->renderVector(painter, target);
+    } else {
+        // Dots stay crisp up to four times the screen's resolution without huge page data.
+        const double scale = std::clamp(fit, 1.0, 4.0);
+        const QSize pixels = (QSizeF(inner.size()) * scale).toSize();
+        painter.drawImage(target, board.Picture1->renderImage(pixels, scale));
+    }
+    painter.restore();
+}
+
+void printBoard(Form1& board)
+{
+    board.Picture1->finishReveal();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(board, printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        showMessage(&board, {QStringLiteral("打印"), QStringLiteral("无法开始打印，图象没有打印出来。"),
+                             QMessageBox::Warning});
+        return;
+    }
+    const QRect paintable = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintBoardPage(board, painter, QRectF(QPointF(0, 0), paintable.size()), PageDrawing::Raster);
+    painter.end();
+}
+
+} // namespace curvana

@@ -1,0 +1,137 @@
+#include "board/form_table.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "board/rasteriser.h"
+
+namespace curvana {
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+void setClientTwips(QWidget* window, int width, int height)
+{
+    window->resize(twipsToPixels(width), twipsToPixels(height));
+}
+
+namespace {
+
+void applyLook(QWidget* w, const ControlRow& row)
+{
+    if (row.font.points > 0 || row.font.bold || row.font.underline) {
+        QFont font = w->font();
+        if (row.font.points > 0)
+            font.setPointSizeF(row.font.points);
+        font.setBold(row.font.bold);
+        font.setUnderline(row.font.underline);
+        w->setFont(font);
+    }
+    if (row.colour) {
+        QPalette palette = w->palette();
+        const QColor colour = toQColor(*row.colour);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+        palette.setColor(QPalette::ButtonText, colour);
+        w->setPalette(palette);
+    }
+    if (row.tooltip)
+        w->setToolTip(QString::fromUtf8(row.tooltip));
+    w->setFocusPolicy(row.tab < 0 ? Qt::NoFocus : w->focusPolicy());
+}
+
+QComboBox* makeCombo(QWidget* parent, const QStringList& items, const QString& text)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(text);
+    return combo;
+}
+
+} // namespace
+
+FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
+{
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlRow& row : rows) {
+        m_rows.insert(QString::fromUtf8(row.name), row);
+        QWidget* w = create(window, row);
+        if (!w)
+            continue;
+        w->setObjectName(QString::fromUtf8(row.name));
+        w->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        applyLook(w, row);
+        m_byName.insert(w->objectName(), w);
+        if (row.tab >= 0)
+            tabOrder.emplace_back(row.tab, w);
+    }
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+}
+
+QWidget* FormTable::create(QWidget* window, const ControlRow& row)
+{
+    QWidget* parent = row.container ? widget(QString::fromUtf8(row.container)) : window;
+    const QString text = QString::fromUtf8(row.text ? row.text : "");
+    switch (row.kind) {
+    case Ctl::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setWordWrap(row.height > 300);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Ctl::Text:
+        return new QLineEdit(text, parent);
+    case Ctl::ColourCombo: {
+        QStringList names;
+        for (std::string_view name : kColourComboItems)
+            names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        return makeCombo(parent, names, text);
+    }
+    case Ctl::Combo:
+        return makeCombo(parent, QString::fromUtf8(row.items ? row.items : "").split(u'|', Qt::SkipEmptyParts), text);
+    case Ctl::Button: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case Ctl::Option:
+        return new QRadioButton(text, parent);
+    case Ctl::Frame:
+        return new QGroupBox(text, parent);
+    case Ctl::Custom:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void FormTable::adopt(const QString& name, QWidget* w)
+{
+    const auto row = m_rows.find(name);
+    if (row == m_rows.end())
+        return;
+    w->setObjectName(name);
+    w->setGeometry(twipsRect(row->left, row->top, row->width, row->height));
+    m_byName.insert(name, w);
+}
+
+QWidget* FormTable::widget(const QString& name) const { return m_byName.value(name); }
+QLineEdit* FormTable::text(const QString& name) const { return qobject_cast<QLineEdit*>(widget(name)); }
+QComboBox* FormTable::combo(const QString& name) const { return qobject_cast<QComboBox*>(widget(name)); }
+QPushButton* FormTable::button(const QString& name) const { return qobject_cast<QPushButton*>(widget(name)); }
+QRadioButton* FormTable::option(const QString& name) const { return qobject_cast<QRadioButton*>(widget(name)); }
+QLabel* FormTable::label(const QString& name) const { return qobject_cast<QLabel*>(widget(name)); }
+
+} // namespace curvana

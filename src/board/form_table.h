@@ -1,0 +1,70 @@
+#pragma once
+// Builds a window's controls from a table of rows placed in twips (15 twips = 1 logical pixel)
+// and finds them again by their names ("Text1", "Label1_0", "Option3").
+#include <QHash>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <span>
+
+#include "core/pen_colour.h"
+
+class QComboBox;
+class QLineEdit;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace curvana {
+
+enum class Ctl { Label, Text, ColourCombo, Combo, Button, Option, Frame, Custom };
+
+struct FontSpec {
+    double points = 0;  // 0: the window's font
+    bool bold = false;
+    bool underline = false;
+};
+
+struct ControlRow {
+    Ctl kind;
+    const char* name;
+    const char* container; // nullptr: the window itself
+    const char* text;      // caption or initial text
+    int left, top, width, height;
+    int tab = -1;          // tab order, -1 when the control takes no focus
+    std::optional<Rgb> colour = {};
+    FontSpec font = {};
+    const char* tooltip = nullptr;
+    const char* items = nullptr; // combo list, '|' between entries
+};
+
+// Twips to logical pixels.
+constexpr int twipsToPixels(int twips) { return (twips + 7) / 15; }
+QRect twipsRect(int left, int top, int width, int height);
+
+class FormTable {
+public:
+    // Creates every row as a child of `window` (or of the frame named in `container`).
+    FormTable(QWidget* window, std::span<const ControlRow> rows);
+
+    QWidget* widget(const QString& name) const;
+    QLineEdit* text(const QString& name) const;
+    QComboBox* combo(const QString& name) const;
+    QPushButton* button(const QString& name) const;
+    QRadioButton* option(const QString& name) const;
+    QLabel* label(const QString& name) const;
+    // Places a widget made elsewhere (a picture box) at its row, named Ctl::Custom in the table.
+    void adopt(const QString& name, QWidget* widget);
+
+private:
+    QWidget* create(QWidget* window, const ControlRow& row);
+    QHash<QString, QPointer<QWidget>> m_byName;
+    QHash<QString, ControlRow> m_rows;
+};
+
+// Sets the client size of a window from twips.
+void setClientTwips(QWidget* window, int width, int height);
+
+} // namespace curvana

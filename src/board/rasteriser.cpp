@@ -1,0 +1,231 @@
+#include "board/rasteriser.h"
+
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "board/surface_font.h"
+
+namespace curvana {
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+// Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& box)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+// An angle of the surface's circle taken within one turn; the sign only says "draw the radius".
+double turnAngle(float angle)
+{
+    double a = std::abs(static_cast<double>(angle));
+    if (a > kTwoPi)
+        a = std::fmod(a, kTwoPi);
+    return a;
+}
+
+} // namespace
+
+QColor toQColor(Rgb colour)
+{
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+Rasteriser::Rasteriser(const Surface& surface, QSizeF devicePixels, double scale)
+    : m_surface(surface), m_pixels(devicePixels), m_scale(scale),
+      m_map(surface.scale().left, surface.scale().top, surface.scale().right, surface.scale().bottom,
+            devicePixels)
+{
+}
+
+int Rasteriser::penPixels(const Op& op) const
+{
+    return std::max(1, static_cast<int>(std::lround(op.width * m_scale)));
+}
+
+void Rasteriser::render(QImage& image, ListPos from, ListPos to) const
+{
+    const auto& ops = m_surface.ops();
+    std::uint32_t i = from.op;
+    while (i < ops.size() && ListPos{i, 0} < to) {
+        const Op& op = ops[i];
+        if (op.kind == OpKind::Dots) {
+            const std::uint32_t first = i == from.op ? from.dot : 0;
+            const std::uint32_t last = i == to.op ? to.dot : op.count;
+            drawDots(image, op, first, last);
+            ++i;
+            continue;
+        }
+        // A run of shapes and texts shares one painter; dots never draw while it is open.
+        QPainter painter(&image);
+        while (i < ops.size() && i < to.op && ops[i].kind != OpKind::Dots)
+            drawShape(painter, ops[i++]);
+    }
+}
+
+void Rasteriser::render(QPainter& painter, ListPos from, ListPos to) const
+{
+    const auto& ops = m_surface.ops();
+    for (std::uint32_t i = from.op; i < ops.size() && ListPos{i, 0} < to; ++i) {
+        const Op& op = ops[i];
+        if (op.kind == OpKind::Dots)
+            drawDots(painter, op, i == from.op ? from.dot : 0, i == to.op ? to.dot : op.count);
+        else
+            drawShape(painter, op);
+    }
+}
+
+void Rasteriser::drawDots(QImage& image, const Op& op, std::uint32_t from, std::uint32_t to) const
+{
+    const int w = penPixels(op);
+    const int width = image.width(), height = image.height();
+    const QRgb colour = toQColor(op.colour).rgb();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const FloatPoint* points = m_surface.points().data() + op.first;
+    const double half = w * 0.5 - 0.5;
+    for (std::uint32_t k = from; k < to; ++k) {
+        const QPointF p = m_map.toPixel(points[k].x, points[k].y);
+        const double left = std::floor(p.x() - half), top = std::floor(p.y() - half);
+        if (left >= width || top >= height || left + w <= 0 || top + w <= 0)
+            continue;
+        const int x0 = std::max(0, static_cast<int>(left)), x1 = std::min(width, static_cast<int>(left) + w);
+        const int y0 = std::max(0, static_cast<int>(top)), y1 = std::min(height, static_cast<int>(top) + w);
+        for (int y = y0; y < y1; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+            for (int x = x0; x < x1; ++x)
+                row[x] = colour;
+        }
+    }
+}
+
+void Rasteriser::drawDots(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const
+{
+    const int w = penPixels(op);
+    const QColor colour = toQColor(op.colour);
+    const FloatPoint* points = m_surface.points().data() + op.first;
+    const QRectF visible(-w, -w, m_pixels.width() + 2 * w, m_pixels.height() + 2 * w);
+    const double half = w * 0.5 - 0.5;
+    for (std::uint32_t k = from; k < to; ++k) {
+        const QPointF p = m_map.toPixel(points[k].x, points[k].y);
+        if (visible.contains(p))
+            painter.fillRect(QRectF(std::floor(p.x() - half), std::floor(p.y() - half), w, w), colour);
+    }
+}
+
+void Rasteriser::drawShape(QPainter& painter, const Op& op) const
+{
+    const auto& points = m_surface.points();
+    QPen pen(toQColor(op.colour), penPixels(op), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    switch (op.kind) {
+    case OpKind::Line:
+        drawLine(painter, m_map.toPixel(points[op.first].x, points[op.first].y),
+                 m_map.toPixel(points[op.first + 1].x, points[op.first + 1].y));
+        break;
+    case OpKind::Box: {
+        const QPointF a = m_map.toPixel(points[op.first].x, points[op.first].y);
+        const QPointF c = m_map.toPixel(points[op.first + 1].x, points[op.first + 1].y);
+        const QPointF b(c.x(), a.y()), d(a.x(), c.y());
+        drawLine(painter, a, b);
+        drawLine(painter, b, c);
+        drawLine(painter, c, d);
+        drawLine(painter, d, a);
+        break;
+    }
+    case OpKind::Circle:
+        drawCircle(painter, m_surface.circles()[op.first]);
+        break;
+    case OpKind::Text:
+        drawText(painter, m_surface.texts()[op.first]);
+        break;
+    case OpKind::Clear:
+        clear(painter, op.colour);
+        break;
+    case OpKind::Dots:
+        break;
+    }
+}
+
+void Rasteriser::drawLine(QPainter& painter, QPointF a, QPointF b) const
+{
+    // Far-away ends would overflow the painter's fixed-point maths, so cut to a margin first.
+    const double margin = 4 * m_scale + 8;
+    const QRectF box(-margin, -margin, m_pixels.width() + 2 * margin, m_pixels.height() + 2 * margin);
+    if (clipSegment(a, b, box))
+        painter.drawLine(a, b);
+}
+
+void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
+{
+    const QPointF centre = m_map.toPixel(circle.centre.x, circle.centre.y);
+    const double radius = std::abs(static_cast<double>(circle.radius)) * m_map.pixelsPerXUnit();
+    const double aspect = circle.aspect ? std::abs(static_cast<double>(*circle.aspect)) : 1.0;
+    // The radius is the horizontal half-axis up to aspect 1 and the vertical one beyond.
+    const double rx = aspect <= 1 ? radius : radius / aspect;
+    const double ry = aspect <= 1 ? radius * aspect : radius;
+    const double start = circle.start ? turnAngle(*circle.start) : 0.0;
+    const double end = circle.end ? turnAngle(*circle.end) : kTwoPi;
+    double sweep = end - start;
+    if (sweep <= 0)
+        sweep += kTwoPi;
+    const auto at = [&](double angle) {
+        return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
+    };
+    const int steps = std::clamp(static_cast<int>(std::ceil(sweep * std::max(rx, ry) / 2)), 8, 20000);
+    QPointF previous = at(start);
+    for (int k = 1; k <= steps; ++k) {
+        const QPointF next = at(start + sweep * k / steps);
+        drawLine(painter, previous, next);
+        previous = next;
+    }
+    if (circle.start && *circle.start < 0)
+        drawLine(painter, centre, at(start));
+    if (circle.end && *circle.end < 0)
+        drawLine(painter, centre, at(end));
+}
+
+void Rasteriser::drawText(QPainter& painter, const TextOp& text) const
+{
+    const QPointF topLeft = m_map.toPixel(text.at.x, text.at.y);
+    const double limit = 4 * (m_pixels.width() + m_pixels.height());
+    if (std::abs(topLeft.x()) > limit || std::abs(topLeft.y()) > limit)
+        return;
+    const QFont font = surfaceFont(m_scale);
+    painter.setFont(font);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), text.text);
+}
+
+void Rasteriser::clear(QPainter& painter, Rgb colour) const
+{
+    painter.fillRect(QRectF(QPointF(0, 0), m_pixels), toQColor(colour));
+}
+
+} // namespace curvana

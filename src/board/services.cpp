@@ -1,0 +1,133 @@
+#include "board/services.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QProcess>
+#include <QWidget>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace curvana {
+namespace {
+
+MessageSink& messageSink()
+{
+    static MessageSink sink;
+    return sink;
+}
+
+QString& pageLauncher()
+{
+    static QString launcher = QStringLiteral("xdg-open");
+    return launcher;
+}
+
+QStringList& paintPrograms()
+{
+    static QStringList programs{QStringLiteral("kolourpaint"), QStringLiteral("mtpaint"),
+                                QStringLiteral("pinta"), QStringLiteral("drawing"),
+                                QStringLiteral("xpaint"), QStringLiteral("gimp")};
+    return programs;
+}
+
+std::function<void()>& programEnder()
+{
+    static std::function<void()> ender;
+    return ender;
+}
+
+bool isWebAddress(const QString& address)
+{
+    return address.startsWith(QLatin1String("http://")) || address.startsWith(QLatin1String("https://"));
+}
+
+} // namespace
+
+void setMessageSink(MessageSink sink) { messageSink() = std::move(sink); }
+
+QMessageBox::StandardButton showMessage(QWidget* parent, const MessageRequest& request)
+{
+    if (messageSink())
+        return messageSink()(parent, request);
+    QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void showBrowserError(QWidget* parent)
+{
+    showMessage(parent, {QStringLiteral("错误："), QStringLiteral("调用浏览器错误！"), QMessageBox::Critical});
+}
+
+void setPageLauncher(const QString& program) { pageLauncher() = program; }
+
+void openPage(QWidget* parent, const QString& address)
+{
+    if (!isWebAddress(address) && (address.isEmpty() || !QFileInfo::exists(address))) {
+        showBrowserError(parent);
+        return;
+    }
+    const QString target = isWebAddress(address) ? address : QUrl::fromLocalFile(address).toString();
+    auto* launcher = new QProcess;
+    launcher->setProgram(pageLauncher());
+    launcher->setArguments({target});
+    // The launcher may hand over to a browser that outlives us: it is deliberately not parented,
+    // so quitting never kills the browser it started.
+    QPointer<QWidget> owner(parent);
+    QObject::connect(launcher, &QProcess::finished, launcher, [launcher, owner](int code, QProcess::ExitStatus status) {
+        if (code != 0 || status != QProcess::NormalExit)
+            showBrowserError(owner);
+        launcher->deleteLater();
+    });
+    QObject::connect(launcher, &QProcess::errorOccurred, launcher, [launcher, owner](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        showBrowserError(owner);
+        launcher->deleteLater();
+    });
+    launcher->start();
+}
+
+QString helpPagePath(const QString& fileName)
+{
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList dirs{QStringLiteral(CURVANA_BUILD_HELP_DIR),
+                           appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR),
+                           appDir + QStringLiteral("/share/curvana/help")};
+    for (const QString& dir : dirs) {
+        const QFileInfo page(QDir(dir), fileName);
+        if (page.isFile())
+            return page.absoluteFilePath();
+    }
+    return {};
+}
+
+void setPaintPrograms(const QStringList& programs) { paintPrograms() = programs; }
+
+void startPaintProgram(QWidget* parent)
+{
+    for (const QString& name : paintPrograms()) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+            return;
+    }
+    showMessage(parent, {QStringLiteral("画图"),
+                         QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
+                         QMessageBox::Warning});
+}
+
+void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }
+
+void endProgram()
+{
+    if (programEnder()) {
+        programEnder()();
+        return;
+    }
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+} // namespace curvana

@@ -1,0 +1,216 @@
+#include "board/surface.h"
+
+#include <QFontMetrics>
+#include <cmath>
+#include <limits>
+
+#include "board/surface_font.h"
+
+namespace curvana {
+
+Surface::Surface(QSize logicalSize, QObject* parent) : QObject(parent), m_logicalSize(logicalSize) {}
+
+void Surface::setDrawWidth(int width)
+{
+    m_drawWidth = width < 1 ? 1 : (width > 255 ? 255 : width);
+}
+
+void Surface::setBackColor(Rgb colour)
+{
+    m_backColor = colour;
+    emit reset();
+}
+
+bool Surface::finite(float x, float y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+void Surface::append(Op op)
+{
+    m_ops.push_back(op);
+    m_runClosed = false;
+    emit appended();
+}
+
+void Surface::appendDot(float x, float y, Rgb colour)
+{
+    const auto width = static_cast<std::uint8_t>(m_drawWidth);
+    if (!m_runClosed && !m_ops.empty()) {
+        Op& last = m_ops.back();
+        if (last.kind == OpKind::Dots && last.colour == colour && last.width == width) {
+            m_points.push_back({x, y});
+            ++last.count;
+            ++m_dotCount;
+            emit appended();
+            return;
+        }
+    }
+    m_points.push_back({x, y});
+    ++m_dotCount;
+    append({OpKind::Dots, width, colour, static_cast<std::uint32_t>(m_points.size() - 1), 1});
+}
+
+void Surface::cls()
+{
+    m_clearOps.push_back(static_cast<std::uint32_t>(m_ops.size()));
+    m_current = {0, 0};
+    append({OpKind::Clear, 0, m_backColor, 0, 0});
+}
+
+void Surface::setScale(float left, float top, float right, float bottom)
+{
+    if (!(finite(left, top) && finite(right, bottom)) || left == right || top == bottom)
+        return;
+    m_world = {left, top, right, bottom};
+    emit reset();
+}
+
+void Surface::pset(float x, float y, Rgb colour)
+{
+    if (!finite(x, y))
+        return;
+    appendDot(x, y, colour);
+    m_current = {x, y};
+}
+
+void Surface::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour, bool box)
+{
+    if (!finite(x1, y1) || !finite(x2, y2))
+        return;
+    m_points.push_back({x1, y1});
+    m_points.push_back({x2, y2});
+    append({box ? OpKind::Box : OpKind::Line, static_cast<std::uint8_t>(m_drawWidth),
+            colour.value_or(m_foreColor), static_cast<std::uint32_t>(m_points.size() - 2), 2});
+    m_current = {x2, y2};
+}
+
+void Surface::lineTo(float x2, float y2, std::optional<Rgb> colour)
+{
+    line(m_current.x, m_current.y, x2, y2, colour);
+}
+
+void Surface::circle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
+                     std::optional<float> end, std::optional<float> aspect)
+{
+    const auto bad = [](std::optional<float> v) { return v && !std::isfinite(*v); };
+    if (!finite(cx, cy) || !std::isfinite(radius) || bad(start) || bad(end) || bad(aspect))
+        return;
+    m_circles.push_back({{cx, cy}, radius, start, end, aspect});
+    append({OpKind::Circle, static_cast<std::uint8_t>(m_drawWidth), colour,
+            static_cast<std::uint32_t>(m_circles.size() - 1), 1});
+    m_current = {cx, cy};
+}
+
+void Surface::print(const QString& text)
+{
+    if (!finite(m_current.x, m_current.y))
+        return;
+    m_texts.push_back({m_current, text});
+    append({OpKind::Text, static_cast<std::uint8_t>(m_drawWidth), m_foreColor,
+            static_cast<std::uint32_t>(m_texts.size() - 1), 1});
+    // The print position moves to the start of the next line.
+    const double unitsPerPixel = std::abs(m_world.bottom - m_world.top) / std::max(1, m_logicalSize.height());
+    const double down = m_world.bottom < m_world.top ? -1.0 : 1.0;
+    m_current.y = static_cast<float>(m_current.y + down * lineHeightPixels() * unitsPerPixel);
+}
+
+void Surface::printAt(float x, float y, const QString& text)
+{
+    m_current = {x, y};
+    m_foreColor = kBlue;
+    print(text);
+}
+
+void Surface::draw(const Drawing& drawing, Rgb colour)
+{
+    const auto f = [](double v) { return static_cast<float>(v); };
+    for (const WorldPoint& p : drawing.dots)
+        plotDot(f(p.x), f(p.y), colour);
+    for (const Segment& s : drawing.segments)
+        line(f(s.from.x), f(s.from.y), f(s.to.x), f(s.to.y), colour, s.box);
+    for (const CircleSpec& c : drawing.circles) {
+        const auto opt = [&](std::optional<double> v) { return v ? std::optional<float>(f(*v)) : std::nullopt; };
+        circle(f(c.centre.x), f(c.centre.y), f(c.radius), colour, opt(c.start), opt(c.end), opt(c.aspect));
+    }
+    for (const Caption& c : drawing.captions)
+        printAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text));
+}
+
+ListPos Surface::end() const
+{
+    return {static_cast<std::uint32_t>(m_ops.size()), 0};
+}
+
+std::uint64_t Surface::unitsBetween(ListPos from, ListPos to) const
+{
+    std::uint64_t units = 0;
+    for (std::uint32_t i = from.op; i < to.op && i < m_ops.size(); ++i)
+        units += m_ops[i].kind == OpKind::Dots ? m_ops[i].count - (i == from.op ? from.dot : 0) : 1;
+    if (to.op < m_ops.size())
+        units += to.dot - (to.op == from.op ? from.dot : 0);
+    return units;
+}
+
+ListPos Surface::advance(ListPos from, std::uint64_t units) const
+{
+    ListPos pos = from;
+    while (units > 0 && pos.op < m_ops.size()) {
+        const Op& op = m_ops[pos.op];
+        if (op.kind != OpKind::Dots) {
+            ++pos.op;
+            --units;
+            continue;
+        }
+        const std::uint64_t left = op.count - pos.dot;
+        if (units < left) {
+            pos.dot += static_cast<std::uint32_t>(units);
+            return pos;
+        }
+        units -= left;
+        pos = {pos.op + 1, 0};
+    }
+    return pos;
+}
+
+ListPos Surface::renderStartFor(ListPos pos) const
+{
+    ListPos start{0, 0};
+    for (std::uint32_t clearOp : m_clearOps) {
+        if (clearOp >= pos.op)
+            break;
+        start = {clearOp, 0};
+    }
+    return start;
+}
+
+void Surface::beginAction()
+{
+    m_actionStarts.push_back({m_ops.size(), m_points.size(), m_circles.size(), m_texts.size(),
+                              m_clearOps.size(), m_dotCount});
+    m_runClosed = true;
+}
+
+bool Surface::undoAction()
+{
+    if (m_actionStarts.empty())
+        return false;
+    const ActionMark mark = m_actionStarts.back();
+    m_actionStarts.pop_back();
+    m_ops.resize(mark.ops);
+    m_points.resize(mark.points);
+    m_circles.resize(mark.circles);
+    m_texts.resize(mark.texts);
+    m_clearOps.resize(mark.clears);
+    m_dotCount = mark.dots;
+    m_runClosed = true;
+    emit reset();
+    return true;
+}
+
+int Surface::lineHeightPixels()
+{
+    return QFontMetrics(surfaceFont(1.0)).height();
+}
+
+} // namespace curvana

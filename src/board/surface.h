@@ -1,0 +1,150 @@
+#pragma once
+// The plotting surface: the drawing state of a picture box and everything drawn on it, kept as a
+// display list in world coordinates so that any view, printer or file can render it at its own size.
+#include <QObject>
+#include <QString>
+#include <QSize>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/drawing.h"
+#include "core/pen_colour.h"
+
+namespace curvana {
+
+enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear };
+
+// One entry of the list. Dots: points[first, first + count); Line and Box: points[first] and
+// points[first + 1]; Circle: circles[first]; Text: texts[first] at points[first + ...] (see below).
+struct Op {
+    OpKind kind;
+    std::uint8_t width; // pen width in logical pixels
+    Rgb colour;
+    std::uint32_t first;
+    std::uint32_t count;
+};
+
+struct FloatPoint {
+    float x;
+    float y;
+};
+
+struct CircleOp {
+    FloatPoint centre;
+    float radius;
+    std::optional<float> start;
+    std::optional<float> end;
+    std::optional<float> aspect;
+};
+
+struct TextOp {
+    FloatPoint at;
+    QString text;
+};
+
+// A position in the list: entry `op`, and for a run of dots, how many of its dots come before.
+struct ListPos {
+    std::uint32_t op = 0;
+    std::uint32_t dot = 0;
+    friend bool operator==(const ListPos&, const ListPos&) = default;
+    friend auto operator<=>(const ListPos&, const ListPos&) = default;
+};
+
+struct WorldRect {
+    float left = -10, top = 10, right = 10, bottom = -10;
+};
+
+class Surface : public QObject {
+    Q_OBJECT
+public:
+    explicit Surface(QSize logicalSize, QObject* parent = nullptr);
+
+    // Drawing state
+    int drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(int width);
+    Rgb foreColor() const { return m_foreColor; }
+    void setForeColor(Rgb colour) { m_foreColor = colour; }
+    Rgb backColor() const { return m_backColor; }
+    void setBackColor(Rgb colour);
+    float currentX() const { return m_current.x; }
+    float currentY() const { return m_current.y; }
+    void setCurrentX(float x) { m_current.x = x; }
+    void setCurrentY(float y) { m_current.y = y; }
+    WorldRect scale() const { return m_world; }
+    // The logical size the list is laid out for; the height decides how far Print moves down.
+    QSize logicalSize() const { return m_logicalSize; }
+    void setLogicalSize(QSize size) { m_logicalSize = size; }
+
+    // Operations, all in world coordinates
+    void cls();
+    void setScale(float left, float top, float right, float bottom);
+    void pset(float x, float y, Rgb colour);
+    void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}, bool box = false);
+    void lineTo(float x2, float y2, std::optional<Rgb> colour = {});
+    void circle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
+                std::optional<float> end = {}, std::optional<float> aspect = {});
+    void print(const QString& text);
+
+    // The two procedures every plotting window uses
+    void printAt(float x, float y, const QString& text);
+    void plotDot(float x, float y, Rgb colour) { pset(x, y, colour); }
+    // A whole drawing of the curve and figure functions: dots, segments, circles, captions.
+    void draw(const Drawing& drawing, Rgb colour);
+
+    // The list
+    const std::vector<Op>& ops() const { return m_ops; }
+    const std::vector<FloatPoint>& points() const { return m_points; }
+    const std::vector<CircleOp>& circles() const { return m_circles; }
+    const std::vector<TextOp>& texts() const { return m_texts; }
+    ListPos end() const;
+    // Dots count one each, every other entry one: the pace of the animated reveal.
+    std::uint64_t unitsBetween(ListPos from, ListPos to) const;
+    ListPos advance(ListPos from, std::uint64_t units) const;
+    // The last Clear at or before `pos`, where a full re-render may start.
+    ListPos renderStartFor(ListPos pos) const;
+    std::uint64_t dotCount() const { return m_dotCount; }
+
+    // Groups of entries that one user action made, for undo.
+    void beginAction();
+    std::size_t actionCount() const { return m_actionStarts.size(); }
+    bool undoAction();
+
+    static constexpr int kDefaultFontPixels = 12;
+    // Height of one printed line in logical pixels.
+    static int lineHeightPixels();
+
+signals:
+    // Entries were added at the end.
+    void appended();
+    // Entries were removed or the background changed: views start again from the list.
+    void reset();
+
+private:
+    void append(Op op);
+    void appendDot(float x, float y, Rgb colour);
+    static bool finite(float x, float y);
+
+    std::vector<Op> m_ops;
+    std::vector<FloatPoint> m_points;
+    std::vector<CircleOp> m_circles;
+    std::vector<TextOp> m_texts;
+    std::vector<std::uint32_t> m_clearOps;
+    // Sizes of every array when an action began, so undo can cut back to them.
+    struct ActionMark {
+        std::size_t ops, points, circles, texts, clears;
+        std::uint64_t dots;
+    };
+    std::vector<ActionMark> m_actionStarts;
+    bool m_runClosed = false;
+    std::uint64_t m_dotCount = 0;
+
+    QSize m_logicalSize;
+    WorldRect m_world;
+    int m_drawWidth = 1;
+    Rgb m_foreColor = kBlack;
+    Rgb m_backColor = kWhite;
+    FloatPoint m_current{0, 0};
+};
+
+} // namespace curvana

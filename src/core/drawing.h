@@ -1,0 +1,62 @@
+#pragma once
+// What one press of "确定" puts on the board, in world coordinates, before any window or painter
+// is involved. The windows hand it to the surface; tests and fuzzers look at it directly.
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace curvana {
+
+struct WorldPoint {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const WorldPoint&, const WorldPoint&) = default;
+};
+
+// A text printed in blue with its top-left corner at `at`.
+struct Caption {
+    WorldPoint at;
+    std::string text;
+    friend bool operator==(const Caption&, const Caption&) = default;
+};
+
+// A segment, or with `box` the outline of the axis-parallel rectangle spanned by the two points.
+struct Segment {
+    WorldPoint from;
+    WorldPoint to;
+    bool box = false;
+    friend bool operator==(const Segment&, const Segment&) = default;
+};
+
+// The surface's circle: radius in x units, optional start and end angle (radians, a negative
+// one also draws the radius to that end) and optional aspect (vertical over horizontal half-axis).
+struct CircleSpec {
+    WorldPoint centre;
+    double radius = 0;
+    std::optional<double> start;
+    std::optional<double> end;
+    std::optional<double> aspect;
+    friend bool operator==(const CircleSpec&, const CircleSpec&) = default;
+};
+
+// Drawn in this order: dots, segments, circles, captions. Dots are never joined.
+struct Drawing {
+    std::vector<WorldPoint> dots;
+    std::vector<Segment> segments;
+    std::vector<CircleSpec> circles;
+    std::vector<Caption> captions;
+};
+
+// Why nothing can be drawn: `field` is the index of the text box to focus (0 for Text1), or -1.
+struct InputProblem {
+    int field = -1;
+    std::string message;
+};
+
+using DrawingResult = std::variant<Drawing, InputProblem>;
+
+// The texts of a window's boxes, Text1 first.
+using FieldTexts = std::vector<std::string>;
+
+} // namespace curvana

@@ -1,0 +1,11 @@
+#pragma once
+#include <span>
+
+#include "board/form1.h"
+
+namespace curvana {
+
+// The entries of the board's menu "画基本图象".
+std::span<const WindowMenuEntry> figureMenuEntries();
+
+} // namespace curvana
