@@ -29,8 +29,8 @@ const ControlRow kWelcomeControls[] = {
     {Ctl::Text, "Text3", nullptr, "50", 4080, 3720, 615, 495, 3},
     {Ctl::Label, "Label2", nullptr, "版本 1.0", 4200, 360, 1335, 375},
     {Ctl::Label, "Label4", nullptr, "作者：Curvana 开发组", 600, 3840, 4095, 255},
-    {Ctl::Label, "Label5", nullptr, "电话：见我的主页", 600, 4080, 4095, 255},
-    {Ctl::Label, "Label6", nullptr, "电子邮件：见我的主页", 600, 4320, 4095, 255},
+    {Ctl::Label, "Label5", nullptr, "网址：见我的主页", 600, 4080, 4095, 255},
+    {Ctl::Label, "Label6", nullptr, "问题反馈：见我的主页", 600, 4320, 4095, 255},
     {Ctl::Custom, "Label7", nullptr, nullptr, 600, 4560, 4095, 255},
     {Ctl::Custom, "Label3", nullptr, nullptr, 600, 4800, 2895, 255},
     {Ctl::Label, "Label8", nullptr, "出版：Curvana 自由软件", 2160, 5040, 3735, 255},
@@ -108,7 +108,7 @@ void Form5::PlotDot(float x, float y, Rgb colour) { Picture1->surface().plotDot(
 void Form5::Command2_Click()
 {
     Timer1.stop();
-    const bool animated = Combo1->currentText() == QLatin1String(kAnimationChoice);
+    const bool animated = Combo1->currentText() == QString::fromUtf8(kAnimationChoice);
     m_board = createBoard();
     m_board->Picture1->setAnimated(animated);
     m_board->Text1->setText(QString::fromUtf8(animated ? Form1::kAnimationModeText : Form1::kPrintModeText));

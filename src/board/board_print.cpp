@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,8 +22,8 @@ bool choosePrinter(Form1& board, QPrinter& printer)
                                              QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
     if (answer != QMessageBox::Yes)
         return false;
-    const QString file = QFileDialog::getSaveFileName(&board, QStringLiteral("保存为PDF文件"),
-                                                      QStringLiteral("Curvana.pdf"), QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString file = chooseSaveFile(&board, QStringLiteral("保存为PDF文件"), QStringLiteral("Curvana.pdf"),
+                                        QStringLiteral("PDF 文件 (*.pdf)"));
     if (file.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

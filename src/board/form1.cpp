@@ -139,7 +139,7 @@ void Form1::Command2_Click() { endProgram(); }
 
 void Form1::df1_Click()
 {
-    if (Text1->text() == QLatin1String(kAnimationModeText)) {
+    if (Text1->text() == QString::fromUtf8(kAnimationModeText)) {
         showMessage(this, {QStringLiteral("《Linora2002》"),
                            QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
                            QMessageBox::NoIcon});

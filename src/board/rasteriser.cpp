@@ -12,8 +12,9 @@ namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
-// Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside.
-bool clipSegment(QPointF& a, QPointF& b, const QRectF& box)
+// Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside. Meant for ends
+// that are already near the box.
+bool clipNearSegment(QPointF& a, QPointF& b, const QRectF& box)
 {
     double t0 = 0, t1 = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
@@ -37,6 +38,29 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& box)
     a = start + QPointF(dx, dy) * t0;
     b = start + QPointF(dx, dy) * t1;
     return true;
+}
+
+// Cuts a segment to `box`. Far-away ends (1e30 and beyond) would lose the box's edges in the
+// rounding of the usual clip, so the coordinate that changes most is first set to the box's
+// edges exactly and the other one interpolated between the ends.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& box)
+{
+    const bool alongX = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+    double ua = alongX ? a.x() : a.y(), va = alongX ? a.y() : a.x();
+    double ub = alongX ? b.x() : b.y(), vb = alongX ? b.y() : b.x();
+    if (ua > ub) {
+        std::swap(ua, ub);
+        std::swap(va, vb);
+    }
+    const double lo = alongX ? box.left() : box.top(), hi = alongX ? box.right() : box.bottom();
+    if (ub < lo || ua > hi)
+        return false;
+    const auto at = [&](double u) { return ua == ub ? va : (va * (ub - u) + vb * (u - ua)) / (ub - ua); };
+    const double u0 = std::max(ua, lo), u1 = std::min(ub, hi);
+    const double v0 = u0 == ua ? va : at(u0), v1 = u1 == ub ? vb : at(u1);
+    a = alongX ? QPointF(u0, v0) : QPointF(v0, u0);
+    b = alongX ? QPointF(u1, v1) : QPointF(v1, u1);
+    return clipNearSegment(a, b, box);
 }
 
 // An angle of the surface's circle taken within one turn; the sign only says "draw the radius".

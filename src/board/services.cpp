@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
@@ -31,6 +32,12 @@ QStringList& paintPrograms()
                                 QStringLiteral("pinta"), QStringLiteral("drawing"),
                                 QStringLiteral("xpaint"), QStringLiteral("gimp")};
     return programs;
+}
+
+SaveFileChooser& saveFileChooser()
+{
+    static SaveFileChooser chooser;
+    return chooser;
 }
 
 std::function<void()>& programEnder()
@@ -93,9 +100,8 @@ void openPage(QWidget* parent, const QString& address)
 QString helpPagePath(const QString& fileName)
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList dirs{QStringLiteral(CURVANA_BUILD_HELP_DIR),
-                           appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR),
-                           appDir + QStringLiteral("/share/curvana/help")};
+    const QStringList dirs{appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR),
+                           QStringLiteral(CURVANA_BUILD_HELP_DIR)};
     for (const QString& dir : dirs) {
         const QFileInfo page(QDir(dir), fileName);
         if (page.isFile())
@@ -116,6 +122,15 @@ void startPaintProgram(QWidget* parent)
     showMessage(parent, {QStringLiteral("画图"),
                          QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
                          QMessageBox::Warning});
+}
+
+void setSaveFileChooser(SaveFileChooser chooser) { saveFileChooser() = std::move(chooser); }
+
+QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
+{
+    if (saveFileChooser())
+        return saveFileChooser()(parent, title, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }
 
 void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }

@@ -41,6 +41,12 @@ void startPaintProgram(QWidget* parent);
 // The paint programs looked for, in order; tests replace the list.
 void setPaintPrograms(const QStringList& programs);
 
+// Asks for the name of a file to write; empty when the user cancels. Tests replace the dialog.
+using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
+                                              const QString& filter)>;
+void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores the file dialog
+QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
+
 // Ends the whole program at once, closing every window without asking.
 void endProgram();
 void setProgramEnder(std::function<void()> ender);

@@ -1,0 +1,261 @@
+// The board window: menus, clearing, printing, pages, the paint program and one-instance windows.
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "board/rasteriser.h"
+#include "support/pixels.h"
+#include "support/ui_fixture.h"
+
+namespace curvana {
+namespace {
+
+using Board = testing::UiFixture;
+
+struct MenuRow {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+};
+
+TEST_F(Board, FileAndHelpMenusHaveTheirCaptionsAndShortcuts)
+{
+    const MenuRow rows[] = {
+        {"df1", "打印", QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+        {"sd", "调“画图”程序", QKeySequence(Qt::Key_F12)},
+        {"df2", "清除", QKeySequence(Qt::Key_Delete)},
+        {"df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+        {"ty", "帮助", {}},
+        {"jj", "中学数学园地我的个人专辑", {}},
+        {"rr", "我的主页", {}},
+        {"dffffffff", "数学实用网址", {}},
+    };
+    for (const MenuRow& row : rows) {
+        QAction* action = board->action(row.name);
+        ASSERT_NE(action, nullptr) << row.name;
+        EXPECT_EQ(action->text(), QString::fromUtf8(row.caption)) << row.name;
+        EXPECT_EQ(action->shortcut(), row.shortcut) << row.name;
+    }
+    QStringList titles;
+    for (QAction* top : board->menuBar()->actions())
+        titles << top->text();
+    EXPECT_EQ(titles, QStringList({"文件", "画函数图象", "画基本图象", "帮助", "数学实用网址"}));
+}
+
+TEST_F(Board, OpensWithCaptionControlsAndAxes)
+{
+    EXPECT_EQ(board->windowTitle(), "Curvana");
+    EXPECT_EQ(board->Text1->text(), "Text1");
+    EXPECT_EQ(board->Combo1->currentText(), "请选择鼠标画线颜色");
+    EXPECT_EQ(board->Combo1->count(), 7);
+    EXPECT_EQ(board->Command1->text(), "清除");
+    EXPECT_EQ(board->Command2->text(), "退出");
+    EXPECT_EQ(surface().texts().size(), 39u);
+    EXPECT_EQ(board->Picture1->geometry().top(), 24);
+    EXPECT_EQ(board->Picture1->height(), 433);
+}
+
+TEST_F(Board, ClearButtonAndMenuBothLeaveOnlyTheAxes)
+{
+    for (const char* how : {"button", "menu"}) {
+        board->PlotDot(3, 3, kRed);
+        board->Picture1->surface().setDrawWidth(5);
+        if (std::string(how) == "button")
+            QTest::mouseClick(board->Command1, Qt::LeftButton);
+        else
+            board->action("df2")->trigger();
+        EXPECT_EQ(surface().drawWidth(), 2) << how;
+        const QImage image = board->Picture1->shownImage();
+        EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 3, 3)), QColor(Qt::white)) << how;
+    }
+}
+
+TEST_F(Board, DeleteKeyInATextFieldEditsTheTextInsteadOfClearing)
+{
+    board->activateWindow();
+    board->PlotDot(3, 3, kRed);
+    const auto dots = surface().dotCount();
+    board->Text1->setFocus();
+    board->Text1->setCursorPosition(0);
+    QTest::keyClick(board->Text1, Qt::Key_Delete);
+    EXPECT_EQ(board->Text1->text(), "ext1");
+    EXPECT_EQ(surface().dotCount(), dots);
+}
+
+TEST_F(Board, ExitButtonAndMenuEndTheProgram)
+{
+    QTest::mouseClick(board->Command2, Qt::LeftButton);
+    board->action("df3")->trigger();
+    EXPECT_EQ(programEnds, 2);
+}
+
+TEST_F(Board, PrintRefusesInAnimationModeWithItsExactMessage)
+{
+    board->Text1->setText(Form1::kAnimationModeText);
+    board->action("df1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "《Linora2002》");
+    EXPECT_EQ(messages[0].text, "不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！");
+    EXPECT_EQ(messages[0].icon, QMessageBox::NoIcon);
+}
+
+TEST_F(Board, WithoutAPrinterTheBoardIsSavedAsPdfWhenTheUserAgrees)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is installed here";
+    QTemporaryDir dir;
+    savePath = dir.filePath("board.pdf");
+    answer = QMessageBox::Yes;
+    board->Text1->setText("随便改过的文字"); // any text other than the animation one prints
+    board->action("df1")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    QFile pdf(savePath);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 2000);
+}
+
+TEST_F(Board, DecliningThePdfOfferPrintsNothing)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is installed here";
+    QTemporaryDir dir;
+    savePath = dir.filePath("never.pdf");
+    answer = QMessageBox::No;
+    board->action("df1")->trigger();
+    EXPECT_FALSE(QFile::exists(savePath));
+}
+
+TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)
+{
+    board->PlotDot(5, 5, kRed);
+    QImage page(900, 1200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        paintBoardPage(*board, painter, QRectF(0, 0, 900, 1200), PageDrawing::Raster);
+    }
+    // The client area is fitted to the page width: scale 900 / 444.
+    const double fit = 900.0 / board->centralWidget()->width();
+    const QRect inner = board->Picture1->contentsRect().translated(board->Picture1->pos());
+    const QPointF inPicture = testing::mapFor(surface(), inner.size()).toPixel(5, 5);
+    const QPoint onPage(static_cast<int>((inner.left() + inPicture.x()) * fit),
+                        static_cast<int>((inner.top() + inPicture.y()) * fit));
+    EXPECT_GT(testing::countNear(page, onPage, 4, QColor(255, 0, 0)), 0);
+    const QPoint xAxis(static_cast<int>((inner.left() + inner.width() * 0.7) * fit),
+                       static_cast<int>((inner.top() + inner.height() / 2.0) * fit));
+    EXPECT_GT(testing::countNear(page, xAxis, 4, QColor(0, 0, 255)), 0);
+    // The red mode text of the row of controls is on the page too.
+    EXPECT_GT(testing::countColour(page, QRect(0, 0, 900, static_cast<int>(20 * fit)), QColor(255, 0, 0)), 0);
+}
+
+TEST_F(Board, AMissingLocalPageShowsTheBrowserError)
+{
+    openPage(board, "/no/such/index.htm");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "错误：");
+    EXPECT_EQ(messages[0].text, "调用浏览器错误！");
+    EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
+}
+
+TEST_F(Board, ALauncherThatFailsLaterStillShowsTheBrowserError)
+{
+    for (const char* launcher : {"false", "/no/such/launcher"}) {
+        messages.clear();
+        setPageLauncher(launcher);
+        board->action("ty")->trigger(); // the shipped help page exists
+        for (int i = 0; i < 100 && messages.empty(); ++i)
+            QTest::qWait(20);
+        ASSERT_EQ(messages.size(), 1u) << launcher;
+        EXPECT_EQ(messages[0].text, "调用浏览器错误！");
+    }
+    setPageLauncher("true");
+    messages.clear();
+    board->action("dffffffff")->trigger();
+    QTest::qWait(300);
+    EXPECT_TRUE(messages.empty());
+    setPageLauncher("xdg-open");
+}
+
+TEST_F(Board, TheShippedPagesAreFound)
+{
+    for (const char* page : {"index.htm", "数学网页.htm", "home.htm", "collection.htm"})
+        EXPECT_FALSE(helpPagePath(QString::fromUtf8(page)).isEmpty()) << page;
+}
+
+TEST_F(Board, NoPaintProgramGivesAMessageAndLeavesTheBoard)
+{
+    setPaintPrograms({"no-such-paint-program"});
+    const auto ops = surface().ops().size();
+    board->action("sd")->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("画图程序"));
+    EXPECT_EQ(surface().ops().size(), ops);
+}
+
+TEST_F(Board, AWindowExistsOnceAndComesBackFreshAfterClosing)
+{
+    int made = 0;
+    const WindowMenuEntry entries[] = {{"test1", "试验窗口", {}, [&made](Form1&) {
+                                            ++made;
+                                            return new QWidget(nullptr, Qt::Window);
+                                        }}};
+    board->addWindowEntries("mm", entries);
+    board->action("test1")->trigger();
+    QWidget* first = board->windows().find("test1");
+    board->action("test1")->trigger();
+    EXPECT_EQ(board->windows().find("test1"), first);
+    EXPECT_EQ(made, 1);
+    first->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(board->windows().find("test1"), nullptr);
+    board->action("test1")->trigger();
+    EXPECT_EQ(made, 2);
+    // Closing the board takes its windows with it.
+    QPointer<QWidget> second = board->windows().find("test1");
+    board->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(second.isNull() || !second->isVisible());
+}
+
+TEST_F(Board, ResizingChangesOnlyTheSurfaceWidthAndKeepsTheDrawing)
+{
+    board->PlotDot(5, 5, kRed);
+    const int height = board->Picture1->height();
+    board->resize(700, board->height());
+    QApplication::processEvents();
+    EXPECT_EQ(board->Picture1->width(), static_cast<int>(0.94 * board->frameGeometry().width()));
+    EXPECT_EQ(board->Picture1->height(), height);
+    const QImage image = board->Picture1->shownImage();
+    EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 5, 5)), QColor(255, 0, 0));
+    EXPECT_EQ(testing::pixelAt(surface(), image.size(), 5, 5).x(), testing::pixelAt(surface(), image.size(), 5, 0).x());
+}
+
+TEST_F(Board, AnimationModeRevealsStepByStepAndLosesNothing)
+{
+    board->Picture1->setAnimated(true);
+    const QColor red(255, 0, 0);
+    for (int i = 0; i < 20000; ++i)
+        board->PlotDot(-9.5f + i * 0.00095f, 5, kRed);
+    EXPECT_TRUE(board->Picture1->revealing());
+    const QImage early = board->Picture1->shownImage();
+    EXPECT_EQ(early.pixelColor(testing::pixelAt(surface(), early.size(), 9.4, 5)), QColor(Qt::white));
+    QSignalSpy finished(board->Picture1, &SurfaceView::revealFinished);
+    ASSERT_TRUE(finished.wait(5000));
+    board->Picture1->repaint(); // as after being covered and uncovered
+    const QImage late = board->Picture1->shownImage();
+    EXPECT_EQ(late.pixelColor(testing::pixelAt(surface(), late.size(), 9.4, 5)), red);
+    EXPECT_EQ(late.pixelColor(testing::pixelAt(surface(), late.size(), -9.4, 5)), red);
+}
+
+} // namespace
+} // namespace curvana

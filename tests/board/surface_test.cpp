@@ -1,0 +1,284 @@
+// The plotting surface: the axes, its operations in the list and in pixels, and re-rendering.
+#include <QImage>
+#include <gtest/gtest.h>
+#include <numbers>
+
+#include "board/axes.h"
+#include "board/rasteriser.h"
+#include "board/surface.h"
+#include "support/pixels.h"
+
+namespace curvana {
+namespace {
+
+using testing::countColour;
+using testing::countNear;
+using testing::pixelAt;
+
+const QSize kBoardPixels(413, 429);
+const QColor kQBlue(0, 0, 255), kQRed(255, 0, 0), kQWhite(255, 255, 255), kQBlack(0, 0, 0);
+
+QImage render(const Surface& surface, QSize pixels = kBoardPixels, double scale = 1)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Rasteriser(surface, QSizeF(pixels), scale).render(image, {0, 0}, surface.end());
+    return image;
+}
+
+struct BoardSurface : ::testing::Test {
+    Surface surface{kBoardPixels};
+    void SetUp() override { drawAxes(surface, AxesStyle::Board); }
+};
+
+TEST_F(BoardSurface, AxesLeaveWidthTwoAndBlueForeground)
+{
+    EXPECT_EQ(surface.drawWidth(), 2);
+    EXPECT_EQ(surface.foreColor(), kBlue);
+}
+
+TEST_F(BoardSurface, AxesHaveNineteenTicksAThirtySevenNumbersAndTheLetters)
+{
+    int lines = 0, clears = 0;
+    for (const Op& op : surface.ops()) {
+        lines += op.kind == OpKind::Line;
+        clears += op.kind == OpKind::Clear;
+        if (op.kind == OpKind::Line || op.kind == OpKind::Text)
+            EXPECT_EQ(op.colour, kBlue);
+        if (op.kind == OpKind::Line)
+            EXPECT_EQ(op.width, 1);
+    }
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(lines, 6 + 2 * 19); // two axes, four arrowhead strokes, 19 ticks on each axis
+    QStringList texts;
+    for (const TextOp& t : surface.texts())
+        texts << t.text;
+    ASSERT_EQ(texts.size(), 2 + 37);
+    EXPECT_EQ(texts[0], "X");
+    EXPECT_EQ(texts[1], "Y");
+    EXPECT_EQ(texts.count(" 0"), 1);
+    EXPECT_EQ(texts.count("-9"), 2);
+    EXPECT_EQ(texts.count(" 9"), 2);
+    EXPECT_FALSE(texts.contains("10") || texts.contains(" 10"));
+}
+
+TEST_F(BoardSurface, LettersAndZeroStandWhereTheCurrentPointLeftThem)
+{
+    const auto& t = surface.texts();
+    EXPECT_FLOAT_EQ(t[0].at.x, 9.5f);
+    EXPECT_FLOAT_EQ(t[0].at.y, -0.5f);
+    EXPECT_FLOAT_EQ(t[1].at.x, -0.5f);
+    EXPECT_FLOAT_EQ(t[1].at.y, 9.5f);
+    const auto zero = std::find_if(t.begin(), t.end(), [](const TextOp& op) { return op.text == " 0"; });
+    EXPECT_FLOAT_EQ(zero->at.x, -0.5f);
+    EXPECT_FLOAT_EQ(zero->at.y, -0.5f);
+}
+
+TEST_F(BoardSurface, AxesInPixelsAreBlueOnWhite)
+{
+    const QImage image = render(surface);
+    EXPECT_EQ(image.pixelColor(pixelAt(surface, kBoardPixels, 5.3, 0)), kQBlue);
+    EXPECT_EQ(image.pixelColor(pixelAt(surface, kBoardPixels, 0, -7.7)), kQBlue);
+    EXPECT_EQ(image.pixelColor(pixelAt(surface, kBoardPixels, 3.3, 3.3)), kQWhite);
+    // A tick rises above the x axis at x = 4 but not at x = 4.5.
+    EXPECT_GT(countNear(render(surface), pixelAt(surface, kBoardPixels, 4, 0.15), 0, kQBlue), 0);
+    EXPECT_EQ(countNear(image, pixelAt(surface, kBoardPixels, 4.5, 0.15), 0, kQBlue), 0);
+}
+
+TEST_F(BoardSurface, ClsWipesEverythingBefore)
+{
+    surface.pset(3, 3, kRed);
+    drawAxes(surface, AxesStyle::Board);
+    EXPECT_EQ(countColour(render(surface), QRect(QPoint(0, 0), kBoardPixels), kQRed), 0);
+}
+
+TEST(SurfaceOps, DotsOfWidthTwoAreTwoPixelsSquare)
+{
+    Surface s(kBoardPixels);
+    s.setDrawWidth(2);
+    s.pset(2.5f, -3.5f, kRed);
+    const QImage image = render(s);
+    EXPECT_EQ(countColour(image, QRect(QPoint(0, 0), kBoardPixels), kQRed), 4);
+    EXPECT_EQ(countNear(image, pixelAt(s, kBoardPixels, 2.5, -3.5), 1, kQRed), 4);
+}
+
+TEST(SurfaceOps, NonFiniteAndFarAwayCoordinatesNeverReachThePainter)
+{
+    Surface s(kBoardPixels);
+    const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+    s.pset(nan, 1, kRed);
+    s.pset(1, inf, kRed);
+    s.line(0, 0, inf, 1, kRed);
+    s.circle(0, 0, nan, kRed);
+    EXPECT_TRUE(s.ops().empty());
+    s.pset(3e38f, -3e38f, kRed);
+    s.line(-3e38f, 0, 3e38f, 0, kRed);
+    s.printAt(1e30f, 1e30f, "far");
+    s.circle(1e30f, 0, 1e30f, kRed);
+    const QImage image = render(s);
+    // The huge horizontal line crosses the board at y = 0; nothing else shows.
+    EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 0)), kQRed);
+    EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 5)), kQWhite);
+}
+
+TEST(SurfaceOps, LineWithoutColourUsesForegroundAndMovesTheCurrentPoint)
+{
+    Surface s(kBoardPixels);
+    s.setForeColor(kRed);
+    s.line(1, 1, 2, 3);
+    EXPECT_EQ(s.ops().back().colour, kRed);
+    EXPECT_FLOAT_EQ(s.currentX(), 2);
+    EXPECT_FLOAT_EQ(s.currentY(), 3);
+}
+
+TEST(SurfaceOps, PrintAtIsBlueAndMovesDownOneLine)
+{
+    Surface s(kBoardPixels);
+    s.setScale(-10, 10, 10, -10);
+    s.setForeColor(kRed);
+    s.printAt(2, 9, "二次函数y= 1x  +2x+0");
+    EXPECT_EQ(s.ops().back().colour, kBlue);
+    EXPECT_EQ(s.foreColor(), kBlue);
+    EXPECT_FLOAT_EQ(s.currentX(), 2);
+    EXPECT_LT(s.currentY(), 9);
+    EXPECT_GT(s.currentY(), 8);
+}
+
+// Circles: radius in x units, true circles whatever the axis scales, aspect both ways, arcs.
+struct CirclePixels : ::testing::Test {
+    // A non-square surface makes the two axis scales differ.
+    const QSize pixels{400, 300};
+    Surface s{pixels};
+    QImage image;
+    void draw(float r, std::optional<float> start, std::optional<float> end, std::optional<float> aspect)
+    {
+        s.setScale(-10, 10, 10, -10);
+        s.setDrawWidth(1);
+        s.circle(0, 0, r, kRed, start, end, aspect);
+        image = render(s, pixels);
+    }
+    // Red within two pixels of the point `radiusPx` pixels from the centre at `degrees` on screen.
+    bool redAt(double radiusPx, double degrees) const
+    {
+        const double a = degrees * std::numbers::pi / 180;
+        const QPoint c(200, 150);
+        const QPoint p(static_cast<int>(c.x() + radiusPx * std::cos(a)), static_cast<int>(c.y() - radiusPx * std::sin(a)));
+        return countNear(image, p, 2, kQRed) > 0;
+    }
+};
+
+TEST_F(CirclePixels, RadiusIsInXUnitsAndRoundOnScreen)
+{
+    draw(5, {}, {}, {}); // 5 x units = 100 pixels, also upwards although y units are shorter
+    for (double deg : {0.0, 45.0, 90.0, 180.0, 270.0})
+        EXPECT_TRUE(redAt(100, deg)) << deg;
+    EXPECT_FALSE(redAt(75, 90));
+}
+
+TEST_F(CirclePixels, AspectBelowOneShortensTheVerticalHalfAxis)
+{
+    draw(5, {}, {}, 0.5f);
+    EXPECT_TRUE(redAt(100, 0));
+    EXPECT_TRUE(redAt(50, 90));
+    EXPECT_FALSE(redAt(100, 90));
+}
+
+TEST_F(CirclePixels, AspectAboveOneMakesTheRadiusVertical)
+{
+    draw(5, {}, {}, 2.0f);
+    EXPECT_TRUE(redAt(100, 90));
+    EXPECT_TRUE(redAt(50, 0));
+    EXPECT_FALSE(redAt(100, 0));
+}
+
+TEST_F(CirclePixels, ArcRunsCounterClockwiseThroughZeroWhenEndIsSmaller)
+{
+    const float quarter = static_cast<float>(std::numbers::pi / 2);
+    draw(5, quarter, 0.0f, {}); // from the top through the left and bottom to the right
+    EXPECT_TRUE(redAt(100, 135));
+    EXPECT_TRUE(redAt(100, 225));
+    EXPECT_TRUE(redAt(100, 315));
+    EXPECT_FALSE(redAt(100, 45));
+    EXPECT_FALSE(redAt(50, 0)); // no radius
+}
+
+TEST_F(CirclePixels, NegativeAnglesDrawTheirRadius)
+{
+    const float sixty = static_cast<float>(std::numbers::pi / 3);
+    draw(5, -0.00001f, -sixty, {});
+    EXPECT_TRUE(redAt(50, 0));   // radius along the positive x axis
+    EXPECT_TRUE(redAt(50, 60));  // radius at 60 degrees
+    EXPECT_TRUE(redAt(100, 30)); // the arc between
+    EXPECT_FALSE(redAt(100, 120));
+    EXPECT_FALSE(redAt(50, 30));
+}
+
+TEST(SurfaceRender, ResizeRendersTheWholeListAtTheNewWidth)
+{
+    Surface s(kBoardPixels);
+    drawAxes(s, AxesStyle::Board);
+    s.pset(5, 5, kRed);
+    const QSize wide(600, 429);
+    const QImage image = render(s, wide);
+    // The dot and the axis tick at x = 5 stay together at the new width.
+    EXPECT_EQ(image.pixelColor(pixelAt(s, wide, 5, 5)), kQRed);
+    EXPECT_EQ(pixelAt(s, wide, 5, 5).x(), pixelAt(s, wide, 5, 0).x());
+    EXPECT_GT(countNear(image, pixelAt(s, wide, 5, 0.15), 0, kQBlue), 0);
+}
+
+TEST(SurfaceRender, ScaledRenderWidensDotsAndKeepsPlaces)
+{
+    Surface s(kBoardPixels);
+    s.setDrawWidth(2);
+    s.pset(-4, 4, kRed);
+    const QSize big(kBoardPixels * 3);
+    const QImage image = render(s, big, 3);
+    EXPECT_EQ(countColour(image, QRect(QPoint(0, 0), big), kQRed), 36);
+    EXPECT_EQ(image.pixelColor(pixelAt(s, big, -4, 4)), kQRed);
+}
+
+TEST(SurfaceList, UnitsCountDotsOneEachAndAdvanceStopsInsideARun)
+{
+    Surface s(kBoardPixels);
+    s.cls();
+    for (int i = 0; i < 10; ++i)
+        s.pset(static_cast<float>(i), 0, kRed);
+    s.line(0, 0, 1, 1);
+    EXPECT_EQ(s.unitsBetween({0, 0}, s.end()), 12u);
+    const ListPos mid = s.advance({0, 0}, 5);
+    EXPECT_EQ(mid, (ListPos{1, 4}));
+    EXPECT_EQ(s.unitsBetween(mid, s.end()), 7u);
+    EXPECT_EQ(s.advance(mid, 100), s.end());
+}
+
+TEST(SurfaceList, RenderingStartsAtTheLastClear)
+{
+    Surface s(kBoardPixels);
+    s.cls();
+    s.pset(1, 1, kRed);
+    s.cls();
+    s.pset(2, 2, kRed);
+    EXPECT_EQ(s.renderStartFor(s.end()), (ListPos{2, 0}));
+}
+
+TEST(SurfaceList, UndoRemovesWholeActionsBackToTheStart)
+{
+    Surface s(kBoardPixels);
+    drawAxes(s, AxesStyle::Board);
+    const std::size_t axesOps = s.ops().size();
+    s.beginAction();
+    s.pset(1, 1, kRed);
+    s.pset(1, 2, kRed);
+    s.printAt(4, 9, "一次函数");
+    s.beginAction();
+    s.pset(1, 3, kRed); // same colour, still its own action
+    EXPECT_EQ(s.dotCount(), 3u);
+    ASSERT_TRUE(s.undoAction());
+    EXPECT_EQ(s.dotCount(), 2u);
+    ASSERT_TRUE(s.undoAction());
+    EXPECT_EQ(s.ops().size(), axesOps);
+    EXPECT_FALSE(s.undoAction());
+}
+
+} // namespace
+} // namespace curvana

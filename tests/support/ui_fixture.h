@@ -1,0 +1,52 @@
+#pragma once
+// A board for window tests, with message boxes, program ending and file dialogs observed instead
+// of blocking.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "app/startup.h"
+#include "board/form1.h"
+#include "board/services.h"
+
+namespace curvana::testing {
+
+struct UiFixture : ::testing::Test {
+    std::vector<MessageRequest> messages;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    int programEnds = 0;
+    QString savePath;
+    QPointer<Form1> board;
+
+    void SetUp() override
+    {
+        setMessageSink([this](QWidget*, const MessageRequest& request) {
+            messages.push_back(request);
+            return answer;
+        });
+        setProgramEnder([this] { ++programEnds; });
+        setSaveFileChooser([this](QWidget*, const QString&, const QString&, const QString&) { return savePath; });
+        board = createBoard();
+        board->show();
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        if (board) {
+            board->close();
+            delete board.data();
+        }
+        QApplication::processEvents();
+        setMessageSink({});
+        setProgramEnder({});
+        setSaveFileChooser({});
+    }
+
+    Surface& surface() { return board->Picture1->surface(); }
+};
+
+} // namespace curvana::testing
