@@ -38,6 +38,7 @@ struct Conic {
 template <class RootOf>
 void plotHalves(Drawing& drawing, const Conic& k, double start, double end, RootOf&& rootOf)
 {
+    reserveDots(drawing, 2 * samplesInRun(start, end));
     plotAlongX(drawing, start, end, [&](double x) { return k.n + k.b * rootOf(x); });
     plotAlongX(drawing, start, end, [&](double x) { return k.n - k.b * rootOf(x); });
 }
@@ -69,6 +70,7 @@ DrawingResult hyperbola(FieldReader& in)
     const auto root = [&](double x) {
         return rootOrNoValue(((x - k.m) * (x - k.m) - k.a * k.a) / (k.a * k.a), 1);
     };
+    reserveDots(drawing, 2 * (samplesInRun(kOuterLeft, k.m - k.a) + samplesInRun(k.m + k.a, kOuterRight)));
     plotHalves(drawing, k, kOuterLeft, k.m - k.a, root);
     plotHalves(drawing, k, k.m + k.a, kOuterRight, root);
     drawing.captions.push_back({kNameAt, "双曲线"});

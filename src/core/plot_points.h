@@ -28,9 +28,26 @@ inline void addDot(Drawing& drawing, double x, double y)
 }
 
 // One sampling run along x, clipped to the visible strip; yOf returns kNoValue to skip a sample.
+// About how many samples a run visits; reserving room for them up front keeps a long run from
+// copying its dots over and over (and, on some systems, from faulting in fresh pages each time).
+inline std::size_t samplesInRun(double start, double end, SampleWindow window = kVisibleX)
+{
+    const double length = std::fmin(end, window.hi) - std::fmax(start, window.lo);
+    if (!(length >= 0))
+        return 0;
+    return static_cast<std::size_t>(std::fmin(length / kSampleStep + 2, static_cast<double>(kMaxSamplesPerRun)));
+}
+
+inline void reserveDots(Drawing& drawing, std::size_t more)
+{
+    drawing.dots.reserve(drawing.dots.size() + more);
+}
+
 template <class YOf>
 void plotAlongX(Drawing& drawing, double start, double end, YOf&& yOf)
 {
+    if (drawing.dots.capacity() - drawing.dots.size() < samplesInRun(start, end))
+        reserveDots(drawing, samplesInRun(start, end));
     sampleRange(start, end, [&](double x) { addDot(drawing, x, yOf(x)); }, kVisibleX);
 }
 
@@ -41,6 +58,7 @@ inline constexpr double kAngleEnd = 8;
 template <class PointOf>
 void plotAlongAngle(Drawing& drawing, PointOf&& pointOf)
 {
+    reserveDots(drawing, samplesInRun(kAngleStart, kAngleEnd, kWholeRange));
     sampleRange(kAngleStart, kAngleEnd, [&](double t) {
         const WorldPoint p = pointOf(t);
         addDot(drawing, p.x, p.y);
