@@ -26,11 +26,19 @@ bool Surface::finite(float x, float y)
     return std::isfinite(x) && std::isfinite(y);
 }
 
+void Surface::announce()
+{
+    if (m_announced)
+        return;
+    m_announced = true;
+    emit appended();
+}
+
 void Surface::append(Op op)
 {
     m_ops.push_back(op);
     m_runClosed = false;
-    emit appended();
+    announce();
 }
 
 void Surface::appendDot(float x, float y, Rgb colour)
@@ -42,7 +50,7 @@ void Surface::appendDot(float x, float y, Rgb colour)
             m_points.push_back({x, y});
             ++last.count;
             ++m_dotCount;
-            emit appended();
+            announce();
             return;
         }
     }
@@ -204,6 +212,7 @@ bool Surface::undoAction()
     m_clearOps.resize(mark.clears);
     m_dotCount = mark.dots;
     m_runClosed = true;
+    m_announced = false;
     emit reset();
     return true;
 }

@@ -114,14 +114,19 @@ public:
     // Height of one printed line in logical pixels.
     static int lineHeightPixels();
 
+    // A view has caught up: the next addition announces itself again.
+    void rearm() { m_announced = false; }
+
 signals:
-    // Entries were added at the end.
+    // Entries were added at the end. Announced once until a view calls rearm(), so that adding
+    // a dot costs no more than storing it.
     void appended();
     // Entries were removed or the background changed: views start again from the list.
     void reset();
 
 private:
     void append(Op op);
+    void announce();
     void appendDot(float x, float y, Rgb colour);
     static bool finite(float x, float y);
 
@@ -137,6 +142,7 @@ private:
     };
     std::vector<ActionMark> m_actionStarts;
     bool m_runClosed = false;
+    bool m_announced = false;
     std::uint64_t m_dotCount = 0;
 
     QSize m_logicalSize;

@@ -39,7 +39,6 @@ void SurfaceView::finishReveal()
 void SurfaceView::onAppended()
 {
     if (!m_animated) {
-        m_limit = m_surface.end();
         update();
         return;
     }
@@ -55,6 +54,7 @@ void SurfaceView::revealStep()
     const double units = kRevealDotsPerSecond * m_revealClock.restart() / 1000.0 + m_revealCarry;
     const auto whole = static_cast<std::uint64_t>(units);
     m_revealCarry = units - static_cast<double>(whole);
+    m_surface.rearm();
     m_limit = m_surface.advance(m_limit, whole);
     update();
     if (m_limit == m_surface.end()) {
@@ -92,6 +92,9 @@ void SurfaceView::catchUp()
 {
     if (m_image.isNull())
         restart();
+    m_surface.rearm();
+    if (!m_animated)
+        m_limit = m_surface.end();
     if (m_drawn < m_limit) {
         Rasteriser(m_surface, m_image.size(), m_image.devicePixelRatio()).render(m_image, m_drawn, m_limit);
         m_drawn = m_limit;
