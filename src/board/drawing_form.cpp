@@ -65,7 +65,8 @@ void DrawingForm::PlotDot(float x, float y, Rgb colour)
 
 void DrawingForm::placeAtTwips(int left, int top)
 {
-    move(twipsToPixels(left), twipsToPixels(top));
+    // A window's geometry, unlike its pos(), excludes the frame, so this places the client area.
+    setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), size()));
 }
 
 } // namespace curvana

@@ -25,6 +25,25 @@ void setClientTwips(QWidget* window, int width, int height)
 
 namespace {
 
+// A frame's font and colour are those of its caption only: the controls inside it keep the
+// window's look, where Qt would otherwise hand the frame's on to its children.
+void keepWindowLook(QWidget* w, const ControlRow* container, const QWidget* window)
+{
+    if (!container)
+        return;
+    // Marked as set in every property, or Qt would take them as unset and inherit the frame's.
+    if (container->font.points > 0 || container->font.bold || container->font.underline) {
+        QFont font = window->font();
+        font.setResolveMask(QFont::AllPropertiesResolved);
+        w->setFont(font);
+    }
+    if (container->colour) {
+        QPalette palette = window->palette();
+        palette.setResolveMask(~QPalette::ResolveMask(0));
+        w->setPalette(palette);
+    }
+}
+
 void applyLook(QWidget* w, const ControlRow& row)
 {
     if (row.font.points > 0 || row.font.bold || row.font.underline) {
@@ -70,6 +89,8 @@ FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
             continue;
         w->setObjectName(QString::fromUtf8(row.name));
         w->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        const auto container = row.container ? m_rows.constFind(QString::fromUtf8(row.container)) : m_rows.cend();
+        keepWindowLook(w, container == m_rows.cend() ? nullptr : &*container, window);
         applyLook(w, row);
         m_byName.insert(w->objectName(), w);
         if (row.tab >= 0)

@@ -1,0 +1,83 @@
+// One press of "确定" in each plotter with its initial parameters: computing the curve, adding it
+// to the board's surface and rasterising it onto an image the size of the board.
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "bench_labels.h"
+#include "board/rasteriser.h"
+#include "board/surface.h"
+#include "core/curves.h"
+
+namespace curvana {
+namespace {
+
+const QSize kBoard(413, 429);
+
+// Captions need fonts, and fonts need an application; the benchmark binary may already have one.
+void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "curvana_bench";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance()) {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+}
+
+using CurveFunction = DrawingResult (*)(int, const FieldTexts&);
+
+void oneClick(benchmark::State& state, CurveFunction curve, const FieldTexts& texts)
+{
+    ensureApplication();
+    const int option = static_cast<int>(state.range(0));
+    QImage image(kBoard, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    std::uint64_t dots = 0;
+    for (auto _ : state) {
+        Surface surface(kBoard);
+        surface.setScale(-10, 10, 10, -10);
+        surface.setDrawWidth(2);
+        const DrawingResult result = curve(option, texts);
+        surface.draw(std::get<Drawing>(result), kRed);
+        Rasteriser(surface, QSizeF(kBoard), 1).render(image, {0, 0}, surface.end());
+        dots = surface.dotCount();
+        benchmark::ClobberMemory();
+    }
+    state.counters["dots"] = static_cast<double>(dots);
+    state.SetLabel(std::string("vs:") + bench::kDefaultBaseline);
+}
+
+void elementaryClick(benchmark::State& state)
+{
+    // Base 1 has no logarithm, so the last family gets base 2.
+    const FieldTexts texts{state.range(0) == 10 ? "2" : "1", "+2", "+0"};
+    oneClick(state, &elementaryCurve, texts);
+}
+BENCHMARK(elementaryClick)->DenseRange(1, 10)->Unit(benchmark::kMillisecond);
+
+void conicClick(benchmark::State& state)
+{
+    oneClick(state, &conicCurve, {"1", "1", "3", "2"});
+}
+BENCHMARK(conicClick)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
+
+void classicClick(benchmark::State& state)
+{
+    oneClick(state, &classicCurve, {"1"});
+}
+BENCHMARK(classicClick)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+
+// The longest run the bounded loops allow: a line so flat that its range would start at -8e12.
+void flatLineClick(benchmark::State& state)
+{
+    oneClick(state, &elementaryCurve, {"1e-12", "+2", "+0"});
+}
+BENCHMARK(flatLineClick)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace curvana
