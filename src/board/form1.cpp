@@ -40,6 +40,7 @@ Form1::Form1()
     Text1 = m_controls->text(QStringLiteral("Text1"));
     Command1 = m_controls->button(QStringLiteral("Command1"));
     Command2 = m_controls->button(QStringLiteral("Command2"));
+    m_pen = std::make_unique<FreehandPen>(*Picture1, *Combo1);
     QWidget::setTabOrder(Command2, Picture1);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "board/form_table.h"
+#include "board/freehand_pen.h"
 #include "board/surface_view.h"
 #include "board/window_registry.h"
 
@@ -72,6 +73,7 @@ private:
 
     QWidget* m_client = nullptr;
     std::unique_ptr<FormTable> m_controls;
+    std::unique_ptr<FreehandPen> m_pen;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
 };
