@@ -173,16 +173,19 @@ std::optional<float> parseSingle(std::string_view text)
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// Enough digits that, for the values near the top of the range, cutting them to 15 gives the
+// digits of the exact value.
+constexpr int kExactDigits = 30;
 constexpr int kLowestFixedExponent = -4;
 constexpr int kHighestFixedExponent = 14;
 
 // The significant digits (no trailing zeros) and the decimal exponent of |value| rounded to
-// 15 digits; to_chars rather than printf so a locale's decimal comma never creeps in.
-std::pair<std::string, int> roundedDigits(double magnitude)
+// `digitCount` digits; to_chars rather than printf so a locale's decimal comma never creeps in.
+std::pair<std::string, int> roundedDigits(double magnitude, int digitCount)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, kSignificantDigits - 1);
+                                      std::chars_format::scientific, digitCount - 1);
     const std::string_view text(buffer, result.ptr - buffer);
     const auto ePos = text.find('e');
     std::string digits;
@@ -194,6 +197,28 @@ std::pair<std::string, int> roundedDigits(double magnitude)
     const auto expText = text.substr(ePos + 1);
     const char* expFirst = expText.data() + (expText[0] == '+' ? 1 : 0);
     std::from_chars(expFirst, expText.data() + expText.size(), exponent);
+    return {digits, exponent};
+}
+
+bool readsAsFiniteDouble(const std::string& digits, int exponent)
+{
+    const std::string text = digits + "e" + std::to_string(exponent - static_cast<int>(digits.size()) + 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && std::isfinite(value);
+}
+
+// |value| to 15 significant digits. Near the top of the double range rounding up can carry the
+// text past the largest double (1.7976931348623157E+308 would read 1.79769313486232E+308, which
+// no box accepts back), so there the digits are cut instead of rounded.
+std::pair<std::string, int> displayDigits(double magnitude)
+{
+    auto rounded = roundedDigits(magnitude, kSignificantDigits);
+    if (rounded.second < DBL_MAX_10_EXP || readsAsFiniteDouble(rounded.first, rounded.second))
+        return rounded;
+    auto [digits, exponent] = roundedDigits(magnitude, kExactDigits);
+    digits.resize(std::min<std::size_t>(digits.size(), kSignificantDigits));
+    digits.erase(digits.find_last_not_of('0') + 1);
     return {digits, exponent};
 }
 
@@ -229,7 +254,7 @@ std::string displayForm(double value)
     if (value == 0.0)
         return " 0";
     const std::string sign = value < 0 ? "-" : " ";
-    const auto [digits, exponent] = roundedDigits(std::fabs(value));
+    const auto [digits, exponent] = displayDigits(std::fabs(value));
     if (exponent >= kLowestFixedExponent && exponent <= kHighestFixedExponent)
         return sign + fixedForm(digits, exponent);
     return sign + exponentForm(digits, exponent);

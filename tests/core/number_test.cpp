@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <string>
 
@@ -124,10 +125,36 @@ TEST(DisplayForm, ReadsBackAsTheSameNumber)
         ASSERT_TRUE(parsed.has_value()) << displayForm(value);
         EXPECT_NEAR(*parsed, value, std::fabs(value) * 1e-14) << displayForm(value);
     }
-    // Rounded to 15 digits the largest double lies beyond it, so its display form is shown but
-    // does not read back.
-    EXPECT_EQ(displayForm(1.7976931348623157e308), " 1.79769313486232E+308");
-    EXPECT_FALSE(parseNumber(displayForm(1.7976931348623157e308)).has_value());
+}
+
+TEST(DisplayForm, CutsRatherThanRoundsPastTheLargestDouble)
+{
+    // Rounded to 15 digits these would read 1.79769313486232E+308, beyond every double.
+    const Shown rows[] = {
+        {DBL_MAX, " 1.79769313486231E+308"},
+        {-DBL_MAX, "-1.79769313486231E+308"},
+        {std::nextafter(DBL_MAX, 0.0), " 1.79769313486231E+308"},
+        // Below the point where rounding overflows, rounding stays.
+        {1.7976931348623e308, " 1.7976931348623E+308"},
+        {9.999999999999999e307, " 1E+308"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(displayForm(row.value), row.text) << row.value;
+        const auto parsed = parseNumber(displayForm(row.value));
+        ASSERT_TRUE(parsed.has_value()) << row.text;
+        EXPECT_NEAR(*parsed, row.value, std::fabs(row.value) * 1e-14) << row.text;
+    }
+}
+
+// Below about 5e-310 neighbouring doubles lie further apart than 15 digits can tell, so the
+// text reads back as exactly the same double.
+TEST(DisplayForm, ReadsBackTheSmallestSubnormalsExactly)
+{
+    for (double value : {DBL_TRUE_MIN, -DBL_TRUE_MIN, 3 * DBL_TRUE_MIN, 12345 * DBL_TRUE_MIN, 1e-310}) {
+        const auto parsed = parseNumber(displayForm(value));
+        ASSERT_TRUE(parsed.has_value()) << displayForm(value);
+        EXPECT_EQ(*parsed, value) << displayForm(value);
+    }
 }
 
 } // namespace
