@@ -93,7 +93,8 @@ FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
         keepWindowLook(w, container == m_rows.cend() ? nullptr : &*container, window);
         applyLook(w, row);
         m_byName.insert(w->objectName(), w);
-        if (row.tab >= 0)
+        // Qt ignores a tab link to a control that takes no focus (a label), which would break the chain.
+        if (row.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(row.tab, w);
     }
     std::stable_sort(tabOrder.begin(), tabOrder.end(),

@@ -1,0 +1,170 @@
+// The eight figure dialogs as windows: menu entries, look, focus, tab order, opening and unloading.
+#include <QMenu>
+#include <QMenuBar>
+#include <QLabel>
+
+#include "figures/figure_fixture.h"
+
+namespace curvana {
+namespace {
+
+using testing::FigureFixture;
+
+struct DialogCase {
+    const char* entry;
+    const char* window;
+    const char* caption;
+    QSize clientTwips;
+    std::vector<const char*> tabChain; // the controls that take focus, in tab order
+    std::vector<const char*> initialTexts;
+    int pointRows; // each between a pair of brackets
+};
+
+const DialogCase kDialogCases[] = {
+    {"jk8", "Dialog", "画点", {2550, 2370}, {"OKButton", "Text1", "Text2", "CancelButton", "Combo1"}, {"0", "0"}, 1},
+    {"jk7", "Dialog1", "画直线", {2370, 2640},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
+    {"jk4", "Dialog2", "画矩形", {2580, 2670},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
+    {"jk1", "Dialog4", "画椭圆", {2415, 3015},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "4", "2"}, 1},
+    {"lk2", "Dialog5", "画扇形", {2535, 3120},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "2", "60"}, 1},
+    {"jk6", "Dialog6", "画三角形", {2370, 3225},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
+     {"0", "0", "2", "3", "5", "5"}, 3},
+    {"jk5", "Dialog7", "画平行四边形", {2535, 2880},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
+     {"0", "0", "2", "2", "4", "-3"}, 3},
+    {"jk3", "Dialog8", "画弧", {2535, 3045},
+     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Combo1"}, {"0", "0", "2", "60", "90"}, 1},
+};
+
+// The controls Tab visits, starting where the focus starts, once round.
+std::vector<QString> tabChainOf(FigureDialog* dialog)
+{
+    std::vector<QString> chain;
+    QWidget* start = dialog->focusWidget();
+    QWidget* w = start;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && dialog->controls().widget(w->objectName()) == w)
+            chain.push_back(w->objectName());
+        w = w->nextInFocusChain();
+    } while (w && w != start);
+    return chain;
+}
+
+std::vector<QString> qstrings(const std::vector<const char*>& texts)
+{
+    std::vector<QString> out;
+    for (const char* t : texts)
+        out.push_back(QString::fromUtf8(t));
+    return out;
+}
+
+using FigureDialogWindow = FigureFixture;
+
+TEST_F(FigureDialogWindow, MenuListsTheEightFiguresWithTheirKeys)
+{
+    QMenu* menu = nullptr;
+    for (QAction* top : board->menuBar()->actions())
+        if (top->text() == QStringLiteral("画基本图象"))
+            menu = top->menu();
+    ASSERT_NE(menu, nullptr);
+    const std::vector<std::tuple<QString, QString, QKeySequence>> expected = {
+        {"jk8", "点", QKeySequence("Ctrl+D")},         {"jk7", "直线", QKeySequence("Ctrl+S")},
+        {"jk6", "三角形", QKeySequence("Ctrl+C")},     {"jk5", "平行四边形", QKeySequence("Ctrl+E")},
+        {"jk4", "矩形", QKeySequence("Ctrl+H")},       {"jk3", "弧", QKeySequence("Ctrl+J")},
+        {"lk2", "扇形", QKeySequence("Ctrl+V")},       {"jk1", "椭圆", QKeySequence("Ctrl+Q")},
+    };
+    std::vector<std::tuple<QString, QString, QKeySequence>> actual;
+    for (QAction* action : menu->actions())
+        actual.emplace_back(action->objectName(), action->text(), action->shortcut());
+    EXPECT_EQ(actual, expected);
+}
+
+TEST_F(FigureDialogWindow, EachOpensAsAFixedDialogBesideTheBoard)
+{
+    for (const DialogCase& c : kDialogCases) {
+        SCOPED_TRACE(c.window);
+        FigureDialog* dialog = open(c.entry);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.window));
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+        EXPECT_EQ(dialog->windowType(), Qt::Dialog);
+        EXPECT_EQ(dialog->parentWidget(), board.data()); // kept out of the taskbar
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        const QSize client(twipsToPixels(c.clientTwips.width()), twipsToPixels(c.clientTwips.height()));
+        EXPECT_EQ(dialog->size(), client);
+        EXPECT_EQ(dialog->minimumSize(), client);
+        EXPECT_EQ(dialog->maximumSize(), client);
+        EXPECT_EQ(dialog->geometry().topLeft(), QPoint(twipsToPixels(9045), twipsToPixels(330)));
+        EXPECT_EQ(dialog->focusWidget(), dialog->controls().widget(QString::fromUtf8(c.tabChain.front())));
+        EXPECT_EQ(tabChainOf(dialog), qstrings(c.tabChain));
+        EXPECT_EQ(dialog->fieldTexts(), std::vector<std::string>(c.initialTexts.begin(), c.initialTexts.end()));
+        const QComboBox* combo = dialog->controls().combo(QStringLiteral("Combo1"));
+        EXPECT_EQ(combo->currentText(), QStringLiteral("请选择颜色"));
+        EXPECT_TRUE(combo->isEditable());
+        EXPECT_EQ(combo->count(), 6);
+        EXPECT_EQ(combo->itemText(0), QStringLiteral("红"));
+        EXPECT_EQ(combo->itemText(5), QStringLiteral("青"));
+    }
+}
+
+TEST_F(FigureDialogWindow, OnlyTheBracketsAreLargeAndBold)
+{
+    for (const DialogCase& c : kDialogCases) {
+        SCOPED_TRACE(c.window);
+        FigureDialog* dialog = open(c.entry);
+        int brackets = 0;
+        for (QLabel* label : dialog->findChildren<QLabel*>()) {
+            const bool bracket = label->text() == QStringLiteral("（") || label->text() == QStringLiteral("）");
+            brackets += bracket;
+            EXPECT_EQ(label->font().bold(), bracket) << label->objectName().toStdString();
+            EXPECT_EQ(label->font().pointSizeF() == 15, bracket) << label->objectName().toStdString();
+            EXPECT_EQ(label->font().family(), dialog->font().family());
+        }
+        EXPECT_EQ(brackets, 2 * c.pointRows);
+    }
+}
+
+TEST_F(FigureDialogWindow, ChoosingTheEntryAgainBringsTheSameDialogForward)
+{
+    FigureDialog* first = open("jk7");
+    type(first, "Text3", "7");
+    FigureDialog* second = open("jk7");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(second->controls().text(QStringLiteral("Text3"))->text(), QStringLiteral("7"));
+    // Another dialog opens beside it.
+    EXPECT_NE(open("jk8"), nullptr);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(FigureDialogWindow, EveryWayOfClosingUnloadsAndReopensWithInitialTexts)
+{
+    const std::function<void(FigureDialog*)> ways[] = {pressOk, pressCancel, [](FigureDialog* d) { d->close(); }};
+    for (const DialogCase& c : kDialogCases) {
+        for (const auto& closeIt : ways) {
+            SCOPED_TRACE(c.window);
+            FigureDialog* dialog = open(c.entry);
+            type(dialog, "Text1", "3");
+            pickColour(dialog, "红");
+            QPointer<FigureDialog> watch(dialog);
+            closeIt(dialog);
+            unloadClosed();
+            EXPECT_TRUE(watch.isNull());
+            FigureDialog* again = open(c.entry);
+            EXPECT_EQ(again->fieldTexts(), std::vector<std::string>(c.initialTexts.begin(), c.initialTexts.end()));
+            EXPECT_EQ(again->controls().combo(QStringLiteral("Combo1"))->currentText(), QStringLiteral("请选择颜色"));
+            again->close();
+            unloadClosed();
+        }
+    }
+}
+
+} // namespace
+} // namespace curvana
