@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/startup.h"
+#include "app/welcome_show_player.h"
 #include "board/axes.h"
 #include "board/form1.h"
 #include "board/pages.h"
@@ -96,6 +97,8 @@ Form5::Form5()
     setClientTwips(this, 6015, 5280);
     Picture1->surface().setBackColor(kWhite);
     XY();
+    m_show = new WelcomeShowPlayer(*this);
+    connect(this, &Form5::showDue, m_show, &WelcomeShowPlayer::play);
     Timer1.start(1000);
 }
 

@@ -15,6 +15,7 @@ class QPushButton;
 namespace curvana {
 
 class Form1;
+class WelcomeShowPlayer;
 
 // A label that reacts to a click, for the two links of the contact block.
 class LinkLabel : public QLabel {
@@ -68,6 +69,7 @@ protected:
 private:
     std::unique_ptr<FormTable> m_controls;
     Form1* m_board = nullptr;
+    WelcomeShowPlayer* m_show = nullptr;
 };
 
 } // namespace curvana
