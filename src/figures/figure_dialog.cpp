@@ -19,19 +19,19 @@ bool takesFocus(Ctl kind)
 
 } // namespace
 
-FigureDialog::FigureDialog(const FigureDialogSpec& spec, QWidget* board)
-    : DrawingForm(QString::fromUtf8(spec.caption), spec.clientWidth, spec.clientHeight, spec.rows, board),
-      m_kind(spec.kind)
+FigureDialog::FigureDialog(const FigureDialogDesign& design, QWidget* board)
+    : DrawingForm(QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows, board),
+      m_kind(design.kind)
 {
-    setObjectName(QString::fromUtf8(spec.name));
+    setObjectName(QString::fromUtf8(design.name));
     setWindowFlags(kDialogFlags);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
     placeAtTwips(kClientLeft, kClientTop);
-    const FigureButtons& buttons = spec.buttons;
+    const FigureButtons& buttons = design.buttons;
     connect(controls().button(QString::fromUtf8(buttons.ok)), &QPushButton::clicked, this, buttons.okClick);
     connect(controls().button(QString::fromUtf8(buttons.cancel)), &QPushButton::clicked, this, buttons.cancelClick);
-    focusFirstInTabOrder(spec.rows);
+    focusFirstInTabOrder(design.rows);
 }
 
 void FigureDialog::drawAndUnload()
@@ -51,12 +51,12 @@ void FigureDialog::focusFirstInTabOrder(std::span<const ControlRow> rows)
         controls().widget(QString::fromUtf8(first->name))->setFocus();
 }
 
-const FigureDialogSpec* figureDialogSpec(std::string_view name)
+const FigureDialogDesign* figureDialogDesign(std::string_view name)
 {
-    const auto specs = figureDialogSpecs();
-    const auto found = std::find_if(specs.begin(), specs.end(),
-                                    [name](const FigureDialogSpec& spec) { return name == spec.name; });
-    return found == specs.end() ? nullptr : &*found;
+    const auto designs = figureDialogDesigns();
+    const auto found = std::find_if(designs.begin(), designs.end(),
+                                    [name](const FigureDialogDesign& design) { return name == design.name; });
+    return found == designs.end() ? nullptr : &*found;
 }
 
 } // namespace curvana

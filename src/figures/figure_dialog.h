@@ -19,7 +19,7 @@ struct FigureButtons {
     void (FigureDialog::*cancelClick)();
 };
 
-struct FigureDialogSpec {
+struct FigureDialogDesign {
     const char* name;    // "Dialog", "Dialog1", ...
     const char* caption; // "画点", ...
     int clientWidth;     // twips
@@ -37,7 +37,7 @@ public:
     static constexpr int kClientTop = 330;
 
     // Built with its initial texts, placed and sized, not yet shown. Deletes itself when closed.
-    explicit FigureDialog(const FigureDialogSpec& spec, QWidget* board = nullptr);
+    explicit FigureDialog(const FigureDialogDesign& design, QWidget* board = nullptr);
 
     FigureKind kind() const { return m_kind; }
 
@@ -57,8 +57,8 @@ private:
 };
 
 // The eight dialogs in the order of the menu "画基本图象".
-std::span<const FigureDialogSpec> figureDialogSpecs();
+std::span<const FigureDialogDesign> figureDialogDesigns();
 // The dialog of that window name, or nullptr.
-const FigureDialogSpec* figureDialogSpec(std::string_view name);
+const FigureDialogDesign* figureDialogDesign(std::string_view name);
 
 } // namespace curvana

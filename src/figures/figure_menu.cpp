@@ -9,7 +9,7 @@ namespace {
 WindowMenuEntry entryFor(const char* name, const char* caption, QKeyCombination key, const char* dialog)
 {
     return {name, caption, QKeySequence(key), [dialog](Form1& board) -> QWidget* {
-                return new FigureDialog(*figureDialogSpec(dialog), &board);
+                return new FigureDialog(*figureDialogDesign(dialog), &board);
             }};
 }
 

@@ -162,7 +162,7 @@ const ControlRow kParallelogramRows[] = {
     {Ctl::Button, "Command2", nullptr, "取消", 1560, 2400, 855, 375, 9},
 };
 
-const FigureDialogSpec kDialogs[] = {
+const FigureDialogDesign kDialogs[] = {
     {"Dialog", "画点", 2550, 2370, kPointRows, FigureKind::Point, kOkCancel},
     {"Dialog1", "画直线", 2370, 2640, kLineRows, FigureKind::Line, kCommands},
     {"Dialog2", "画矩形", 2580, 2670, kRectangleRows, FigureKind::Rectangle, kCommands},
@@ -175,7 +175,7 @@ const FigureDialogSpec kDialogs[] = {
 
 } // namespace
 
-std::span<const FigureDialogSpec> figureDialogSpecs()
+std::span<const FigureDialogDesign> figureDialogDesigns()
 {
     return kDialogs;
 }

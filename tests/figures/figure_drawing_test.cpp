@@ -252,28 +252,6 @@ TEST_F(FigureDrawingTest, BoxWithoutANumberKeepsTheDialogOpenOnIt)
     }
 }
 
-TEST_F(FigureDrawingTest, SizesWithoutAFigureAreRefused)
-{
-    const std::pair<const char*, std::vector<const char*>> rows[] = {
-        {"jk1", {"0", "0", "0", "2"}}, {"jk1", {"0", "0", "4", "0"}}, {"lk2", {"0", "0", "0", "60"}},
-        {"lk2", {"0", "0", "-2", "60"}}, {"jk3", {"0", "0", "0", "60", "90"}},
-    };
-    for (const auto& [entry, texts] : rows) {
-        SCOPED_TRACE(entry);
-        messages.clear();
-        const std::size_t ops = surface().ops().size();
-        FigureDialog* dialog = open(entry);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            type(dialog, QStringLiteral("Text%1").arg(i + 1).toUtf8().constData(), texts[i]);
-        pressOk(dialog);
-        EXPECT_EQ(surface().ops().size(), ops);
-        EXPECT_EQ(messages.size(), 1u);
-        EXPECT_TRUE(dialog->isVisible());
-        dialog->close();
-        unloadClosed();
-    }
-}
-
 TEST_F(FigureDrawingTest, FullTurnSectorIsTheWholeCircleWithOneRadius)
 {
     const InkAround ink = inkOf("lk2", {"0", "0", "3", "720"});
