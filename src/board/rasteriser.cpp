@@ -219,6 +219,9 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
     double sweep = end - start;
     if (sweep <= 0)
         sweep += kTwoPi;
+    // Ends that meet (0 to 0, 360 to 0 degrees) close the circle rather than draw nothing.
+    if (sweep < 1e-9)
+        sweep = kTwoPi;
     const auto at = [&](double angle) {
         return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
     };
