@@ -114,8 +114,14 @@ public:
     // Height of one printed line in logical pixels.
     static int lineHeightPixels();
 
-    // A view has caught up: the next addition announces itself again.
-    void rearm() { m_announced = false; }
+    // A view has caught up: the next addition announces itself again. Its dots start a run of
+    // their own, because a view that has shown the list up to end() would never look back into
+    // the run it already passed (a freehand stroke adds one dot per repaint).
+    void rearm()
+    {
+        m_announced = false;
+        m_runClosed = true;
+    }
 
 signals:
     // Entries were added at the end. Announced once until a view calls rearm(), so that adding

@@ -78,6 +78,23 @@ TEST_F(Pen, EveryButtonDrawsOneDotPerMoveWhileHeldAndTheStrokeIsOneUndoStep)
     }
 }
 
+TEST_F(Pen, EachDotShowsAsSoonAsTheBoardIsRepaintedInEitherMode)
+{
+    for (bool animated : {false, true}) {
+        SCOPED_TRACE(animated ? "animation mode" : "print mode");
+        board->Picture1->setAnimated(animated);
+        const double y = animated ? -6 : 6;
+        press(at(-6, y));
+        for (double x : {-6.0, -5.0, -4.0}) {
+            move(at(x, y), Qt::LeftButton);
+            if (animated)
+                board->Picture1->finishReveal();
+            EXPECT_EQ(shownAt(x, y), QColor(Qt::black)) << "dot at x = " << x;
+        }
+        release(at(-4, y));
+    }
+}
+
 TEST_F(Pen, MovingWithoutAButtonOrPressingWithoutMovingDrawsNothing)
 {
     const std::size_t opsBefore = surface().ops().size();
