@@ -225,7 +225,8 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
     const auto at = [&](double angle) {
         return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
     };
-    const int steps = std::clamp(static_cast<int>(std::ceil(sweep * std::max(rx, ry) / 2)), 8, 20000);
+    // Clamped before the conversion: a radius near the top of single precision has no int.
+    const int steps = static_cast<int>(std::clamp(std::ceil(sweep * std::max(rx, ry) / 2), 8.0, 20000.0));
     QPointF previous = at(start);
     for (int k = 1; k <= steps; ++k) {
         const QPointF next = at(start + sweep * k / steps);

@@ -121,6 +121,17 @@ TEST(SurfaceOps, NonFiniteAndFarAwayCoordinatesNeverReachThePainter)
     EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 5)), kQWhite);
 }
 
+// A radius near the top of single precision is billions of billions of pixels: the arc stays off
+// the board, but the radius a negative end angle draws still crosses it.
+TEST(SurfaceOps, HugeArcStillDrawsItsRadiusAcrossTheBoard)
+{
+    Surface s(kBoardPixels);
+    s.circle(0, 0, 3e38f, kRed, 0.0f, -1.5707963f);
+    const QImage image = render(s);
+    EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 5)), kQRed);
+    EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 5, 0)), kQWhite);
+}
+
 TEST(SurfaceOps, LineWithoutColourUsesForegroundAndMovesTheCurrentPoint)
 {
     Surface s(kBoardPixels);
