@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "bench_labels.h"
+#include "board/axes.h"
 #include "board/rasteriser.h"
 #include "board/surface.h"
 #include "core/curves.h"
@@ -31,22 +32,36 @@ void ensureApplication()
 
 using CurveFunction = DrawingResult (*)(int, const FieldTexts&);
 
+// The board as a click finds it: its axes drawn and room in its lists from earlier curves. Each
+// click is taken back afterwards, so every iteration draws onto the same board.
+struct Board {
+    Surface surface{kBoard};
+    QImage image{kBoard, QImage::Format_RGB32};
+    Board()
+    {
+        drawAxes(surface, AxesStyle::Board);
+        image.fill(Qt::white);
+        Rasteriser(surface, QSizeF(kBoard), 1).render(image, {0, 0}, surface.end());
+    }
+};
+
 void oneClick(benchmark::State& state, CurveFunction curve, const FieldTexts& texts)
 {
     ensureApplication();
     const int option = static_cast<int>(state.range(0));
-    QImage image(kBoard, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    Board board;
     std::uint64_t dots = 0;
     for (auto _ : state) {
-        Surface surface(kBoard);
-        surface.setScale(-10, 10, 10, -10);
-        surface.setDrawWidth(2);
+        const ListPos from = board.surface.end();
+        board.surface.beginAction();
         const DrawingResult result = curve(option, texts);
-        surface.draw(std::get<Drawing>(result), kRed);
-        Rasteriser(surface, QSizeF(kBoard), 1).render(image, {0, 0}, surface.end());
-        dots = surface.dotCount();
+        board.surface.draw(std::get<Drawing>(result), kRed);
+        Rasteriser(board.surface, QSizeF(kBoard), 1).render(board.image, from, board.surface.end());
         benchmark::ClobberMemory();
+        state.PauseTiming();
+        dots = board.surface.dotCount();
+        board.surface.undoAction();
+        state.ResumeTiming();
     }
     state.counters["dots"] = static_cast<double>(dots);
     state.SetLabel(std::string("vs:") + bench::kDefaultBaseline);

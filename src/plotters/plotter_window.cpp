@@ -1,46 +1,55 @@
 #include "plotters/plotter_window.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
+#include <QTextLayout>
+#include <algorithm>
 
 namespace curvana {
 namespace {
 
-// Greedy line breaking: at the last blank of a line that would overflow, or between two
-// characters where a line has no blank (Chinese text).
-QString wrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
+// Breaks where text may break: at blanks and beside Chinese characters, inside a run of Latin
+// letters only when the run is wider than the line.
+QString wrapToWidth(const QString& text, const QFont& font, int width)
 {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
     QStringList lines;
-    QString line;
-    for (const QChar c : text) {
-        if (!c.isSpace() && !line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
-            const qsizetype blank = line.lastIndexOf(u' ');
-            const bool atBlank = blank > 0 && !line.left(blank).trimmed().isEmpty();
-            lines << (atBlank ? line.left(blank) : line).trimmed();
-            line = atBlank ? line.mid(blank + 1).trimmed() : QString();
-        }
-        if (!(line.isEmpty() && c.isSpace() && !lines.isEmpty()))
-            line += c;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
     }
-    lines << line.trimmed();
+    layout.endLayout();
     return lines.join(u'\n');
 }
 
 // An option button cannot wrap its caption by itself; one made tall enough for two or more lines
-// gets its caption broken to the width beside its indicator.
-void wrapTallOption(QRadioButton* option)
+// gets its caption broken to the width beside its indicator. A one-line button whose caption is
+// wider in this font than its row allows grows to the right as far as its frame has room.
+void fitCaption(QRadioButton* option)
 {
     const QFontMetrics metrics(option->font());
-    if (option->height() < 2 * metrics.height())
+    if (option->height() < 2 * metrics.height()) {
+        const int room = option->parentWidget()->width() - option->x();
+        option->resize(std::max(option->width(), std::min(option->sizeHint().width(), room)), option->height());
         return;
-    QStyleOptionButton style;
-    style.initFrom(option);
-    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &style, option) +
-                          option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &style, option);
-    option->setText(wrapToWidth(option->text(), metrics, option->width() - indicator));
+    }
+    // What the button needs besides its text: indicator, spacing and the style's margins.
+    const int besidesText = option->sizeHint().width() - metrics.size(Qt::TextShowMnemonic, option->text()).width();
+    option->setText(wrapToWidth(option->text(), option->font(), option->width() - besidesText));
+}
+
+// The large label fonts ("m=", "R=") are taller in this font than their rows; a label grows
+// downwards until its text shows whole.
+void fitLabel(QLabel* label)
+{
+    const QSize needed = label->sizeHint();
+    label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
 }
 
 QString optionName(int number)
@@ -57,7 +66,9 @@ PlotterWindow::PlotterWindow(const PlotterSpec& spec, QWidget* parent)
     setObjectName(QString::fromUtf8(spec.name));
     for (const int number : spec.options)
         if (QRadioButton* option = controls().option(optionName(number)))
-            wrapTallOption(option);
+            fitCaption(option);
+    for (QLabel* label : findChildren<QLabel*>())
+        fitLabel(label);
     connect(controls().button(QStringLiteral("Command1")), &QPushButton::clicked, this,
             &PlotterWindow::Command1_Click);
     connect(controls().button(QStringLiteral("Command2")), &QPushButton::clicked, this,

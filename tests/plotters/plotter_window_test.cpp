@@ -134,8 +134,30 @@ TEST_F(PlotterWindows, TallOptionCaptionsAreBrokenIntoLinesThatFit)
     EXPECT_EQ(lines.join(QString()).remove(u' '),
               QStringLiteral("圆的渐开线x=R(cosθ+θ*sinθ)y=R(sinθ-θ*cosθ"));
 
+    // A break falls between the Chinese name and the formula rather than inside the formula.
+    const QStringList astroid = classic->controls().option(QStringLiteral("Option5"))->text().split(u'\n');
+    EXPECT_EQ(astroid.value(0).toStdString(), "四尖点星形线");
+    EXPECT_EQ(astroid.value(1).toStdString(), "x=R(cosa)^3");
+
     PlotterWindow* elementary = open("fd1");
     EXPECT_EQ(elementary->controls().option(QStringLiteral("Option1"))->text().toStdString(), "y=Ax+B");
+}
+
+TEST_F(PlotterWindows, EveryOptionCaptionIsShownWhole)
+{
+    for (const WindowCase& c : kWindows) {
+        PlotterWindow* window = open(c.entry);
+        for (const QRadioButton* option : window->findChildren<QRadioButton*>()) {
+            SCOPED_TRACE(std::string(c.name) + " " + option->objectName().toStdString());
+            EXPECT_LE(option->sizeHint().width(), option->width());
+            EXPECT_LE(QFontMetrics(option->font()).size(0, option->text()).height(), option->height());
+            EXPECT_LE(option->geometry().right(), option->parentWidget()->width());
+        }
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            SCOPED_TRACE(std::string(c.name) + " " + label->objectName().toStdString());
+            EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
+        }
+    }
 }
 
 TEST_F(PlotterWindows, OptionsInAFrameExcludeEachOther)
