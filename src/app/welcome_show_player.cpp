@@ -8,7 +8,6 @@ namespace curvana {
 WelcomeShowPlayer::WelcomeShowPlayer(Form5& window) : QObject(&window), m_window(window)
 {
     // The axes of the load step show at once; only what is drawn later is revealed.
-    m_window.Picture1->finishReveal();
     m_window.Picture1->setAnimated(true);
 }
 

@@ -23,6 +23,9 @@ SurfaceView::SurfaceView(QWidget* parent) : QFrame(parent), m_surface(QSize(1, 1
 
 void SurfaceView::setAnimated(bool animated)
 {
+    // What was drawn before the switch counts as shown; only later drawing is revealed.
+    if (animated && !m_animated)
+        m_limit = m_surface.end();
     m_animated = animated;
     if (!animated)
         finishReveal();

@@ -10,6 +10,7 @@
 #include "app/form5.h"
 #include "board/form1.h"
 #include "board/services.h"
+#include "support/pixels.h"
 
 namespace curvana {
 namespace {
@@ -74,6 +75,10 @@ TEST_F(Welcome, TheBoardAlreadyShowsItsAxesWhenTheModeIsApplied)
     start();
     EXPECT_FALSE(board->Picture1->revealing());
     EXPECT_EQ(board->Picture1->surface().texts().size(), 39u);
+    const QImage shown = board->Picture1->shownImage();
+    const Surface& surface = board->Picture1->surface();
+    EXPECT_EQ(shown.pixelColor(testing::pixelAt(surface, shown.size(), 0, 5)), QColor(Qt::blue))
+        << "the y axis drawn at load is on screen";
 }
 
 TEST_F(Welcome, StartingStopsTheTimer)
