@@ -1,9 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Curvana with its tests and runs every test.
+# Installs what is missing, builds Curvana with its tests and runs every test; then the same
+# suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for
+# 60 seconds. Prints how long each step took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCURVANA_TESTS=ON >/dev/null
-cmake --build build-test
+
+step_times=()
+timed() {
+  local name=$1 start=$SECONDS status=0
+  shift
+  "$@" || status=$?
+  step_times+=("$(printf '%-16s %5d s%s' "$name" $((SECONDS - start)) "$([ $status -eq 0 ] || echo '  FAILED')")")
+  return $status
+}
+report_times() {
+  [ ${#step_times[@]} -eq 0 ] && return
+  echo "Time per step:"
+  printf '  %s\n' "${step_times[@]}"
+}
+trap report_times EXIT
+
+timed "set-up" scripts/setup.sh
+timed "build" bash -c 'cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCURVANA_TESTS=ON >/dev/null &&
+  cmake --build build-test'
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-test --output-on-failure --timeout 300
+timed "tests" ctest --test-dir build-test --output-on-failure --timeout 300
+timed "sanitized tests" scripts/sanitize.sh
+timed "fuzzing" scripts/fuzz.sh 60
