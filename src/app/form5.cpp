@@ -116,6 +116,8 @@ void Form5::Command2_Click()
     m_board->Picture1->setAnimated(animated);
     m_board->Text1->setText(QString::fromUtf8(animated ? Form1::kAnimationModeText : Form1::kPrintModeText));
     m_board->show();
+    m_board->raise();
+    m_board->activateWindow();
     m_board->Picture1->setFocus();
     close();
 }

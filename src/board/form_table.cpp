@@ -109,9 +109,17 @@ QWidget* FormTable::create(QWidget* window, const ControlRow& row)
     const QString text = QString::fromUtf8(row.text ? row.text : "");
     switch (row.kind) {
     case Ctl::Label: {
-        auto* label = new QLabel(text, parent);
-        label->setWordWrap(row.height > 300);
+        auto* label = new QLabel(parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (row.height > 300) {
+            // Wrapped captions were laid out for a tighter line than this font's own, so
+            // their lines are drawn closer together to fit the label's height.
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::RichText);
+            label->setText(QStringLiteral("<div style=\"line-height:80%\">%1</div>").arg(text.toHtmlEscaped()));
+        } else {
+            label->setText(text);
+        }
         return label;
     }
     case Ctl::Text:
