@@ -155,7 +155,7 @@ TEST_F(PlotterWindows, EveryOptionCaptionIsShownWhole)
         }
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             SCOPED_TRACE(std::string(c.name) + " " + label->objectName().toStdString());
-            EXPECT_LE(QFontMetrics(label->font()).height(), label->height());
+            EXPECT_LE(label->sizeHint().height(), label->height());
         }
     }
 }
