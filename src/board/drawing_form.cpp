@@ -65,8 +65,7 @@ void DrawingForm::PlotDot(float x, float y, Rgb colour)
 
 void DrawingForm::placeAtTwips(int left, int top)
 {
-    // A window's geometry, unlike its pos(), excludes the frame, so this places the client area.
-    setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), size()));
+    placeClientAtTwips(this, left, top);
 }
 
 } // namespace curvana

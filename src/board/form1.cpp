@@ -1,6 +1,8 @@
 #include "board/form1.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,6 +10,8 @@
 #include <QPushButton>
 
 #include "board/axes.h"
+#include "board/board_export.h"
+#include "board/coordinate_readout.h"
 #include "board/pages.h"
 #include "board/services.h"
 
@@ -15,6 +19,11 @@ namespace curvana {
 namespace {
 
 Form1* g_board = nullptr;
+
+constexpr int kBoardLeft = 2100;
+constexpr int kBoardTop = 345;
+constexpr int kReadoutTop = 6870;
+constexpr int kReadoutHeight = 255;
 
 const ControlRow kBoardControls[] = {
     {Ctl::Combo, "Combo1", nullptr, "请选择鼠标画线颜色", 120, 0, 2175, 300, 0, {}, {}, nullptr,
@@ -41,13 +50,19 @@ Form1::Form1()
     Command1 = m_controls->button(QStringLiteral("Command1"));
     Command2 = m_controls->button(QStringLiteral("Command2"));
     m_pen = std::make_unique<FreehandPen>(*Picture1, *Combo1);
+    // The readout sits below the surface, in a strip added under the original client area.
+    coordinates = new CoordinateReadout(*Picture1, m_client);
+    coordinates->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
     QWidget::setTabOrder(Command2, Picture1);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     buildMenus();
-    m_client->setMinimumSize(twipsToPixels(6660), twipsToPixels(6960));
-    resize(twipsToPixels(6660), twipsToPixels(6960) + menuBar()->sizeHint().height());
+    const int clientHeight = twipsToPixels(kReadoutTop + kReadoutHeight + 30);
+    m_client->setMinimumSize(twipsToPixels(6660), clientHeight);
+    resize(twipsToPixels(6660), clientHeight + menuBar()->sizeHint().height());
     m_client->setMinimumSize(0, 0);
+    // Between the elementary-function plotter on its left and the other windows on its right.
+    placeClientAtTwips(this, kBoardLeft, kBoardTop);
     Picture1->surface().setBackColor(kWhite);
     XY();
     // The shortcuts act on the board from the start; text fields take their editing keys only when focused.
@@ -69,6 +84,10 @@ void Form1::buildMenus()
     addEntry(df, "sd", "调“画图”程序", QKeySequence(Qt::Key_F12), &Form1::sd_Click);
     addEntry(df, "df2", "清除", QKeySequence(Qt::Key_Delete), &Form1::Command1_Click);
     addEntry(df, "df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form1::Command2_Click);
+    df->addSeparator();
+    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &Form1::undo_Click);
+    addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::saveImage_Click);
+    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyImage_Click);
     m_menus.insert(QStringLiteral("df"), df);
     m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
@@ -154,6 +173,30 @@ void Form1::ty_Click() { openPage(this, helpPagePath(QString::fromUtf8(kHelpPage
 void Form1::jj_Click() { openPage(this, authorPage(kCollectionPage)); }
 void Form1::rr_Click() { openPage(this, authorPage(kHomePage)); }
 void Form1::dffffffff_Click() { openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
+
+void Form1::undo_Click()
+{
+    Picture1->surface().undoAction();
+}
+
+void Form1::saveImage_Click()
+{
+    QString filter;
+    const QString chosen = chooseSaveFile(this, QStringLiteral("保存图象"), QStringLiteral("Curvana.png"),
+                                          exportFilters().join(QStringLiteral(";;")), &filter);
+    if (chosen.isEmpty())
+        return;
+    const ExportChoice choice = exportChoiceFor(filter, chosen);
+    const QString path = withSuffix(chosen, choice.format);
+    if (!exportBoard(*Picture1, path, choice))
+        showMessage(this, {QStringLiteral("保存图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
+                           QMessageBox::Warning});
+}
+
+void Form1::copyImage_Click()
+{
+    QGuiApplication::clipboard()->setImage(boardImage(*Picture1, 1));
+}
 
 void Form1::resizeEvent(QResizeEvent* event)
 {

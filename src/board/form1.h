@@ -11,6 +11,7 @@
 #include "board/window_registry.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -55,12 +56,17 @@ public:
     void jj_Click();
     void rr_Click();
     void dffffffff_Click();
+    // Additions beyond the original menus
+    void undo_Click();
+    void saveImage_Click();
+    void copyImage_Click();
 
     SurfaceView* Picture1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
+    QLabel* coordinates = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,6 +1,7 @@
 #include "board/form_table.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,12 @@ QRect twipsRect(int left, int top, int width, int height)
 void setClientTwips(QWidget* window, int width, int height)
 {
     window->resize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void placeClientAtTwips(QWidget* window, int left, int top)
+{
+    // A window's geometry, unlike its pos(), excludes the frame, so this places the client area.
+    window->setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), window->size()));
 }
 
 namespace {
@@ -67,6 +74,17 @@ void applyLook(QWidget* w, const ControlRow& row)
     w->setFocusPolicy(row.tab < 0 ? Qt::NoFocus : w->focusPolicy());
 }
 
+// Wrapped captions were laid out for a tighter line than this font's own, so a caption that
+// needs more than one line is drawn with its lines closer together to fit the label's height.
+void tightenWrappedLines(QLabel* label)
+{
+    const QString text = label->text();
+    if (!label->wordWrap() || QFontMetrics(label->font()).horizontalAdvance(text) <= label->width())
+        return;
+    label->setTextFormat(Qt::RichText);
+    label->setText(QStringLiteral("<div style=\"line-height:80%\">%1</div>").arg(text.toHtmlEscaped()));
+}
+
 QComboBox* makeCombo(QWidget* parent, const QStringList& items, const QString& text)
 {
     auto* combo = new QComboBox(parent);
@@ -92,6 +110,8 @@ FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
         const auto container = row.container ? m_rows.constFind(QString::fromUtf8(row.container)) : m_rows.cend();
         keepWindowLook(w, container == m_rows.cend() ? nullptr : &*container, window);
         applyLook(w, row);
+        if (auto* label = qobject_cast<QLabel*>(w))
+            tightenWrappedLines(label);
         m_byName.insert(w->objectName(), w);
         // Qt ignores a tab link to a control that takes no focus (a label), which would break the chain.
         if (row.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
@@ -109,17 +129,9 @@ QWidget* FormTable::create(QWidget* window, const ControlRow& row)
     const QString text = QString::fromUtf8(row.text ? row.text : "");
     switch (row.kind) {
     case Ctl::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (row.height > 300) {
-            // Wrapped captions were laid out for a tighter line than this font's own, so
-            // their lines are drawn closer together to fit the label's height.
-            label->setWordWrap(true);
-            label->setTextFormat(Qt::RichText);
-            label->setText(QStringLiteral("<div style=\"line-height:80%\">%1</div>").arg(text.toHtmlEscaped()));
-        } else {
-            label->setText(text);
-        }
+        label->setWordWrap(row.height > 300);
         return label;
     }
     case Ctl::Text:

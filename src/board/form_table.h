@@ -66,5 +66,7 @@ private:
 
 // Sets the client size of a window from twips.
 void setClientTwips(QWidget* window, int width, int height);
+// Places the top-left corner of a window's client area at a screen position in twips.
+void placeClientAtTwips(QWidget* window, int left, int top);
 
 } // namespace curvana

@@ -126,11 +126,12 @@ void startPaintProgram(QWidget* parent)
 
 void setSaveFileChooser(SaveFileChooser chooser) { saveFileChooser() = std::move(chooser); }
 
-QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)
+QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                       QString* selectedFilter)
 {
     if (saveFileChooser())
-        return saveFileChooser()(parent, title, suggested, filter);
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+        return saveFileChooser()(parent, title, suggested, filter, selectedFilter);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter, selectedFilter);
 }
 
 void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }

@@ -42,10 +42,12 @@ void startPaintProgram(QWidget* parent);
 void setPaintPrograms(const QStringList& programs);
 
 // Asks for the name of a file to write; empty when the user cancels. Tests replace the dialog.
+// `filter` lists the offered types separated by ";;"; the chosen one goes to `selectedFilter`.
 using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
-                                              const QString& filter)>;
+                                              const QString& filter, QString* selectedFilter)>;
 void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores the file dialog
-QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter);
+QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
+                       QString* selectedFilter = nullptr);
 
 // Ends the whole program at once, closing every window without asking.
 void endProgram();

@@ -19,6 +19,8 @@ struct UiFixture : ::testing::Test {
     QMessageBox::StandardButton answer = QMessageBox::Ok;
     int programEnds = 0;
     QString savePath;
+    QString saveFilter;     // the type the user picks in the save dialog
+    QString offeredFilters; // what the save dialog offered
     QPointer<Form1> board;
 
     void SetUp() override
@@ -28,7 +30,12 @@ struct UiFixture : ::testing::Test {
             return answer;
         });
         setProgramEnder([this] { ++programEnds; });
-        setSaveFileChooser([this](QWidget*, const QString&, const QString&, const QString&) { return savePath; });
+        setSaveFileChooser([this](QWidget*, const QString&, const QString&, const QString& offered, QString* chosen) {
+            offeredFilters = offered;
+            if (chosen)
+                *chosen = saveFilter;
+            return savePath;
+        });
         board = createBoard();
         board->show();
         QApplication::processEvents();

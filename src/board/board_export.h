@@ -1,0 +1,30 @@
+#pragma once
+// Saving the board's drawing as a picture file and copying it to the clipboard, all rendered
+// from the display list so that every size and format is crisp.
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace curvana {
+
+class SurfaceView;
+
+enum class ExportFormat { Png, Svg, Pdf };
+
+struct ExportChoice {
+    ExportFormat format = ExportFormat::Png;
+    int scale = 1; // PNG only: 1, 2 or 4 times the board's size
+};
+
+// The filters offered by the save dialog, in order, and what each one means.
+QStringList exportFilters();
+ExportChoice exportChoiceFor(const QString& filter, const QString& path);
+// `path` with the suffix of `format` when it has none.
+QString withSuffix(const QString& path, ExportFormat format);
+
+// Writes the drawing to `path`; false when the file cannot be written.
+bool exportBoard(const SurfaceView& view, const QString& path, ExportChoice choice);
+// The drawing as an image at `scale` times the board's size.
+QImage boardImage(const SurfaceView& view, int scale);
+
+} // namespace curvana

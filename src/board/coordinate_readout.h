@@ -1,0 +1,21 @@
+#pragma once
+// A small field under the board that shows the world coordinates under the pointer.
+#include <QLabel>
+
+namespace curvana {
+
+class SurfaceView;
+
+class CoordinateReadout : public QLabel {
+    Q_OBJECT
+public:
+    CoordinateReadout(SurfaceView& picture, QWidget* parent);
+
+    // "x = 1.25  y = −3.50": two decimals and a true minus sign.
+    static QString textFor(QPointF world);
+
+private:
+    void showPoint(QPointF world);
+};
+
+} // namespace curvana

@@ -1,0 +1,195 @@
+// Additions to the board: saving and copying the drawing, undo and the coordinate readout.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "board/board_export.h"
+#include "board/coordinate_readout.h"
+#include "core/curves.h"
+#include "support/pixels.h"
+#include "support/ui_fixture.h"
+
+namespace curvana {
+namespace {
+
+struct BoardExtras : testing::UiFixture {
+    QTemporaryDir dir;
+
+    void drawParabola(Rgb colour = kRed)
+    {
+        surface().beginAction();
+        surface().draw(std::get<Drawing>(elementaryCurve(2, {"1", "+2", "+0"})), colour);
+    }
+    QByteArray saved(const QString& name, const char* filter)
+    {
+        savePath = dir.filePath(name);
+        saveFilter = QString::fromUtf8(filter);
+        board->action("saveImage")->trigger();
+        QFile file(savePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(BoardExtras, SavedPngsShowTheCurveAtEachSize)
+{
+    drawParabola();
+    const QSize logical = surface().logicalSize();
+    const int scales[] = {1, 2, 4};
+    const char* filters[] = {"PNG 图片 (*.png)", "PNG 图片，两倍大小 (*.png)", "PNG 图片，四倍大小 (*.png)"};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_FALSE(saved(QStringLiteral("board%1.png").arg(i), filters[i]).isEmpty()) << filters[i];
+        const QImage image(savePath);
+        ASSERT_EQ(image.size(), logical * scales[i]);
+        // The vertex (-1, -1) of y = x^2 + 2x is red at every size.
+        const QPoint vertex = testing::pixelAt(surface(), image.size(), -1, -1);
+        EXPECT_GT(testing::countNear(image, vertex, 2 * scales[i], QColor(255, 0, 0)), 0) << filters[i];
+    }
+    EXPECT_TRUE(offeredFilters.contains("SVG"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
+{
+    drawParabola();
+    board->PrintAt(4, 9, "抛物线");
+    const QByteArray svg = saved("board.svg", "SVG 矢量图 (*.svg)");
+    ASSERT_TRUE(svg.contains("<svg"));
+    EXPECT_TRUE(svg.contains("#ff0000")) << "the red curve";
+    EXPECT_TRUE(svg.contains("#0000ff")) << "the blue axes";
+    EXPECT_GT(svg.count("<path") + svg.count("<polyline") + svg.count("<rect"), 100);
+    const QByteArray pdf = saved("board", "PDF 文件 (*.pdf)");
+    EXPECT_TRUE(savePath.endsWith("board")); // the suffix is added to the file written
+    QFile written(dir.filePath("board.pdf"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray pdfData = written.readAll();
+    EXPECT_TRUE(pdfData.startsWith("%PDF"));
+    EXPECT_GT(pdfData.size(), 5000);
+}
+
+TEST_F(BoardExtras, AFileThatCannotBeWrittenGivesAMessageAndKeepsTheBoard)
+{
+    drawParabola();
+    const auto ops = surface().ops().size();
+    for (const char* filter : {"PNG 图片 (*.png)", "SVG 矢量图 (*.svg)", "PDF 文件 (*.pdf)"}) {
+        messages.clear();
+        savePath = "/no/such/folder/board";
+        saveFilter = QString::fromUtf8(filter);
+        board->action("saveImage")->trigger();
+        ASSERT_EQ(messages.size(), 1u) << filter;
+        EXPECT_TRUE(messages[0].text.contains("没有保存")) << filter;
+    }
+    EXPECT_EQ(surface().ops().size(), ops);
+}
+
+TEST_F(BoardExtras, CancellingTheSaveDialogWritesNothing)
+{
+    savePath.clear();
+    board->action("saveImage")->trigger();
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(BoardExtras, CopyPutsTheDrawingOnTheClipboard)
+{
+    drawParabola();
+    board->action("copyImage")->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), surface().logicalSize());
+    EXPECT_GT(testing::countNear(copied, testing::pixelAt(surface(), copied.size(), -1, -1), 2, QColor(255, 0, 0)), 0);
+}
+
+struct ListState {
+    std::size_t ops;
+    std::uint64_t dots;
+    std::size_t texts;
+};
+
+TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
+{
+    std::vector<ListState> states;
+    const auto snapshot = [&] { states.push_back({surface().ops().size(), surface().dotCount(), surface().texts().size()}); };
+    snapshot();
+    drawParabola();
+    snapshot();
+    surface().beginAction(); // a figure: a triangle's three sides
+    surface().draw(std::get<Drawing>(figureDrawing(FigureKind::Triangle, {"0", "0", "2", "3", "5", "5"})), kBlack);
+    snapshot();
+    QTest::mousePress(board->Picture1, Qt::LeftButton, {}, QPoint(100, 100));
+    for (int x = 101; x < 120; ++x)
+        QTest::mouseMove(board->Picture1, QPoint(x, 100));
+    QTest::mouseRelease(board->Picture1, Qt::LeftButton, {}, QPoint(120, 100));
+    snapshot();
+    QTest::mouseClick(board->Command1, Qt::LeftButton); // a clear
+    snapshot();
+    for (std::size_t i = states.size() - 1; i > 0; --i) {
+        board->action("undo")->trigger();
+        const ListState& want = states[i - 1];
+        EXPECT_EQ(surface().ops().size(), want.ops) << "after undoing step " << i;
+        EXPECT_EQ(surface().dotCount(), want.dots) << "after undoing step " << i;
+        EXPECT_EQ(surface().texts().size(), want.texts) << "after undoing step " << i;
+    }
+    board->action("undo")->trigger(); // nothing left to undo: the axes stay
+    EXPECT_EQ(surface().texts().size(), 39u);
+}
+
+TEST_F(BoardExtras, UndoOfAClearBringsTheDrawingBackOnScreen)
+{
+    drawParabola();
+    QTest::mouseClick(board->Command1, Qt::LeftButton);
+    board->action("undo")->trigger();
+    const QImage shown = board->Picture1->shownImage();
+    EXPECT_GT(testing::countNear(shown, testing::pixelAt(surface(), shown.size(), -1, -1), 2, QColor(255, 0, 0)), 0);
+}
+
+TEST_F(BoardExtras, UndoWorksWhileARevealIsRunning)
+{
+    board->Picture1->setAnimated(true);
+    drawParabola();
+    ASSERT_TRUE(board->Picture1->revealing());
+    board->action("undo")->trigger();
+    QTest::qWait(100);
+    const QImage shown = board->Picture1->shownImage();
+    EXPECT_EQ(testing::countColour(shown, shown.rect(), QColor(255, 0, 0)), 0);
+    EXPECT_EQ(surface().texts().size(), 39u);
+}
+
+TEST_F(BoardExtras, TheReadoutFollowsThePointerAndTheSurfaceMapping)
+{
+    EXPECT_EQ(CoordinateReadout::textFor(QPointF(1.25, -3.5)), "x = 1.25  y = \u22123.50");
+    EXPECT_EQ(CoordinateReadout::textFor(QPointF(-0.001, 0)), "x = 0.00  y = 0.00");
+    for (int width : {0, 700}) {
+        if (width)
+            board->resize(width, board->height());
+        QApplication::processEvents();
+        const QRect inner = board->Picture1->contentsRect();
+        const QPoint centre = inner.topLeft() + QPoint(inner.width() / 2, inner.height() / 2);
+        QTest::mouseMove(board->Picture1, centre);
+        const QPointF world = board->Picture1->worldAt(centre);
+        EXPECT_NEAR(world.x(), 0, 20.0 / inner.width());
+        EXPECT_NEAR(world.y(), 0, 20.0 / inner.height());
+        EXPECT_EQ(board->coordinates->text(), CoordinateReadout::textFor(world));
+        const QPoint rightQuarter = inner.topLeft() + QPoint(inner.width() * 3 / 4, inner.height() / 4);
+        QTest::mouseMove(board->Picture1, rightQuarter);
+        EXPECT_NEAR(board->Picture1->worldAt(rightQuarter).x(), 5, 0.1) << width;
+        EXPECT_NEAR(board->Picture1->worldAt(rightQuarter).y(), 5, 0.1) << width;
+    }
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(board->Picture1, &leave);
+    EXPECT_TRUE(board->coordinates->text().isEmpty());
+}
+
+TEST_F(BoardExtras, TheReadoutLeavesTheOriginalControlsWhereTheyWere)
+{
+    EXPECT_EQ(board->Picture1->geometry().topLeft(), QPoint(8, 24));
+    EXPECT_EQ(board->Combo1->geometry(), twipsRect(120, 0, 2175, 300));
+    EXPECT_GE(board->coordinates->geometry().top(), board->Picture1->geometry().bottom());
+    EXPECT_LE(board->coordinates->geometry().bottom(), board->centralWidget()->height());
+}
+
+} // namespace
+} // namespace curvana
