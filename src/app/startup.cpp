@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -10,10 +11,17 @@
 #include "figures/figure_menu.h"
 #include "plotters/plotter_menu.h"
 
+// The resources live in a static library, so they are registered by hand (outside any namespace).
+static void registerResources()
+{
+    Q_INIT_RESOURCE(curvana);
+}
+
 namespace curvana {
 
 void prepareApplication(QApplication& app)
 {
+    registerResources();
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* catalogue : {"qtbase_zh_CN", "qt_zh_CN"}) {
@@ -28,6 +36,8 @@ void prepareApplication(QApplication& app)
     font.setPointSize(9);
     QApplication::setFont(font);
     app.setApplicationName(QStringLiteral("Curvana"));
+    app.setDesktopFileName(QStringLiteral("curvana"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/curvana.svg")));
 }
 
 Form1* createBoard()

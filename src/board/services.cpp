@@ -99,7 +99,11 @@ void openPage(QWidget* parent, const QString& address)
 
 QString helpPagePath(const QString& fileName)
 {
-    const QString appDir = QCoreApplication::applicationDirPath();
+    return helpPagePathFrom(QCoreApplication::applicationDirPath(), fileName);
+}
+
+QString helpPagePathFrom(const QString& appDir, const QString& fileName)
+{
     const QStringList dirs{appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR),
                            QStringLiteral(CURVANA_BUILD_HELP_DIR)};
     for (const QString& dir : dirs) {

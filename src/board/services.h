@@ -35,6 +35,8 @@ void setPageLauncher(const QString& program);
 // A help page shipped with the program, found beside the build tree or under the install prefix;
 // an empty string when it is not there.
 QString helpPagePath(const QString& fileName);
+// The same, for a program installed in `programDir`.
+QString helpPagePathFrom(const QString& programDir, const QString& fileName);
 
 // Starts the first paint program found, detached; a Chinese message when none starts.
 void startPaintProgram(QWidget* parent);

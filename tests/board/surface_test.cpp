@@ -43,10 +43,12 @@ TEST_F(BoardSurface, AxesHaveNineteenTicksAThirtySevenNumbersAndTheLetters)
     for (const Op& op : surface.ops()) {
         lines += op.kind == OpKind::Line;
         clears += op.kind == OpKind::Clear;
-        if (op.kind == OpKind::Line || op.kind == OpKind::Text)
+        if (op.kind == OpKind::Line || op.kind == OpKind::Text) {
             EXPECT_EQ(op.colour, kBlue);
-        if (op.kind == OpKind::Line)
+        }
+        if (op.kind == OpKind::Line) {
             EXPECT_EQ(op.width, 1);
+        }
     }
     EXPECT_EQ(clears, 1);
     EXPECT_EQ(lines, 6 + 2 * 19); // two axes, four arrowhead strokes, 19 ticks on each axis
