@@ -106,6 +106,8 @@ void Rasteriser::render(QImage& image, ListPos from, ListPos to) const
         }
         // A run of shapes and texts shares one painter; dots never draw while it is open.
         QPainter painter(&image);
+        // Positions here are device pixels already; undo the painter's own high-DPI scaling.
+        painter.scale(1 / image.devicePixelRatio(), 1 / image.devicePixelRatio());
         while (i < ops.size() && i < to.op && ops[i].kind != OpKind::Dots)
             drawShape(painter, ops[i++]);
     }

@@ -295,3 +295,23 @@ TEST(SurfaceList, UndoRemovesWholeActionsBackToTheStart)
 
 } // namespace
 } // namespace curvana
+
+namespace curvana {
+namespace {
+
+TEST(SurfaceRender, AHighDpiImageGetsEveryShapeAtFullResolution)
+{
+    Surface s(kBoardPixels);
+    drawAxes(s, AxesStyle::Board);
+    QImage image(kBoardPixels * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    Rasteriser(s, QSizeF(image.size()), 2).render(image, {0, 0}, s.end());
+    // The x axis crosses the whole image, so its right end is blue too.
+    const QPoint rightOfAxis = testing::pixelAt(s, image.size(), 8.7, 0);
+    EXPECT_GT(testing::countNear(image, rightOfAxis, 1, kQBlue), 0);
+    EXPECT_GT(testing::countNear(image, testing::pixelAt(s, image.size(), 0, -8.7), 1, kQBlue), 0);
+}
+
+} // namespace
+} // namespace curvana
