@@ -43,7 +43,8 @@ void plotHalves(Drawing& drawing, const Conic& k, double start, double end, Root
     plotAlongX(drawing, start, end, [&](double x) { return k.n - k.b * rootOf(x); });
 }
 
-DrawingResult ellipse(FieldReader& in)
+// m, n, a and b of the ellipse or hyperbola, or why they cannot be drawn.
+std::variant<Conic, InputProblem> readCentredConic(FieldReader& in)
 {
     const Conic k{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
                   std::fabs(in.number(kFieldB))};
@@ -51,6 +52,15 @@ DrawingResult ellipse(FieldReader& in)
         return in.problem();
     if (k.a == 0)
         return zeroA();
+    return k;
+}
+
+DrawingResult ellipse(FieldReader& in)
+{
+    const auto read = readCentredConic(in);
+    if (const auto* problem = std::get_if<InputProblem>(&read))
+        return *problem;
+    const Conic& k = std::get<Conic>(read);
     Drawing drawing;
     const auto root = [&](double x) { return rootOrNoValue(1 - (x - k.m) * (x - k.m) / (k.a * k.a), 1); };
     plotHalves(drawing, k, k.m - k.a, k.m + k.a, root);
@@ -60,12 +70,10 @@ DrawingResult ellipse(FieldReader& in)
 
 DrawingResult hyperbola(FieldReader& in)
 {
-    const Conic k{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
-                  std::fabs(in.number(kFieldB))};
-    if (!in.ok())
-        return in.problem();
-    if (k.a == 0)
-        return zeroA();
+    const auto read = readCentredConic(in);
+    if (const auto* problem = std::get_if<InputProblem>(&read))
+        return *problem;
+    const Conic& k = std::get<Conic>(read);
     Drawing drawing;
     const auto root = [&](double x) {
         return rootOrNoValue(((x - k.m) * (x - k.m) - k.a * k.a) / (k.a * k.a), 1);
