@@ -133,14 +133,28 @@ void Rasteriser::drawDots(QImage& image, const Op& op, std::uint32_t from, std::
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     const FloatPoint* points = m_surface.points().data() + op.first;
+    // The map is linear: left edge of a dot = x * sx + ox, top edge = y * sy + oy.
+    const QPointF origin = m_map.toPixel(0, 0), unit = m_map.toPixel(1, 1);
     const double half = w * 0.5 - 0.5;
+    const double sx = unit.x() - origin.x(), ox = origin.x() - half;
+    const double sy = unit.y() - origin.y(), oy = origin.y() - half;
     for (std::uint32_t k = from; k < to; ++k) {
-        const QPointF p = m_map.toPixel(points[k].x, points[k].y);
-        const double left = std::floor(p.x() - half), top = std::floor(p.y() - half);
-        if (left >= width || top >= height || left + w <= 0 || top + w <= 0)
+        const double fx = points[k].x * sx + ox, fy = points[k].y * sy + oy;
+        if (!(fx > -w - 1 && fx < width && fy > -w - 1 && fy < height))
             continue;
-        const int x0 = std::max(0, static_cast<int>(left)), x1 = std::min(width, static_cast<int>(left) + w);
-        const int y0 = std::max(0, static_cast<int>(top)), y1 = std::min(height, static_cast<int>(top) + w);
+        // floor() by hand: the library call costs more than the whole pixel write.
+        int left = static_cast<int>(fx), top = static_cast<int>(fy);
+        left -= fx < left;
+        top -= fy < top;
+        if (left >= 0 && top >= 0 && left <= width - w && top <= height - w) {
+            auto* row = reinterpret_cast<QRgb*>(bits + top * stride) + left;
+            for (int y = 0; y < w; ++y, row = reinterpret_cast<QRgb*>(reinterpret_cast<uchar*>(row) + stride))
+                for (int x = 0; x < w; ++x)
+                    row[x] = colour;
+            continue;
+        }
+        const int x0 = std::max(0, left), x1 = std::min(width, left + w);
+        const int y0 = std::max(0, top), y1 = std::min(height, top + w);
         for (int y = y0; y < y1; ++y) {
             auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
             for (int x = x0; x < x1; ++x)
