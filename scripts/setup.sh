@@ -8,6 +8,7 @@ packages=(
   fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  cups printer-driver-cups-pdf poppler-utils
   dpkg-dev file
   clang libclang-rt-14-dev llvm
 )

@@ -42,12 +42,12 @@ class Shot:
                 "blue": b > 200 and r < 70 and g < 70,
                 "black": r < 70 and g < 70 and b < 70}[kind]
 
-    def near(self, kind, px, py, radius=NEAR):
+    def near(self, kind, px, py, radius):
         return any(self.is_(kind, round(px) + dx, round(py) + dy)
                    for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
 
 
-def longest_run(flags, gap=8):
+def longest_run(flags, gap):
     """(first, last) of the longest run of True, bridging gaps where drawings cross the axis."""
     best, start, last = (0, -1), None, None
     for i, flag in enumerate(flags):
@@ -65,14 +65,22 @@ class Board:
     """World x -10..10 and y 10..-10 spread over the surface found from its two axes."""
 
     def __init__(self, shot):
+        # A scaled page may spread an axis over two rows or columns: look at neighbours too.
+        def band(x, y, horizontal):
+            return any(shot.is_("blue", x, y + d) if horizontal else shot.is_("blue", x + d, y)
+                       for d in (-2, -1, 0, 1, 2))
+
+        gap = max(8, shot.width // 60)  # curves crossing an axis, wider on a page
         rows = [sum(shot.is_("blue", x, y) for x in range(shot.width)) for y in range(shot.height)]
         axis_row = max(range(shot.height), key=rows.__getitem__)
-        self.left, self.right = longest_run([shot.is_("blue", x, axis_row) for x in range(shot.width)])
-        axis_col = max(range(self.left, self.right + 1),
-                       key=lambda x: sum(shot.is_("blue", x, y) for y in range(shot.height)))
-        self.top, self.bottom = longest_run([shot.is_("blue", axis_col, y) for y in range(shot.height)])
+        self.left, self.right = longest_run([band(x, axis_row, True) for x in range(shot.width)], gap)
+        axis_col = (self.left + self.right) // 2  # x = 0 halfway along the x axis
+        self.top, self.bottom = longest_run([band(axis_col, y, False) for y in range(shot.height)], gap)
         if self.right - self.left < 200 or self.bottom - self.top < 200:
-            raise SystemExit("no board with its axes on the screenshot")
+            raise SystemExit(f"no board with its axes on the screenshot (axes found at x {self.left}..{self.right}, "
+                             f"y {self.top}..{self.bottom})")
+        # Tolerances are for the board on screen; a printed page may show it larger.
+        self.zoom = max(1.0, (self.right - self.left) / 413)
 
     def pixel(self, x, y):
         return (self.left + (x + 10) / 20 * (self.right - self.left + 1),
@@ -91,20 +99,21 @@ def check_parabola(shot, board, a, b, c, problems):
         x = start + (end - start) * i / 12
         y = a * x * x + b * x + c
         px, py = board.pixel(x, y)
-        if board.inside(px, py) and not shot.near("red", px, py):
+        if board.inside(px, py) and not shot.near("red", px, py, round(NEAR * board.zoom)):
             problems.append(f"no red dot near ({x:.3f}, {y:.3f}) = pixel ({px:.0f}, {py:.0f})")
     check_strays(shot, board, "red", curve, "the parabola", problems)
 
 
 def check_strays(shot, board, kind, curve, name, problems):
     """Every pixel of the colour on the surface lies near the curve (pixels, densely sampled)."""
+    far = max(FAR, round(FAR * board.zoom))
     buckets = {}
     for qx, qy in curve:
-        buckets.setdefault(int(qx) // FAR, []).append((qx, qy))
+        buckets.setdefault(int(qx) // far, []).append((qx, qy))
 
     def off_curve(px, py):
-        nearby = [q for k in (px // FAR - 1, px // FAR, px // FAR + 1) for q in buckets.get(k, [])]
-        return all((px - qx) ** 2 + (py - qy) ** 2 > FAR ** 2 for qx, qy in nearby)
+        nearby = [q for k in (px // far - 1, px // far, px // far + 1) for q in buckets.get(k, [])]
+        return all((px - qx) ** 2 + (py - qy) ** 2 > far ** 2 for qx, qy in nearby)
 
     stray = 0
     for py in range(board.top, board.bottom + 1):
@@ -121,7 +130,7 @@ def check_segment(shot, board, x1, y1, x2, y2, problems):
     for i in range(0, 9):
         t = 0.05 + 0.9 * i / 8  # the ends meet the axes, which are blue on top of nothing
         x, y = x1 + (x2 - x1) * t, y1 + (y2 - y1) * t
-        if not shot.near("black", *board.pixel(x, y)):
+        if not shot.near("black", *board.pixel(x, y), round(NEAR * board.zoom)):
             problems.append(f"no black segment pixel near ({x:.2f}, {y:.2f})")
     line = [board.pixel(x1 + (x2 - x1) * i / 400, y1 + (y2 - y1) * i / 400) for i in range(401)]
     check_strays(shot, board, "black", line, "the segment", problems)

@@ -3,7 +3,14 @@
 
 E2E_PIDS=()
 
-e2e_fail() { echo "FAIL: $*" >&2; exit 1; }
+# Reports a failure with a screenshot of the moment when a screen is up, and stops.
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${E2E_SCREEN_DIR:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$E2E_SCREEN_DIR/failure.png" 2>/dev/null; then
+        echo "      screen at the failure: $E2E_SCREEN_DIR/failure.png" >&2
+    fi
+    exit 1
+}
 
 e2e_need() {
     local tool
@@ -47,7 +54,7 @@ e2e_cleanup() {
 # Prints the id of the visible window whose title matches $1, waiting up to $2 seconds (10).
 e2e_window() {
     local id
-    id=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    id=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
     [ -n "$id" ] || e2e_fail "window \"$1\" did not appear"
     echo "$id"
 }
