@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tests/e2e/lib.sh
+source tests/e2e/steps.sh
 build=${1:-build-release}
 runs=${2:-9}
 out=${E2E_OUT:-/tmp/curvana-measure}
@@ -59,12 +60,6 @@ measure_startup() {
 
 # Clicks "确定" (or any point given in twips) in the window titled $1 and waits for nothing else.
 press() { e2e_click_twips "$(e2e_window "$1")" "$2" "$3"; }
-
-focus_board() {
-    local X Y WIDTH HEIGHT SCREEN WINDOW
-    e2e_origin "$board"
-    xdotool mousemove --sync $((X + 60)) $((Y + HEIGHT - 70)) click 1
-}
 
 # Every elementary function with A = 2 (a usable base and power for all ten), then closes Form2.
 draw_elementary() {
@@ -125,12 +120,8 @@ settle() {
 }
 
 measure_memory() {
-    local mode=$1 welcome
-    e2e_start_program "$out/program.log" "$build/curvana"
-    welcome=$(e2e_window 欢迎 20)
-    e2e_click_twips "$welcome" 4800 1110; e2e_retype "$mode"
-    e2e_click_twips "$welcome" 4927 2167
-    board=$(e2e_window '^Curvana$')
+    local mode=$1
+    start_in_mode "$mode"
     draw_elementary
     draw_conics
     draw_classic
@@ -142,6 +133,7 @@ measure_memory() {
     wait "$E2E_APP_PID" 2>/dev/null || true
 }
 
+program=$build/curvana
 measure_startup
 measure_memory 具有打印功能
 measure_memory 具有动画显示

@@ -78,7 +78,7 @@ e2e_origin() {
 e2e_click_twips() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
     e2e_origin "$1"
-    xdotool mousemove --sync $((X + $2 / 15)) $((Y + $3 / 15)) click 1
+    xdotool mousemove $((X + $2 / 15)) $((Y + $3 / 15)) click 1
 }
 
 # Replaces the text of the focused text box or editable combo with $1. For a character that

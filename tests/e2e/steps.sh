@@ -10,7 +10,7 @@ X1=0 Y1=0 X2=1 Y2=1   # the line dialog's default segment
 focus_board() {
     local X Y WIDTH HEIGHT SCREEN WINDOW
     e2e_origin "$board"
-    xdotool mousemove --sync $((X + 60)) $((Y + HEIGHT - 70)) click 1
+    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 70)) click 1
 }
 
 # Starts the program (with a private X server) and opens the board in the mode typed as $1.
