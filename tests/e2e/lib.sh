@@ -2,6 +2,9 @@
 # found by title, clicks at client coordinates and screenshots. Source it; call e2e_cleanup on exit.
 
 E2E_PIDS=()
+# Interrupted, a script still runs its EXIT trap and so ends what it started.
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 # Reports a failure with a screenshot of the moment when a screen is up, and stops.
 e2e_fail() {
