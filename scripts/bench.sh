@@ -8,3 +8,4 @@ scripts/setup.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DCURVANA_BENCH=ON -DCURVANA_TESTS=OFF >/dev/null
 cmake --build build-bench
 QT_QPA_PLATFORM=offscreen build-bench/curvana_bench "$@"
+scripts/measure.sh build-bench

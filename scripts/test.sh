@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Curvana with its tests and runs every test; then the same
-# suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for
-# 60 seconds. Prints how long each step took.
+# Installs what is missing, builds Curvana with its tests and runs every test: the unit and window
+# tests, the end-to-end test in a real window, printing on a private print server, the same suite
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for 60 seconds.
+# Prints how long each step took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,5 +26,7 @@ timed "build" bash -c 'cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debu
   cmake --build build-test'
 export QT_QPA_PLATFORM=offscreen
 timed "tests" ctest --test-dir build-test --output-on-failure --timeout 300
+timed "end-to-end" tests/e2e/run_e2e.sh build-test/curvana
+timed "printing" tests/e2e/print_test.sh build-test/curvana
 timed "sanitized tests" scripts/sanitize.sh
 timed "fuzzing" scripts/fuzz.sh 60
