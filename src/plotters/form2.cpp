@@ -44,7 +44,7 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-const PlotterSpec kForm2{"Form2", "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
+const PlotterDesign kForm2{"Form2", "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
 
 } // namespace
 

@@ -32,7 +32,7 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 5};
 
-const PlotterSpec kForm4{"Form4", "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
+const PlotterDesign kForm4{"Form4", "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
 
 } // namespace
 

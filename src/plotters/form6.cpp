@@ -24,7 +24,7 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6};
 
-const PlotterSpec kForm6{"Form6", "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
+const PlotterDesign kForm6{"Form6", "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
 
 } // namespace
 

@@ -59,12 +59,12 @@ QString optionName(int number)
 
 } // namespace
 
-PlotterWindow::PlotterWindow(const PlotterSpec& spec, QWidget* parent)
-    : DrawingForm(QString::fromUtf8(spec.caption), spec.clientWidth, spec.clientHeight, spec.rows, parent),
-      m_spec(spec)
+PlotterWindow::PlotterWindow(const PlotterDesign& design, QWidget* parent)
+    : DrawingForm(QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows, parent),
+      m_design(design)
 {
-    setObjectName(QString::fromUtf8(spec.name));
-    for (const int number : spec.options)
+    setObjectName(QString::fromUtf8(design.name));
+    for (const int number : design.options)
         if (QRadioButton* option = controls().option(optionName(number)))
             fitCaption(option);
     for (QLabel* label : findChildren<QLabel*>())
@@ -73,14 +73,14 @@ PlotterWindow::PlotterWindow(const PlotterSpec& spec, QWidget* parent)
             &PlotterWindow::Command1_Click);
     connect(controls().button(QStringLiteral("Command2")), &QPushButton::clicked, this,
             &PlotterWindow::Command2_Click);
-    if (QWidget* first = controls().widget(QString::fromUtf8(spec.firstFocus)))
+    if (QWidget* first = controls().widget(QString::fromUtf8(design.firstFocus)))
         first->setFocus();
-    placeAtTwips(spec.screenLeft, spec.screenTop);
+    placeAtTwips(design.screenLeft, design.screenTop);
 }
 
 int PlotterWindow::selectedOption()
 {
-    for (const int number : m_spec.options)
+    for (const int number : m_design.options)
         if (const QRadioButton* option = controls().option(optionName(number)); option && option->isChecked())
             return number;
     return 0;
@@ -89,7 +89,7 @@ int PlotterWindow::selectedOption()
 void PlotterWindow::Command1_Click()
 {
     if (const int option = selectedOption())
-        drawOnBoard(m_spec.curve(option, fieldTexts()));
+        drawOnBoard(m_design.curve(option, fieldTexts()));
 }
 
 void PlotterWindow::Command2_Click()

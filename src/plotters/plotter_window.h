@@ -9,7 +9,7 @@
 
 namespace curvana {
 
-struct PlotterSpec {
+struct PlotterDesign {
     const char* name;     // object name, "Form2"
     const char* caption;  // window title
     int clientWidth, clientHeight;  // twips
@@ -23,7 +23,7 @@ struct PlotterSpec {
 class PlotterWindow : public DrawingForm {
     Q_OBJECT
 public:
-    explicit PlotterWindow(const PlotterSpec& spec, QWidget* parent = nullptr);
+    explicit PlotterWindow(const PlotterDesign& design, QWidget* parent = nullptr);
 
     // Draws the selected curve and its caption; nothing when no option is selected.
     void Command1_Click();
@@ -34,7 +34,7 @@ public:
     int selectedOption();
 
 private:
-    const PlotterSpec& m_spec;
+    const PlotterDesign& m_design;
 };
 
 } // namespace curvana
