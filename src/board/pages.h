@@ -2,6 +2,8 @@
 // The pages the program opens: two shipped help pages and its author's two pages.
 #include <QString>
 
+#include "board/services.h"
+
 namespace curvana {
 
 inline constexpr const char* kHelpPage = "index.htm";
@@ -12,13 +14,9 @@ inline constexpr const char* kCollectionPage = "collection.htm";
 inline constexpr const char* kCollectionMenuCaption = "中学数学园地我的个人专辑";
 
 // The author's pages are shipped with the program as local pages.
-inline QString authorPage(const char* page);
-
-} // namespace curvana
-
-#include "board/services.h"
-
-inline QString curvana::authorPage(const char* page)
+inline QString authorPage(const char* page)
 {
     return helpPagePath(QString::fromUtf8(page));
 }
+
+} // namespace curvana
