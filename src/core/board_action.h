@@ -1,0 +1,57 @@
+#pragma once
+// What a user did on the board, kept as data. Replaying the actions in order draws the board
+// again, dot for dot: a curve or figure is redrawn from the texts its window had, a stroke from
+// its points, a clear wipes the board and draws the axes again.
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/curves.h"
+#include "core/drawing.h"
+#include "core/pen_colour.h"
+
+namespace curvana {
+
+// The three curve windows.
+enum class CurveWindow { Elementary, Conic, Classic };
+
+// "确定" in a curve window: the chosen option, the texts of its boxes exactly as typed (Text1
+// first) and the text of its colour combo.
+struct CurveAction {
+    CurveWindow window = CurveWindow::Elementary;
+    int option = 0;
+    FieldTexts texts;
+    std::string colour;
+    friend bool operator==(const CurveAction&, const CurveAction&) = default;
+};
+
+// "确定" in a figure dialog: the figure, the texts of its boxes and the text of its colour combo.
+struct FigureAction {
+    FigureKind figure = FigureKind::Point;
+    FieldTexts texts;
+    std::string colour;
+    friend bool operator==(const FigureAction&, const FigureAction&) = default;
+};
+
+// Dots of one colour, in the order the pen set them. The pen reads its colour on every move, so
+// one stroke may change colour part-way.
+struct StrokeRun {
+    Rgb colour = kBlack;
+    std::vector<WorldPoint> points;
+    friend bool operator==(const StrokeRun&, const StrokeRun&) = default;
+};
+
+// One freehand stroke, from pressing a mouse button to releasing it.
+struct StrokeAction {
+    std::vector<StrokeRun> runs;
+    friend bool operator==(const StrokeAction&, const StrokeAction&) = default;
+};
+
+// "清除": the board wiped and the axes drawn again.
+struct ClearAction {
+    friend bool operator==(const ClearAction&, const ClearAction&) = default;
+};
+
+using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction>;
+
+} // namespace curvana
