@@ -5,6 +5,7 @@
 #include "core/curves.h"
 #include "core/field_reader.h"
 #include "core/plot_points.h"
+#include "core/special_points.h"
 
 namespace curvana {
 
@@ -14,10 +15,6 @@ constexpr int kFieldM = 0;
 constexpr int kFieldN = 1;
 constexpr int kFieldA = 2;
 constexpr int kFieldB = 3;
-
-// The hyperbola's and the parabola's open ends stop here whatever the parameters.
-constexpr double kOuterLeft = -9;
-constexpr double kOuterRight = 9;
 
 constexpr WorldPoint kNameAt{4, 9};
 constexpr WorldPoint kCircleNameAt{-2, 5};
@@ -43,11 +40,9 @@ void plotHalves(Drawing& drawing, const Conic& k, double start, double end, Root
     plotAlongX(drawing, start, end, [&](double x) { return k.n - k.b * rootOf(x); });
 }
 
-// m, n, a and b of the ellipse or hyperbola, or why they cannot be drawn.
-std::variant<Conic, InputProblem> readCentredConic(FieldReader& in)
+// The conic read from the boxes, or why it cannot be drawn: the first box without a number, or a = 0.
+std::variant<Conic, InputProblem> checkedConic(const FieldReader& in, const Conic& k)
 {
-    const Conic k{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
-                  std::fabs(in.number(kFieldB))};
     if (!in.ok())
         return in.problem();
     if (k.a == 0)
@@ -55,12 +50,28 @@ std::variant<Conic, InputProblem> readCentredConic(FieldReader& in)
     return k;
 }
 
-DrawingResult ellipse(FieldReader& in)
+// Each conic reads its boxes in its own precision: the ellipse and hyperbola m in single
+// precision and their half-axes as sizes, the parabola a signed a and no b, the circle all in
+// single precision as the surface takes them (a negative radius draws as its size).
+std::variant<Conic, InputProblem> readConic(int option, FieldReader& in)
 {
-    const auto read = readCentredConic(in);
-    if (const auto* problem = std::get_if<InputProblem>(&read))
-        return *problem;
-    const Conic& k = std::get<Conic>(read);
+    switch (option) {
+    case 1:
+    case 2:
+        return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
+                                      std::fabs(in.number(kFieldB))});
+    case 3: return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
+    default: return checkedConic(in, Conic{in.single(kFieldM), in.single(kFieldN), std::fabs(in.single(kFieldA))});
+    }
+}
+
+bool drawsConic(int option)
+{
+    return option == 1 || option == 2 || option == 3 || option == 5;
+}
+
+Drawing ellipse(const Conic& k)
+{
     Drawing drawing;
     const auto root = [&](double x) { return rootOrNoValue(1 - (x - k.m) * (x - k.m) / (k.a * k.a), 1); };
     plotHalves(drawing, k, k.m - k.a, k.m + k.a, root);
@@ -68,31 +79,22 @@ DrawingResult ellipse(FieldReader& in)
     return drawing;
 }
 
-DrawingResult hyperbola(FieldReader& in)
+Drawing hyperbola(const Conic& k)
 {
-    const auto read = readCentredConic(in);
-    if (const auto* problem = std::get_if<InputProblem>(&read))
-        return *problem;
-    const Conic& k = std::get<Conic>(read);
     Drawing drawing;
     const auto root = [&](double x) {
         return rootOrNoValue(((x - k.m) * (x - k.m) - k.a * k.a) / (k.a * k.a), 1);
     };
-    reserveDots(drawing, 2 * (samplesInRun(kOuterLeft, k.m - k.a) + samplesInRun(k.m + k.a, kOuterRight)));
-    plotHalves(drawing, k, kOuterLeft, k.m - k.a, root);
-    plotHalves(drawing, k, k.m + k.a, kOuterRight, root);
+    reserveDots(drawing, 2 * (samplesInRun(kConicOuterLeft, k.m - k.a) + samplesInRun(k.m + k.a, kConicOuterRight)));
+    plotHalves(drawing, k, kConicOuterLeft, k.m - k.a, root);
+    plotHalves(drawing, k, k.m + k.a, kConicOuterRight, root);
     drawing.captions.push_back({kNameAt, "双曲线"});
     return drawing;
 }
 
 // Opens towards the sign of a: to the right from the vertex for a > 0, to the left for a < 0.
-DrawingResult parabola(FieldReader& in)
+Drawing parabola(Conic k)
 {
-    Conic k{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)};
-    if (!in.ok())
-        return in.problem();
-    if (k.a == 0)
-        return zeroA();
     const double twiceA = 2 * k.a;
     k.b = 1;
     Drawing drawing;
@@ -100,25 +102,18 @@ DrawingResult parabola(FieldReader& in)
         return rootOrNoValue(twiceA * (x - k.m), std::fabs(twiceA) * (std::fabs(x) + std::fabs(k.m)));
     };
     if (k.a > 0)
-        plotHalves(drawing, k, k.m, kOuterRight, root);
+        plotHalves(drawing, k, k.m, kConicOuterRight, root);
     else
-        plotHalves(drawing, k, kOuterLeft, k.m, root);
+        plotHalves(drawing, k, kConicOuterLeft, k.m, root);
     drawing.captions.push_back({kNameAt, "抛物线"});
     return drawing;
 }
 
-// The surface's own circle, fed in single precision; a negative radius draws as its size.
-DrawingResult circle(FieldReader& in)
+// The surface's own circle.
+Drawing circle(const Conic& k)
 {
-    const double m = in.single(kFieldM);
-    const double n = in.single(kFieldN);
-    const double a = in.single(kFieldA);
-    if (!in.ok())
-        return in.problem();
-    if (a == 0)
-        return zeroA();
     Drawing drawing;
-    drawing.circles.push_back(CircleSpec{{m, n}, std::fabs(a), {}, {}, {}});
+    drawing.circles.push_back(CircleSpec{{k.m, k.n}, k.a, {}, {}, {}});
     drawing.captions.push_back({kCircleNameAt, "圆"});
     return drawing;
 }
@@ -127,14 +122,31 @@ DrawingResult circle(FieldReader& in)
 
 DrawingResult conicCurve(int option, const FieldTexts& texts)
 {
+    if (!drawsConic(option))
+        return Drawing{}; // no option selected
     FieldReader in(texts, kConicPlaces);
+    const auto read = readConic(option, in);
+    if (const auto* problem = std::get_if<InputProblem>(&read))
+        return *problem;
+    const Conic& k = std::get<Conic>(read);
     switch (option) {
-    case 1: return ellipse(in);
-    case 2: return hyperbola(in);
-    case 3: return parabola(in);
-    case 5: return circle(in);
-    default: return Drawing{}; // no option selected
+    case 1: return ellipse(k);
+    case 2: return hyperbola(k);
+    case 3: return parabola(k);
+    default: return circle(k);
     }
+}
+
+std::optional<ConicCurve> conicCurveOf(int option, const FieldTexts& texts)
+{
+    if (!drawsConic(option))
+        return std::nullopt;
+    FieldReader in(texts, kConicPlaces);
+    const auto read = readConic(option, in);
+    const Conic* k = std::get_if<Conic>(&read);
+    if (!k)
+        return std::nullopt;
+    return ConicCurve{option, k->m, k->n, k->a, k->b};
 }
 
 } // namespace curvana

@@ -9,6 +9,10 @@ namespace curvana {
 // Elementary functions, option 1..10; texts = {A, B, C}. Reads only the boxes the family uses.
 DrawingResult elementaryCurve(int option, const FieldTexts& texts);
 
+// The hyperbola's and the parabola's open ends stop here whatever the parameters.
+inline constexpr double kConicOuterLeft = -9;
+inline constexpr double kConicOuterRight = 9;
+
 // Conic sections, option 1 (ellipse), 2 (hyperbola), 3 (parabola) or 5 (circle); texts = {m, n, a, b}.
 DrawingResult conicCurve(int option, const FieldTexts& texts);
 

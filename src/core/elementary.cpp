@@ -189,6 +189,26 @@ double elementaryY(int option, const ElementaryParams& p, double x)
     }
 }
 
+std::optional<ElementaryParams> elementaryParams(int option, const FieldTexts& texts)
+{
+    if (option < 1 || option > 10)
+        return std::nullopt;
+    // The line reads A and B, the families of one parameter only A, the others all three boxes.
+    const bool onlyA = option == 3 || option >= 8;
+    const bool readsC = !onlyA && option != 1;
+    FieldReader in(texts, kElementaryPlaces);
+    ElementaryParams p{in.number(kFieldA)};
+    if (!onlyA)
+        p.b = in.number(kFieldB);
+    if (readsC)
+        p.c = in.number(kFieldC);
+    if (!in.ok())
+        return std::nullopt;
+    if (option >= 4 && option <= 6)
+        p.c = degreesToPlotRadians(p.c);
+    return p;
+}
+
 DrawingResult elementaryCurve(int option, const FieldTexts& texts)
 {
     FieldReader in(texts, kElementaryPlaces);

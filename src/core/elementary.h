@@ -1,5 +1,9 @@
 #pragma once
 // The formulas of the ten elementary families, apart from ranges and captions.
+#include <optional>
+
+#include "core/drawing.h"
+
 namespace curvana {
 
 struct ElementaryParams {
@@ -10,6 +14,12 @@ struct ElementaryParams {
 
 // y of family `option` (1..10) at x, or kNoValue where the formula has no real value there.
 double elementaryY(int option, const ElementaryParams& p, double x);
+
+// A, B and C of family `option` read from texts {A, B, C} as its plotter reads them (only the boxes
+// the family uses; C in radians for the trigonometric families); nothing when a box it uses holds
+// no number or the option is no family. Whether the plotter accepts the values (the logarithm's
+// base) is the plotter's own check.
+std::optional<ElementaryParams> elementaryParams(int option, const FieldTexts& texts);
 
 // C typed in degrees, converted with the plotters' own value of pi.
 double degreesToPlotRadians(double degrees);

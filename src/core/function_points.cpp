@@ -1,0 +1,281 @@
+// Zeros, extrema and intersections of the curves y = f(x). Every curve is sampled once on a grid
+// shared by all of them, so the difference of two curves costs no new evaluations; sign changes
+// bracket what is sought and bisection narrows each bracket to 1e-12.
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "core/special_points_search.h"
+
+namespace curvana::points {
+
+namespace {
+
+constexpr int kGridSteps = 8000;
+constexpr double kGridStep = (kBoardMax - kBoardMin) / kGridSteps;
+// A stretch spanning fewer grid points than this gets a finer grid of its own.
+constexpr int kMinSamples = 256;
+constexpr double kRootWidth = 1e-12;
+constexpr int kMaxBisections = 200;
+// A narrowed sign change whose value is not below this share of its bracket's values is a pole
+// or a jump, not a zero.
+constexpr double kPoleShare = 1e-6;
+// A difference between neighbouring samples below this share of their size is rounding, not slope.
+constexpr double kFlatShare = 1e-14;
+// An extremum this close to zero (as a share of 1 + the values around it) touches the axis.
+constexpr double kTouchShare = 1e-12;
+// The step of the central difference that locates an extremum, relative to max(1, |x|).
+constexpr double kSlopeStep = 1e-5;
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+struct Sample {
+    double x = 0;
+    double v = 0;
+};
+using Track = std::vector<Sample>;
+
+// A local extremum of a sampled function: where, its value and the size of the values around it.
+struct Turn {
+    double x = 0;
+    double y = 0;
+    bool maximum = false;
+    double scale = 1;
+    bool touchesZero() const { return std::fabs(y) <= kTouchShare * scale; }
+};
+
+double gridX(int k)
+{
+    return kBoardMin + k * kGridStep;
+}
+
+int firstGridIndex(double lo)
+{
+    return std::clamp(static_cast<int>(std::ceil((lo - kBoardMin) / kGridStep)), 0, kGridSteps);
+}
+
+int lastGridIndex(double hi)
+{
+    return std::clamp(static_cast<int>(std::floor((hi - kBoardMin) / kGridStep)), 0, kGridSteps);
+}
+
+std::vector<Interval> onBoard(const std::vector<Interval>& drawn)
+{
+    std::vector<Interval> kept;
+    for (const Interval& stretch : drawn) {
+        const Interval clipped{std::max(stretch.lo, kBoardMin), std::min(stretch.hi, kBoardMax)};
+        if (clipped.lo < clipped.hi) // also refuses NaN ends
+            kept.push_back(clipped);
+    }
+    return kept;
+}
+
+// One curve with its drawn stretches on the board and its values at the grid points within them.
+struct SampledCurve {
+    const FunctionCurve* curve = nullptr;
+    std::vector<Interval> stretches;
+    std::vector<double> grid;
+};
+
+SampledCurve sampledCurve(const FunctionCurve& curve)
+{
+    SampledCurve sampled{&curve, curve.f ? onBoard(curve.drawn) : std::vector<Interval>{},
+                         std::vector<double>(kGridSteps + 1, kNoValue)};
+    for (const Interval& stretch : sampled.stretches)
+        for (int k = firstGridIndex(stretch.lo); k <= lastGridIndex(stretch.hi); ++k)
+            sampled.grid[static_cast<std::size_t>(k)] = curve.f(gridX(k));
+    return sampled;
+}
+
+// The samples over one stretch: its ends, and the grid points between them (or a finer grid of
+// its own when the stretch is short).
+template <class AtGrid, class Evaluate>
+Track trackOver(Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
+{
+    Track track;
+    const int first = firstGridIndex(stretch.lo);
+    const int last = lastGridIndex(stretch.hi);
+    if (last - first + 1 < kMinSamples) {
+        track.reserve(kMinSamples + 1);
+        for (int i = 0; i <= kMinSamples; ++i) {
+            const double x = stretch.lo + (stretch.hi - stretch.lo) * i / kMinSamples;
+            track.push_back({x, evaluate(x)});
+        }
+        return track;
+    }
+    track.reserve(static_cast<std::size_t>(last - first + 3));
+    track.push_back({stretch.lo, evaluate(stretch.lo)});
+    for (int k = first; k <= last; ++k)
+        if (gridX(k) > stretch.lo && gridX(k) < stretch.hi)
+            track.push_back({gridX(k), atGrid(k)});
+    track.push_back({stretch.hi, evaluate(stretch.hi)});
+    return track;
+}
+
+// The zero inside a sign change from a to b, or nothing when the change is a pole or a jump.
+template <class Fn>
+std::optional<double> narrowedRoot(Fn&& fn, Sample a, Sample b)
+{
+    double lo = a.x;
+    double hi = b.x;
+    const bool negativeAtLo = a.v < 0;
+    for (int i = 0; i < kMaxBisections && hi - lo > kRootWidth; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi)
+            break;
+        const double v = fn(mid);
+        if (std::isnan(v))
+            return std::nullopt;
+        if (v == 0)
+            return mid;
+        (v < 0) == negativeAtLo ? lo = mid : hi = mid;
+    }
+    const double x = lo + (hi - lo) / 2;
+    if (!(std::fabs(fn(x)) <= kPoleShare * std::max(std::fabs(a.v), std::fabs(b.v))))
+        return std::nullopt;
+    return x;
+}
+
+template <class Fn, class Found>
+void forEachZero(const Track& track, Fn&& fn, Found&& found)
+{
+    const auto isZero = [&](std::size_t i) { return i < track.size() && track[i].v == 0; };
+    for (std::size_t i = 0; i < track.size(); ++i) {
+        const Sample& here = track[i];
+        if (here.v == 0) {
+            // A zero sample is a zero unless it belongs to a stretch lying on zero.
+            if (!(i > 0 && isZero(i - 1)) && !isZero(i + 1))
+                found(here.x);
+            continue;
+        }
+        if (i + 1 == track.size())
+            break;
+        const Sample& next = track[i + 1];
+        if (std::isfinite(here.v) && std::isfinite(next.v) && next.v != 0 && (here.v < 0) != (next.v < 0))
+            if (const auto root = narrowedRoot(fn, here, next))
+                found(*root);
+    }
+}
+
+// Where the slope of fn changes sign between lo and hi, by the sign of a central difference.
+template <class Fn>
+std::optional<double> narrowedTurn(Fn&& fn, double lo, double hi, bool risingAtLo)
+{
+    const double step = std::min(kSlopeStep * std::max(1.0, std::fabs(lo)), (hi - lo) / 8);
+    for (int i = 0; i < kMaxBisections && hi - lo > kRootWidth; ++i) {
+        const double mid = lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi)
+            break;
+        const double rise = fn(mid + step) - fn(mid - step);
+        if (std::isnan(rise))
+            return std::nullopt;
+        if (rise == 0)
+            return mid;
+        (rise > 0) == risingAtLo ? lo = mid : hi = mid;
+    }
+    return lo + (hi - lo) / 2;
+}
+
+// A turn bracketed by the samples left and right, or nothing when it is not a true extremum
+// (a pole between them, say).
+template <class Fn>
+std::optional<Turn> turnBetween(Fn&& fn, const Sample& left, const Sample& right, bool maximum)
+{
+    const auto x = narrowedTurn(fn, left.x, right.x, maximum);
+    if (!x)
+        return std::nullopt;
+    const double y = fn(*x);
+    const double scale = 1 + std::fabs(left.v) + std::fabs(right.v);
+    const double slack = kFlatShare * scale;
+    const bool beyondBoth = maximum ? y >= std::max(left.v, right.v) - slack : y <= std::min(left.v, right.v) + slack;
+    if (!std::isfinite(y) || !beyondBoth)
+        return std::nullopt;
+    return Turn{*x, y, maximum, scale};
+}
+
+// Extrema: the direction of the samples turns, with at most one flat step between.
+template <class Fn, class Found>
+void forEachTurn(const Track& track, Fn&& fn, Found&& found)
+{
+    std::size_t lastSloped = 0;
+    bool haveSloped = false;
+    bool lastRising = false;
+    for (std::size_t i = 0; i + 1 < track.size(); ++i) {
+        const double a = track[i].v;
+        const double b = track[i + 1].v;
+        if (!std::isfinite(a) || !std::isfinite(b)) {
+            haveSloped = false;
+            continue;
+        }
+        if (!(std::fabs(b - a) > kFlatShare * (std::fabs(a) + std::fabs(b))))
+            continue;
+        const bool rising = b > a;
+        if (haveSloped && rising != lastRising && i - lastSloped <= 2)
+            if (const auto turn = turnBetween(fn, track[lastSloped], track[i + 1], lastRising))
+                found(*turn);
+        lastSloped = i;
+        lastRising = rising;
+        haveSloped = true;
+    }
+}
+
+void addCurvePoints(const SampledCurve& sampled, std::vector<FoundPoint>& found)
+{
+    const auto& f = sampled.curve->f;
+    bool interceptFound = false;
+    for (const Interval& stretch : sampled.stretches) {
+        const Track track = trackOver(stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
+        forEachZero(track, f, [&](double x) { found.push_back({PointKind::Zero, x, 0}); });
+        forEachTurn(track, f, [&](const Turn& turn) {
+            found.push_back({turn.maximum ? PointKind::Maximum : PointKind::Minimum, turn.x, turn.y});
+            if (turn.touchesZero())
+                found.push_back({PointKind::Zero, turn.x, 0});
+        });
+        if (!interceptFound && stretch.lo <= 0 && stretch.hi >= 0 && std::isfinite(f(0))) {
+            found.push_back({PointKind::YIntercept, 0, f(0)});
+            interceptFound = true;
+        }
+    }
+}
+
+void addIntersections(const SampledCurve& one, const SampledCurve& other, std::vector<FoundPoint>& found)
+{
+    const auto& f = one.curve->f;
+    const auto& g = other.curve->f;
+    const auto gap = [&](double x) { return f(x) - g(x); };
+    const auto gapAtGrid = [&](int k) {
+        const auto index = static_cast<std::size_t>(k);
+        return one.grid[index] - other.grid[index];
+    };
+    const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x)}); };
+    for (const Interval& a : one.stretches) {
+        for (const Interval& b : other.stretches) {
+            const Interval both{std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
+            if (!(both.lo < both.hi))
+                continue;
+            const Track track = trackOver(both, gapAtGrid, gap);
+            forEachZero(track, gap, add);
+            forEachTurn(track, gap, [&](const Turn& turn) {
+                if (turn.touchesZero())
+                    add(turn.x);
+            });
+        }
+    }
+}
+
+} // namespace
+
+void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found)
+{
+    std::vector<SampledCurve> sampled;
+    sampled.reserve(curves.size());
+    for (const FunctionCurve& curve : curves)
+        sampled.push_back(sampledCurve(curve));
+    for (std::size_t i = 0; i < sampled.size(); ++i) {
+        addCurvePoints(sampled[i], found);
+        for (std::size_t j = i + 1; j < sampled.size(); ++j)
+            addIntersections(sampled[i], sampled[j], found);
+    }
+}
+
+} // namespace curvana::points

@@ -1,0 +1,198 @@
+#include "core/special_points.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <set>
+
+namespace curvana {
+namespace {
+
+using Labels = std::set<std::string>;
+using std::numbers::pi;
+
+const std::vector<Interval> kWholeBoard{{-10, 10}};
+
+FunctionCurve custom(std::function<double(double)> f, std::vector<Interval> drawn = kWholeBoard)
+{
+    return {std::move(f), std::move(drawn)};
+}
+
+FunctionCurve elementary(int option, const FieldTexts& texts)
+{
+    const auto curve = elementaryFunctionCurve(option, texts);
+    EXPECT_TRUE(curve.has_value()) << option;
+    return curve.value_or(FunctionCurve{});
+}
+
+ConicCurve conic(int option, const FieldTexts& texts)
+{
+    const auto curve = conicCurveOf(option, texts);
+    EXPECT_TRUE(curve.has_value()) << option;
+    return curve.value_or(ConicCurve{});
+}
+
+Labels labelsOf(const std::vector<SpecialPoint>& points, PointKind kind)
+{
+    Labels labels;
+    for (const SpecialPoint& p : points)
+        if (p.kind == kind)
+            labels.insert(p.label);
+    return labels;
+}
+
+struct FunctionCase {
+    const char* name;
+    std::vector<FunctionCurve> curves;
+    PointKind kind;
+    Labels expected;
+};
+
+TEST(SpecialPoints, FunctionPointsWithExactLabels)
+{
+    const FunctionCase cases[] = {
+        {"quadratic roots", {elementary(2, {"1", "-2", "-3"})}, PointKind::Zero, {"零点 (−1, 0)", "零点 (3, 0)"}},
+        {"quadratic vertex", {elementary(2, {"1", "-2", "-3"})}, PointKind::Minimum, {"极小值点 (1, −4)"}},
+        {"quadratic intercept", {elementary(2, {"1", "-2", "-3"})}, PointKind::YIntercept, {"y轴交点 (0, −3)"}},
+        {"quadratic has no maximum", {elementary(2, {"1", "-2", "-3"})}, PointKind::Maximum, {}},
+        {"surd roots", {elementary(2, {"1", "0", "-3"})}, PointKind::Zero,
+         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
+        {"sine zeros to both ends", {elementary(4, {"1", "1", "0"})}, PointKind::Zero,
+         {"零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)", "零点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)",
+          "零点 (2π, 0) ≈ (6.283, 0)"}},
+        {"sine maxima", {elementary(4, {"2", "1", "0"})}, PointKind::Maximum,
+         {"极大值点 (−3π/2, 2) ≈ (−4.712, 2)", "极大值点 (π/2, 2) ≈ (1.571, 2)"}},
+        {"cubic maximum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Maximum, {"极大值点 (−1, 2)"}},
+        {"cubic minimum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Minimum, {"极小值点 (1, −2)"}},
+        {"cubic zeros", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Zero,
+         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (0, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
+        {"line meets parabola", {elementary(1, {"1", "+2"}), elementary(2, {"1", "0", "0"})}, PointKind::Intersection,
+         {"交点 (−1, 1)", "交点 (2, 4)"}},
+        {"tangent line touches parabola", {custom([](double x) { return 2 * x - 1; }), elementary(2, {"1", "0", "0"})},
+         PointKind::Intersection, {"交点 (1, 1)"}},
+        {"sine meets cosine",
+         {elementary(4, {"1", "1", "0"}), elementary(5, {"1", "1", "0"})},
+         PointKind::Intersection,
+         {"交点 (−7π/4, √2/2) ≈ (−5.498, 0.707)", "交点 (−3π/4, −√2/2) ≈ (−2.356, −0.707)",
+          "交点 (π/4, √2/2) ≈ (0.785, 0.707)", "交点 (5π/4, −√2/2) ≈ (3.927, −0.707)"}},
+        {"tangent family: no zeros at its asymptotes", {elementary(6, {"1", "1", "0"})}, PointKind::Zero,
+         {"零点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)"}},
+        {"tangent across its poles", {custom([](double x) { return std::tan(x); })}, PointKind::Zero,
+         {"零点 (−3π, 0) ≈ (−9.425, 0)", "零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)", "零点 (0, 0)",
+          "零点 (π, 0) ≈ (3.142, 0)", "零点 (2π, 0) ≈ (6.283, 0)", "零点 (3π, 0) ≈ (9.425, 0)"}},
+        {"tangent has no extrema", {custom([](double x) { return std::tan(x); })}, PointKind::Maximum, {}},
+        {"reciprocal has no zero", {custom([](double x) { return 1 / x; })}, PointKind::Zero, {}},
+        {"reciprocal family has no zero", {elementary(3, {"2"})}, PointKind::Zero, {}},
+        {"touching zero", {custom([](double x) { return (x - 1) * (x - 1); })}, PointKind::Zero, {"零点 (1, 0)"}},
+        {"touching zero, expanded", {elementary(2, {"1", "-2", "1"})}, PointKind::Zero, {"零点 (1, 0)"}},
+        {"corners of |x² − 4|", {elementary(7, {"1", "0", "-4"})}, PointKind::Zero, {"零点 (−2, 0)", "零点 (2, 0)"}},
+        {"constant has no minimum", {custom([](double) { return 3; })}, PointKind::Minimum, {}},
+        {"constant line has no maximum", {elementary(1, {"0", "3"})}, PointKind::Maximum, {}},
+        {"constant's intercept", {custom([](double) { return 3; })}, PointKind::YIntercept, {"y轴交点 (0, 3)"}},
+        {"zero sine lies on the axis", {elementary(4, {"0", "1", "0"})}, PointKind::Zero, {}},
+        {"same curve twice does not intersect itself", {elementary(2, {"1", "0", "-1"}), elementary(2, {"1", "0", "-1"})},
+         PointKind::Intersection, {}},
+        {"zero shared by two curves appears once",
+         {custom([](double x) { return x; }), custom([](double x) { return 2 * x; })}, PointKind::Zero, {"零点 (0, 0)"}},
+        {"only the drawn stretch", {custom([](double x) { return x; }, {{2, 5}})}, PointKind::Zero, {}},
+        {"intercept off the board", {custom([](double x) { return x * x - 20; })}, PointKind::YIntercept, {}},
+        {"logarithm's zero", {elementary(10, {"2"})}, PointKind::Zero, {"零点 (1, 0)"}},
+    };
+    for (const FunctionCase& c : cases)
+        EXPECT_EQ(labelsOf(specialPoints(c.curves, {}), c.kind), c.expected) << c.name;
+}
+
+TEST(SpecialPoints, ConicPointsInsideTheBoard)
+{
+    struct Case {
+        const char* name;
+        ConicCurve curve;
+        PointKind kind;
+        Labels expected;
+    };
+    const Case cases[] = {
+        {"ellipse foci", conic(1, {"0", "0", "3", "2"}), PointKind::Focus,
+         {"焦点 (−√5, 0) ≈ (−2.236, 0)", "焦点 (√5, 0) ≈ (2.236, 0)"}},
+        {"ellipse vertices", conic(1, {"0", "0", "-3", "2"}), PointKind::Vertex,
+         {"顶点 (−3, 0)", "顶点 (3, 0)", "顶点 (0, −2)", "顶点 (0, 2)"}},
+        {"tall ellipse foci", conic(1, {"0", "1", "1", "2"}), PointKind::Focus,
+         {"焦点 (0, −0.7321)", "焦点 (0, 2.732)"}}, // 1 ± √3 is no exact form: decimals only
+        {"hyperbola foci", conic(2, {"0", "0", "2", "-1"}), PointKind::Focus,
+         {"焦点 (−√5, 0) ≈ (−2.236, 0)", "焦点 (√5, 0) ≈ (2.236, 0)"}},
+        {"hyperbola centre", conic(2, {"1", "-2", "2", "1"}), PointKind::Centre, {"中心 (1, −2)"}},
+        {"hyperbola vertex beyond its drawn end", conic(2, {"8", "0", "2", "1"}), PointKind::Vertex, {"顶点 (6, 0)"}},
+        {"parabola focus", conic(3, {"1", "2", "3"}), PointKind::Focus, {"焦点 (5/2, 2)"}},
+        {"parabola opening left", conic(3, {"1", "2", "-4"}), PointKind::Focus, {"焦点 (−1, 2)"}},
+        {"parabola vertex", conic(3, {"1", "2", "3"}), PointKind::Vertex, {"顶点 (1, 2)"}},
+        {"circle centre", conic(5, {"1", "1", "-3"}), PointKind::Centre, {"中心 (1, 1)"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(labelsOf(specialPoints({}, {c.curve}), c.kind), c.expected) << c.name;
+}
+
+TEST(SpecialPoints, CapKeepsTheNearestFirst)
+{
+    const auto points = specialPoints({custom([](double x) { return std::sin(20 * x); })}, {});
+    ASSERT_EQ(points.size(), kMaxSpecialPoints);
+    const auto distance = [](const SpecialPoint& p) { return std::hypot(p.x, p.y); };
+    EXPECT_TRUE(std::is_sorted(points.begin(), points.end(),
+                               [&](const SpecialPoint& a, const SpecialPoint& b) { return distance(a) < distance(b); }));
+    const Labels zeros = labelsOf(points, PointKind::Zero);
+    for (int k = -30; k <= 30; ++k) // every zero within |x| <= 4.7 is among the nearest 200
+        EXPECT_EQ(zeros.count(pointLabel(PointKind::Zero, k * pi / 20, 0)), 1u) << k;
+    EXPECT_EQ(zeros.count(pointLabel(PointKind::Zero, 63 * pi / 20, 0)) + zeros.count(pointLabel(PointKind::Zero, -63 * pi / 20, 0)), 0u);
+}
+
+TEST(SpecialPoints, ExactCoordinatesAndBoardBounds)
+{
+    const auto points = specialPoints({custom([](double x) { return x * x * x - 3 * x; })}, {conic(2, {"0", "0", "6", "9"})});
+    for (const SpecialPoint& p : points) {
+        EXPECT_LE(std::fabs(p.x), 10) << p.label;
+        EXPECT_LE(std::fabs(p.y), 10) << p.label;
+    }
+    const auto root = std::find_if(points.begin(), points.end(), [](const SpecialPoint& p) { return p.x > 1.5 && p.y == 0; });
+    ASSERT_NE(root, points.end());
+    EXPECT_NEAR(root->x, std::sqrt(3.0), 1e-12);
+    EXPECT_TRUE(labelsOf(points, PointKind::Focus).empty()); // at x = ±√117, beyond the board
+    EXPECT_EQ(labelsOf(points, PointKind::Vertex), (Labels{"顶点 (−6, 0)", "顶点 (6, 0)"}));
+    // foci exactly on the board's edge stay
+    EXPECT_EQ(labelsOf(specialPoints({}, {conic(2, {"0", "0", "6", "8"})}), PointKind::Focus),
+              (Labels{"焦点 (−10, 0)", "焦点 (10, 0)"}));
+}
+
+TEST(DrawnIntervals, JoinsNeighbouringDotsAndSplitsAtGaps)
+{
+    std::vector<WorldPoint> dots;
+    for (int i = 0; i <= 100; ++i)
+        dots.push_back({i * 0.01, 0});
+    for (int i = 100; i >= 0; --i) // a second run, right to left, beyond a gap
+        dots.push_back({2 + i * 0.01, 0});
+    for (int i = 0; i <= 50; ++i) // a run lying inside the first one
+        dots.push_back({0.2 + i * 0.01, 5});
+    const auto stretches = drawnIntervals(dots, 0.02);
+    ASSERT_EQ(stretches.size(), 2u);
+    EXPECT_NEAR(stretches[0].lo, -0.01, 1e-12);
+    EXPECT_NEAR(stretches[0].hi, 1.01, 1e-12);
+    EXPECT_NEAR(stretches[1].lo, 1.99, 1e-12);
+    EXPECT_NEAR(stretches[1].hi, 3.01, 1e-12);
+    EXPECT_TRUE(drawnIntervals({}, 0.02).empty());
+}
+
+TEST(CurvesFromTexts, ReadAsThePlottersRead)
+{
+    EXPECT_FALSE(elementaryFunctionCurve(10, {"1"}).has_value()); // base 1 has no logarithm
+    EXPECT_FALSE(elementaryFunctionCurve(2, {"1", "x", "0"}).has_value());
+    EXPECT_FALSE(elementaryFunctionCurve(0, {"1", "1", "1"}).has_value());
+    EXPECT_TRUE(elementaryFunctionCurve(1, {"1", "2", "not read"}).has_value());
+    EXPECT_FALSE(conicCurveOf(3, {"0", "0", "0"}).has_value());
+    EXPECT_FALSE(conicCurveOf(4, {"0", "0", "1", "1"}).has_value());
+    EXPECT_TRUE(conicCurveOf(3, {"0", "0", "1", "junk"}).has_value()); // the parabola reads no b
+    const auto tangent = elementaryFunctionCurve(6, {"1", "1", "0"});
+    ASSERT_TRUE(tangent.has_value());
+    EXPECT_EQ(tangent->drawn.size(), 2u); // broken at the asymptote x = π/2
+}
+
+} // namespace
+} // namespace curvana
