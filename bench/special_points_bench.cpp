@@ -1,0 +1,56 @@
+// Finding the special points of a full board: ten elementary curves, one of each family, with
+// every intersection between them, and two conics.
+#include <benchmark/benchmark.h>
+
+#include "core/special_points.h"
+
+namespace curvana {
+namespace {
+
+struct FamilyTexts {
+    int option;
+    FieldTexts texts;
+};
+
+const FamilyTexts kTenFamilies[] = {
+    {1, {"1", "+2"}},       {2, {"1", "-2", "-3"}}, {3, {"2"}},   {4, {"2", "1", "0"}}, {5, {"1", "2", "30"}},
+    {6, {"1", "1", "0"}},   {7, {"1", "0", "-4"}},  {8, {"2"}},   {9, {"2"}},           {10, {"2"}},
+};
+
+std::vector<FunctionCurve> tenCurves()
+{
+    std::vector<FunctionCurve> curves;
+    for (const FamilyTexts& family : kTenFamilies)
+        if (auto curve = elementaryFunctionCurve(family.option, family.texts))
+            curves.push_back(std::move(*curve));
+    return curves;
+}
+
+std::vector<ConicCurve> twoConics()
+{
+    return {*conicCurveOf(1, {"1", "1", "3", "2"}), *conicCurveOf(2, {"0", "0", "2", "1"})};
+}
+
+// The search alone, on curves already described.
+void specialPointsOfFullBoard(benchmark::State& state)
+{
+    const std::vector<FunctionCurve> curves = tenCurves();
+    const std::vector<ConicCurve> conics = twoConics();
+    if (curves.size() != 10)
+        state.SkipWithError("a family refused its texts");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(specialPoints(curves, conics));
+}
+BENCHMARK(specialPointsOfFullBoard)->Unit(benchmark::kMillisecond);
+
+// From the boxes' texts: each curve drawn once more to learn where it is drawn, then the search.
+void specialPointsFromTexts(benchmark::State& state)
+{
+    const std::vector<ConicCurve> conics = twoConics();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(specialPoints(tenCurves(), conics));
+}
+BENCHMARK(specialPointsFromTexts)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace curvana
