@@ -28,6 +28,8 @@ constexpr double kTouchShare = 1e-12;
 // The step of the central difference that locates an extremum, relative to max(1, |x|).
 constexpr double kSlopeStep = 1e-5;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+// A curve broken into more stretches than this is dust rather than a curve; the rest are not searched.
+constexpr std::size_t kMaxStretches = 1000;
 
 struct Sample {
     double x = 0;
@@ -59,15 +61,38 @@ int lastGridIndex(double hi)
     return std::clamp(static_cast<int>(std::floor((hi - kBoardMin) / kGridStep)), 0, kGridSteps);
 }
 
+// The drawn stretches within the board's x range, left to right, overlapping ones joined.
 std::vector<Interval> onBoard(const std::vector<Interval>& drawn)
 {
-    std::vector<Interval> kept;
+    std::vector<Interval> clipped;
     for (const Interval& stretch : drawn) {
-        const Interval clipped{std::max(stretch.lo, kBoardMin), std::min(stretch.hi, kBoardMax)};
-        if (clipped.lo < clipped.hi) // also refuses NaN ends
-            kept.push_back(clipped);
+        const Interval part{std::max(stretch.lo, kBoardMin), std::min(stretch.hi, kBoardMax)};
+        if (part.lo < part.hi) // also refuses NaN ends
+            clipped.push_back(part);
+    }
+    std::sort(clipped.begin(), clipped.end(), [](const Interval& a, const Interval& b) { return a.lo < b.lo; });
+    std::vector<Interval> kept;
+    for (const Interval& part : clipped) {
+        if (!kept.empty() && part.lo <= kept.back().hi)
+            kept.back().hi = std::max(kept.back().hi, part.hi);
+        else if (kept.size() < kMaxStretches)
+            kept.push_back(part);
     }
     return kept;
+}
+
+// Calls visit for every stretch where both curves are drawn; both lists run left to right.
+template <class Visit>
+void forEachOverlap(const std::vector<Interval>& one, const std::vector<Interval>& other, Visit&& visit)
+{
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < one.size() && j < other.size()) {
+        const Interval both{std::max(one[i].lo, other[j].lo), std::min(one[i].hi, other[j].hi)};
+        if (both.lo < both.hi)
+            visit(both);
+        one[i].hi < other[j].hi ? ++i : ++j;
+    }
 }
 
 // One curve with its drawn stretches on the board and its values at the grid points within them.
@@ -262,19 +287,14 @@ void addIntersections(const SampledCurve& one, const SampledCurve& other, std::v
         return one.grid[index] - other.grid[index];
     };
     const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x)}); };
-    for (const Interval& a : one.stretches) {
-        for (const Interval& b : other.stretches) {
-            const Interval both{std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
-            if (!(both.lo < both.hi))
-                continue;
-            const Track track = trackOver(both, gapAtGrid, gap);
-            forEachZero(track, gap, add);
-            forEachTurn(track, gap, [&](const Turn& turn) {
-                if (turn.touchesZero())
-                    add(turn.x);
-            });
-        }
-    }
+    forEachOverlap(one.stretches, other.stretches, [&](Interval both) {
+        const Track track = trackOver(both, gapAtGrid, gap);
+        forEachZero(track, gap, add);
+        forEachTurn(track, gap, [&](const Turn& turn) {
+            if (turn.touchesZero())
+                add(turn.x);
+        });
+    });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <set>
 
@@ -166,6 +167,24 @@ TEST(SpecialPoints, ExactCoordinatesAndBoardBounds)
     // foci exactly on the board's edge stay
     EXPECT_EQ(labelsOf(specialPoints({}, {conic(2, {"0", "0", "6", "8"})}), PointKind::Focus),
               (Labels{"焦点 (−10, 0)", "焦点 (10, 0)"}));
+}
+
+TEST(SpecialPoints, StretchesInAnyOrderAndOddStretches)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const auto line = custom([](double x) { return x; }, {{5, 10}, {-1, 2}, {-10, -5}});
+    const auto falling = custom([](double x) { return 3 - x; }, {{1.2, 1.8}, {-9, -8}});
+    const auto mirror = custom([](double x) { return -x; }, {{-2, 2}});
+    EXPECT_EQ(labelsOf(specialPoints({line, falling, mirror}, {}), PointKind::Intersection),
+              (Labels{"交点 (0, 0)", "交点 (3/2, 3/2)"}));
+    const auto odd = custom([](double x) { return x - 0.5; }, {{nan, 1}, {3, 2}, {-inf, inf}});
+    EXPECT_EQ(labelsOf(specialPoints({odd}, {}), PointKind::Zero), Labels{"零点 (1/2, 0)"});
+    // dust: a hundred thousand specks of a curve are searched in bounded time and give no false points
+    std::vector<Interval> specks;
+    for (int i = 0; i < 100000; ++i)
+        specks.push_back({-10 + i * 2e-4, -10 + i * 2e-4 + 1e-5});
+    EXPECT_TRUE(labelsOf(specialPoints({custom([](double x) { return x * x + 1; }, specks)}, {}), PointKind::Zero).empty());
 }
 
 TEST(DrawnIntervals, JoinsNeighbouringDotsAndSplitsAtGaps)
