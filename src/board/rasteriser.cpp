@@ -233,11 +233,10 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
     const double start = circle.start ? turnAngle(*circle.start) : 0.0;
     const double end = circle.end ? turnAngle(*circle.end) : kTwoPi;
     double sweep = end - start;
+    // Counter-clockwise from start to end; ends at the same angle make the full circle rather
+    // than nothing, and any other sweep, however small, is drawn as it is.
     if (sweep <= 0)
         sweep += kTwoPi;
-    // Ends that meet (0 to 0, 360 to 0 degrees) close the circle rather than draw nothing.
-    if (sweep < 1e-9)
-        sweep = kTwoPi;
     const auto at = [&](double angle) {
         return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
     };

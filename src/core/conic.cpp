@@ -30,11 +30,12 @@ InputProblem zeroA()
 struct Conic {
     double m = 0;
     double n = 0;
-    double a = 0; // the equations hold only a*a and b*b, so the sign of a or b does not matter
-    double b = 0;
+    double a = 0; // the equations hold only a*a and b*b: a is taken for its length,
+    double b = 0; // b keeps its sign, which decides which half is drawn first
 };
 
-// Both halves of a curve y = n ± b*root(x), each sampled left to right, upper half first.
+// Both halves of a curve y = n ± b*root(x), each sampled left to right: n + b*root first, which
+// is the lower half when b is negative (it shows in the order an animated board reveals them).
 template <class RootOf>
 void plotHalves(Drawing& drawing, const Conic& k, double start, double end, RootOf&& rootOf)
 {
@@ -47,7 +48,7 @@ void plotHalves(Drawing& drawing, const Conic& k, double start, double end, Root
 std::variant<Conic, InputProblem> readCentredConic(FieldReader& in)
 {
     const Conic k{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
-                  std::fabs(in.number(kFieldB))};
+                  in.number(kFieldB)};
     if (!in.ok())
         return in.problem();
     if (k.a == 0)

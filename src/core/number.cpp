@@ -43,7 +43,7 @@ char asciiEquivalent(char32_t code)
     case U'\t': case U'　': return ' ';
     case U'＋': return '+';
     case U'－': case U'−': return '-';
-    case U'．': return '.';
+    case U'．': case U'。': return '.'; // a Chinese input method's point and full stop
     case U'ｅ': return 'e';
     case U'Ｅ': return 'E';
     default: return code < 0x80 ? static_cast<char>(code) : kForeign;
@@ -142,24 +142,29 @@ long long orderOfMagnitude(const NumberText& number)
 
 } // namespace
 
-std::optional<double> parseNumber(std::string_view text)
+NumberReading readNumber(std::string_view text)
 {
     const std::string ascii = toAscii(text);
     const auto number = splitNumber(trimBlanks(ascii));
     if (!number)
-        return std::nullopt;
+        return {};
     const char* first = number->unsignedPart.data();
     const char* last = first + number->unsignedPart.size();
     double magnitude = 0.0;
     const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         if (orderOfMagnitude(*number) >= 0)
-            return std::nullopt;
+            return {std::nullopt, true};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last || !std::isfinite(magnitude)) {
-        return std::nullopt;
+        return {};
     }
-    return number->negative ? -magnitude : magnitude;
+    return {number->negative ? -magnitude : magnitude, false};
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    return readNumber(text).value;
 }
 
 std::optional<float> parseSingle(std::string_view text)

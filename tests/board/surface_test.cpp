@@ -215,6 +215,21 @@ TEST_F(CirclePixels, ArcRunsCounterClockwiseThroughZeroWhenEndIsSmaller)
     EXPECT_FALSE(redAt(50, 0)); // no radius
 }
 
+TEST_F(CirclePixels, EqualEndsCloseTheCircle)
+{
+    const float turn = static_cast<float>(2 * 3.1415926); // 360 degrees in the dialogs' pi
+    draw(5, turn, turn, {});
+    for (double deg : {0.0, 90.0, 180.0, 270.0})
+        EXPECT_TRUE(redAt(100, deg)) << deg;
+}
+
+TEST_F(CirclePixels, TinySweepStaysTiny)
+{
+    draw(5, 0.0f, 1e-7f, {});
+    EXPECT_FALSE(redAt(100, 90));
+    EXPECT_FALSE(redAt(100, 180));
+}
+
 TEST_F(CirclePixels, NegativeAnglesDrawTheirRadius)
 {
     const float sixty = static_cast<float>(std::numbers::pi / 3);
