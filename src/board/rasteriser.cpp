@@ -254,16 +254,36 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
         drawLine(painter, centre, at(end));
 }
 
+// At the size the list was laid out for, a text's top-left corner is its point. At any other
+// size the world stretches but glyphs do not: a text keeps on the world point that was its centre
+// (axis numbers stay under their ticks), and a text placed beside another (a raised exponent)
+// keeps its offset in pixels from that one's centre.
+QPointF Rasteriser::textTopLeft(const TextOp& text, const QFontMetricsF& metrics) const
+{
+    const QSizeF laidOut = QSizeF(m_surface.logicalSize()) * m_scale;
+    if (laidOut.isEmpty() || laidOut == m_pixels)
+        return m_map.toPixel(text.at.x, text.at.y);
+    const WorldRect world = m_surface.scale();
+    const WorldMap design(world.left, world.top, world.right, world.bottom, laidOut);
+    const TextOp& anchor = text.anchor < m_surface.texts().size() ? m_surface.texts()[text.anchor] : text;
+    const QPointF anchorCentre = design.toPixel(anchor.at.x, anchor.at.y) +
+                                 QPointF(metrics.horizontalAdvance(anchor.text), metrics.height()) / 2;
+    const QPointF offset = design.toPixel(text.at.x, text.at.y) - anchorCentre;
+    const QPointF centreWorld = design.toWorld(anchorCentre);
+    return m_map.toPixel(centreWorld.x(), centreWorld.y()) + offset;
+}
+
 void Rasteriser::drawText(QPainter& painter, const TextOp& text) const
 {
-    const QPointF topLeft = m_map.toPixel(text.at.x, text.at.y);
+    const QFont font = surfaceFont(m_scale);
+    const QFontMetricsF metrics(font);
+    const QPointF topLeft = textTopLeft(text, metrics);
     const double limit = 4 * (m_pixels.width() + m_pixels.height());
     if (std::abs(topLeft.x()) > limit || std::abs(topLeft.y()) > limit)
         return;
-    const QFont font = surfaceFont(m_scale);
     painter.setFont(font);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), text.text);
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), text.text);
 }
 
 void Rasteriser::clear(QPainter& painter, Rgb colour) const
