@@ -1,5 +1,7 @@
 #include "board/rasteriser.h"
 
+#include <QSet>
+
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -170,11 +172,23 @@ void Rasteriser::drawDots(QPainter& painter, const Op& op, std::uint32_t from, s
     const FloatPoint* points = m_surface.points().data() + op.first;
     const QRectF visible(-w, -w, m_pixels.width() + 2 * w, m_pixels.height() + 2 * w);
     const double half = w * 0.5 - 0.5;
+    // One path for the whole run, each covered square once: a curve's thousands of dots fall on
+    // far fewer pixels, and a vector file (SVG, PDF) then holds one shape per run, not per dot.
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    QSet<std::pair<qint64, qint64>> covered;
     for (std::uint32_t k = from; k < to; ++k) {
         const QPointF p = m_map.toPixel(points[k].x, points[k].y);
-        if (visible.contains(p))
-            painter.fillRect(QRectF(std::floor(p.x() - half), std::floor(p.y() - half), w, w), colour);
+        if (!visible.contains(p))
+            continue;
+        const double left = std::floor(p.x() - half), top = std::floor(p.y() - half);
+        const std::pair<qint64, qint64> square(static_cast<qint64>(left), static_cast<qint64>(top));
+        if (!covered.contains(square)) {
+            covered.insert(square);
+            path.addRect(QRectF(left, top, w, w));
+        }
     }
+    painter.fillPath(path, colour);
 }
 
 void Rasteriser::drawShape(QPainter& painter, const Op& op) const
