@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ namespace {
 // unlabelled ones are compared with the default baseline.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal: a report sent to a file or a pipe stays plain text.
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);

@@ -1,5 +1,7 @@
 #include "board/rasteriser.h"
 
+#include <QSet>
+
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -170,11 +172,23 @@ void Rasteriser::drawDots(QPainter& painter, const Op& op, std::uint32_t from, s
     const FloatPoint* points = m_surface.points().data() + op.first;
     const QRectF visible(-w, -w, m_pixels.width() + 2 * w, m_pixels.height() + 2 * w);
     const double half = w * 0.5 - 0.5;
+    // One path for the whole run, each covered square once: a curve's thousands of dots fall on
+    // far fewer pixels, and a vector file (SVG, PDF) then holds one shape per run, not per dot.
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    QSet<std::pair<qint64, qint64>> covered;
     for (std::uint32_t k = from; k < to; ++k) {
         const QPointF p = m_map.toPixel(points[k].x, points[k].y);
-        if (visible.contains(p))
-            painter.fillRect(QRectF(std::floor(p.x() - half), std::floor(p.y() - half), w, w), colour);
+        if (!visible.contains(p))
+            continue;
+        const double left = std::floor(p.x() - half), top = std::floor(p.y() - half);
+        const std::pair<qint64, qint64> square(static_cast<qint64>(left), static_cast<qint64>(top));
+        if (!covered.contains(square)) {
+            covered.insert(square);
+            path.addRect(QRectF(left, top, w, w));
+        }
     }
+    painter.fillPath(path, colour);
 }
 
 void Rasteriser::drawShape(QPainter& painter, const Op& op) const
@@ -233,11 +247,10 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
     const double start = circle.start ? turnAngle(*circle.start) : 0.0;
     const double end = circle.end ? turnAngle(*circle.end) : kTwoPi;
     double sweep = end - start;
+    // Counter-clockwise from start to end; ends at the same angle make the full circle rather
+    // than nothing, and any other sweep, however small, is drawn as it is.
     if (sweep <= 0)
         sweep += kTwoPi;
-    // Ends that meet (0 to 0, 360 to 0 degrees) close the circle rather than draw nothing.
-    if (sweep < 1e-9)
-        sweep = kTwoPi;
     const auto at = [&](double angle) {
         return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
     };
@@ -255,16 +268,36 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
         drawLine(painter, centre, at(end));
 }
 
+// At the size the list was laid out for, a text's top-left corner is its point. At any other
+// size the world stretches but glyphs do not: a text keeps on the world point that was its centre
+// (axis numbers stay under their ticks), and a text placed beside another (a raised exponent)
+// keeps its offset in pixels from that one's centre.
+QPointF Rasteriser::textTopLeft(const TextOp& text, const QFontMetricsF& metrics) const
+{
+    const QSizeF laidOut = QSizeF(m_surface.logicalSize()) * m_scale;
+    if (laidOut.isEmpty() || laidOut == m_pixels)
+        return m_map.toPixel(text.at.x, text.at.y);
+    const WorldRect world = m_surface.scale();
+    const WorldMap design(world.left, world.top, world.right, world.bottom, laidOut);
+    const TextOp& anchor = text.anchor < m_surface.texts().size() ? m_surface.texts()[text.anchor] : text;
+    const QPointF anchorCentre = design.toPixel(anchor.at.x, anchor.at.y) +
+                                 QPointF(metrics.horizontalAdvance(anchor.text), metrics.height()) / 2;
+    const QPointF offset = design.toPixel(text.at.x, text.at.y) - anchorCentre;
+    const QPointF centreWorld = design.toWorld(anchorCentre);
+    return m_map.toPixel(centreWorld.x(), centreWorld.y()) + offset;
+}
+
 void Rasteriser::drawText(QPainter& painter, const TextOp& text) const
 {
-    const QPointF topLeft = m_map.toPixel(text.at.x, text.at.y);
+    const QFont font = surfaceFont(m_scale);
+    const QFontMetricsF metrics(font);
+    const QPointF topLeft = textTopLeft(text, metrics);
     const double limit = 4 * (m_pixels.width() + m_pixels.height());
     if (std::abs(topLeft.x()) > limit || std::abs(topLeft.y()) > limit)
         return;
-    const QFont font = surfaceFont(m_scale);
     painter.setFont(font);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), text.text);
+    painter.drawText(topLeft + QPointF(0, metrics.ascent()), text.text);
 }
 
 void Rasteriser::clear(QPainter& painter, Rgb colour) const

@@ -114,7 +114,7 @@ void Surface::print(const QString& text)
 {
     if (!finite(m_current.x, m_current.y))
         return;
-    m_texts.push_back({m_current, text});
+    m_texts.push_back({m_current, text, static_cast<std::uint32_t>(m_texts.size())});
     append({OpKind::Text, static_cast<std::uint8_t>(m_drawWidth), m_foreColor,
             static_cast<std::uint32_t>(m_texts.size() - 1), 1});
     // The print position moves to the start of the next line.
@@ -141,8 +141,12 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
         const auto opt = [&](std::optional<double> v) { return v ? std::optional<float>(f(*v)) : std::nullopt; };
         circle(f(c.centre.x), f(c.centre.y), f(c.radius), colour, opt(c.start), opt(c.end), opt(c.aspect));
     }
-    for (const Caption& c : drawing.captions)
+    // The captions of one drawing belong together: the later ones are placed beside the first.
+    const auto firstCaption = static_cast<std::uint32_t>(m_texts.size());
+    for (const Caption& c : drawing.captions) {
         printAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text));
+        m_texts.back().anchor = firstCaption;
+    }
 }
 
 ListPos Surface::end() const

@@ -41,6 +41,9 @@ struct CircleOp {
 struct TextOp {
     FloatPoint at;
     QString text;
+    // The text this one is placed beside (its own index when it stands alone): a raised exponent
+    // keeps its place beside the caption it belongs to when the board is resized.
+    std::uint32_t anchor = 0;
 };
 
 // A position in the list: entry `op`, and for a run of dots, how many of its dots come before.

@@ -27,11 +27,12 @@ InputProblem zeroA()
 struct Conic {
     double m = 0;
     double n = 0;
-    double a = 0; // the equations hold only a*a and b*b, so the sign of a or b does not matter
-    double b = 0;
+    double a = 0; // the equations hold only a*a and b*b: a is taken for its length,
+    double b = 0; // b keeps its sign, which decides which half is drawn first
 };
 
-// Both halves of a curve y = n ± b*root(x), each sampled left to right, upper half first.
+// Both halves of a curve y = n ± b*root(x), each sampled left to right: n + b*root first, which
+// is the lower half when b is negative (it shows in the order an animated board reveals them).
 template <class RootOf>
 void plotHalves(Drawing& drawing, const Conic& k, double start, double end, RootOf&& rootOf)
 {
@@ -59,7 +60,7 @@ std::variant<Conic, InputProblem> readConic(int option, FieldReader& in)
     case 1:
     case 2:
         return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
-                                      std::fabs(in.number(kFieldB))});
+                                      in.number(kFieldB)});
     case 3: return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
     default: return checkedConic(in, Conic{in.single(kFieldM), in.single(kFieldN), std::fabs(in.single(kFieldA))});
     }
@@ -146,7 +147,7 @@ std::optional<ConicCurve> conicCurveOf(int option, const FieldTexts& texts)
     const Conic* k = std::get_if<Conic>(&read);
     if (!k)
         return std::nullopt;
-    return ConicCurve{option, k->m, k->n, k->a, k->b};
+    return ConicCurve{option, k->m, k->n, k->a, std::fabs(k->b)}; // the points need only the half-axes' sizes
 }
 
 } // namespace curvana

@@ -4,10 +4,11 @@
 
 namespace curvana {
 
-std::string askForNumber(std::string_view place)
-{
-    return "请" + std::string(place) + "填写一个数。";
-}
+namespace {
+constexpr std::string_view kAskNumber = "填写一个数。";
+// A number too large for the computation deserves a different request than letters do.
+constexpr std::string_view kAskSmaller = "填写一个小一些的数。";
+} // namespace
 
 std::string FieldReader::typed(int field) const
 {
@@ -28,12 +29,12 @@ double FieldReader::number(int field)
 {
     if (!ok())
         return 0;
-    const std::optional<double> value = parseNumber(typed(field));
-    if (!value) {
-        fail(field, "填写一个数。");
+    const NumberReading reading = readNumber(typed(field));
+    if (!reading.value) {
+        fail(field, reading.tooLarge ? kAskSmaller : kAskNumber);
         return 0;
     }
-    return *value;
+    return *reading.value;
 }
 
 double FieldReader::single(int field)
@@ -43,8 +44,8 @@ double FieldReader::single(int field)
     const std::string text = typed(field);
     if (const std::optional<float> value = parseSingle(text))
         return *value;
-    // A number too large for single precision deserves a different request than letters do.
-    fail(field, parseNumber(text) ? "填写一个小一些的数。" : "填写一个数。");
+    const NumberReading reading = readNumber(text);
+    fail(field, reading.value || reading.tooLarge ? kAskSmaller : kAskNumber);
     return 0;
 }
 

@@ -40,7 +40,4 @@ private:
     std::optional<InputProblem> problem_;
 };
 
-// "请在“A=”后面填写一个数。"
-std::string askForNumber(std::string_view place);
-
 } // namespace curvana

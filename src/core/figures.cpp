@@ -114,9 +114,16 @@ DrawingResult arc(const Values& in)
     const double r = in.v[2];
     if (!(r > 0))
         return radiusNotPositive("弧");
+    const double start = degreesToRadians(withinOneTurn(in.v[3]));
+    double end = degreesToRadians(withinOneTurn(in.v[4]));
+    // Ends at the same angle (360 to 0, 720 to 0, -360 to 0 degrees) make the whole circle. The
+    // radians of 360 degrees miss a full turn by the rounding of this pi, so the surface would
+    // draw a speck; handing it two equal angles (each keeping the sign that asks for its radius)
+    // closes the circle, while any other sweep, however small, stays that arc.
+    if (std::fmod(in.v[3] - in.v[4], 360.0) == 0)
+        end = std::copysign(std::fabs(start), end);
     Drawing drawing;
-    drawing.circles.push_back(CircleSpec{in.point(0), r, degreesToRadians(withinOneTurn(in.v[3])),
-                                         degreesToRadians(withinOneTurn(in.v[4])), {}});
+    drawing.circles.push_back(CircleSpec{in.point(0), r, start, end, {}});
     return drawing;
 }
 

@@ -43,7 +43,7 @@ char asciiEquivalent(char32_t code)
     case U'\t': case U'　': return ' ';
     case U'＋': return '+';
     case U'－': case U'−': return '-';
-    case U'．': return '.';
+    case U'．': case U'。': return '.'; // a Chinese input method's point and full stop
     case U'ｅ': return 'e';
     case U'Ｅ': return 'E';
     default: return code < 0x80 ? static_cast<char>(code) : kForeign;
@@ -142,24 +142,29 @@ long long orderOfMagnitude(const NumberText& number)
 
 } // namespace
 
-std::optional<double> parseNumber(std::string_view text)
+NumberReading readNumber(std::string_view text)
 {
     const std::string ascii = toAscii(text);
     const auto number = splitNumber(trimBlanks(ascii));
     if (!number)
-        return std::nullopt;
+        return {};
     const char* first = number->unsignedPart.data();
     const char* last = first + number->unsignedPart.size();
     double magnitude = 0.0;
     const auto [end, error] = std::from_chars(first, last, magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         if (orderOfMagnitude(*number) >= 0)
-            return std::nullopt;
+            return {std::nullopt, true};
         magnitude = 0.0;
     } else if (error != std::errc() || end != last || !std::isfinite(magnitude)) {
-        return std::nullopt;
+        return {};
     }
-    return number->negative ? -magnitude : magnitude;
+    return {number->negative ? -magnitude : magnitude, false};
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    return readNumber(text).value;
 }
 
 std::optional<float> parseSingle(std::string_view text)
@@ -222,25 +227,31 @@ std::pair<std::string, int> displayDigits(double magnitude)
     return {digits, exponent};
 }
 
+// Built by appending only: GCC 12 warns (-Wrestrict, a known false positive of its string
+// inlining) about prepending a literal to a temporary string in an optimised build.
 std::string fixedForm(const std::string& digits, int exponent)
 {
-    if (exponent < 0)
-        return "." + std::string(-exponent - 1, '0') + digits;
+    std::string text;
+    if (exponent < 0) {
+        text.append(1, '.').append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+        return text;
+    }
     const auto integerLength = static_cast<std::size_t>(exponent) + 1;
     if (digits.size() <= integerLength)
-        return digits + std::string(integerLength - digits.size(), '0');
-    return digits.substr(0, integerLength) + "." + digits.substr(integerLength);
+        return text.append(digits).append(integerLength - digits.size(), '0');
+    return text.append(digits, 0, integerLength).append(1, '.').append(digits, integerLength);
 }
 
 std::string exponentForm(const std::string& digits, int exponent)
 {
-    std::string text = digits.substr(0, 1);
+    std::string text(1, digits.front());
     if (digits.size() > 1)
-        text += "." + digits.substr(1);
-    std::string expDigits = std::to_string(std::abs(exponent));
+        text.append(1, '.').append(digits, 1);
+    const std::string expDigits = std::to_string(std::abs(exponent));
+    text.append(1, 'E').append(1, exponent < 0 ? '-' : '+');
     if (expDigits.size() < 2)
-        expDigits.insert(0, "0");
-    return text + "E" + (exponent < 0 ? "-" : "+") + expDigits;
+        text.append(1, '0');
+    return text.append(expDigits);
 }
 
 } // namespace
@@ -253,11 +264,11 @@ std::string displayForm(double value)
         return value < 0 ? "-Inf" : " Inf";
     if (value == 0.0)
         return " 0";
-    const std::string sign = value < 0 ? "-" : " ";
     const auto [digits, exponent] = displayDigits(std::fabs(value));
+    std::string text(1, value < 0 ? '-' : ' ');
     if (exponent >= kLowestFixedExponent && exponent <= kHighestFixedExponent)
-        return sign + fixedForm(digits, exponent);
-    return sign + exponentForm(digits, exponent);
+        return text.append(fixedForm(digits, exponent));
+    return text.append(exponentForm(digits, exponent));
 }
 
 } // namespace curvana

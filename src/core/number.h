@@ -8,9 +8,17 @@ namespace curvana {
 
 // A decimal number as a pupil types it: optional blanks around it, an optional sign, digits with
 // an optional point and an optional exponent ("1e3", "2.5E-2"). Full-width digits, signs and point
-// ("＋５", "－３．５") and the minus sign "−" count as their ASCII forms. Empty text, letters,
+// ("＋５", "－３．５", "1。5") and the minus sign "−" count as their ASCII forms. Empty text, letters,
 // "nan", "inf", hexadecimal and values beyond a finite double give nothing. Never throws.
 std::optional<double> parseNumber(std::string_view text);
+
+// What parseNumber read, and whether a text that is written as a number was refused only because
+// its value is beyond a finite double ("1e400"), which deserves another request than letters do.
+struct NumberReading {
+    std::optional<double> value;
+    bool tooLarge = false;
+};
+NumberReading readNumber(std::string_view text);
 
 // As parseNumber, for values that are held in single precision: also nothing when the value
 // does not fit a finite float.

@@ -37,9 +37,10 @@ std::size_t sampleRange(double start, double end, Visit&& visit, SampleWindow wi
     if (v < window.lo) {
         // Skip the hidden samples at once; the first visible one lies at start + k*h.
         v = std::isfinite(start) ? start + std::ceil((window.lo - start) / h) * h : window.lo;
-        // From a far-off start (say -1e300) the jump lands anywhere within its rounding error,
-        // possibly still below the window, where adding h no longer moves v.
-        if (v < window.lo)
+        // From a far-off start (beyond about 1e13 the jump's rounding error outgrows the step,
+        // beyond about 1e304 the count itself overflows) the jump lands anywhere: carry on as if
+        // the run had begun at the edge of the window.
+        if (!(v >= window.lo && v < window.lo + h))
             v = window.lo;
     }
     if (!std::isfinite(v))

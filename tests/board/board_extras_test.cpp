@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -62,7 +64,23 @@ TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
     ASSERT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("#ff0000")) << "the red curve";
     EXPECT_TRUE(svg.contains("#0000ff")) << "the blue axes";
-    EXPECT_GT(svg.count("<path") + svg.count("<polyline") + svg.count("<rect"), 100);
+    // Drawn back, the file shows every red pixel of the board's own rendering.
+    QSvgRenderer renderer(svg);
+    QImage back(surface().logicalSize(), QImage::Format_RGB32);
+    back.fill(Qt::white);
+    QPainter painter(&back);
+    renderer.render(&painter);
+    painter.end();
+    const QImage raster = boardImage(*board->Picture1, 1);
+    int red = 0, missing = 0;
+    for (int y = 0; y < raster.height(); ++y)
+        for (int x = 0; x < raster.width(); ++x)
+            if (raster.pixelColor(x, y) == QColor(255, 0, 0)) {
+                ++red;
+                missing += back.pixelColor(x, y) != QColor(255, 0, 0);
+            }
+    EXPECT_GT(red, 200);
+    EXPECT_EQ(missing, 0);
     const QByteArray pdf = saved("board", "PDF 文件 (*.pdf)");
     EXPECT_TRUE(savePath.endsWith("board")); // the suffix is added to the file written
     QFile written(dir.filePath("board.pdf"));
@@ -70,6 +88,20 @@ TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
     const QByteArray pdfData = written.readAll();
     EXPECT_TRUE(pdfData.startsWith("%PDF"));
     EXPECT_GT(pdfData.size(), 5000);
+}
+
+// Each run of dots is one shape, each covered pixel once: a board of curves stays a small file.
+TEST_F(BoardExtras, SvgOfABoardWithCurvesIsCompact)
+{
+    for (const char* c : {"+0", "+2", "-3", "+5"}) {
+        surface().beginAction();
+        surface().draw(std::get<Drawing>(elementaryCurve(2, {"1", "+2", c})), kRed);
+        surface().beginAction();
+        surface().draw(std::get<Drawing>(elementaryCurve(4, {"3", "1", c})), kBlue);
+    }
+    const QByteArray svg = saved("curves.svg", "SVG 矢量图 (*.svg)");
+    ASSERT_TRUE(svg.contains("<svg"));
+    EXPECT_LT(svg.size(), 1'000'000);
 }
 
 TEST_F(BoardExtras, AFileThatCannotBeWrittenGivesAMessageAndKeepsTheBoard)

@@ -215,6 +215,21 @@ TEST_F(CirclePixels, ArcRunsCounterClockwiseThroughZeroWhenEndIsSmaller)
     EXPECT_FALSE(redAt(50, 0)); // no radius
 }
 
+TEST_F(CirclePixels, EqualEndsCloseTheCircle)
+{
+    const float turn = static_cast<float>(2 * 3.1415926); // 360 degrees in the dialogs' pi
+    draw(5, turn, turn, {});
+    for (double deg : {0.0, 90.0, 180.0, 270.0})
+        EXPECT_TRUE(redAt(100, deg)) << deg;
+}
+
+TEST_F(CirclePixels, TinySweepStaysTiny)
+{
+    draw(5, 0.0f, 5e-10f, {}); // however small, an arc and not the whole circle
+    EXPECT_FALSE(redAt(100, 90));
+    EXPECT_FALSE(redAt(100, 180));
+}
+
 TEST_F(CirclePixels, NegativeAnglesDrawTheirRadius)
 {
     const float sixty = static_cast<float>(std::numbers::pi / 3);
@@ -237,6 +252,46 @@ TEST(SurfaceRender, ResizeRendersTheWholeListAtTheNewWidth)
     EXPECT_EQ(image.pixelColor(pixelAt(s, wide, 5, 5)), kQRed);
     EXPECT_EQ(pixelAt(s, wide, 5, 5).x(), pixelAt(s, wide, 5, 0).x());
     EXPECT_GT(countNear(image, pixelAt(s, wide, 5, 0.15), 0, kQBlue), 0);
+}
+
+// The box around every pixel that is not white in rows [top, bottom) (texts are antialiased).
+QRect inkBox(const QImage& image, int top = 0, int bottom = -1)
+{
+    QRect box;
+    for (int y = top; y < (bottom < 0 ? image.height() : bottom); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != kQWhite)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A wider board stretches the world but not the glyphs: a text stays centred on the world point it
+// was centred on at the laid-out size, and a raised exponent stays beside its caption.
+TEST(SurfaceRender, TextsKeepTheirPlaceWhenTheBoardIsResized)
+{
+    Surface s(kBoardPixels);
+    s.setScale(-10, 10, 10, -10);
+    Drawing drawing;
+    drawing.captions = {{{2, 9}, "y=3x  +1"}, {{4.2, 10}, "2"}};
+    s.draw(drawing, kBlack);
+    const int split = pixelAt(s, kBoardPixels, 0, 9).y(); // between the exponent's row and the caption's
+    const QImage laidOut = render(s);
+    const QRect caption = inkBox(laidOut, split);
+    const QRect exponent = inkBox(laidOut, 0, split);
+    ASSERT_FALSE(caption.isEmpty());
+    ASSERT_FALSE(exponent.isEmpty());
+    const QPointF centreWorld = testing::mapFor(s, kBoardPixels).toWorld(QRectF(caption).center());
+    for (const QSize size : {QSize(900, 429), QSize(300, 429)}) {
+        SCOPED_TRACE(size.width());
+        const QImage resized = render(s, size);
+        const QRect wideCaption = inkBox(resized, split);
+        const QRect wideExponent = inkBox(resized, 0, split);
+        const QPointF expected = testing::mapFor(s, size).toPixel(centreWorld.x(), centreWorld.y());
+        EXPECT_NEAR(QRectF(wideCaption).center().x(), expected.x(), 1.5);
+        EXPECT_NEAR(wideCaption.width(), caption.width(), 1);
+        EXPECT_NEAR(wideExponent.left() - wideCaption.left(), exponent.left() - caption.left(), 1);
+        EXPECT_EQ(wideExponent.top(), exponent.top());
+    }
 }
 
 TEST(SurfaceRender, ScaledRenderWidensDotsAndKeepsPlaces)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "core/plot_points.h"
@@ -44,16 +46,38 @@ TEST(ConicCurve, EllipseDrawsUpperThenLowerHalf)
     EXPECT_EQ(drawing.captions, (std::vector<Caption>{{{4, 9}, "椭圆曲线"}}));
 }
 
-TEST(ConicCurve, NegativeHalfAxesDrawTheSameCurve)
+// A negative a is taken for its length; a negative b draws the same dots, but n + b*root comes
+// first, so the lower half is drawn (and revealed) before the upper one.
+TEST(ConicCurve, NegativeHalfAxesDrawTheSameCurveInTheirOrder)
 {
     for (int option : {1, 2}) {
+        SCOPED_TRACE(option);
         const Drawing plain = drawingOf(conicCurve(option, kDefaults));
-        for (const FieldTexts& texts : {FieldTexts{"1", "1", "-3", "2"}, FieldTexts{"1", "1", "3", "-2"}}) {
-            const Drawing mirrored = drawingOf(conicCurve(option, texts));
-            EXPECT_EQ(mirrored.dots, plain.dots) << option << " " << texts[2] << " " << texts[3];
-            EXPECT_EQ(mirrored.captions, plain.captions);
-        }
+        const Drawing negativeA = drawingOf(conicCurve(option, {"1", "1", "-3", "2"}));
+        EXPECT_EQ(negativeA.dots, plain.dots);
+        const Drawing negativeB = drawingOf(conicCurve(option, {"1", "1", "3", "-2"}));
+        EXPECT_EQ(negativeB.captions, plain.captions);
+        auto sortedDots = [](std::vector<WorldPoint> dots) {
+            std::sort(dots.begin(), dots.end(), [](auto p, auto q) { return std::pair(p.x, p.y) < std::pair(q.x, q.y); });
+            return dots;
+        };
+        EXPECT_EQ(sortedDots(negativeB.dots), sortedDots(plain.dots));
+        ASSERT_FALSE(negativeB.dots.empty());
+        const std::size_t mid = negativeB.dots.size() / 4; // inside the first run of dots
+        EXPECT_LT(negativeB.dots[mid].y, 1) << "lower half first";
+        EXPECT_GT(plain.dots[mid].y, 1) << "upper half first";
     }
+}
+
+// From a far start the visible stretch is still drawn whole, at the run's own step.
+TEST(ConicCurve, HugeEllipseDrawsBothSidesOfTheBoard)
+{
+    const Drawing drawing = drawingOf(conicCurve(1, {"0", "0", "1e20", "5"}));
+    ASSERT_FALSE(drawing.dots.empty());
+    const auto [left, right] = std::minmax_element(drawing.dots.begin(), drawing.dots.end(),
+                                                   [](auto p, auto q) { return p.x < q.x; });
+    EXPECT_LT(left->x, -10);
+    EXPECT_GT(right->x, 10);
 }
 
 TEST(ConicCurve, HyperbolaDrawsFourRunsBetweenTheFixedBounds)
@@ -152,6 +176,7 @@ TEST(ConicCurve, TextThatIsNoNumberNamesItsBox)
         // m is held in single precision everywhere, the circle's n and a as well.
         {1, {"1e39", "1", "3", "2"}, 0, "请在“m=”后面填写一个小一些的数。"},
         {5, {"1", "1e39", "3"}, 1, "请在“n=”后面填写一个小一些的数。"},
+        {2, {"1", "1", "1e400", "2"}, 2, "请在“a=”后面填写一个小一些的数。"},
     };
     for (const auto& row : rows) {
         const InputProblem problem = problemOf(conicCurve(row.option, row.texts));

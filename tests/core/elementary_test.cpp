@@ -214,6 +214,10 @@ TEST(ElementaryCurve, TextThatIsNoNumberNamesTheFirstBadBoxItReads)
         {4, {"?", "!", "+0"}, 0, "请在“A=”后面填写一个数。"},
         {6, {"1", "1"}, 2, "请在“C=”后面填写一个数。"},
         {9, {}, 0, "请在“A=”后面填写一个数。"},
+        // Written as a number but beyond what the computation holds: a request for a smaller one.
+        {1, {"1e400", "+2"}, 0, "请在“A=”后面填写一个小一些的数。"},
+        {2, {"1", "-1e400", "+0"}, 1, "请在“B=”后面填写一个小一些的数。"},
+        {3, {"x1e400"}, 0, "请在“A=”后面填写一个数。"},
     };
     for (const auto& row : rows) {
         const InputProblem problem = problemOf(elementaryCurve(row.option, row.texts));
@@ -254,6 +258,27 @@ TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
         EXPECT_LE(static_cast<double>(drawing.dots.size()), 2 * testing::kMostVisibleSamples);
         EXPECT_TRUE(testing::allDotsFinite(drawing));
         EXPECT_FALSE(drawing.captions.empty());
+    }
+    // Far-started runs draw their whole visible stretch, from the left edge of the view on.
+    struct Far {
+        int option;
+        FieldTexts texts;
+        double rightmost; // the run reaches at least this far right
+    };
+    const Far far[] = {
+        {1, {"1e-20", "+2"}, 7.99},  {1, {"1e-305", "+2"}, 7.99}, {4, {"1", "1e-20", "+0"}, 10.9},
+        {5, {"1", "1e-20", "+0"}, 10.9}, {6, {"1", "1e-20", "+0"}, 10.9},
+    };
+    for (const auto& row : far) {
+        SCOPED_TRACE(row.option);
+        SCOPED_TRACE(row.texts[0] + " " + row.texts[1]);
+        const Drawing drawing = drawingOf(elementaryCurve(row.option, row.texts));
+        ASSERT_FALSE(drawing.dots.empty());
+        EXPECT_LT(drawing.dots.front().x, kVisibleXMin + kSampleStep + 1e-6);
+        double rightmost = drawing.dots.front().x;
+        for (const WorldPoint& p : drawing.dots)
+            rightmost = std::max(rightmost, p.x);
+        EXPECT_GT(rightmost, row.rightmost);
     }
     // The worst bounded case still draws its visible stretch.
     const Drawing flat = drawingOf(elementaryCurve(1, {"1e-12", "+2"}));

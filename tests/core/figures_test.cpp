@@ -136,6 +136,26 @@ TEST(FigureDrawing, ArcRunsBetweenItsAnglesWithinOneTurn)
     }
 }
 
+// Ends at the same angle close the circle: both ends get one magnitude (each keeps its sign, which
+// asks for its radius), so the surface draws a full turn instead of a speck.
+TEST(FigureDrawing, ArcWhoseEndsMeetIsTheWholeCircle)
+{
+    struct Row {
+        const char* from;
+        const char* to;
+        bool meet;
+    };
+    const Row rows[] = {{"360", "0", true},  {"720", "0", true},    {"-360", "0", true}, {"0", "0", true},
+                        {"30", "390", true}, {"0", "0.001", false}, {"359.999", "0", false}};
+    for (const auto& row : rows) {
+        const Drawing drawing = drawingOf(figureDrawing(FigureKind::Arc, {"0", "0", "2", row.from, row.to}));
+        ASSERT_EQ(drawing.circles.size(), 1u);
+        const CircleSpec& arc = drawing.circles[0];
+        EXPECT_EQ(std::fabs(*arc.start) == std::fabs(*arc.end), row.meet) << row.from << " " << row.to;
+        EXPECT_EQ(std::signbit(*arc.start), row.from[0] == '-') << row.from;
+    }
+}
+
 TEST(FigureDrawing, RadiusMustBePositive)
 {
     for (const char* radius : {"0", "-2"}) {

@@ -63,6 +63,20 @@ TEST(SampleRange, FarStartsJumpIntoTheWindowAndStayBounded)
     EXPECT_TRUE(samplesOf(12, 1e300, kVisibleX).empty());
 }
 
+// However far away a run starts, when it reaches into the window it starts at the window's edge
+// (within one step) and crosses the whole window at its own step.
+TEST(SampleRange, FarStartsCrossTheWholeWindow)
+{
+    const double whole = (kVisibleXMax - kVisibleXMin) / kSampleStep;
+    for (double start : {-12.0, -8e12, -4e16, -1e17, -8e20, -1e300, -8e305, -1.7e308}) {
+        const auto samples = samplesOf(start, 8e300, kVisibleX);
+        ASSERT_FALSE(samples.empty()) << start;
+        EXPECT_GE(samples.front(), kVisibleXMin) << start;
+        EXPECT_LT(samples.front(), kVisibleXMin + kSampleStep) << start;
+        EXPECT_NEAR(static_cast<double>(samples.size()), whole, 2) << start;
+    }
+}
+
 TEST(SampleRange, StepLostInRoundingStopsAtOnce)
 {
     // Beyond about 8.8e12 adding the step no longer moves the variable.
