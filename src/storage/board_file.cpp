@@ -81,8 +81,12 @@ bool withinLimits(const std::vector<BoardAction>& actions)
 }
 
 // The reason for a failed open, read or write, from errno just after it, in the user's words.
-QString failureReason(int error, const QFileDevice& file)
+QString failureReason(int error, const QFileDevice& file, const QString& path)
 {
+    // Some file systems (/proc, /sys) answer "no such file" for a folder that is there but takes
+    // no new files.
+    if (error == ENOENT && QFileInfo(path).absoluteDir().exists())
+        return reasonNoPermission();
     switch (error) {
     case EACCES:
     case EPERM:
@@ -137,16 +141,16 @@ std::optional<QString> writeBoardFile(const QString& path, const std::vector<Boa
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(path, failureReason(errno, file));
+        return cannotSave(path, failureReason(errno, file, path));
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
         file.cancelWriting();
-        return cannotSave(path, failureReason(error, file));
+        return cannotSave(path, failureReason(error, file, path));
     }
     errno = 0;
     if (!file.commit())
-        return cannotSave(path, failureReason(errno, file));
+        return cannotSave(path, failureReason(errno, file, path));
     return std::nullopt;
 }
 
@@ -161,13 +165,13 @@ BoardReadResult readBoardFile(const QString& path)
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return cannotOpen(path, failureReason(errno, file));
+        return cannotOpen(path, failureReason(errno, file, path));
     if (file.size() > kMaxBoardFileBytes)
         return fileTooLarge();
     errno = 0;
     const QByteArray bytes = file.read(kMaxBoardFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return cannotOpen(path, failureReason(errno, file));
+        return cannotOpen(path, failureReason(errno, file, path));
     return decodeBoard(bytes);
 }
 

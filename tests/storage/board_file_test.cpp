@@ -135,7 +135,10 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"cut off", boardWith(clear + ",\n" + clear).chopped(3), msg::damagedAt(2)},
         {"broken on line 3", "{\"format\": \"curvana-board\",\n\"version\": 1,\n\"actions\": [}\n", msg::damagedAt(3)},
         {"bad UTF-8", boardWith("{\"type\": \"\xff\xfe\"}"), msg::damagedAt(1)},
-        {"deep nesting", "{\"a\":" + QByteArray(100000, '['), msg::damagedAt(1)},
+        // Deeper than QJsonDocument's limit of 1024, yet well-formed.
+        {"deep nesting", "{\"a\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + "}", msg::damagedAt(1)},
+        {"deep but allowed", boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
+         msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
         {"newer", R"({"format": "curvana-board", "version": 2, "actions": []})", msg::newerVersion(2)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
