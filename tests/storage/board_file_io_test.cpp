@@ -79,7 +79,7 @@ TEST_F(BoardFileIoTest, FailedSavesSayWhyAndCreateNothing)
     }
 }
 
-TEST_F(BoardFileIoTest, ReadOnlyFolderRefusesTheSave)
+TEST_F(BoardFileIoTest, WithoutPermissionNothingIsSavedOrOpened)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
@@ -90,6 +90,10 @@ TEST_F(BoardFileIoTest, ReadOnlyFolderRefusesTheSave)
     EXPECT_EQ(writeBoardFile(path, kSmallBoard), msg::cannotSave(path, msg::reasonNoPermission()));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(QFile::exists(path));
+
+    ASSERT_EQ(writeBoardFile(path, kSmallBoard), std::nullopt);
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    EXPECT_EQ(std::get<QString>(readBoardFile(path)), msg::cannotOpen(path, msg::reasonNoPermission()));
 }
 
 // A disk that fills up part-way through: the old file stays as it was and no half file is left.
