@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -49,10 +50,20 @@ std::optional<QString> versionProblem(const QJsonValue& value)
     return std::nullopt;
 }
 
+// Counted before any curve is computed, so too many are refused at once.
+std::size_t curvesIn(const QJsonArray& array)
+{
+    return static_cast<std::size_t>(std::count_if(array.begin(), array.end(), [](const QJsonValue& action) {
+        return action.toObject().value(QLatin1StringView("type")) == QLatin1StringView("curve");
+    }));
+}
+
 BoardReadResult decodeActions(const QJsonArray& array)
 {
     if (static_cast<std::size_t>(array.size()) > kMaxBoardActions)
         return tooManyActions();
+    if (curvesIn(array) > kMaxBoardCurves)
+        return tooManyCurves();
     std::vector<BoardAction> actions;
     actions.reserve(static_cast<std::size_t>(array.size()));
     std::size_t strokePoints = 0;
@@ -73,11 +84,14 @@ BoardReadResult decodeActions(const QJsonArray& array)
 bool withinLimits(const std::vector<BoardAction>& actions)
 {
     std::size_t points = 0;
-    for (const BoardAction& action : actions)
+    std::size_t curves = 0;
+    for (const BoardAction& action : actions) {
+        curves += std::holds_alternative<CurveAction>(action);
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
             for (const StrokeRun& run : stroke->runs)
                 points += run.points.size();
-    return actions.size() <= kMaxBoardActions && points <= kMaxStrokePoints;
+    }
+    return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && points <= kMaxStrokePoints;
 }
 
 // The reason for a failed open, read or write, from errno just after it, in the user's words.

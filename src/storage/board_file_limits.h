@@ -10,7 +10,9 @@ namespace curvana {
 inline constexpr int kBoardFormatVersion = 1;
 inline constexpr std::int64_t kMaxBoardFileBytes = 64LL * 1024 * 1024;
 inline constexpr std::size_t kMaxStrokePoints = 2'000'000;
-// Every curve and figure is computed again on opening, at up to about a millisecond each.
 inline constexpr std::size_t kMaxBoardActions = 20'000;
+// Every curve is computed again on opening, at up to about a millisecond each: a few seconds at
+// most. (Figures cost next to nothing.)
+inline constexpr std::size_t kMaxBoardCurves = 2'000;
 
 } // namespace curvana

@@ -26,6 +26,11 @@ QString tooManyActions()
     return QStringLiteral("图板里的动作太多了（超过%1个），无法打开。").arg(kMaxBoardActions);
 }
 
+QString tooManyCurves()
+{
+    return QStringLiteral("图板里的曲线太多了（超过%1条），无法打开。").arg(kMaxBoardCurves);
+}
+
 QString tooManyStrokePoints()
 {
     return QStringLiteral("图板里手绘的点太多了（超过%1个），无法打开。").arg(kMaxStrokePoints);
@@ -90,8 +95,9 @@ QString reasonWriteFailed() { return QStringLiteral("写入失败，磁盘可能
 
 QString reasonBoardTooLarge()
 {
-    return QStringLiteral("图板的内容太多（动作超过%1个、手绘的点超过%2个或文件超过%3 MB）。")
+    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、手绘的点超过%3个或文件超过%4 MB）。")
         .arg(kMaxBoardActions)
+        .arg(kMaxBoardCurves)
         .arg(kMaxStrokePoints)
         .arg(kMaxBoardFileBytes / (1024 * 1024));
 }

@@ -11,6 +11,7 @@ QString newerVersion(qint64 version);
 QString badVersion();
 QString fileTooLarge();
 QString tooManyActions();
+QString tooManyCurves();
 QString tooManyStrokePoints();
 // A top-level field of the wrong kind: "图板文件的“actions”应是数组。"
 QString topFieldWrong(const char* field, const char* expected);

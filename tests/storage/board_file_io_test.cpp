@@ -126,7 +126,8 @@ TEST_F(BoardFileIoTest, BoardTooBigToOpenAgainIsNotSaved)
     ASSERT_EQ(writeBoardFile(path, kSmallBoard), std::nullopt);
     const std::vector<BoardAction> tooMany(kMaxBoardActions + 1, ClearAction{});
     const std::vector<BoardAction> tooManyPoints = {strokeOf(kMaxStrokePoints / 2), strokeOf(kMaxStrokePoints / 2 + 1)};
-    for (const auto& board : {tooMany, tooManyPoints}) {
+    const std::vector<BoardAction> tooManyCurves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
+    for (const auto& board : {tooMany, tooManyPoints, tooManyCurves}) {
         EXPECT_EQ(writeBoardFile(path, board), msg::cannotSave(path, msg::reasonBoardTooLarge()));
         EXPECT_EQ(contentsOf(path), encodeBoard(kSmallBoard));
     }

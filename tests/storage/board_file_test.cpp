@@ -197,6 +197,9 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
         clears += R"(, {"type": "clear"})";
     EXPECT_EQ(std::get<QString>(decodeBoard(boardWith(clears))), msg::tooManyActions());
 
+    const std::vector<BoardAction> curves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(curves))), msg::tooManyCurves());
+
     // Over the cap only in total: two strokes of half the points each plus one.
     QByteArray half = "[0,0]";
     for (std::size_t i = 1; i <= kMaxStrokePoints / 2; ++i)
