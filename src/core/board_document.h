@@ -1,0 +1,61 @@
+#pragma once
+// The board as a document: the actions the user took, in order, with undo and redo. The board
+// window draws by replaying them; the file module saves and opens them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/board_action.h"
+
+namespace curvana {
+
+// Lambdas joined into one visitor, so every std::visit over BoardAction names each kind once and a
+// new kind shows up as a compile error wherever it is not yet handled.
+template <class... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// What the window's "确定" draws for this action: the same function, the same texts.
+DrawingResult actionDrawing(const CurveAction& action);
+DrawingResult actionDrawing(const FigureAction& action);
+
+// The options each curve window offers; any other number draws nothing and is never recorded.
+bool isCurveOption(CurveWindow window, int option);
+// How many text boxes the window or dialog has (Text1, Text2, ...).
+std::size_t boxCount(CurveWindow window);
+std::size_t boxCount(FigureKind figure);
+
+// The caption of the window or dialog that made the action ("画椭圆", "圆锥曲线"), and "手绘"
+// or "清除"; messages about an action name it by this.
+std::string actionTitle(const BoardAction& action);
+
+class BoardDocument {
+public:
+    // A new action: it goes last, and whatever was undone can no longer be redone.
+    void add(BoardAction action);
+    // Moves the last action to the redo list; false when there is nothing to undo.
+    bool undo();
+    // Puts the most recently undone action back at the end and returns it for drawing.
+    std::optional<BoardAction> redo();
+    // An opened file: its actions become the board, with nothing to redo.
+    void replaceAll(std::vector<BoardAction> actions);
+    // A new, empty board.
+    void clear();
+
+    const std::vector<BoardAction>& actions() const { return m_actions; }
+    bool canUndo() const { return !m_actions.empty(); }
+    bool canRedo() const { return !m_undone.empty(); }
+    // Goes up on every change, so a writer can tell whether the board moved since it last saved.
+    std::uint64_t changeCount() const { return m_changes; }
+
+private:
+    std::vector<BoardAction> m_actions;
+    std::vector<BoardAction> m_undone; // the next redo is the last one
+    std::uint64_t m_changes = 0;
+};
+
+} // namespace curvana

@@ -1,0 +1,290 @@
+// Each action kind written by hand as one compact line, so keys stay in a readable order and
+// stroke coordinates are written as the floats they are; read back through QJsonDocument.
+#include "storage/board_codec.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "core/board_document.h"
+#include "storage/board_file_limits.h"
+#include "storage/board_file_messages.h"
+
+namespace curvana {
+
+namespace {
+
+using namespace board_messages;
+
+constexpr std::array<const char*, 3> kWindowNames{"elementary", "conic", "classic"}; // by CurveWindow
+constexpr std::array<const char*, 8> kFigureNames{"point",  "line", "rectangle", "ellipse",
+                                                  "sector", "arc",  "triangle",  "parallelogram"}; // by FigureKind
+constexpr const char* kTextList = "一组文字";
+constexpr const char* kObjectList = "一组对象";
+
+[[noreturn]] void fail(const QString& title, const QString& message) { throw ActionProblem{title, message}; }
+
+// ---- writing ----
+
+// A JSON string literal with its quotes; QJsonDocument does the escaping.
+QByteArray quoted(const std::string& text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{QString::fromStdString(text)}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+QByteArray quotedTexts(const FieldTexts& texts)
+{
+    QByteArray out = "[";
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        out += (i ? ", " : "") + quoted(texts[i]);
+    return out + "]";
+}
+
+// The shortest text that reads back as the same float. The pen only makes finite points; a
+// non-finite one could not be shown either, so it is kept as 0 rather than spoiling the file.
+void appendCoordinate(QByteArray& out, double value)
+{
+    const float single = std::isfinite(static_cast<float>(value)) ? static_cast<float>(value) : 0.0f;
+    // QJsonValue keeps any whole number as an integer, so "-0" or "-0.0" come back as +0. A
+    // negative number too small for a float does round to -0 when read as one.
+    if (single == 0 && std::signbit(single)) {
+        out += "-1e-50";
+        return;
+    }
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, single);
+    out.append(text, written.ptr - text);
+}
+
+QByteArray hexColour(Rgb colour)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", redOf(colour), greenOf(colour), blueOf(colour));
+    return text;
+}
+
+QByteArray encodeCurve(const CurveAction& curve)
+{
+    return R"({"type": "curve", "window": ")" + QByteArray(kWindowNames.at(static_cast<std::size_t>(curve.window))) +
+           R"(", "option": )" + QByteArray::number(curve.option) + R"(, "texts": )" + quotedTexts(curve.texts) +
+           R"(, "colour": )" + quoted(curve.colour) + "}";
+}
+
+QByteArray encodeFigure(const FigureAction& figure)
+{
+    return R"({"type": "figure", "figure": ")" + QByteArray(kFigureNames.at(static_cast<std::size_t>(figure.figure))) +
+           R"(", "texts": )" + quotedTexts(figure.texts) + R"(, "colour": )" + quoted(figure.colour) + "}";
+}
+
+QByteArray encodeStroke(const StrokeAction& stroke)
+{
+    QByteArray out = R"({"type": "stroke", "runs": [)";
+    for (std::size_t r = 0; r < stroke.runs.size(); ++r) {
+        const StrokeRun& run = stroke.runs[r];
+        out += (r ? ", " : "") + QByteArray(R"({"colour": ")") + hexColour(run.colour) + R"(", "points": [)";
+        for (std::size_t p = 0; p < run.points.size(); ++p) {
+            out += p ? ",[" : "[";
+            appendCoordinate(out, run.points[p].x);
+            out += ',';
+            appendCoordinate(out, run.points[p].y);
+            out += ']';
+        }
+        out += "]}";
+    }
+    return out + "]}";
+}
+
+QByteArray encodeClear(const ClearAction&) { return R"({"type": "clear"})"; }
+
+// ---- reading ----
+
+QString stringField(const QJsonObject& object, const char* key, const QString& title)
+{
+    const QJsonValue value = object.value(QLatin1StringView(key));
+    if (!value.isString())
+        fail(title, fieldWrong(key, kText));
+    return value.toString();
+}
+
+int intField(const QJsonObject& object, const char* key, const QString& title)
+{
+    const QJsonValue value = object.value(QLatin1StringView(key));
+    const double number = value.toDouble(0.5);
+    if (!value.isDouble() || number != std::trunc(number) || std::fabs(number) > std::numeric_limits<int>::max())
+        fail(title, fieldWrong(key, kInteger));
+    return static_cast<int>(number);
+}
+
+QJsonArray arrayField(const QJsonObject& object, const char* key, const QString& title, const char* expected)
+{
+    const QJsonValue value = object.value(QLatin1StringView(key));
+    if (!value.isArray())
+        fail(title, fieldWrong(key, expected));
+    return value.toArray();
+}
+
+FieldTexts textsField(const QJsonObject& object, const QString& title, std::size_t boxes)
+{
+    const QJsonArray array = arrayField(object, "texts", title, kTextList);
+    FieldTexts texts;
+    for (const QJsonValue& value : array) {
+        if (!value.isString())
+            fail(title, fieldWrong("texts", kTextList));
+        texts.push_back(value.toString().toStdString());
+    }
+    if (texts.size() != boxes)
+        fail(title, wrongBoxCount(static_cast<qsizetype>(boxes), array.size()));
+    return texts;
+}
+
+// The index of `name` in `names`, or the message naming the unknown value.
+template <std::size_t N>
+std::size_t nameIndex(const std::array<const char*, N>& names, const char* key, const QString& name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (name == QLatin1StringView(names[i]))
+            return i;
+    fail({}, unknownName(key, name));
+}
+
+// The texts must still draw as they did: the same message the window gives otherwise.
+template <class Action>
+Action checkedDrawing(Action action, const QString& title)
+{
+    const DrawingResult result = actionDrawing(action);
+    if (const auto* problem = std::get_if<InputProblem>(&result))
+        fail(title, QString::fromStdString(problem->message));
+    return action;
+}
+
+CurveAction decodeCurve(const QJsonObject& object)
+{
+    CurveAction curve;
+    curve.window = static_cast<CurveWindow>(nameIndex(kWindowNames, "window", stringField(object, "window", {})));
+    const QString title = QString::fromStdString(actionTitle(curve));
+    curve.option = intField(object, "option", title);
+    if (!isCurveOption(curve.window, curve.option))
+        fail(title, unknownOption(curve.option));
+    curve.texts = textsField(object, title, boxCount(curve.window));
+    curve.colour = stringField(object, "colour", title).toStdString();
+    return checkedDrawing(std::move(curve), title);
+}
+
+FigureAction decodeFigure(const QJsonObject& object)
+{
+    FigureAction figure;
+    figure.figure = static_cast<FigureKind>(nameIndex(kFigureNames, "figure", stringField(object, "figure", {})));
+    const QString title = QString::fromStdString(actionTitle(figure));
+    figure.texts = textsField(object, title, boxCount(figure.figure));
+    figure.colour = stringField(object, "colour", title).toStdString();
+    return checkedDrawing(std::move(figure), title);
+}
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// "#rrggbb"
+std::optional<Rgb> parseHexColour(const QString& text)
+{
+    if (text.size() != 7 || text[0] != u'#')
+        return std::nullopt;
+    int channels[3];
+    for (int c = 0; c < 3; ++c) {
+        const int high = hexDigit(text[1 + 2 * c]);
+        const int low = hexDigit(text[2 + 2 * c]);
+        if (high < 0 || low < 0)
+            return std::nullopt;
+        channels[c] = high * 16 + low;
+    }
+    return rgb(channels[0], channels[1], channels[2]);
+}
+
+// A coordinate the pen could have made: a finite number that fits a float, kept as that float.
+std::optional<WorldPoint> parsePoint(const QJsonValue& value)
+{
+    const QJsonArray pair = value.toArray();
+    if (!value.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
+        return std::nullopt;
+    const float x = static_cast<float>(pair[0].toDouble());
+    const float y = static_cast<float>(pair[1].toDouble());
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return std::nullopt;
+    return WorldPoint{x, y};
+}
+
+StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& strokePoints, const QString& title)
+{
+    if (!value.isObject())
+        fail(title, fieldWrong("runs", kObjectList));
+    const QJsonObject object = value.toObject();
+    StrokeRun run;
+    const QString colourText = stringField(object, "colour", title);
+    const std::optional<Rgb> colour = parseHexColour(colourText);
+    if (!colour)
+        fail(title, badColour(runNumber, colourText));
+    run.colour = *colour;
+    const QJsonArray points = arrayField(object, "points", title, kArray);
+    strokePoints += static_cast<std::size_t>(points.size());
+    if (strokePoints > kMaxStrokePoints)
+        throw FileProblem{tooManyStrokePoints()};
+    run.points.reserve(static_cast<std::size_t>(points.size()));
+    for (qsizetype p = 0; p < points.size(); ++p) {
+        const std::optional<WorldPoint> point = parsePoint(points[p]);
+        if (!point)
+            fail(title, badPoint(runNumber, p + 1));
+        run.points.push_back(*point);
+    }
+    return run;
+}
+
+StrokeAction decodeStroke(const QJsonObject& object, std::size_t& strokePoints)
+{
+    const QString title = QString::fromStdString(actionTitle(StrokeAction{}));
+    const QJsonArray runs = arrayField(object, "runs", title, kObjectList);
+    StrokeAction stroke;
+    for (qsizetype r = 0; r < runs.size(); ++r)
+        stroke.runs.push_back(decodeRun(runs[r], r + 1, strokePoints, title));
+    return stroke;
+}
+
+} // namespace
+
+QByteArray encodeAction(const BoardAction& action)
+{
+    return std::visit(Overloaded{
+                          [](const CurveAction& curve) { return encodeCurve(curve); },
+                          [](const FigureAction& figure) { return encodeFigure(figure); },
+                          [](const StrokeAction& stroke) { return encodeStroke(stroke); },
+                          [](const ClearAction& clear) { return encodeClear(clear); },
+                      },
+                      action);
+}
+
+BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints)
+{
+    const QString type = stringField(object, "type", {});
+    if (type == u"curve")
+        return decodeCurve(object);
+    if (type == u"figure")
+        return decodeFigure(object);
+    if (type == u"stroke")
+        return decodeStroke(object, strokePoints);
+    if (type == u"clear")
+        return ClearAction{};
+    fail({}, unknownName("type", type));
+}
+
+} // namespace curvana

@@ -1,0 +1,212 @@
+// Encoding and decoding a board: every action comes back exactly, and every kind of bad file gives
+// its message and no actions.
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <cfloat>
+#include <cstring>
+
+#include "core/board_document.h"
+#include "storage/board_file.h"
+#include "storage/board_file_messages.h"
+
+namespace curvana {
+namespace {
+
+namespace msg = board_messages;
+
+WorldPoint widened(float x, float y) { return {x, y}; }
+
+std::vector<BoardAction> everyKindOfAction()
+{
+    std::vector<BoardAction> actions;
+    for (int option = 1; option <= 10; ++option)
+        actions.push_back(CurveAction{CurveWindow::Elementary, option, {"2", "+2", "-0.5"}, "红"});
+    for (int option : {1, 2, 3, 5})
+        actions.push_back(CurveAction{CurveWindow::Conic, option, {"1", "1", "3", "2"}, "蓝"});
+    for (int option = 1; option <= 6; ++option)
+        actions.push_back(CurveAction{CurveWindow::Classic, option, {"1.5"}, "随便\"写\\的\n\t颜色😀"});
+    actions.push_back(ClearAction{});
+    const std::vector<std::pair<FigureKind, FieldTexts>> figures = {
+        {FigureKind::Point, {"1", "2"}},
+        {FigureKind::Line, {"0", "0", "1", "1"}},
+        {FigureKind::Rectangle, {"0", "0", "1", "1"}},
+        {FigureKind::Ellipse, {" 0", "0 ", "4", "2"}},
+        {FigureKind::Sector, {"0", "0", "2", "60"}},
+        {FigureKind::Arc, {"0", "0", "2", "30", "120"}},
+        {FigureKind::Triangle, {"0", "0", "2", "0", "1", "3"}},
+        {FigureKind::Parallelogram, {"0", "0", "2", "2", "4", "-3"}},
+    };
+    for (const auto& [figure, texts] : figures)
+        actions.push_back(FigureAction{figure, texts, ""});
+    StrokeAction stroke;
+    stroke.runs.push_back({kRed, {widened(0.1f, -0.1f), widened(-3.4e38f, FLT_MAX), widened(FLT_TRUE_MIN, -FLT_MIN)}});
+    stroke.runs.push_back({rgb(1, 2, 254), {widened(1.0f / 3, 2.0f / 3), widened(1e-40f, 7.0f), widened(-0.0f, 0)}});
+    stroke.runs.push_back({kWhite, {}});
+    actions.push_back(stroke);
+    actions.push_back(StrokeAction{});
+    actions.push_back(ClearAction{});
+    return actions;
+}
+
+std::vector<BoardAction> actionsOf(const BoardReadResult& result)
+{
+    if (const auto* message = std::get_if<QString>(&result)) {
+        ADD_FAILURE() << "expected actions, got: " << message->toStdString();
+        return {};
+    }
+    return std::get<std::vector<BoardAction>>(result);
+}
+
+std::vector<WorldPoint> strokePoints(const std::vector<BoardAction>& actions)
+{
+    std::vector<WorldPoint> points;
+    for (const BoardAction& action : actions)
+        if (const auto* stroke = std::get_if<StrokeAction>(&action))
+            for (const StrokeRun& run : stroke->runs)
+                points.insert(points.end(), run.points.begin(), run.points.end());
+    return points;
+}
+
+TEST(BoardFileTest, EveryActionComesBackExactly)
+{
+    const std::vector<BoardAction> board = everyKindOfAction();
+    const QByteArray bytes = encodeBoard(board);
+    const std::vector<BoardAction> decoded = actionsOf(decodeBoard(bytes));
+    EXPECT_EQ(decoded, board);
+    // Equal as doubles is not enough: the bits must match too, so the dots land where they did.
+    const std::vector<WorldPoint> before = strokePoints(board);
+    const std::vector<WorldPoint> after = strokePoints(decoded);
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(WorldPoint)), 0);
+    // One action per line, readable in an editor.
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 1,\n"));
+    EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
+    EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
+}
+
+// Written by hand as an older program (or a person) might: other key order, other spacing, an
+// unknown key, a byte order mark, points as written by a double printer.
+TEST(BoardFileTest, OlderAndHandWrittenFilesAreRead)
+{
+    const QByteArray oldFile = "\xEF\xBB\xBF{\"version\":1,\"actions\":[\n"
+                               "{\"colour\":\"绿\",\"texts\":[\"1\",\"2\",\"0\"],\"option\":3,\"window\":\"elementary\","
+                               "\"type\":\"curve\",\"note\":\"ignored\"},\n"
+                               "{\"type\":\"figure\",\"figure\":\"arc\",\"texts\":[\"0\",\"0\",\"2\",\"30\",\"120\"],"
+                               "\"colour\":\"\"},\n"
+                               "{\"type\":\"stroke\",\"runs\":[{\"colour\":\"#FF00a0\",\"points\":[[1.5,2.25],"
+                               "[0.10000000149011612,-2]]}]},\n"
+                               "{\"type\":\"clear\"}],\"format\":\"curvana-board\"}";
+    const std::vector<BoardAction> expected = {
+        CurveAction{CurveWindow::Elementary, 3, {"1", "2", "0"}, "绿"},
+        FigureAction{FigureKind::Arc, {"0", "0", "2", "30", "120"}, ""},
+        StrokeAction{{{rgb(255, 0, 160), {widened(1.5f, 2.25f), widened(0.1f, -2.0f)}}}},
+        ClearAction{},
+    };
+    EXPECT_EQ(actionsOf(decodeBoard(oldFile)), expected);
+}
+
+QByteArray boardWith(const QByteArray& actionsJson)
+{
+    return R"({"format": "curvana-board", "version": 1, "actions": [)" + actionsJson + "]}";
+}
+
+QString problemOf(const DrawingResult& result) { return QString::fromStdString(std::get<InputProblem>(result).message); }
+
+TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
+{
+    const QByteArray clear = R"({"type": "clear"})";
+    const QByteArray curveStart = R"({"type": "curve", "window": "conic", "option": 1, "colour": "红", )";
+    const QByteArray elementaryAbc =
+        R"({"type": "curve", "window": "elementary", "option": 2, "texts": ["abc", "2", "0"], "colour": ""})";
+    const QByteArray flatEllipse = R"({"type": "figure", "figure": "ellipse", "texts": ["0","0","4","0"], "colour": ""})";
+    const QByteArray strokeStart = R"({"type": "stroke", "runs": [{"colour": )";
+    struct Row {
+        const char* name;
+        QByteArray file;
+        QString message;
+    };
+    const Row rows[] = {
+        {"empty", "", msg::notBoardFile()},
+        {"plain text", "hello", msg::notBoardFile()},
+        {"picture", "\x89PNG\r\n\x1a\n\0\0", msg::notBoardFile()},
+        {"other JSON", "[1, 2]", msg::notBoardFile()},
+        {"other format", R"({"format": "x", "version": 1, "actions": []})", msg::notBoardFile()},
+        {"cut off", boardWith(clear + ",\n" + clear).chopped(3), msg::damagedAt(2)},
+        {"broken on line 3", "{\"format\": \"curvana-board\",\n\"version\": 1,\n\"actions\": [}\n", msg::damagedAt(3)},
+        {"bad UTF-8", boardWith("{\"type\": \"\xff\xfe\"}"), msg::damagedAt(1)},
+        // Deeper than QJsonDocument's limit of 1024, yet well-formed.
+        {"deep nesting", "{\"a\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + "}", msg::damagedAt(1)},
+        {"deep but allowed", boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
+         msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
+        {"newer", R"({"format": "curvana-board", "version": 2, "actions": []})", msg::newerVersion(2)},
+        {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
+        {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
+        {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},
+        {"no actions", R"({"format": "curvana-board", "version": 1})", msg::topFieldWrong("actions", msg::kArray)},
+        {"action not object", boardWith(clear + ", 7"), msg::inAction(2, {}, msg::fieldWrong("actions", msg::kObject))},
+        {"unknown type", boardWith(R"({"type": "spiral"})"), msg::inAction(1, {}, msg::unknownName("type", "spiral"))},
+        {"type number", boardWith(R"({"type": 1})"), msg::inAction(1, {}, msg::fieldWrong("type", msg::kText))},
+        {"unknown window", boardWith(R"({"type": "curve", "window": "polar"})"),
+         msg::inAction(1, {}, msg::unknownName("window", "polar"))},
+        {"unknown option", boardWith(R"({"type": "curve", "window": "conic", "option": 4})"),
+         msg::inAction(1, "圆锥曲线", msg::unknownOption(4))},
+        {"option text", boardWith(R"({"type": "curve", "window": "conic", "option": "1"})"),
+         msg::inAction(1, "圆锥曲线", msg::fieldWrong("option", msg::kInteger))},
+        {"texts numbers", boardWith(curveStart + R"("texts": [1, 1, 3, 2]})"),
+         msg::inAction(1, "圆锥曲线", msg::fieldWrong("texts", "一组文字"))},
+        {"too few boxes", boardWith(curveStart + R"("texts": ["1", "1", "3"]})"),
+         msg::inAction(1, "圆锥曲线", msg::wrongBoxCount(4, 3))},
+        {"colour number", boardWith(R"({"type": "curve", "window": "conic", "option": 1, "colour": 3, )"
+                                    R"("texts": ["1", "1", "3", "2"]})"),
+         msg::inAction(1, "圆锥曲线", msg::fieldWrong("colour", msg::kText))},
+        {"not a number any more", boardWith(clear + "," + elementaryAbc),
+         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(2, {"abc", "2", "0"})))},
+        {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
+         "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
+        {"unknown figure", boardWith(R"({"type": "figure", "figure": "star"})"),
+         msg::inAction(1, {}, msg::unknownName("figure", "star"))},
+        {"runs object", boardWith(R"({"type": "stroke", "runs": {}})"),
+         msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
+        {"colour name", boardWith(strokeStart + R"("red", "points": []}]})"),
+         msg::inAction(1, "手绘", msg::badColour(1, "red"))},
+        {"colour not hex", boardWith(strokeStart + R"("#12345g", "points": []}]})"),
+         msg::inAction(1, "手绘", msg::badColour(1, "#12345g"))},
+        {"colour too long", boardWith(strokeStart + R"("#1234567", "points": []}]})"),
+         msg::inAction(1, "手绘", msg::badColour(1, "#1234567"))},
+        {"point alone", boardWith(strokeStart + R"("#000000", "points": [[1, 2], [1]]}]})"),
+         msg::inAction(1, "手绘", msg::badPoint(1, 2))},
+        {"point text", boardWith(strokeStart + R"("#000000", "points": [[1, "2"]]}]})"),
+         msg::inAction(1, "手绘", msg::badPoint(1, 1))},
+        {"point beyond float", boardWith(strokeStart + R"("#000000", "points": [[1e39, 0]]}]})"),
+         msg::inAction(1, "手绘", msg::badPoint(1, 1))},
+    };
+    for (const Row& row : rows) {
+        const BoardReadResult result = decodeBoard(row.file);
+        ASSERT_TRUE(std::holds_alternative<QString>(result)) << row.name;
+        EXPECT_EQ(std::get<QString>(result).toStdString(), row.message.toStdString()) << row.name;
+    }
+}
+
+TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
+{
+    EXPECT_EQ(std::get<QString>(decodeBoard(QByteArray(kMaxBoardFileBytes + 1, ' '))), msg::fileTooLarge());
+
+    QByteArray clears = R"({"type": "clear"})";
+    for (std::size_t i = 0; i < kMaxBoardActions; ++i)
+        clears += R"(, {"type": "clear"})";
+    EXPECT_EQ(std::get<QString>(decodeBoard(boardWith(clears))), msg::tooManyActions());
+
+    const std::vector<BoardAction> curves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(curves))), msg::tooManyCurves());
+
+    // Over the cap only in total: two strokes of half the points each plus one.
+    QByteArray half = "[0,0]";
+    for (std::size_t i = 1; i <= kMaxStrokePoints / 2; ++i)
+        half += ",[0,0]";
+    const QByteArray stroke = R"({"type": "stroke", "runs": [{"colour": "#000000", "points": [)" + half + "]}]}";
+    EXPECT_EQ(std::get<QString>(decodeBoard(boardWith(stroke + "," + stroke))), msg::tooManyStrokePoints());
+}
+
+} // namespace
+} // namespace curvana
