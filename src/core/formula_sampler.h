@@ -96,13 +96,14 @@ SamplingTally sampleCurve(Drawing& drawing, double from, double to, const CurveS
     };
     std::vector<Pending> pending;
     const int segments = plan.initialSegments;
-    // Each grid segment may spend its share of the budget, plus whatever earlier ones left.
+    // Each grid segment may spend only its own share of the budget: a wild stretch (sin(1/x) near
+    // 0, where splitting never settles) must not take the points the rest of the curve needs.
     const long share = std::max(0L, (plan.maxPoints - segments - 1) / segments);
     Sample left = sample(from);
     keep(left);
     for (int i = 1; i <= segments; ++i) {
         const Sample right = sample(i == segments ? to : from + (to - from) * i / segments);
-        const long allowed = segments + 1 + share * i;
+        const long allowed = tally.points + share;
         pending.push_back({left, right, 0});
         while (!pending.empty()) {
             const Pending piece = pending.back();
