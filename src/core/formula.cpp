@@ -158,6 +158,25 @@ std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
     return range;
 }
 
+// The formula to blame for a curve without a single real point: the parametric y when x alone
+// has real values somewhere in the range, the first formula otherwise.
+FormulaBox boxWithoutValues(const FormulaInput& input, const CompiledFunction& first, Range range)
+{
+    if (input.kind != FormulaKind::Parametric)
+        return FormulaBox::First;
+    for (int i = 0; i <= kParameterSegments; ++i)
+        if (std::isfinite(first(range.from + (range.to - range.from) * i / kParameterSegments)))
+            return FormulaBox::Second;
+    return FormulaBox::First;
+}
+
+// A scale the window could not measure (zero, negative, not finite) falls back to the design size.
+PixelScale usableScale(PixelScale scale)
+{
+    const auto usable = [](double perUnit) { return std::isfinite(perUnit) && perUnit > 0; };
+    return usable(scale.perUnitX) && usable(scale.perUnitY) ? scale : PixelScale{};
+}
+
 } // namespace
 
 FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
@@ -176,18 +195,21 @@ std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, Pi
     const auto range = rangeOf(input);
     if (const auto* error = std::get_if<FormulaError>(&range))
         return *error;
+    const Range within = std::get<Range>(range);
+    const PixelScale pixels = usableScale(scale);
     Drawing drawing;
     std::variant<SamplingTally, FormulaError> sampled;
     switch (input.kind) {
-    case FormulaKind::Function: sampled = sampleFunction(drawing, input, f, std::get<Range>(range), scale); break;
-    case FormulaKind::Parametric: sampled = sampleParametric(drawing, input, f, std::get<Range>(range), scale); break;
-    case FormulaKind::Polar: sampled = samplePolar(drawing, f, std::get<Range>(range), scale); break;
+    case FormulaKind::Function: sampled = sampleFunction(drawing, input, f, within, pixels); break;
+    case FormulaKind::Parametric: sampled = sampleParametric(drawing, input, f, within, pixels); break;
+    case FormulaKind::Polar: sampled = samplePolar(drawing, f, within, pixels); break;
     }
     if (const auto* error = std::get_if<FormulaError>(&sampled))
         return *error;
-    const std::string label = labelOf(input.kind, FormulaBox::First);
-    if (!std::get<SamplingTally>(sampled).anyRealPoint)
-        return wholeBoxError(FormulaBox::First, input, "在所给范围内，" + label + "里的函数没有实数值。");
+    if (!std::get<SamplingTally>(sampled).anyRealPoint) {
+        const FormulaBox box = boxWithoutValues(input, f, within);
+        return wholeBoxError(box, input, "在所给范围内，" + labelOf(input.kind, box) + "里的函数没有实数值。");
+    }
     if (drawing.dots.empty())
         return wholeBoxError(FormulaBox::First, input,
                              "在所给范围内，这条曲线不经过画板的可见部分（x和y都在−10到10之间）。");

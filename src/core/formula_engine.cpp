@@ -24,6 +24,31 @@ double logarithmToBase(double base, double v)
     return std::log(v) / std::log(base);
 }
 
+// The largest odd denominator of an exponent read as a root: x^(1/3) and x^(2/5) are defined for
+// a negative x, as the school's power functions are.
+constexpr int kLargestOddRoot = 99;
+
+// a^b, with a negative base and an exponent p/q of odd q taken as the real q-th root to the p-th.
+double schoolPower(double base, double exponent)
+{
+    if (base >= 0 || std::nearbyint(exponent) == exponent || !std::isfinite(exponent))
+        return std::pow(base, exponent);
+    for (int denominator = 3; denominator <= kLargestOddRoot; denominator += 2) {
+        const double numerator = std::nearbyint(exponent * denominator);
+        if (std::fabs(exponent * denominator - numerator) < 1e-9) {
+            const double magnitude = std::pow(-base, exponent);
+            return std::fmod(numerator, 2) == 0 ? magnitude : -magnitude;
+        }
+    }
+    return std::nan("");
+}
+
+// An integer exponent keeps muparser's own power; any other goes through schoolPower.
+bool isIntegerNumber(const SyntaxNode& node)
+{
+    return node.kind == SyntaxKind::Number && std::nearbyint(node.value) == node.value;
+}
+
 // The school's names that muparser spells differently or lacks (those it lacks are defined below).
 const std::map<std::string, std::string, std::less<>> kMuparserNames = {
     {"arcsin", "asin"}, {"arccos", "acos"}, {"arctan", "atan"}, {"lg", "log10"}, {"log", "logb"}};
@@ -57,7 +82,11 @@ void emit(const SyntaxTree& tree, int index, std::string& out)
     case SyntaxKind::Subtract: return binary("-");
     case SyntaxKind::Multiply: return binary("*");
     case SyntaxKind::Divide: return binary("/");
-    case SyntaxKind::Power: return binary("^");
+    case SyntaxKind::Power:
+        if (isIntegerNumber(tree.nodes[static_cast<std::size_t>(node.right)]))
+            return binary("^");
+        out += "spow";
+        return binary(",");
     case SyntaxKind::Call: {
         const auto renamed = kMuparserNames.find(node.function);
         out += renamed == kMuparserNames.end() ? node.function : renamed->second;
@@ -83,6 +112,7 @@ struct CompiledFunction::Engine {
         parser.DefineFun("sec", secant);
         parser.DefineFun("csc", cosecant);
         parser.DefineFun("logb", logarithmToBase);
+        parser.DefineFun("spow", schoolPower);
         parser.SetExpr(text);
         parser.Eval(); // compiles now, so evaluating later only runs the byte code
     }
