@@ -117,7 +117,7 @@ public:
             else if (isLetter(code) || code == U'π' || code == U'θ')
                 at = readLetters(at);
             else if (const auto kind = signKind(code))
-                m_result.tokens.push_back({*kind, at++, 1, {}}), void();
+                m_result.tokens.push_back({*kind, at++, 1, {}});
             else
                 fail(at, 1, "不认识" + quoted(m_codes.substr(at, 1)) + "。");
         }
