@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(fuzz_numbers fuzz_drawings fuzz_board_file)
+targets=(fuzz_numbers fuzz_drawings fuzz_board_file fuzz_formula)
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCURVANA_FUZZ=ON -DCURVANA_TESTS=OFF >/dev/null

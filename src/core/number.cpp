@@ -7,31 +7,14 @@
 #include <cstdint>
 #include <system_error>
 
+#include "core/utf8.h"
+
 namespace curvana {
 
 namespace {
 
 // Marks a code point that has no place in a number, so the whole text is refused.
 constexpr char kForeign = '\x01';
-
-// Decodes one UTF-8 sequence at text[pos] and advances pos; malformed bytes give kForeign.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || pos + extra > text.size())
-        return kForeign;
-    char32_t code = lead & (0x3F >> extra);
-    for (int i = 0; i < extra; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos++]);
-        if ((byte & 0xC0) != 0x80)
-            return kForeign;
-        code = (code << 6) | (byte & 0x3F);
-    }
-    return code;
-}
 
 // The ASCII character a typed code point stands for: full-width forms as typed by a Chinese
 // input method count as their half-width ones, and every blank becomes a space.

@@ -1,0 +1,228 @@
+#include "core/formula.h"
+
+#include <cmath>
+
+#include "core/utf8.h"
+
+namespace curvana {
+
+namespace {
+
+// Parametric and polar curves have no pixel step to start from; this grid is about a pixel per
+// step for curves the size of the board, and the splitting fills in the rest.
+constexpr int kParameterSegments = 1024;
+constexpr int kFewestSegments = 16;
+constexpr int kMostSegments = 4096;
+
+FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
+{
+    if (box == FormulaBox::From || box == FormulaBox::To)
+        return {};
+    switch (kind) {
+    case FormulaKind::Function: return {"x", "y"};
+    case FormulaKind::Parametric: return {"t", box == FormulaBox::First ? "x" : "y"};
+    case FormulaKind::Polar: return {"theta", "r"};
+    }
+    return {};
+}
+
+std::string labelOf(FormulaKind kind, FormulaBox box)
+{
+    switch (box) {
+    case FormulaBox::From: return "“起点”框";
+    case FormulaBox::To: return "“终点”框";
+    case FormulaBox::Second: return "“y =”框";
+    case FormulaBox::First: break;
+    }
+    return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
+}
+
+const std::string& textOf(const FormulaInput& input, FormulaBox box)
+{
+    switch (box) {
+    case FormulaBox::First: return input.first;
+    case FormulaBox::Second: return input.second;
+    case FormulaBox::From: return input.from;
+    case FormulaBox::To: return input.to;
+    }
+    return input.first;
+}
+
+int lengthOf(std::string_view text)
+{
+    return static_cast<int>(codePointsOf(text).size());
+}
+
+FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::string message)
+{
+    return {box, 0, lengthOf(textOf(input, box)), std::move(message)};
+}
+
+std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box)
+{
+    auto compiled = compileFormula(textOf(input, box), vocabularyOf(input.kind, box));
+    if (const auto* problem = std::get_if<TextProblem>(&compiled))
+        return FormulaError{box, problem->start, problem->length, labelOf(input.kind, box) + problem->message};
+    return std::get<CompiledFunction>(std::move(compiled));
+}
+
+std::variant<double, FormulaError> rangeEnd(const FormulaInput& input, FormulaBox box)
+{
+    auto compiled = compileBox(input, box);
+    if (const auto* error = std::get_if<FormulaError>(&compiled))
+        return *error;
+    const double value = std::get<CompiledFunction>(compiled)(0);
+    if (!std::isfinite(value))
+        return wholeBoxError(box, input, labelOf(input.kind, box) + "里的值不是一个实数。");
+    return value;
+}
+
+// The formula as typed, without a leading "y =" and without blanks around it.
+std::string typedBody(std::string_view text, std::string_view leftSide)
+{
+    const std::u32string codes = codePointsOf(text);
+    std::u32string_view body(codes);
+    body.remove_prefix(static_cast<std::size_t>(leftSideLength(body, leftSide)));
+    const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
+    while (!body.empty() && blank(body.front()))
+        body.remove_prefix(1);
+    while (!body.empty() && blank(body.back()))
+        body.remove_suffix(1);
+    return utf8Of(body);
+}
+
+std::string captionOf(const FormulaInput& input)
+{
+    switch (input.kind) {
+    case FormulaKind::Parametric:
+        return "x=" + typedBody(input.first, "x") + ", y=" + typedBody(input.second, "y");
+    case FormulaKind::Polar: return "r=" + typedBody(input.first, "r");
+    case FormulaKind::Function: break;
+    }
+    return "y=" + typedBody(input.first, "y");
+}
+
+struct Range {
+    double from;
+    double to;
+};
+
+std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const FormulaInput& input,
+                                                         const CompiledFunction& f, Range range, PixelScale scale)
+{
+    const double from = std::fmax(range.from, -kFormulaVisibleLimit);
+    const double to = std::fmin(range.to, kFormulaVisibleLimit);
+    if (!(from < to))
+        return wholeBoxError(FormulaBox::From, input, "这个范围在画板之外：x要在−10到10之间。");
+    CurveSamplingPlan plan;
+    plan.initialSegments = static_cast<int>(
+        std::fmin(std::fmax(std::ceil((to - from) * scale.perUnitX), kFewestSegments), kMostSegments));
+    plan.maxPoints = kFormulaMaxEvaluations;
+    return sampleCurve(drawing, from, to, plan, scale, [&](double x) { return WorldPoint{x, f(x)}; });
+}
+
+std::variant<SamplingTally, FormulaError> sampleParametric(Drawing& drawing, const FormulaInput& input,
+                                                           const CompiledFunction& x, Range range, PixelScale scale)
+{
+    auto second = compileBox(input, FormulaBox::Second);
+    if (const auto* error = std::get_if<FormulaError>(&second))
+        return *error;
+    const CompiledFunction& y = std::get<CompiledFunction>(second);
+    const CurveSamplingPlan plan{kParameterSegments, CurveSamplingPlan{}.maxDepth, kFormulaMaxEvaluations / 2};
+    return sampleCurve(drawing, range.from, range.to, plan, scale, [&](double t) { return WorldPoint{x(t), y(t)}; });
+}
+
+// A negative r is drawn on the opposite side of the pole, as textbooks draw the rose r = sin 2θ.
+SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, PixelScale scale)
+{
+    const CurveSamplingPlan plan{kParameterSegments, CurveSamplingPlan{}.maxDepth, kFormulaMaxEvaluations};
+    return sampleCurve(drawing, range.from, range.to, plan, scale, [&](double theta) {
+        const double radius = r(theta);
+        return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
+    });
+}
+
+std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
+{
+    const auto from = rangeEnd(input, FormulaBox::From);
+    if (const auto* error = std::get_if<FormulaError>(&from))
+        return *error;
+    const auto to = rangeEnd(input, FormulaBox::To);
+    if (const auto* error = std::get_if<FormulaError>(&to))
+        return *error;
+    const Range range{std::get<double>(from), std::get<double>(to)};
+    if (!(range.from < range.to))
+        return wholeBoxError(FormulaBox::From, input, "范围的起点要小于终点。");
+    if (!std::isfinite(range.to - range.from))
+        return wholeBoxError(FormulaBox::To, input, "范围太大了。");
+    return range;
+}
+
+// The formula to blame for a curve without a single real point: the parametric y when x alone
+// has real values somewhere in the range, the first formula otherwise.
+FormulaBox boxWithoutValues(const FormulaInput& input, const CompiledFunction& first, Range range)
+{
+    if (input.kind != FormulaKind::Parametric)
+        return FormulaBox::First;
+    for (int i = 0; i <= kParameterSegments; ++i)
+        if (std::isfinite(first(range.from + (range.to - range.from) * i / kParameterSegments)))
+            return FormulaBox::Second;
+    return FormulaBox::First;
+}
+
+// A scale the window could not measure (zero, negative, not finite) falls back to the design size.
+PixelScale usableScale(PixelScale scale)
+{
+    const auto usable = [](double perUnit) { return std::isfinite(perUnit) && perUnit > 0; };
+    return usable(scale.perUnitX) && usable(scale.perUnitY) ? scale : PixelScale{};
+}
+
+} // namespace
+
+FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
+{
+    if (kind == FormulaKind::Function)
+        return {"-10", "10"};
+    return {"0", "2π"};
+}
+
+std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, PixelScale scale, WorldPoint captionAt)
+{
+    auto first = compileBox(input, FormulaBox::First);
+    if (const auto* error = std::get_if<FormulaError>(&first))
+        return *error;
+    const CompiledFunction& f = std::get<CompiledFunction>(first);
+    const auto range = rangeOf(input);
+    if (const auto* error = std::get_if<FormulaError>(&range))
+        return *error;
+    const Range within = std::get<Range>(range);
+    const PixelScale pixels = usableScale(scale);
+    Drawing drawing;
+    std::variant<SamplingTally, FormulaError> sampled;
+    switch (input.kind) {
+    case FormulaKind::Function: sampled = sampleFunction(drawing, input, f, within, pixels); break;
+    case FormulaKind::Parametric: sampled = sampleParametric(drawing, input, f, within, pixels); break;
+    case FormulaKind::Polar: sampled = samplePolar(drawing, f, within, pixels); break;
+    }
+    if (const auto* error = std::get_if<FormulaError>(&sampled))
+        return *error;
+    if (!std::get<SamplingTally>(sampled).anyRealPoint) {
+        const FormulaBox box = boxWithoutValues(input, f, within);
+        return wholeBoxError(box, input, "在所给范围内，" + labelOf(input.kind, box) + "里的函数没有实数值。");
+    }
+    if (drawing.dots.empty())
+        return wholeBoxError(FormulaBox::First, input,
+                             "在所给范围内，这条曲线不经过画板的可见部分（x和y都在−10到10之间）。");
+    drawing.captions.push_back({captionAt, captionOf(input)});
+    return drawing;
+}
+
+std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text)
+{
+    auto compiled = compileFormula(text, {"x", "y"});
+    if (const auto* problem = std::get_if<TextProblem>(&compiled))
+        return FormulaError{FormulaBox::First, problem->start, problem->length, "式子" + problem->message};
+    return std::get<CompiledFunction>(std::move(compiled));
+}
+
+} // namespace curvana
