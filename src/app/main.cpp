@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/form5.h"
+#include "app/welcome_window.h"
 #include "app/startup.h"
 
 namespace {

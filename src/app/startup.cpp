@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "board/form1.h"
-#include "board/surface_font.h"
+#include "board/board_window.h"
+#include "canvas/surface_font.h"
 #include "figures/figure_menu.h"
 #include "plotters/plotter_menu.h"
 

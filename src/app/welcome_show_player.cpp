@@ -1,6 +1,6 @@
 #include "app/welcome_show_player.h"
 
-#include "app/form5.h"
+#include "app/welcome_window.h"
 #include "core/curves.h"
 
 namespace curvana {

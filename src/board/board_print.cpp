@@ -3,8 +3,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "board/form1.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 
 namespace curvana {
 

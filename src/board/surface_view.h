@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QTimer>
 
-#include "board/surface.h"
+#include "canvas/surface.h"
 
 namespace curvana {
 

@@ -4,7 +4,7 @@
 // 取消 and the close box unload it without drawing.
 #include <span>
 
-#include "board/drawing_form.h"
+#include "forms/drawing_window.h"
 #include "core/curves.h"
 
 namespace curvana {

@@ -1,6 +1,6 @@
 #include "plotters/plotter_menu.h"
 
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {

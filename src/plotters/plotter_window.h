@@ -4,7 +4,7 @@
 // chosen curve on the board; the second button unloads the window.
 #include <span>
 
-#include "board/drawing_form.h"
+#include "forms/drawing_window.h"
 #include "core/drawing.h"
 
 namespace curvana {

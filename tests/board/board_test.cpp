@@ -10,7 +10,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 

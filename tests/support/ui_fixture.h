@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "board/form1.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "forms/desktop_services.h"
 
 namespace curvana::testing {
 

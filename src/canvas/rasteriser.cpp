@@ -1,11 +1,11 @@
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "board/surface_font.h"
+#include "canvas/surface_font.h"
 
 namespace curvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "board/axes.h"
+#include "canvas/axes.h"
 
 #include "core/number.h"
 

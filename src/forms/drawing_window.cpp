@@ -1,10 +1,10 @@
-#include "board/drawing_form.h"
+#include "forms/drawing_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "board/form1.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 

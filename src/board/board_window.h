@@ -5,10 +5,10 @@
 #include <functional>
 #include <span>
 
-#include "board/form_table.h"
+#include "forms/form_table.h"
 #include "board/freehand_pen.h"
 #include "board/surface_view.h"
-#include "board/window_registry.h"
+#include "forms/window_registry.h"
 
 class QComboBox;
 class QLabel;

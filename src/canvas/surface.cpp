@@ -1,10 +1,10 @@
-#include "board/surface.h"
+#include "canvas/surface.h"
 
 #include <QFontMetrics>
 #include <cmath>
 #include <limits>
 
-#include "board/surface_font.h"
+#include "canvas/surface_font.h"
 
 namespace curvana {
 

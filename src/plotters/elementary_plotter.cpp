@@ -1,6 +1,6 @@
 // The elementary-function plotter.
 #include "core/curves.h"
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "board/form1.h"
+#include "board/board_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,11 +9,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "board/axes.h"
+#include "canvas/axes.h"
 #include "board/board_export.h"
 #include "board/coordinate_readout.h"
-#include "board/pages.h"
-#include "board/services.h"
+#include "forms/pages.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 namespace {

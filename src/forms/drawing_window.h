@@ -6,7 +6,7 @@
 #include <memory>
 #include <span>
 
-#include "board/form_table.h"
+#include "forms/form_table.h"
 #include "core/drawing.h"
 #include "core/pen_colour.h"
 

@@ -1,4 +1,4 @@
-#include "board/form_table.h"
+#include "forms/form_table.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 
 namespace curvana {
 

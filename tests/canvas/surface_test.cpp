@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <numbers>
 
-#include "board/axes.h"
-#include "board/rasteriser.h"
-#include "board/surface.h"
+#include "canvas/axes.h"
+#include "canvas/rasteriser.h"
+#include "canvas/surface.h"
 #include "support/pixels.h"
 
 namespace curvana {

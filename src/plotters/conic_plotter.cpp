@@ -1,6 +1,6 @@
 // The conic-section plotter. There is no Option4: the circle is Option5.
 #include "core/curves.h"
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "board/form_table.h"
+#include "forms/form_table.h"
 #include "board/surface_view.h"
 
 class QComboBox;

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/form5.h"
-#include "board/form1.h"
-#include "board/services.h"
+#include "app/welcome_window.h"
+#include "board/board_window.h"
+#include "forms/desktop_services.h"
 #include "support/pixels.h"
 
 namespace curvana {

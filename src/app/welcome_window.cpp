@@ -1,4 +1,4 @@
-#include "app/form5.h"
+#include "app/welcome_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -7,10 +7,10 @@
 
 #include "app/startup.h"
 #include "app/welcome_show_player.h"
-#include "board/axes.h"
-#include "board/form1.h"
-#include "board/pages.h"
-#include "board/services.h"
+#include "canvas/axes.h"
+#include "board/board_window.h"
+#include "forms/pages.h"
+#include "forms/desktop_services.h"
 #include "core/number.h"
 
 namespace curvana {
