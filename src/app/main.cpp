@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
-    auto* welcome = new curvana::Form5;
+    auto* welcome = new curvana::WelcomeWindow;
     welcome->show();
     return app.exec();
 }

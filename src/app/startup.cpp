@@ -40,9 +40,9 @@ void prepareApplication(QApplication& app)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/curvana.svg")));
 }
 
-Form1* createBoard()
+BoardWindow* createBoard()
 {
-    auto* board = new Form1;
+    auto* board = new BoardWindow;
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->addWindowEntries("fd5", plotterMenuEntries());
     board->addWindowEntries("mm", figureMenuEntries());

@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "canvas/surface.h"
 #include "forms/form_table.h"
-#include "board/surface_view.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,7 +14,8 @@ class QPushButton;
 
 namespace curvana {
 
-class Form1;
+class BoardWindow;
+class SurfaceView;
 class WelcomeShowPlayer;
 
 // A label that reacts to a click, for the two links of the contact block.
@@ -29,35 +30,37 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-class Form5 : public QWidget {
+class WelcomeWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr const char* kAnimationChoice = "具有动画显示";
 
     // Runs the load steps: white picture with its axes, the counter at "50", the timer running.
-    Form5();
+    WelcomeWindow();
+    ~WelcomeWindow() override;
 
-    void XY();
-    void PrintAt(float x, float y, const QString& text);
-    void PlotDot(float x, float y, Rgb colour);
+    // Wipes the picture and draws its axes with arrows and letters.
+    void drawAxes();
 
-    void Command2_Click(); // "开始使用"
-    void Command1_Click(); // "退回"
-    void Timer1_Timer();
-    void Label3_Click();
-    void Label7_Click();
+    void openBoard();   // "开始使用"
+    void quitProgram(); // "退回"
+    // One tick of the counter: counts down by one; at exactly 49 the show is due.
+    void countDown();
+    void openHomePage();
+    void openCollectionPage();
 
     // The board "开始使用" opened, for the caller and tests.
-    Form1* openedBoard() const { return m_board; }
+    BoardWindow* openedBoard() const { return m_board; }
 
-    SurfaceView* Picture1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    LinkLabel* Label3 = nullptr;
-    LinkLabel* Label7 = nullptr;
-    QTimer Timer1;
+    Surface& picture() { return m_picture; }
+    SurfaceView* view() const { return m_view; }
+    QComboBox* modeChoice() const { return m_modeChoice; }
+    QLineEdit* counterField() const { return m_counterField; }
+    QPushButton* backButton() const { return m_backButton; }
+    QPushButton* startButton() const { return m_startButton; }
+    LinkLabel* homePageLink() const { return m_homePageLink; }
+    LinkLabel* collectionLink() const { return m_collectionLink; }
+    QTimer& countdown() { return m_countdown; }
 
 signals:
     // The counter read exactly 49: the welcome show is due.
@@ -67,8 +70,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    Surface m_picture{QSize(1, 1)};
     std::unique_ptr<FormTable> m_controls;
-    Form1* m_board = nullptr;
+    SurfaceView* m_view = nullptr;
+    QComboBox* m_modeChoice = nullptr;
+    QLineEdit* m_counterField = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QPushButton* m_startButton = nullptr;
+    LinkLabel* m_homePageLink = nullptr;
+    LinkLabel* m_collectionLink = nullptr;
+    QTimer m_countdown;
+    BoardWindow* m_board = nullptr;
     WelcomeShowPlayer* m_show = nullptr;
 };
 

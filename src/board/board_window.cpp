@@ -9,16 +9,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "canvas/axes.h"
 #include "board/board_export.h"
+#include "board/board_print.h"
 #include "board/coordinate_readout.h"
-#include "forms/pages.h"
+#include "board/freehand_pen.h"
+#include "board/surface_view.h"
+#include "canvas/axes.h"
 #include "forms/desktop_services.h"
+#include "forms/pages.h"
 
 namespace curvana {
 namespace {
-
-Form1* g_board = nullptr;
 
 constexpr int kBoardLeft = 2100;
 constexpr int kBoardTop = 345;
@@ -36,26 +37,28 @@ const ControlRow kBoardControls[] = {
 
 } // namespace
 
-Form1::Form1()
+BoardWindow::BoardWindow()
 {
-    g_board = this;
     setWindowTitle(QStringLiteral("Curvana"));
     m_client = new QWidget(this);
     setCentralWidget(m_client);
     m_controls = std::make_unique<FormTable>(m_client, kBoardControls);
-    Picture1 = new SurfaceView(m_client);
-    m_controls->adopt(QStringLiteral("Picture1"), Picture1);
-    Combo1 = m_controls->combo(QStringLiteral("Combo1"));
-    Text1 = m_controls->text(QStringLiteral("Text1"));
-    Command1 = m_controls->button(QStringLiteral("Command1"));
-    Command2 = m_controls->button(QStringLiteral("Command2"));
-    m_pen = std::make_unique<FreehandPen>(*Picture1, *Combo1);
+    m_view = new SurfaceView(m_surface, m_client);
+    m_controls->adopt(QStringLiteral("Picture1"), m_view);
+    m_penColourChoice = &m_controls->requireCombo("Combo1");
+    m_modeField = &m_controls->requireText("Text1");
+    m_clearButton = &m_controls->requireButton("Command1");
+    m_quitButton = &m_controls->requireButton("Command2");
+    m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
+    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [](const StrokeAction&) {
+        // The stroke is already on the surface as one undoable step; recording it goes here.
+    });
     // The readout sits below the surface, in a strip added under the original client area.
-    coordinates = new CoordinateReadout(*Picture1, m_client);
-    coordinates->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
-    QWidget::setTabOrder(Command2, Picture1);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
+    m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
+    QWidget::setTabOrder(m_quitButton, m_view);
+    connect(m_clearButton, &QPushButton::clicked, this, &BoardWindow::clearBoard);
+    connect(m_quitButton, &QPushButton::clicked, this, &BoardWindow::quitProgram);
     buildMenus();
     const int clientHeight = twipsToPixels(kReadoutTop + kReadoutHeight + 30);
     m_client->setMinimumSize(twipsToPixels(6660), clientHeight);
@@ -63,46 +66,52 @@ Form1::Form1()
     m_client->setMinimumSize(0, 0);
     // Between the elementary-function plotter on its left and the other windows on its right.
     placeClientAtTwips(this, kBoardLeft, kBoardTop);
-    Picture1->surface().setBackColor(kWhite);
-    XY();
+    m_surface.setBackColor(kWhite);
+    drawAxes();
     // The shortcuts act on the board from the start; text fields take their editing keys only when focused.
-    Picture1->setFocus();
+    m_view->setFocus();
 }
 
-Form1::~Form1()
+BoardWindow::~BoardWindow()
 {
-    if (g_board == this)
-        g_board = nullptr;
+    // The plotters and dialogs draw on this board and cannot outlive it.
+    m_windows.closeAll();
 }
 
-Form1* Form1::instance() { return g_board; }
+void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
+{
+    // Recording `action` for replay belongs here, beside the step it makes.
+    static_cast<void>(action);
+    m_surface.beginAction();
+    m_surface.draw(drawing, colour);
+}
 
-void Form1::buildMenus()
+void BoardWindow::buildMenus()
 {
     QMenu* df = menuBar()->addMenu(QStringLiteral("文件"));
-    addEntry(df, "df1", "打印", QKeySequence(Qt::ALT | Qt::Key_Backspace), &Form1::df1_Click);
-    addEntry(df, "sd", "调“画图”程序", QKeySequence(Qt::Key_F12), &Form1::sd_Click);
-    addEntry(df, "df2", "清除", QKeySequence(Qt::Key_Delete), &Form1::Command1_Click);
-    addEntry(df, "df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form1::Command2_Click);
+    addEntry(df, "df1", "打印", QKeySequence(Qt::ALT | Qt::Key_Backspace), &BoardWindow::printBoard);
+    addEntry(df, "sd", "调“画图”程序", QKeySequence(Qt::Key_F12), &BoardWindow::openPaintProgram);
+    addEntry(df, "df2", "清除", QKeySequence(Qt::Key_Delete), &BoardWindow::clearBoard);
+    addEntry(df, "df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &BoardWindow::quitProgram);
     df->addSeparator();
-    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &Form1::undo_Click);
-    addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::saveImage_Click);
-    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyImage_Click);
+    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &BoardWindow::undo);
+    addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveImage);
+    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
     m_menus.insert(QStringLiteral("df"), df);
     m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
     QMenu* yu = menuBar()->addMenu(QStringLiteral("帮助"));
     m_menus.insert(QStringLiteral("yu"), yu);
-    addEntry(yu, "ty", "帮助", {}, &Form1::ty_Click);
-    addEntry(yu, "jj", kCollectionMenuCaption, {}, &Form1::jj_Click);
-    addEntry(yu, "rr", "我的主页", {}, &Form1::rr_Click);
+    addEntry(yu, "ty", "帮助", {}, &BoardWindow::openHelp);
+    addEntry(yu, "jj", kCollectionMenuCaption, {}, &BoardWindow::openCollectionPage);
+    addEntry(yu, "rr", "我的主页", {}, &BoardWindow::openHomePage);
     QAction* links = menuBar()->addAction(QStringLiteral("数学实用网址"));
     links->setObjectName(QStringLiteral("dffffffff"));
-    connect(links, &QAction::triggered, this, &Form1::dffffffff_Click);
+    connect(links, &QAction::triggered, this, &BoardWindow::openMathLinks);
 }
 
-QAction* Form1::addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                         void (Form1::*handler)())
+QAction* BoardWindow::addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
+                         void (BoardWindow::*handler)())
 {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
@@ -112,7 +121,7 @@ QAction* Form1::addEntry(QMenu* menu, const char* name, const char* caption, con
     return action;
 }
 
-void Form1::addWindowEntries(const char* menuName, std::span<const WindowMenuEntry> entries)
+void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowMenuEntry> entries)
 {
     QMenu* menu = m_menus.value(QString::fromUtf8(menuName));
     if (!menu)
@@ -124,62 +133,53 @@ void Form1::addWindowEntries(const char* menuName, std::span<const WindowMenuEnt
         const QString name = QString::fromUtf8(entry.name);
         auto create = entry.create;
         connect(action, &QAction::triggered, this, [this, name, create] {
-            m_windows.show(name, [this, create] { return create(*this); });
+            m_windows.show(name, [this, create] { return create(*this, this); });
         });
     }
 }
 
-QAction* Form1::action(const QString& name) const
+QAction* BoardWindow::action(const QString& name) const
 {
     return findChild<QAction*>(name);
 }
 
-void Form1::XY()
+void BoardWindow::drawAxes()
 {
-    drawAxes(Picture1->surface(), AxesStyle::Board);
+    curvana::drawAxes(m_surface, AxesStyle::Board);
 }
 
-void Form1::PrintAt(float x, float y, const QString& text)
+void BoardWindow::clearBoard()
 {
-    Picture1->surface().printAt(x, y, text);
+    // Recording the clear for replay belongs here, beside the step it makes.
+    m_surface.beginAction();
+    drawAxes();
 }
 
-void Form1::PlotDot(float x, float y, Rgb colour)
-{
-    Picture1->surface().plotDot(x, y, colour);
-}
+void BoardWindow::quitProgram() { endProgram(); }
 
-void Form1::Command1_Click()
+void BoardWindow::printBoard()
 {
-    Picture1->surface().beginAction();
-    XY();
-}
-
-void Form1::Command2_Click() { endProgram(); }
-
-void Form1::df1_Click()
-{
-    if (Text1->text() == QString::fromUtf8(kAnimationModeText)) {
+    if (m_modeField->text() == QString::fromUtf8(kAnimationModeText)) {
         showMessage(this, {QStringLiteral("《Linora2002》"),
                            QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
                            QMessageBox::NoIcon});
         return;
     }
-    printBoard(*this);
+    sendBoardToPrinter(*this);
 }
 
-void Form1::sd_Click() { startPaintProgram(this); }
-void Form1::ty_Click() { openPage(this, helpPagePath(QString::fromUtf8(kHelpPage))); }
-void Form1::jj_Click() { openPage(this, authorPage(kCollectionPage)); }
-void Form1::rr_Click() { openPage(this, authorPage(kHomePage)); }
-void Form1::dffffffff_Click() { openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
+void BoardWindow::openPaintProgram() { startPaintProgram(this); }
+void BoardWindow::openHelp() { openPage(this, helpPagePath(QString::fromUtf8(kHelpPage))); }
+void BoardWindow::openCollectionPage() { openPage(this, authorPage(kCollectionPage)); }
+void BoardWindow::openHomePage() { openPage(this, authorPage(kHomePage)); }
+void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
 
-void Form1::undo_Click()
+void BoardWindow::undo()
 {
-    Picture1->surface().undoAction();
+    m_surface.undoAction();
 }
 
-void Form1::saveImage_Click()
+void BoardWindow::saveImage()
 {
     QString filter;
     const QString chosen = chooseSaveFile(this, QStringLiteral("保存图象"), QStringLiteral("Curvana.png"),
@@ -188,26 +188,26 @@ void Form1::saveImage_Click()
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
-    if (!exportBoard(*Picture1, path, choice))
+    if (!exportBoard(*m_view, path, choice))
         showMessage(this, {QStringLiteral("保存图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
                            QMessageBox::Warning});
 }
 
-void Form1::copyImage_Click()
+void BoardWindow::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(boardImage(*Picture1, 1));
+    QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
+void BoardWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     // The surface follows the window's width; its height and place stay.
-    QRect area = Picture1->geometry();
+    QRect area = m_view->geometry();
     area.setWidth(std::max(1, static_cast<int>(0.94 * frameGeometry().width())));
-    Picture1->setGeometry(area);
+    m_view->setGeometry(area);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void BoardWindow::closeEvent(QCloseEvent* event)
 {
     // The plotters and dialogs draw on this board and cannot work without it.
     m_windows.closeAll();

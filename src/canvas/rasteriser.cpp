@@ -74,11 +74,6 @@ double turnAngle(float angle)
 
 } // namespace
 
-QColor toQColor(Rgb colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
 Rasteriser::Rasteriser(const Surface& surface, QSizeF devicePixels, double scale)
     : m_surface(surface), m_pixels(devicePixels), m_scale(scale),
       m_map(surface.scale().left, surface.scale().top, surface.scale().right, surface.scale().bottom,

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "canvas/qt_colour.h"
 #include "canvas/surface.h"
 #include "canvas/world_map.h"
 
@@ -37,7 +38,5 @@ private:
     double m_scale;
     WorldMap m_map;
 };
-
-QColor toQColor(Rgb colour);
 
 } // namespace curvana

@@ -2,68 +2,84 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <charconv>
+#include <cstring>
 
-#include "board/board_window.h"
+#include "forms/board_target.h"
 #include "forms/desktop_services.h"
 
 namespace curvana {
+namespace {
 
-DrawingForm::DrawingForm(const QString& caption, int clientWidth, int clientHeight,
-                         std::span<const ControlRow> rows, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_controls(std::make_unique<FormTable>(this, rows))
+// The number of a box named "Text<n>", 0 for any other name.
+int fieldNumber(const char* name)
+{
+    constexpr std::string_view prefix = "Text";
+    if (std::strncmp(name, prefix.data(), prefix.size()) != 0)
+        return 0;
+    const char* digits = name + prefix.size();
+    const char* end = digits + std::strlen(digits);
+    int number = 0;
+    const auto [rest, error] = std::from_chars(digits, end, number);
+    return error == std::errc() && rest == end ? number : 0;
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
+                             std::span<const ControlRow> rows, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_board(board), m_controls(std::make_unique<FormTable>(this, rows))
 {
     setWindowTitle(caption);
     setClientTwips(this, clientWidth, clientHeight);
+    const auto boxes = m_controls->rowsOf(Ctl::Text);
+    m_fields.assign(boxes.size(), nullptr);
+    for (const ControlRow* row : boxes) {
+        const int number = fieldNumber(row->name);
+        if (number < 1 || number > static_cast<int>(boxes.size()) || m_fields[number - 1])
+            qFatal("Curvana: the box %s of window %s is out of the Text1, Text2, ... sequence", row->name,
+                   qPrintable(caption));
+        m_fields[number - 1] = &m_controls->requireText(row->name);
+    }
+    const auto combos = m_controls->rowsOf(Ctl::ColourCombo);
+    if (combos.size() != 1)
+        qFatal("Curvana: window %s needs exactly one colour combo", qPrintable(caption));
+    m_colourChoice = &m_controls->requireCombo(combos.front()->name);
 }
 
-FieldTexts DrawingForm::fieldTexts() const
+FieldTexts DrawingWindow::fieldTexts() const
 {
     FieldTexts texts;
-    for (int i = 1;; ++i) {
-        const QLineEdit* box = m_controls->text(QStringLiteral("Text%1").arg(i));
-        if (!box)
-            return texts;
+    for (const QLineEdit* box : m_fields)
         texts.push_back(box->text().toStdString());
-    }
+    return texts;
 }
 
-Rgb DrawingForm::penColour() const
+std::string DrawingWindow::colourText() const
 {
-    const QComboBox* combo = m_controls->combo(QStringLiteral("Combo1"));
-    return combo ? penColourOrBlack(combo->currentText().toStdString()) : kBlack;
+    return m_colourChoice->currentText().toStdString();
 }
 
-bool DrawingForm::drawOnBoard(const DrawingResult& result)
+Rgb DrawingWindow::penColour() const
+{
+    return penColourOrBlack(colourText());
+}
+
+bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& result)
 {
     if (const auto* problem = std::get_if<InputProblem>(&result)) {
         showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
-        if (QLineEdit* box = m_controls->text(QStringLiteral("Text%1").arg(problem->field + 1))) {
-            box->setFocus();
-            box->selectAll();
+        if (problem->field >= 0 && problem->field < static_cast<int>(m_fields.size())) {
+            m_fields[problem->field]->setFocus();
+            m_fields[problem->field]->selectAll();
         }
         return false;
     }
-    Form1* board = Form1::instance();
-    if (!board)
-        return false;
-    board->Picture1->surface().beginAction();
-    board->Picture1->surface().draw(std::get<Drawing>(result), penColour());
+    m_board.perform(action, std::get<Drawing>(result), penColour());
     return true;
 }
 
-void DrawingForm::PrintAt(float x, float y, const QString& text)
-{
-    if (Form1* board = Form1::instance())
-        board->PrintAt(x, y, text);
-}
-
-void DrawingForm::PlotDot(float x, float y, Rgb colour)
-{
-    if (Form1* board = Form1::instance())
-        board->PlotDot(x, y, colour);
-}
-
-void DrawingForm::placeAtTwips(int left, int top)
+void DrawingWindow::placeAtTwips(int left, int top)
 {
     placeClientAtTwips(this, left, top);
 }
