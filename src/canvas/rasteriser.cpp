@@ -10,6 +10,8 @@
 namespace curvana {
 namespace {
 
+// The rasteriser's full turn is exact: the angles it is given were already rounded by whoever drew
+// them, and the turn only decides where a sweep wraps round, not where any dot of a curve lies.
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside. Meant for ends

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <cmath>
-#include <limits>
 
 #include "canvas/surface_font.h"
 

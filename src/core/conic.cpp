@@ -43,7 +43,11 @@ void plotHalves(Drawing& drawing, const Conic& k, double start, double end, Root
     plotAlongX(drawing, start, end, [&](double x) { return k.n - k.b * rootOf(x); });
 }
 
-// m, n, a and b of the ellipse or hyperbola, or why they cannot be drawn.
+// m, n, a and b of the ellipse or hyperbola, or why they cannot be drawn. m is read in single
+// precision and n, a, b in double because that is how the conic window has always held them: the
+// centre's x carries single-precision rounding (0.1 becomes 0.100000001...), and that rounding
+// decides on which pixel the dots of a curve about x = m land, so reading it in double would move
+// them. The parabola reads its m the same way.
 std::variant<Conic, InputProblem> readCentredConic(FieldReader& in)
 {
     const Conic k{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),

@@ -1,9 +1,11 @@
 // The freehand pen on the board, driven by simulated mouse events: dots in the display list and
 // in the pixels the board shows.
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "board/freehand_pen.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 
@@ -189,6 +191,53 @@ TEST_F(Pen, AMoveWithNoButtonHeldEndsAStrokeWhoseReleaseWentElsewhere)
     move(at(-3, -1), Qt::LeftButton);
     EXPECT_EQ(surface().dotCount(), dots);
     release(at(-3, -1));
+}
+
+} // namespace
+} // namespace curvana
+
+namespace curvana {
+namespace {
+
+// A pen on a surface of its own, driven through its handlers: each finished stroke is reported
+// once, with its dots in order and a new run where the colour changed, and a bare click or a
+// press that never moves reports nothing.
+TEST(PenStroke, AFinishedStrokeIsReportedAsItsDotsInColourRuns)
+{
+    Surface surface(QSize(200, 200));
+    SurfaceView view(surface);
+    QComboBox combo;
+    combo.setEditable(true);
+    FreehandPen pen(view, surface, combo);
+    std::vector<StrokeAction> strokes;
+    QObject::connect(&pen, &FreehandPen::strokeFinished, [&](const StrokeAction& s) { strokes.push_back(s); });
+
+    pen.press({0, 0}, Qt::LeftButton);
+    pen.release({0, 0}, Qt::LeftButton);
+    EXPECT_TRUE(strokes.empty()) << "a bare click is no stroke";
+
+    combo.setEditText(QStringLiteral("红"));
+    pen.press({1, 1}, Qt::LeftButton);
+    pen.move({1, 1}, Qt::LeftButton);
+    pen.move({2, 1}, Qt::LeftButton);
+    combo.setEditText(QStringLiteral("蓝"));
+    pen.move({3, 1}, Qt::LeftButton);
+    EXPECT_TRUE(strokes.empty()) << "reported only when it ends";
+    pen.release({3, 1}, Qt::LeftButton);
+    pen.move({4, 1}, Qt::NoButton);
+
+    ASSERT_EQ(strokes.size(), 1u);
+    const StrokeAction expected{{StrokeRun{kRed, {{1, 1}, {2, 1}}}, StrokeRun{kBlue, {{3, 1}}}}};
+    EXPECT_EQ(strokes[0], expected);
+    EXPECT_EQ(surface.dotCount(), 3u);
+    EXPECT_EQ(surface.actionCount(), 1u);
+
+    // A stroke whose release went elsewhere ends with the first move without a button.
+    pen.press({5, 5}, Qt::LeftButton);
+    pen.move({5, 5}, Qt::LeftButton);
+    pen.move({6, 5}, Qt::NoButton);
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[1], (StrokeAction{{StrokeRun{kBlue, {{5, 5}}}}}));
 }
 
 } // namespace

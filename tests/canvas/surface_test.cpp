@@ -87,7 +87,7 @@ TEST_F(BoardSurface, AxesInPixelsAreBlueOnWhite)
     EXPECT_EQ(countNear(image, pixelAt(surface, kBoardPixels, 4.5, 0.15), 0, kQBlue), 0);
 }
 
-TEST_F(BoardSurface, ClsWipesEverythingBefore)
+TEST_F(BoardSurface, ClearWipesEverythingBefore)
 {
     surface.setPixel(3, 3, kRed);
     drawAxes(surface, AxesStyle::Board);
@@ -144,7 +144,7 @@ TEST(SurfaceOps, LineWithoutColourUsesForegroundAndMovesTheCurrentPoint)
     EXPECT_FLOAT_EQ(s.currentY(), 3);
 }
 
-TEST(SurfaceOps, PrintAtIsBlueAndMovesDownOneLine)
+TEST(SurfaceOps, DrawTextAtIsBlueAndMovesDownOneLine)
 {
     Surface s(kBoardPixels);
     s.setScale(-10, 10, 10, -10);
