@@ -7,12 +7,12 @@
 
 #include "app/startup.h"
 #include "app/welcome_show_player.h"
+#include "board/board_window.h"
 #include "board/surface_view.h"
 #include "canvas/axes.h"
-#include "board/board_window.h"
-#include "forms/pages.h"
-#include "forms/desktop_services.h"
 #include "core/number.h"
+#include "forms/desktop_services.h"
+#include "forms/pages.h"
 
 namespace curvana {
 namespace {
@@ -80,6 +80,7 @@ WelcomeWindow::WelcomeWindow()
     setAutoFillBackground(true);
     m_controls = std::make_unique<FormTable>(this, kWelcomeControls);
     m_view = new SurfaceView(m_picture, this);
+    connect(m_view, &SurfaceView::contentsResized, &m_picture, &Surface::setLogicalSize);
     m_controls->adopt(QStringLiteral("Picture1"), m_view);
     m_view->setFocusPolicy(Qt::NoFocus);
     m_collectionLink = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
@@ -118,7 +119,8 @@ void WelcomeWindow::openBoard()
     const bool animated = m_modeChoice->currentText() == QString::fromUtf8(kAnimationChoice);
     m_board = createBoard();
     m_board->view()->setAnimated(animated);
-    m_board->modeField()->setText(QString::fromUtf8(animated ? BoardWindow::kAnimationModeText : BoardWindow::kPrintModeText));
+    const char* modeText = animated ? BoardWindow::kAnimationModeText : BoardWindow::kPrintModeText;
+    m_board->modeField()->setText(QString::fromUtf8(modeText));
     m_board->show();
     m_board->raise();
     m_board->activateWindow();

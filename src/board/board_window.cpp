@@ -21,8 +21,9 @@
 namespace curvana {
 namespace {
 
-constexpr int kBoardLeft = 2100;
-constexpr int kBoardTop = 345;
+// Where the board's client area stands on the screen, in twips.
+constexpr QPoint kBoardPlace{2100, 345};
+// The readout's strip under the surface, in twips.
 constexpr int kReadoutTop = 6870;
 constexpr int kReadoutHeight = 255;
 
@@ -44,6 +45,7 @@ BoardWindow::BoardWindow()
     setCentralWidget(m_client);
     m_controls = std::make_unique<FormTable>(m_client, kBoardControls);
     m_view = new SurfaceView(m_surface, m_client);
+    connect(m_view, &SurfaceView::contentsResized, &m_surface, &Surface::setLogicalSize);
     m_controls->adopt(QStringLiteral("Picture1"), m_view);
     m_penColourChoice = &m_controls->requireCombo("Combo1");
     m_modeField = &m_controls->requireText("Text1");
@@ -65,7 +67,7 @@ BoardWindow::BoardWindow()
     resize(twipsToPixels(6660), clientHeight + menuBar()->sizeHint().height());
     m_client->setMinimumSize(0, 0);
     // Between the elementary-function plotter on its left and the other windows on its right.
-    placeClientAtTwips(this, kBoardLeft, kBoardTop);
+    placeClientAtTwips(this, kBoardPlace.x(), kBoardPlace.y());
     m_surface.setBackColor(kWhite);
     drawAxes();
     // The shortcuts act on the board from the start; text fields take their editing keys only when focused.

@@ -69,7 +69,7 @@ void SurfaceView::allocateImage()
 {
     const QSize logical = contentsRect().size().expandedTo(QSize(1, 1));
     const double ratio = devicePixelRatioF();
-    m_surface.setLogicalSize(logical);
+    emit contentsResized(logical);
     m_image = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
 }

@@ -46,6 +46,9 @@ signals:
     void mouseReleased(QPointF world, Qt::MouseButton button);
     void pointerLeft();
     void revealFinished();
+    // The area showing the surface changed to `logical` pixels: the owner of the surface decides
+    // whether the surface lays its text out for this view.
+    void contentsResized(QSize logical);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,7 +24,8 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6};
 
-const PlotterDesign kClassicCurvePlotterDesign{"Form6", CurveWindow::Classic, "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
+const PlotterDesign kClassicCurvePlotterDesign{"Form6", CurveWindow::Classic,
+    "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
 
 } // namespace
 

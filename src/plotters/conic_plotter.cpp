@@ -32,7 +32,8 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 5};
 
-const PlotterDesign kConicPlotterDesign{"Form4", CurveWindow::Conic, "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
+const PlotterDesign kConicPlotterDesign{"Form4", CurveWindow::Conic,
+    "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
 
 } // namespace
 

@@ -44,7 +44,8 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-const PlotterDesign kElementaryPlotterDesign{"Form2", CurveWindow::Elementary, "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
+const PlotterDesign kElementaryPlotterDesign{"Form2", CurveWindow::Elementary,
+    "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
 
 } // namespace
 
