@@ -58,6 +58,12 @@ TEST_F(Board, OpensWithCaptionControlsAndAxes)
     EXPECT_EQ(board->penColourChoice()->count(), 7);
     EXPECT_EQ(board->clearButton()->text(), "清除");
     EXPECT_EQ(board->quitButton()->text(), "退出");
+    // Scripts and tests find the controls by their design names: the handles are those controls.
+    const std::pair<QWidget*, const char*> designNames[] = {
+        {board->modeField(), "Text1"},      {board->penColourChoice(), "Combo1"}, {board->clearButton(), "Command1"},
+        {board->quitButton(), "Command2"}, {board->view(), "Picture1"}};
+    for (const auto& [control, name] : designNames)
+        EXPECT_EQ(board->findChild<QWidget*>(name), control) << name;
     EXPECT_EQ(surface().texts().size(), 39u);
     EXPECT_EQ(board->view()->geometry().top(), 24);
     EXPECT_EQ(board->view()->height(), 433);
