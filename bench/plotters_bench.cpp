@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "bench_labels.h"
-#include "board/axes.h"
-#include "board/rasteriser.h"
-#include "board/surface.h"
+#include "canvas/axes.h"
+#include "canvas/rasteriser.h"
+#include "canvas/surface.h"
 #include "core/curves.h"
 
 namespace curvana {

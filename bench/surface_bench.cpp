@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "board/rasteriser.h"
-#include "board/surface.h"
+#include "canvas/rasteriser.h"
+#include "canvas/surface.h"
 
 namespace curvana {
 namespace {
@@ -54,7 +54,7 @@ void rawPixelWrite(benchmark::State& state)
 }
 BENCHMARK(rawPixelWrite)->Args({30600, 2})->Args({229185, 1})->Args({1000000, 2})->Unit(benchmark::kMillisecond);
 
-// One curve as a plotter draws it: every dot through pset, then rasterised onto the board.
+// One curve as a plotter draws it: every dot through setPixel, then rasterised onto the board.
 void addAndRasterise(benchmark::State& state)
 {
     const int count = static_cast<int>(state.range(0)), w = static_cast<int>(state.range(1));
@@ -65,7 +65,7 @@ void addAndRasterise(benchmark::State& state)
         surface.setScale(-10, 10, 10, -10);
         surface.setDrawWidth(w);
         for (const FloatPoint& p : points)
-            surface.pset(p.x, p.y, kRed);
+            surface.setPixel(p.x, p.y, kRed);
         Rasteriser(surface, QSizeF(kBoard), 1).render(image, {0, 0}, surface.end());
         benchmark::ClobberMemory();
     }
@@ -81,7 +81,7 @@ void rerenderAfterResize(benchmark::State& state)
     surface.setScale(-10, 10, 10, -10);
     surface.setDrawWidth(2);
     for (const FloatPoint& p : points)
-        surface.pset(p.x, p.y, kRed);
+        surface.setPixel(p.x, p.y, kRed);
     QImage image(QSize(600, 429), QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);

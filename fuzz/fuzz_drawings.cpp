@@ -17,8 +17,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board/rasteriser.h"
-#include "board/surface.h"
+#include "canvas/rasteriser.h"
+#include "canvas/surface.h"
 #include "core/curves.h"
 #include "core/pen_colour.h"
 #include "core/sampling.h"

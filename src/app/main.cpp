@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/form5.h"
+#include "app/welcome_window.h"
 #include "app/startup.h"
 
 namespace {
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
-    auto* welcome = new curvana::Form5;
+    auto* welcome = new curvana::WelcomeWindow;
     welcome->show();
     return app.exec();
 }

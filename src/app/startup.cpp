@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "board/form1.h"
-#include "board/surface_font.h"
+#include "board/board_window.h"
+#include "canvas/surface_font.h"
 #include "figures/figure_menu.h"
 #include "plotters/plotter_menu.h"
 
@@ -40,9 +40,9 @@ void prepareApplication(QApplication& app)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/curvana.svg")));
 }
 
-Form1* createBoard()
+BoardWindow* createBoard()
 {
-    auto* board = new Form1;
+    auto* board = new BoardWindow;
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->addWindowEntries("fd5", plotterMenuEntries());
     board->addWindowEntries("mm", figureMenuEntries());

@@ -3,12 +3,12 @@ class QApplication;
 
 namespace curvana {
 
-class Form1;
+class BoardWindow;
 
 // Chinese everywhere, Qt's own texts included, and a font that has every glyph.
 void prepareApplication(QApplication& app);
 
 // Loads the board with its whole menu tree; the caller applies the mode and shows it.
-Form1* createBoard();
+BoardWindow* createBoard();
 
 } // namespace curvana

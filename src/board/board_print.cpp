@@ -1,16 +1,19 @@
-#include <algorithm>
+#include "board/board_print.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
-#include "board/form1.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "board/surface_view.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 namespace {
 
 // Chooses the default printer, or with none asks for a PDF file to print into.
-bool choosePrinter(Form1& board, QPrinter& printer)
+bool choosePrinter(BoardWindow& board, QPrinter& printer)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
@@ -33,7 +36,7 @@ bool choosePrinter(Form1& board, QPrinter& printer)
 
 } // namespace
 
-void paintBoardPage(Form1& board, QPainter& painter, QRectF page, PageDrawing drawing)
+void paintBoardPage(BoardWindow& board, QPainter& painter, QRectF page)
 {
     QWidget* client = board.centralWidget();
     const QSizeF size = client->size();
@@ -43,23 +46,19 @@ void paintBoardPage(Form1& board, QPainter& painter, QRectF page, PageDrawing dr
     painter.scale(fit, fit);
     client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     // The drawing again over the surface's own place, at the device's full resolution.
-    const QRect inner = board.Picture1->contentsRect().translated(board.Picture1->pos());
+    const QRect inner = board.view()->contentsRect().translated(board.view()->pos());
     painter.scale(1 / fit, 1 / fit);
     const QRectF target(QPointF(inner.topLeft()) * fit, QSizeF(inner.size()) * fit);
-    if (drawing == PageDrawing::Vector) {
-        board.Picture1->renderVector(painter, target);
-    } else {
-        // Dots stay crisp up to four times the screen's resolution without huge page data.
-        const double scale = std::clamp(fit, 1.0, 4.0);
-        const QSize pixels = (QSizeF(inner.size()) * scale).toSize();
-        painter.drawImage(target, board.Picture1->renderImage(pixels, scale));
-    }
+    // Dots stay crisp up to four times the screen's resolution without huge page data.
+    const double scale = std::clamp(fit, 1.0, 4.0);
+    const QSize pixels = (QSizeF(inner.size()) * scale).toSize();
+    painter.drawImage(target, board.view()->renderImage(pixels, scale));
     painter.restore();
 }
 
-void printBoard(Form1& board)
+void sendBoardToPrinter(BoardWindow& board)
 {
-    board.Picture1->finishReveal();
+    board.view()->finishReveal();
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(board, printer))
         return;
@@ -70,7 +69,7 @@ void printBoard(Form1& board)
         return;
     }
     const QRect paintable = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintBoardPage(board, painter, QRectF(QPointF(0, 0), paintable.size()), PageDrawing::Raster);
+    paintBoardPage(board, painter, QRectF(QPointF(0, 0), paintable.size()));
     painter.end();
 }
 

@@ -3,37 +3,42 @@
 #include <QComboBox>
 
 #include "board/surface_view.h"
+#include "canvas/surface.h"
 
 namespace curvana {
 
-FreehandPen::FreehandPen(SurfaceView& picture, QComboBox& combo, QObject* parent)
-    : QObject(parent), m_picture(picture), m_combo(combo)
+FreehandPen::FreehandPen(SurfaceView& view, Surface& surface, QComboBox& combo, QObject* parent)
+    : QObject(parent), m_surface(surface), m_combo(combo)
 {
-    connect(&picture, &SurfaceView::mousePressed, this, &FreehandPen::Picture1_MouseDown);
-    connect(&picture, &SurfaceView::mouseMoved, this, &FreehandPen::Picture1_MouseMove);
-    connect(&picture, &SurfaceView::mouseReleased, this, &FreehandPen::Picture1_MouseUp);
+    connect(&view, &SurfaceView::mousePressed, this, &FreehandPen::press);
+    connect(&view, &SurfaceView::mouseMoved, this, &FreehandPen::move);
+    connect(&view, &SurfaceView::mouseReleased, this, &FreehandPen::release);
 }
 
 // Which button is pressed does not matter: every button draws.
-void FreehandPen::Picture1_MouseDown(QPointF, Qt::MouseButton)
+void FreehandPen::press(QPointF, Qt::MouseButton)
 {
-    if (!m_drawing)
-        m_strokeHasDots = false;
     m_drawing = true;
 }
 
-void FreehandPen::Picture1_MouseMove(QPointF world, Qt::MouseButtons buttons)
+void FreehandPen::move(QPointF world, Qt::MouseButtons buttons)
 {
     updateColour();
     // A move with no button held means the release went elsewhere (a popup took the mouse):
     // the stroke is over rather than drawing on with no button down.
-    if (buttons == Qt::NoButton)
+    if (buttons == Qt::NoButton && m_drawing) {
         m_drawing = false;
+        endStroke();
+    }
     if (m_drawing)
         setDot(world);
 }
 
-void FreehandPen::Picture1_MouseUp(QPointF, Qt::MouseButton) { m_drawing = false; }
+void FreehandPen::release(QPointF, Qt::MouseButton)
+{
+    m_drawing = false;
+    endStroke();
+}
 
 void FreehandPen::updateColour()
 {
@@ -43,12 +48,23 @@ void FreehandPen::updateColour()
 
 void FreehandPen::setDot(QPointF world)
 {
-    Surface& surface = m_picture.surface();
-    if (!m_strokeHasDots)
-        surface.beginAction();
-    m_strokeHasDots = true;
+    if (m_stroke.runs.empty())
+        m_surface.beginAction();
+    const Rgb dotColour = colour();
+    if (m_stroke.runs.empty() || m_stroke.runs.back().colour != dotColour)
+        m_stroke.runs.push_back({dotColour, {}});
+    m_stroke.runs.back().points.push_back({world.x(), world.y()});
     // The dot takes the surface's pen width; the pen sets none of its own.
-    surface.pset(static_cast<float>(world.x()), static_cast<float>(world.y()), colour());
+    m_surface.drawPoint(static_cast<float>(world.x()), static_cast<float>(world.y()), dotColour);
+}
+
+void FreehandPen::endStroke()
+{
+    if (m_stroke.runs.empty())
+        return;
+    const StrokeAction stroke = std::move(m_stroke);
+    m_stroke = {};
+    emit strokeFinished(stroke);
 }
 
 } // namespace curvana

@@ -4,11 +4,11 @@
 #include <QPainter>
 #include <cmath>
 
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 
 namespace curvana {
 
-SurfaceView::SurfaceView(QWidget* parent) : QFrame(parent), m_surface(QSize(1, 1))
+SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QFrame(parent), m_surface(surface)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -57,7 +57,6 @@ void SurfaceView::revealStep()
     const double units = kRevealDotsPerSecond * m_revealClock.restart() / 1000.0 + m_revealCarry;
     const auto whole = static_cast<std::uint64_t>(units);
     m_revealCarry = units - static_cast<double>(whole);
-    m_surface.rearm();
     m_limit = m_surface.advance(m_limit, whole);
     update();
     if (m_limit == m_surface.end()) {
@@ -70,7 +69,7 @@ void SurfaceView::allocateImage()
 {
     const QSize logical = contentsRect().size().expandedTo(QSize(1, 1));
     const double ratio = devicePixelRatioF();
-    m_surface.setLogicalSize(logical);
+    emit contentsResized(logical);
     m_image = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
 }
@@ -95,7 +94,6 @@ void SurfaceView::catchUp()
 {
     if (m_image.isNull())
         restart();
-    m_surface.rearm();
     if (!m_animated)
         m_limit = m_surface.end();
     if (m_drawn < m_limit) {

@@ -1,12 +1,14 @@
 #pragma once
-// A picture box: shows a Surface, catches up with its list when painted, reveals it step by step
-// in animation mode, re-renders it on resize, and forwards mouse events in world coordinates.
+// A picture box: shows a Surface it is handed, catches up with its list when painted, reveals it
+// step by step in animation mode, re-renders it on resize, and forwards mouse events in world
+// coordinates. The view only reads the list, from its own position in it, so any number of views
+// may follow one surface.
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
 
-#include "board/surface.h"
+#include "canvas/surface.h"
 
 namespace curvana {
 
@@ -16,9 +18,9 @@ public:
     // Dots per second that the animated reveal shows.
     static constexpr double kRevealDotsPerSecond = 40000;
 
-    explicit SurfaceView(QWidget* parent = nullptr);
+    // `surface` outlives the view.
+    explicit SurfaceView(Surface& surface, QWidget* parent = nullptr);
 
-    Surface& surface() { return m_surface; }
     const Surface& surface() const { return m_surface; }
 
     // Animation mode: drawings are revealed progressively instead of when the handler returns.
@@ -44,6 +46,9 @@ signals:
     void mouseReleased(QPointF world, Qt::MouseButton button);
     void pointerLeft();
     void revealFinished();
+    // The area showing the surface changed to `logical` pixels: the owner of the surface decides
+    // whether the surface lays its text out for this view.
+    void contentsResized(QSize logical);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,7 +65,7 @@ private:
     void revealStep();
     void allocateImage();
 
-    Surface m_surface;
+    Surface& m_surface;
     QImage m_image;
     ListPos m_drawn;  // what m_image holds
     ListPos m_limit;  // how far the list may be shown

@@ -51,9 +51,13 @@ std::variant<Conic, InputProblem> checkedConic(const FieldReader& in, const Coni
     return k;
 }
 
-// Each conic reads its boxes in its own precision: the ellipse and hyperbola m in single
-// precision and their half-axes as sizes, the parabola a signed a and no b, the circle all in
-// single precision as the surface takes them (a negative radius draws as its size).
+// Each conic reads its boxes in its own precision. m is read in single precision and n, a, b in
+// double because that is how the conic window has always held them: the centre's x carries
+// single-precision rounding (0.1 becomes 0.100000001...), and that rounding decides on which pixel
+// the dots of a curve about x = m land, so reading it in double would move them. The ellipse's
+// and hyperbola's a is taken as a size and b keeps its sign; the parabola has a signed a and no
+// b; the circle reads all in single precision as the surface takes them (a negative radius draws
+// as its size).
 std::variant<Conic, InputProblem> readConic(int option, FieldReader& in)
 {
     switch (option) {

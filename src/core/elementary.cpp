@@ -14,6 +14,9 @@ namespace curvana {
 
 namespace {
 
+// 2 pi and 3 pi written out to their own precision, not derived from kPlotPi: they bound the
+// sampled ranges of the trigonometric families, and which sample is the last one taken depends on
+// the bound's exact value; a derived bound would add or drop a dot at the ends of a curve.
 constexpr double kTwoPi = 6.283185307;
 constexpr double kThreePi = 9.4247779605;
 constexpr double kHalfPi = kPlotPi / 2;
@@ -218,6 +221,8 @@ DrawingResult elementaryCurve(int option, const FieldTexts& texts)
     case 3: return reciprocal(in);
     case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
     case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
+    // "ton(", not "tan(": the caption the tangent has always had on the board. Captions are part of
+    // what users see and compare with earlier printouts, so it is kept letter for letter.
     case 6: return trigonometric(in, 6, {"正切曲线y=", "ton(", {1, 2}});
     case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
     case 8: return powerOfA(in);

@@ -12,6 +12,9 @@ namespace curvana {
 
 namespace {
 
+// The figure dialogs' own pi, to seven decimals: it turns the angles typed in degrees into the
+// radians handed to the surface in single precision, where these digits are all that count. Kept
+// as it is so that sector and arc ends fall on the same pixels as always.
 constexpr double kFigurePi = 3.1415926;
 // The sector starts just below angle 0 so the surface also draws the radius along the x axis.
 constexpr double kSectorStart = -0.00001;

@@ -6,6 +6,9 @@
 
 namespace curvana {
 
+// The curve plotters' pi, to ten decimals as they have always used it. Every sample position is a
+// sum of steps of pi/6000, so a closer value would move the dots of every curve a little and the
+// board would no longer match, dot for dot, a drawing made before.
 inline constexpr double kPlotPi = 3.1415926535;
 inline constexpr double kSampleStep = kPlotPi / 6000;
 

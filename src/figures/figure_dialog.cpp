@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <algorithm>
-#include <cstring>
 
 namespace curvana {
 
@@ -19,8 +18,9 @@ bool takesFocus(Ctl kind)
 
 } // namespace
 
-FigureDialog::FigureDialog(const FigureDialogDesign& design, QWidget* board)
-    : DrawingForm(QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows, board),
+FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board, QWidget* owner)
+    : DrawingWindow(board, QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows,
+                    owner),
       m_kind(design.kind)
 {
     setObjectName(QString::fromUtf8(design.name));
@@ -29,14 +29,16 @@ FigureDialog::FigureDialog(const FigureDialogDesign& design, QWidget* board)
     setFixedSize(size());
     placeAtTwips(kClientLeft, kClientTop);
     const FigureButtons& buttons = design.buttons;
-    connect(controls().button(QString::fromUtf8(buttons.ok)), &QPushButton::clicked, this, buttons.okClick);
-    connect(controls().button(QString::fromUtf8(buttons.cancel)), &QPushButton::clicked, this, buttons.cancelClick);
+    connect(&controls().requireButton(buttons.ok), &QPushButton::clicked, this, &FigureDialog::drawAndClose);
+    connect(&controls().requireButton(buttons.cancel), &QPushButton::clicked, this, &QWidget::close);
     focusFirstInTabOrder(design.rows);
 }
 
-void FigureDialog::drawAndUnload()
+void FigureDialog::drawAndClose()
 {
-    if (drawOnBoard(figureDrawing(m_kind, fieldTexts())))
+    FigureAction action{m_kind, fieldTexts(), colourText()};
+    const DrawingResult result = figureDrawing(m_kind, action.texts);
+    if (drawOnBoard(action, result))
         close();
 }
 
@@ -48,15 +50,17 @@ void FigureDialog::focusFirstInTabOrder(std::span<const ControlRow> rows)
         if (takesFocus(row.kind) && row.tab >= 0 && (!first || row.tab < first->tab))
             first = &row;
     if (first)
-        controls().widget(QString::fromUtf8(first->name))->setFocus();
+        controls().requireWidget(first->name).setFocus();
 }
 
-const FigureDialogDesign* figureDialogDesign(std::string_view name)
+const FigureDialogDesign& figureDialogDesign(FigureKind figure)
 {
     const auto designs = figureDialogDesigns();
     const auto found = std::find_if(designs.begin(), designs.end(),
-                                    [name](const FigureDialogDesign& design) { return name == design.name; });
-    return found == designs.end() ? nullptr : &*found;
+                                    [figure](const FigureDialogDesign& design) { return design.kind == figure; });
+    // Every figure has its dialog in the table.
+    Q_ASSERT(found != designs.end());
+    return *found;
 }
 
 } // namespace curvana

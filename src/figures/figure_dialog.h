@@ -4,19 +4,15 @@
 // 取消 and the close box unload it without drawing.
 #include <span>
 
-#include "board/drawing_form.h"
+#include "forms/drawing_window.h"
 #include "core/curves.h"
 
 namespace curvana {
 
-class FigureDialog;
-
-// The 确定 and 取消 buttons of a dialog and the handlers their clicks run.
+// The names of a dialog's 确定 and 取消 buttons.
 struct FigureButtons {
     const char* ok;
     const char* cancel;
-    void (FigureDialog::*okClick)();
-    void (FigureDialog::*cancelClick)();
 };
 
 struct FigureDialogDesign {
@@ -29,28 +25,24 @@ struct FigureDialogDesign {
     const FigureButtons& buttons;
 };
 
-class FigureDialog : public DrawingForm {
+class FigureDialog : public DrawingWindow {
     Q_OBJECT
 public:
     // Where every dialog's client area stands on the screen, in twips: to the right of the board.
     static constexpr int kClientLeft = 9045;
     static constexpr int kClientTop = 330;
 
-    // Built with its initial texts, placed and sized, not yet shown. Deletes itself when closed.
-    explicit FigureDialog(const FigureDialogDesign& design, QWidget* board = nullptr);
+    // Built with its initial texts, placed and sized, not yet shown; draws on `board` and stays
+    // above `owner`. Deletes itself when closed. A table without the design's two buttons stops
+    // the program here.
+    FigureDialog(const FigureDialogDesign& design, BoardTarget& board, QWidget* owner = nullptr);
 
     FigureKind kind() const { return m_kind; }
 
-    // `Dialog`'s buttons.
-    void OKButton_Click() { drawAndUnload(); }
-    void CancelButton_Click() { close(); }
-    // The buttons of every other dialog.
-    void Command1_Click() { drawAndUnload(); }
-    void Command2_Click() { close(); }
+    // 确定: draws the figure and closes; a box without a number keeps the dialog open on that box.
+    void drawAndClose();
 
 private:
-    // Draws the figure and closes; a box without a number keeps the dialog open on that box.
-    void drawAndUnload();
     void focusFirstInTabOrder(std::span<const ControlRow> rows);
 
     FigureKind m_kind;
@@ -58,7 +50,7 @@ private:
 
 // The eight dialogs in the order of the menu "画基本图象".
 std::span<const FigureDialogDesign> figureDialogDesigns();
-// The dialog of that window name, or nullptr.
-const FigureDialogDesign* figureDialogDesign(std::string_view name);
+// The dialog that draws `figure`.
+const FigureDialogDesign& figureDialogDesign(FigureKind figure);
 
 } // namespace curvana

@@ -6,10 +6,10 @@ namespace curvana {
 
 namespace {
 
-WindowMenuEntry entryFor(const char* name, const char* caption, QKeyCombination key, const char* dialog)
+WindowMenuEntry entryFor(const char* name, const char* caption, QKeyCombination key, FigureKind figure)
 {
-    return {name, caption, QKeySequence(key), [dialog](Form1& board) -> QWidget* {
-                return new FigureDialog(*figureDialogDesign(dialog), &board);
+    return {name, caption, QKeySequence(key), [figure](BoardTarget& board, QWidget* owner) -> QWidget* {
+                return new FigureDialog(figureDialogDesign(figure), board, owner);
             }};
 }
 
@@ -18,14 +18,14 @@ WindowMenuEntry entryFor(const char* name, const char* caption, QKeyCombination 
 std::span<const WindowMenuEntry> figureMenuEntries()
 {
     static const WindowMenuEntry entries[] = {
-        entryFor("jk8", "点", Qt::CTRL | Qt::Key_D, "Dialog"),
-        entryFor("jk7", "直线", Qt::CTRL | Qt::Key_S, "Dialog1"),
-        entryFor("jk6", "三角形", Qt::CTRL | Qt::Key_C, "Dialog6"),
-        entryFor("jk5", "平行四边形", Qt::CTRL | Qt::Key_E, "Dialog7"),
-        entryFor("jk4", "矩形", Qt::CTRL | Qt::Key_H, "Dialog2"),
-        entryFor("jk3", "弧", Qt::CTRL | Qt::Key_J, "Dialog8"),
-        entryFor("lk2", "扇形", Qt::CTRL | Qt::Key_V, "Dialog5"),
-        entryFor("jk1", "椭圆", Qt::CTRL | Qt::Key_Q, "Dialog4"),
+        entryFor("jk8", "点", Qt::CTRL | Qt::Key_D, FigureKind::Point),
+        entryFor("jk7", "直线", Qt::CTRL | Qt::Key_S, FigureKind::Line),
+        entryFor("jk6", "三角形", Qt::CTRL | Qt::Key_C, FigureKind::Triangle),
+        entryFor("jk5", "平行四边形", Qt::CTRL | Qt::Key_E, FigureKind::Parallelogram),
+        entryFor("jk4", "矩形", Qt::CTRL | Qt::Key_H, FigureKind::Rectangle),
+        entryFor("jk3", "弧", Qt::CTRL | Qt::Key_J, FigureKind::Arc),
+        entryFor("lk2", "扇形", Qt::CTRL | Qt::Key_V, FigureKind::Sector),
+        entryFor("jk1", "椭圆", Qt::CTRL | Qt::Key_Q, FigureKind::Ellipse),
     };
     return entries;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <span>
 
-#include "board/form1.h"
+#include "forms/menu_entry.h"
 
 namespace curvana {
 

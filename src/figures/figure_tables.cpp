@@ -8,9 +8,8 @@ namespace {
 // The brackets around each point entry.
 constexpr FontSpec kBracket{15, true};
 
-const FigureButtons kOkCancel{"OKButton", "CancelButton", &FigureDialog::OKButton_Click,
-                              &FigureDialog::CancelButton_Click};
-const FigureButtons kCommands{"Command1", "Command2", &FigureDialog::Command1_Click, &FigureDialog::Command2_Click};
+const FigureButtons kOkCancel{"OKButton", "CancelButton"};
+const FigureButtons kCommands{"Command1", "Command2"};
 
 const ControlRow kPointRows[] = {
     {Ctl::Label, "Label1", nullptr, "请输入点的坐标：", 120, 120, 2415, 495, 4},

@@ -1,20 +1,20 @@
 #include "plotters/plotter_menu.h"
 
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {
 
 template <class Window>
-QWidget* create(Form1&)
+QWidget* create(BoardTarget& board, QWidget*)
 {
-    return new Window;
+    return new Window(board);
 }
 
 const WindowMenuEntry kEntries[] = {
-    {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), &create<Form2>},
-    {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &create<Form4>},
-    {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), &create<Form6>},
+    {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), &create<ElementaryPlotter>},
+    {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &create<ConicPlotter>},
+    {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), &create<ClassicCurvePlotter>},
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTextLayout>
 #include <algorithm>
+#include <string>
 
 namespace curvana {
 namespace {
@@ -52,47 +53,51 @@ void fitLabel(QLabel* label)
     label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
 }
 
-QString optionName(int number)
+std::string optionName(int number)
 {
-    return QStringLiteral("Option%1").arg(number);
+    return "Option" + std::to_string(number);
 }
 
 } // namespace
 
-PlotterWindow::PlotterWindow(const PlotterDesign& design, QWidget* parent)
-    : DrawingForm(QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows, parent),
+PlotterWindow::PlotterWindow(const PlotterDesign& design, BoardTarget& board, QWidget* parent)
+    : DrawingWindow(board, QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows,
+                    parent),
       m_design(design)
 {
     setObjectName(QString::fromUtf8(design.name));
-    for (const int number : design.options)
-        if (QRadioButton* option = controls().option(optionName(number)))
-            fitCaption(option);
+    for (const int number : design.options) {
+        QRadioButton& option = controls().requireOption(optionName(number).c_str());
+        fitCaption(&option);
+        m_options.emplace_back(number, &option);
+    }
     for (QLabel* label : findChildren<QLabel*>())
         fitLabel(label);
-    connect(controls().button(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &PlotterWindow::Command1_Click);
-    connect(controls().button(QStringLiteral("Command2")), &QPushButton::clicked, this,
-            &PlotterWindow::Command2_Click);
-    if (QWidget* first = controls().widget(QString::fromUtf8(design.firstFocus)))
-        first->setFocus();
+    connect(&controls().requireButton("Command1"), &QPushButton::clicked, this, &PlotterWindow::drawCurve);
+    connect(&controls().requireButton("Command2"), &QPushButton::clicked, this, &PlotterWindow::unload);
+    controls().requireWidget(design.firstFocus).setFocus();
     placeAtTwips(design.screenLeft, design.screenTop);
 }
 
-int PlotterWindow::selectedOption()
+int PlotterWindow::selectedOption() const
 {
-    for (const int number : m_design.options)
-        if (const QRadioButton* option = controls().option(optionName(number)); option && option->isChecked())
+    for (const auto& [number, option] : m_options)
+        if (option->isChecked())
             return number;
     return 0;
 }
 
-void PlotterWindow::Command1_Click()
+void PlotterWindow::drawCurve()
 {
-    if (const int option = selectedOption())
-        drawOnBoard(m_design.curve(option, fieldTexts()));
+    const int option = selectedOption();
+    if (!option)
+        return;
+    CurveAction action{m_design.window, option, fieldTexts(), colourText()};
+    const DrawingResult result = m_design.curve(option, action.texts);
+    drawOnBoard(action, result);
 }
 
-void PlotterWindow::Command2_Click()
+void PlotterWindow::unload()
 {
     close();
 }

@@ -4,13 +4,20 @@
 // chosen curve on the board; the second button unloads the window.
 #include <span>
 
-#include "board/drawing_form.h"
+#include <utility>
+#include <vector>
+
+#include "core/board_action.h"
 #include "core/drawing.h"
+#include "forms/drawing_window.h"
+
+class QRadioButton;
 
 namespace curvana {
 
 struct PlotterDesign {
     const char* name;     // object name, "Form2"
+    CurveWindow window;   // which curve window this is, for the action it records
     const char* caption;  // window title
     int clientWidth, clientHeight;  // twips
     int screenLeft, screenTop;      // twips, top-left corner of the client area
@@ -20,21 +27,25 @@ struct PlotterDesign {
     const char* firstFocus;         // the control that has the focus when the window opens
 };
 
-class PlotterWindow : public DrawingForm {
+class PlotterWindow : public DrawingWindow {
     Q_OBJECT
 public:
-    explicit PlotterWindow(const PlotterDesign& design, QWidget* parent = nullptr);
+    // Every option the design lists, "Command1" and "Command2" must be in its table; a table that
+    // lacks one stops the program here.
+    PlotterWindow(const PlotterDesign& design, BoardTarget& board, QWidget* parent = nullptr);
 
-    // Draws the selected curve and its caption; nothing when no option is selected.
-    void Command1_Click();
-    // Unloads the window; the next opening starts from the initial contents.
-    void Command2_Click();
+    // "确定": draws the selected curve and its caption; nothing when no option is selected.
+    void drawCurve();
+    // The second button: unloads the window; the next opening starts from the initial contents.
+    void unload();
 
     // The number of the selected option, 0 when none is.
-    int selectedOption();
+    int selectedOption() const;
 
 private:
     const PlotterDesign& m_design;
+    // The design's options with their buttons, in the order they are tested.
+    std::vector<std::pair<int, QRadioButton*>> m_options;
 };
 
 } // namespace curvana

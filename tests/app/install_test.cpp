@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "board/services.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 namespace {

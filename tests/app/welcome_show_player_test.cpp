@@ -8,9 +8,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "app/form5.h"
-#include "board/form1.h"
-#include "board/services.h"
+#include "app/welcome_window.h"
+#include "board/board_window.h"
+#include "board/surface_view.h"
+#include "forms/desktop_services.h"
 #include "support/pixels.h"
 
 namespace curvana {
@@ -22,16 +23,16 @@ constexpr Rgb kCyan = rgb(0, 255, 255);
 constexpr Rgb kMagenta = rgb(255, 0, 255);
 
 struct Show : ::testing::Test {
-    QPointer<Form5> welcome;
-    QPointer<Form1> board;
+    QPointer<WelcomeWindow> welcome;
+    QPointer<BoardWindow> board;
     int programEnds = 0;
     std::size_t loadOps = 0;
 
     void SetUp() override
     {
         setProgramEnder([this] { ++programEnds; });
-        welcome = new Form5;
-        welcome->Timer1.stop(); // the ticks are driven by hand
+        welcome = new WelcomeWindow;
+        welcome->countdown().stop(); // the ticks are driven by hand
         welcome->show();
         QApplication::processEvents();
         loadOps = picture().ops().size();
@@ -43,15 +44,15 @@ struct Show : ::testing::Test {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setProgramEnder({});
     }
-    Surface& picture() { return welcome->Picture1->surface(); }
+    Surface& picture() { return welcome->picture(); }
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            welcome->Timer1_Timer();
+            welcome->countDown();
     }
     int countShown(QColor colour)
     {
-        const QImage image = welcome->Picture1->shownImage();
+        const QImage image = welcome->view()->shownImage();
         return testing::countColour(image, image.rect(), colour);
     }
 };
@@ -59,29 +60,29 @@ struct Show : ::testing::Test {
 TEST_F(Show, TheSecondTickDrawsTheShowAndNoOtherTickDrawsAnything)
 {
     tick();
-    EXPECT_EQ(welcome->Text3->text(), "49");
+    EXPECT_EQ(welcome->counterField()->text(), "49");
     EXPECT_EQ(picture().ops().size(), loadOps) << "one second in, only the axes";
     EXPECT_EQ(picture().dotCount(), 0u);
 
     tick();
-    EXPECT_EQ(welcome->Text3->text(), "48");
+    EXPECT_EQ(welcome->counterField()->text(), "48");
     EXPECT_EQ(picture().dotCount(), 15 * kDotsPerCurve);
     const std::size_t afterShow = picture().ops().size();
 
     tick(3);
-    EXPECT_EQ(welcome->Text3->text(), "45");
-    welcome->Text3->setText("1");
+    EXPECT_EQ(welcome->counterField()->text(), "45");
+    welcome->counterField()->setText("1");
     tick(3);
-    EXPECT_EQ(welcome->Text3->text(), "-2");
+    EXPECT_EQ(welcome->counterField()->text(), "-2");
     EXPECT_EQ(picture().ops().size(), afterShow);
 }
 
 TEST_F(Show, ACounterThatIsNoNumberIsLeftAndNothingIsDrawn)
 {
     for (const char* text : {"四十九", "", "49abc", "--49"}) {
-        welcome->Text3->setText(QString::fromUtf8(text));
+        welcome->counterField()->setText(QString::fromUtf8(text));
         tick();
-        EXPECT_EQ(welcome->Text3->text(), QString::fromUtf8(text));
+        EXPECT_EQ(welcome->counterField()->text(), QString::fromUtf8(text));
         EXPECT_EQ(picture().ops().size(), loadOps) << text;
     }
 }
@@ -163,20 +164,20 @@ TEST_F(Show, ThePictureRevealsTheShowStepByStepAndEndsWithTheLastGroup)
 {
     EXPECT_GT(countShown(Qt::blue), 0) << "the axes of the load show at once";
     tick(2);
-    EXPECT_TRUE(welcome->Picture1->revealing());
+    EXPECT_TRUE(welcome->view()->revealing());
     EXPECT_EQ(countShown(Qt::black), 0) << "nothing of the show before the reveal has moved";
 
     QTest::qWait(250);
-    EXPECT_TRUE(welcome->Picture1->revealing()) << "the window answers while the show goes on";
+    EXPECT_TRUE(welcome->view()->revealing()) << "the window answers while the show goes on";
     EXPECT_GT(countShown(Qt::black), 0) << "the first circles are under way";
     EXPECT_EQ(countShown(QColor(255, 0, 255)), 0) << "the astroid comes last";
 
-    welcome->Picture1->finishReveal();
+    welcome->view()->finishReveal();
     // Every XY wiped what came before: only the last group, the circle and the greeting remain.
     EXPECT_EQ(countShown(Qt::black), 0);
     EXPECT_EQ(countShown(Qt::yellow), 0);
     EXPECT_EQ(countShown(Qt::cyan), 0);
-    const QImage image = welcome->Picture1->shownImage();
+    const QImage image = welcome->view()->shownImage();
     const double t = 1.0; // a point of the astroid clear of the lemniscate and the axes
     const QPoint onAstroid = testing::pixelAt(picture(), image.size(), 4 * std::pow(std::cos(t), 3),
                                               4 * std::pow(std::sin(t), 3));
@@ -186,14 +187,14 @@ TEST_F(Show, ThePictureRevealsTheShowStepByStepAndEndsWithTheLastGroup)
 
 TEST_F(Show, StartingBeforeTheSecondTickDrawsNothing)
 {
-    welcome->Timer1.start(1000);
+    welcome->countdown().start(1000);
     tick();
-    Form5* raw = welcome;
-    raw->Command2_Click();
+    WelcomeWindow* raw = welcome;
+    raw->openBoard();
     board = raw->openedBoard();
-    EXPECT_FALSE(raw->Timer1.isActive());
-    EXPECT_EQ(raw->Picture1->surface().dotCount(), 0u);
-    EXPECT_EQ(raw->Picture1->surface().ops().size(), loadOps);
+    EXPECT_FALSE(raw->countdown().isActive());
+    EXPECT_EQ(raw->picture().dotCount(), 0u);
+    EXPECT_EQ(raw->picture().ops().size(), loadOps);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(welcome.isNull());
 }
@@ -202,18 +203,18 @@ TEST_F(Show, StartingOrGoingBackDuringTheShowActsAtOnce)
 {
     tick(2);
     QTest::qWait(50);
-    ASSERT_TRUE(welcome->Picture1->revealing());
-    QTest::mouseClick(welcome->Command1, Qt::LeftButton);
+    ASSERT_TRUE(welcome->view()->revealing());
+    QTest::mouseClick(welcome->backButton(), Qt::LeftButton);
     EXPECT_EQ(programEnds, 1) << "退回 does not wait for the show";
 
-    QTest::mouseClick(welcome->Command2, Qt::LeftButton);
+    QTest::mouseClick(welcome->startButton(), Qt::LeftButton);
     ASSERT_TRUE(welcome);
     board = welcome->openedBoard();
     EXPECT_TRUE(board && board->isVisible());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(welcome.isNull()) << "the window goes though its show was still being revealed";
     QTest::qWait(50); // no reveal step may reach the destroyed picture
-    EXPECT_EQ(board->Picture1->surface().dotCount(), 0u);
+    EXPECT_EQ(board->surface().dotCount(), 0u);
 }
 
 } // namespace

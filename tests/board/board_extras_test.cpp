@@ -59,7 +59,7 @@ TEST_F(BoardExtras, SavedPngsShowTheCurveAtEachSize)
 TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
 {
     drawParabola();
-    board->PrintAt(4, 9, "抛物线");
+    board->surface().drawTextAt(4, 9, "抛物线");
     const QByteArray svg = saved("board.svg", "SVG 矢量图 (*.svg)");
     ASSERT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("#ff0000")) << "the red curve";
@@ -151,12 +151,12 @@ TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
     surface().beginAction(); // a figure: a triangle's three sides
     surface().draw(std::get<Drawing>(figureDrawing(FigureKind::Triangle, {"0", "0", "2", "3", "5", "5"})), kBlack);
     snapshot();
-    QTest::mousePress(board->Picture1, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mousePress(board->view(), Qt::LeftButton, {}, QPoint(100, 100));
     for (int x = 101; x < 120; ++x)
-        QTest::mouseMove(board->Picture1, QPoint(x, 100));
-    QTest::mouseRelease(board->Picture1, Qt::LeftButton, {}, QPoint(120, 100));
+        QTest::mouseMove(board->view(), QPoint(x, 100));
+    QTest::mouseRelease(board->view(), Qt::LeftButton, {}, QPoint(120, 100));
     snapshot();
-    QTest::mouseClick(board->Command1, Qt::LeftButton); // a clear
+    QTest::mouseClick(board->clearButton(), Qt::LeftButton); // a clear
     snapshot();
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         board->action("undo")->trigger();
@@ -172,20 +172,20 @@ TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
 TEST_F(BoardExtras, UndoOfAClearBringsTheDrawingBackOnScreen)
 {
     drawParabola();
-    QTest::mouseClick(board->Command1, Qt::LeftButton);
+    QTest::mouseClick(board->clearButton(), Qt::LeftButton);
     board->action("undo")->trigger();
-    const QImage shown = board->Picture1->shownImage();
+    const QImage shown = board->view()->shownImage();
     EXPECT_GT(testing::countNear(shown, testing::pixelAt(surface(), shown.size(), -1, -1), 2, QColor(255, 0, 0)), 0);
 }
 
 TEST_F(BoardExtras, UndoWorksWhileARevealIsRunning)
 {
-    board->Picture1->setAnimated(true);
+    board->view()->setAnimated(true);
     drawParabola();
-    ASSERT_TRUE(board->Picture1->revealing());
+    ASSERT_TRUE(board->view()->revealing());
     board->action("undo")->trigger();
     QTest::qWait(100);
-    const QImage shown = board->Picture1->shownImage();
+    const QImage shown = board->view()->shownImage();
     EXPECT_EQ(testing::countColour(shown, shown.rect(), QColor(255, 0, 0)), 0);
     EXPECT_EQ(surface().texts().size(), 39u);
 }
@@ -198,29 +198,29 @@ TEST_F(BoardExtras, TheReadoutFollowsThePointerAndTheSurfaceMapping)
         if (width)
             board->resize(width, board->height());
         QApplication::processEvents();
-        const QRect inner = board->Picture1->contentsRect();
+        const QRect inner = board->view()->contentsRect();
         const QPoint centre = inner.topLeft() + QPoint(inner.width() / 2, inner.height() / 2);
-        QTest::mouseMove(board->Picture1, centre);
-        const QPointF world = board->Picture1->worldAt(centre);
+        QTest::mouseMove(board->view(), centre);
+        const QPointF world = board->view()->worldAt(centre);
         EXPECT_NEAR(world.x(), 0, 20.0 / inner.width());
         EXPECT_NEAR(world.y(), 0, 20.0 / inner.height());
-        EXPECT_EQ(board->coordinates->text(), CoordinateReadout::textFor(world));
+        EXPECT_EQ(board->coordinateReadout()->text(), CoordinateReadout::textFor(world));
         const QPoint rightQuarter = inner.topLeft() + QPoint(inner.width() * 3 / 4, inner.height() / 4);
-        QTest::mouseMove(board->Picture1, rightQuarter);
-        EXPECT_NEAR(board->Picture1->worldAt(rightQuarter).x(), 5, 0.1) << width;
-        EXPECT_NEAR(board->Picture1->worldAt(rightQuarter).y(), 5, 0.1) << width;
+        QTest::mouseMove(board->view(), rightQuarter);
+        EXPECT_NEAR(board->view()->worldAt(rightQuarter).x(), 5, 0.1) << width;
+        EXPECT_NEAR(board->view()->worldAt(rightQuarter).y(), 5, 0.1) << width;
     }
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(board->Picture1, &leave);
-    EXPECT_TRUE(board->coordinates->text().isEmpty());
+    QApplication::sendEvent(board->view(), &leave);
+    EXPECT_TRUE(board->coordinateReadout()->text().isEmpty());
 }
 
 TEST_F(BoardExtras, TheReadoutLeavesTheOriginalControlsWhereTheyWere)
 {
-    EXPECT_EQ(board->Picture1->geometry().topLeft(), QPoint(8, 24));
-    EXPECT_EQ(board->Combo1->geometry(), twipsRect(120, 0, 2175, 300));
-    EXPECT_GE(board->coordinates->geometry().top(), board->Picture1->geometry().bottom());
-    EXPECT_LE(board->coordinates->geometry().bottom(), board->centralWidget()->height());
+    EXPECT_EQ(board->view()->geometry().topLeft(), QPoint(8, 24));
+    EXPECT_EQ(board->penColourChoice()->geometry(), twipsRect(120, 0, 2175, 300));
+    EXPECT_GE(board->coordinateReadout()->geometry().top(), board->view()->geometry().bottom());
+    EXPECT_LE(board->coordinateReadout()->geometry().bottom(), board->centralWidget()->height());
 }
 
 } // namespace

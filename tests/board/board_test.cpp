@@ -10,7 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "board/rasteriser.h"
+#include "board/board_print.h"
+#include "canvas/rasteriser.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 
@@ -52,27 +53,33 @@ TEST_F(Board, FileAndHelpMenusHaveTheirCaptionsAndShortcuts)
 TEST_F(Board, OpensWithCaptionControlsAndAxes)
 {
     EXPECT_EQ(board->windowTitle(), "Curvana");
-    EXPECT_EQ(board->Text1->text(), "Text1");
-    EXPECT_EQ(board->Combo1->currentText(), "请选择鼠标画线颜色");
-    EXPECT_EQ(board->Combo1->count(), 7);
-    EXPECT_EQ(board->Command1->text(), "清除");
-    EXPECT_EQ(board->Command2->text(), "退出");
+    EXPECT_EQ(board->modeField()->text(), "Text1");
+    EXPECT_EQ(board->penColourChoice()->currentText(), "请选择鼠标画线颜色");
+    EXPECT_EQ(board->penColourChoice()->count(), 7);
+    EXPECT_EQ(board->clearButton()->text(), "清除");
+    EXPECT_EQ(board->quitButton()->text(), "退出");
+    // Scripts and tests find the controls by their design names: the handles are those controls.
+    const std::pair<QWidget*, const char*> designNames[] = {
+        {board->modeField(), "Text1"},      {board->penColourChoice(), "Combo1"}, {board->clearButton(), "Command1"},
+        {board->quitButton(), "Command2"}, {board->view(), "Picture1"}};
+    for (const auto& [control, name] : designNames)
+        EXPECT_EQ(board->findChild<QWidget*>(name), control) << name;
     EXPECT_EQ(surface().texts().size(), 39u);
-    EXPECT_EQ(board->Picture1->geometry().top(), 24);
-    EXPECT_EQ(board->Picture1->height(), 433);
+    EXPECT_EQ(board->view()->geometry().top(), 24);
+    EXPECT_EQ(board->view()->height(), 433);
 }
 
 TEST_F(Board, ClearButtonAndMenuBothLeaveOnlyTheAxes)
 {
     for (const char* how : {"button", "menu"}) {
-        board->PlotDot(3, 3, kRed);
-        board->Picture1->surface().setDrawWidth(5);
+        board->surface().setPixel(3, 3, kRed);
+        board->surface().setDrawWidth(5);
         if (std::string(how) == "button")
-            QTest::mouseClick(board->Command1, Qt::LeftButton);
+            QTest::mouseClick(board->clearButton(), Qt::LeftButton);
         else
             board->action("df2")->trigger();
         EXPECT_EQ(surface().drawWidth(), 2) << how;
-        const QImage image = board->Picture1->shownImage();
+        const QImage image = board->view()->shownImage();
         EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 3, 3)), QColor(Qt::white)) << how;
     }
 }
@@ -80,25 +87,25 @@ TEST_F(Board, ClearButtonAndMenuBothLeaveOnlyTheAxes)
 TEST_F(Board, DeleteKeyInATextFieldEditsTheTextInsteadOfClearing)
 {
     board->activateWindow();
-    board->PlotDot(3, 3, kRed);
+    board->surface().setPixel(3, 3, kRed);
     const auto dots = surface().dotCount();
-    board->Text1->setFocus();
-    board->Text1->setCursorPosition(0);
-    QTest::keyClick(board->Text1, Qt::Key_Delete);
-    EXPECT_EQ(board->Text1->text(), "ext1");
+    board->modeField()->setFocus();
+    board->modeField()->setCursorPosition(0);
+    QTest::keyClick(board->modeField(), Qt::Key_Delete);
+    EXPECT_EQ(board->modeField()->text(), "ext1");
     EXPECT_EQ(surface().dotCount(), dots);
 }
 
 TEST_F(Board, ExitButtonAndMenuEndTheProgram)
 {
-    QTest::mouseClick(board->Command2, Qt::LeftButton);
+    QTest::mouseClick(board->quitButton(), Qt::LeftButton);
     board->action("df3")->trigger();
     EXPECT_EQ(programEnds, 2);
 }
 
 TEST_F(Board, PrintRefusesInAnimationModeWithItsExactMessage)
 {
-    board->Text1->setText(Form1::kAnimationModeText);
+    board->modeField()->setText(BoardWindow::kAnimationModeText);
     board->action("df1")->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "《Linora2002》");
@@ -113,7 +120,7 @@ TEST_F(Board, WithoutAPrinterTheBoardIsSavedAsPdfWhenTheUserAgrees)
     QTemporaryDir dir;
     savePath = dir.filePath("board.pdf");
     answer = QMessageBox::Yes;
-    board->Text1->setText("随便改过的文字"); // any text other than the animation one prints
+    board->modeField()->setText("随便改过的文字"); // any text other than the animation one prints
     board->action("df1")->trigger();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
@@ -136,16 +143,16 @@ TEST_F(Board, DecliningThePdfOfferPrintsNothing)
 
 TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)
 {
-    board->PlotDot(5, 5, kRed);
+    board->surface().setPixel(5, 5, kRed);
     QImage page(900, 1200, QImage::Format_RGB32);
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        paintBoardPage(*board, painter, QRectF(0, 0, 900, 1200), PageDrawing::Raster);
+        paintBoardPage(*board, painter, QRectF(0, 0, 900, 1200));
     }
     // The client area is fitted to the page width: scale 900 / 444.
     const double fit = 900.0 / board->centralWidget()->width();
-    const QRect inner = board->Picture1->contentsRect().translated(board->Picture1->pos());
+    const QRect inner = board->view()->contentsRect().translated(board->view()->pos());
     const QPointF inPicture = testing::mapFor(surface(), inner.size()).toPixel(5, 5);
     const QPoint onPage(static_cast<int>((inner.left() + inPicture.x()) * fit),
                         static_cast<int>((inner.top() + inPicture.y()) * fit));
@@ -204,7 +211,7 @@ TEST_F(Board, NoPaintProgramGivesAMessageAndLeavesTheBoard)
 TEST_F(Board, AWindowExistsOnceAndComesBackFreshAfterClosing)
 {
     int made = 0;
-    const WindowMenuEntry entries[] = {{"test1", "试验窗口", {}, [&made](Form1&) {
+    const WindowMenuEntry entries[] = {{"test1", "试验窗口", {}, [&made](BoardTarget&, QWidget*) -> QWidget* {
                                             ++made;
                                             return new QWidget(nullptr, Qt::Window);
                                         }}};
@@ -229,30 +236,30 @@ TEST_F(Board, AWindowExistsOnceAndComesBackFreshAfterClosing)
 
 TEST_F(Board, ResizingChangesOnlyTheSurfaceWidthAndKeepsTheDrawing)
 {
-    board->PlotDot(5, 5, kRed);
-    const int height = board->Picture1->height();
+    board->surface().setPixel(5, 5, kRed);
+    const int height = board->view()->height();
     board->resize(700, board->height());
     QApplication::processEvents();
-    EXPECT_EQ(board->Picture1->width(), static_cast<int>(0.94 * board->frameGeometry().width()));
-    EXPECT_EQ(board->Picture1->height(), height);
-    const QImage image = board->Picture1->shownImage();
+    EXPECT_EQ(board->view()->width(), static_cast<int>(0.94 * board->frameGeometry().width()));
+    EXPECT_EQ(board->view()->height(), height);
+    const QImage image = board->view()->shownImage();
     EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 5, 5)), QColor(255, 0, 0));
     EXPECT_EQ(testing::pixelAt(surface(), image.size(), 5, 5).x(), testing::pixelAt(surface(), image.size(), 5, 0).x());
 }
 
 TEST_F(Board, AnimationModeRevealsStepByStepAndLosesNothing)
 {
-    board->Picture1->setAnimated(true);
+    board->view()->setAnimated(true);
     const QColor red(255, 0, 0);
     for (int i = 0; i < 20000; ++i)
-        board->PlotDot(-9.5f + i * 0.00095f, 5, kRed);
-    EXPECT_TRUE(board->Picture1->revealing());
-    const QImage early = board->Picture1->shownImage();
+        board->surface().setPixel(-9.5f + i * 0.00095f, 5, kRed);
+    EXPECT_TRUE(board->view()->revealing());
+    const QImage early = board->view()->shownImage();
     EXPECT_EQ(early.pixelColor(testing::pixelAt(surface(), early.size(), 9.4, 5)), QColor(Qt::white));
-    QSignalSpy finished(board->Picture1, &SurfaceView::revealFinished);
+    QSignalSpy finished(board->view(), &SurfaceView::revealFinished);
     ASSERT_TRUE(finished.wait(5000));
-    board->Picture1->repaint(); // as after being covered and uncovered
-    const QImage late = board->Picture1->shownImage();
+    board->view()->repaint(); // as after being covered and uncovered
+    const QImage late = board->view()->shownImage();
     EXPECT_EQ(late.pixelColor(testing::pixelAt(surface(), late.size(), 9.4, 5)), red);
     EXPECT_EQ(late.pixelColor(testing::pixelAt(surface(), late.size(), -9.4, 5)), red);
 }

@@ -1,9 +1,11 @@
 // The freehand pen on the board, driven by simulated mouse events: dots in the display list and
 // in the pixels the board shows.
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "board/freehand_pen.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 
@@ -14,22 +16,22 @@ struct Pen : testing::UiFixture {
     // Where the world point (x, y) lies in the picture's widget coordinates.
     QPoint at(double x, double y)
     {
-        const QRect inner = board->Picture1->contentsRect();
+        const QRect inner = board->view()->contentsRect();
         const QPointF p = testing::mapFor(surface(), inner.size()).toPixel(x, y);
         return inner.topLeft() + p.toPoint();
     }
     void press(QPoint pos, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(board->Picture1, button, {}, pos);
+        QTest::mousePress(board->view(), button, {}, pos);
     }
     void release(QPoint pos, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseRelease(board->Picture1, button, {}, pos);
+        QTest::mouseRelease(board->view(), button, {}, pos);
     }
     void move(QPoint pos, Qt::MouseButtons held)
     {
-        QMouseEvent event(QEvent::MouseMove, pos, board->Picture1->mapToGlobal(pos), Qt::NoButton, held, {});
-        QApplication::sendEvent(board->Picture1, &event);
+        QMouseEvent event(QEvent::MouseMove, pos, board->view()->mapToGlobal(pos), Qt::NoButton, held, {});
+        QApplication::sendEvent(board->view(), &event);
     }
     // One stroke: press at the first point, a move to every point, release at the last.
     void stroke(const std::vector<QPoint>& points, Qt::MouseButton button = Qt::LeftButton)
@@ -39,11 +41,11 @@ struct Pen : testing::UiFixture {
             move(p, button);
         release(points.back(), button);
     }
-    void choose(const char* comboText) { board->Combo1->setEditText(QString::fromUtf8(comboText)); }
+    void choose(const char* comboText) { board->penColourChoice()->setEditText(QString::fromUtf8(comboText)); }
     const Op& lastOp() { return surface().ops().back(); }
     QColor shownAt(double x, double y)
     {
-        const QImage image = board->Picture1->shownImage();
+        const QImage image = board->view()->shownImage();
         return image.pixelColor(testing::pixelAt(surface(), image.size(), x, y));
     }
 };
@@ -65,7 +67,7 @@ TEST_F(Pen, EveryButtonDrawsOneDotPerMoveWhileHeldAndTheStrokeIsOneUndoStep)
         EXPECT_EQ(lastOp().colour, kBlack) << "the untouched combo draws black";
         EXPECT_EQ(lastOp().width, 2) << "the surface's pen width after the axes";
         for (std::size_t i = 0; i < trail.size(); ++i) {
-            const QPointF world = board->Picture1->worldAt(trail[i]);
+            const QPointF world = board->view()->worldAt(trail[i]);
             const FloatPoint& dot = surface().points()[surface().points().size() - trail.size() + i];
             EXPECT_FLOAT_EQ(dot.x, static_cast<float>(world.x()));
             EXPECT_FLOAT_EQ(dot.y, static_cast<float>(world.y()));
@@ -82,13 +84,13 @@ TEST_F(Pen, EachDotShowsAsSoonAsTheBoardIsRepaintedInEitherMode)
 {
     for (bool animated : {false, true}) {
         SCOPED_TRACE(animated ? "animation mode" : "print mode");
-        board->Picture1->setAnimated(animated);
+        board->view()->setAnimated(animated);
         const double y = animated ? -6 : 6;
         press(at(-6, y));
         for (double x : {-6.0, -5.0, -4.0}) {
             move(at(x, y), Qt::LeftButton);
             if (animated)
-                board->Picture1->finishReveal();
+                board->view()->finishReveal();
             EXPECT_EQ(shownAt(x, y), QColor(Qt::black)) << "dot at x = " << x;
         }
         release(at(-4, y));
@@ -153,7 +155,7 @@ TEST_F(Pen, AChangeOfTheComboTakesEffectWithTheNextMoveOfTheSameStroke)
 TEST_F(Pen, TheEraserRubsOutCurvesAndAxesUntilTheBoardIsCleared)
 {
     const QPointF onCurve(3.3, 5), onAxis(3.3, 0);
-    board->PlotDot(onCurve.x(), onCurve.y(), kRed);
+    board->surface().setPixel(onCurve.x(), onCurve.y(), kRed);
     ASSERT_EQ(shownAt(onCurve.x(), onCurve.y()), QColor(Qt::red));
     ASSERT_EQ(shownAt(onAxis.x(), onAxis.y()), QColor(Qt::blue));
 
@@ -163,7 +165,7 @@ TEST_F(Pen, TheEraserRubsOutCurvesAndAxesUntilTheBoardIsCleared)
     EXPECT_EQ(shownAt(onAxis.x(), onAxis.y()), QColor(Qt::white));
     EXPECT_EQ(shownAt(5.3, 0), QColor(Qt::blue)) << "the axis stays where the eraser did not pass";
 
-    board->Command1_Click();
+    board->clearBoard();
     EXPECT_EQ(shownAt(onAxis.x(), onAxis.y()), QColor(Qt::blue)) << "清除 brings the axes back";
     EXPECT_EQ(shownAt(onCurve.x(), onCurve.y()), QColor(Qt::white));
 }
@@ -172,7 +174,7 @@ TEST_F(Pen, ClearingLeavesThePenColourAndTheDotFollowsThePenWidth)
 {
     choose("红");
     stroke({at(0.5, 0.5), at(1.5, 0.5)});
-    board->Command1_Click();
+    board->clearBoard();
     choose("不是颜色");
     surface().setDrawWidth(5);
     stroke({at(2.5, 2.5), at(3.5, 2.5)});
@@ -189,6 +191,53 @@ TEST_F(Pen, AMoveWithNoButtonHeldEndsAStrokeWhoseReleaseWentElsewhere)
     move(at(-3, -1), Qt::LeftButton);
     EXPECT_EQ(surface().dotCount(), dots);
     release(at(-3, -1));
+}
+
+} // namespace
+} // namespace curvana
+
+namespace curvana {
+namespace {
+
+// A pen on a surface of its own, driven through its handlers: each finished stroke is reported
+// once, with its dots in order and a new run where the colour changed, and a bare click or a
+// press that never moves reports nothing.
+TEST(PenStroke, AFinishedStrokeIsReportedAsItsDotsInColourRuns)
+{
+    Surface surface(QSize(200, 200));
+    SurfaceView view(surface);
+    QComboBox combo;
+    combo.setEditable(true);
+    FreehandPen pen(view, surface, combo);
+    std::vector<StrokeAction> strokes;
+    QObject::connect(&pen, &FreehandPen::strokeFinished, [&](const StrokeAction& s) { strokes.push_back(s); });
+
+    pen.press({0, 0}, Qt::LeftButton);
+    pen.release({0, 0}, Qt::LeftButton);
+    EXPECT_TRUE(strokes.empty()) << "a bare click is no stroke";
+
+    combo.setEditText(QStringLiteral("红"));
+    pen.press({1, 1}, Qt::LeftButton);
+    pen.move({1, 1}, Qt::LeftButton);
+    pen.move({2, 1}, Qt::LeftButton);
+    combo.setEditText(QStringLiteral("蓝"));
+    pen.move({3, 1}, Qt::LeftButton);
+    EXPECT_TRUE(strokes.empty()) << "reported only when it ends";
+    pen.release({3, 1}, Qt::LeftButton);
+    pen.move({4, 1}, Qt::NoButton);
+
+    ASSERT_EQ(strokes.size(), 1u);
+    const StrokeAction expected{{StrokeRun{kRed, {{1, 1}, {2, 1}}}, StrokeRun{kBlue, {{3, 1}}}}};
+    EXPECT_EQ(strokes[0], expected);
+    EXPECT_EQ(surface.dotCount(), 3u);
+    EXPECT_EQ(surface.actionCount(), 1u);
+
+    // A stroke whose release went elsewhere ends with the first move without a button.
+    pen.press({5, 5}, Qt::LeftButton);
+    pen.move({5, 5}, Qt::LeftButton);
+    pen.move({6, 5}, Qt::NoButton);
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[1], (StrokeAction{{StrokeRun{kBlue, {{5, 5}}}}}));
 }
 
 } // namespace

@@ -49,7 +49,7 @@ struct FigureDrawingTest : FigureFixture {
     // Clears the board, draws with the dialog's boxes set to `texts` and returns the black ink.
     InkAround inkOf(const char* entry, std::initializer_list<const char*> texts, double cx = 0, double cy = 0)
     {
-        board->Command1_Click();
+        board->clearBoard();
         drawWith(entry, texts);
         return InkAround(surface(), boardImage(), cx, cy, kInkBlack);
     }

@@ -64,7 +64,7 @@ struct FigureFixture : UiFixture {
     QImage boardImage()
     {
         QApplication::processEvents();
-        return board->Picture1->shownImage();
+        return board->view()->shownImage();
     }
 };
 

@@ -193,7 +193,7 @@ TEST_F(Plotters, LineLandsOnTheBoardWhereItsFormulaSays)
     pickColour(window, "红");
     press(window);
     QApplication::processEvents();
-    const QImage image = board->Picture1->shownImage();
+    const QImage image = board->view()->shownImage();
     const QSize pixels = image.size();
     for (const double x : {-5.5, 3.25}) {
         SCOPED_TRACE(x);

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPoint>
 
-#include "board/surface.h"
-#include "board/world_map.h"
+#include "canvas/surface.h"
+#include "canvas/world_map.h"
 
 namespace curvana::testing {
 

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "app/startup.h"
-#include "board/form1.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "board/surface_view.h"
+#include "forms/desktop_services.h"
 
 namespace curvana::testing {
 
@@ -21,7 +22,7 @@ struct UiFixture : ::testing::Test {
     QString savePath;
     QString saveFilter;     // the type the user picks in the save dialog
     QString offeredFilters; // what the save dialog offered
-    QPointer<Form1> board;
+    QPointer<BoardWindow> board;
 
     void SetUp() override
     {
@@ -53,7 +54,7 @@ struct UiFixture : ::testing::Test {
         setSaveFileChooser({});
     }
 
-    Surface& surface() { return board->Picture1->surface(); }
+    Surface& surface() { return board->surface(); }
 };
 
 } // namespace curvana::testing

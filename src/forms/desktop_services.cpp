@@ -1,4 +1,4 @@
-#include "board/services.h"
+#include "forms/desktop_services.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // The pages the program opens: two shipped help pages and its author's two pages.
 #include <QString>
 
-#include "board/services.h"
+#include "forms/desktop_services.h"
 
 namespace curvana {
 

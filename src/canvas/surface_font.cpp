@@ -1,4 +1,4 @@
-#include "board/surface_font.h"
+#include "canvas/surface_font.h"
 
 #include <cmath>
 

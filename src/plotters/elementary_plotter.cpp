@@ -1,6 +1,6 @@
 // The elementary-function plotter.
 #include "core/curves.h"
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {
@@ -44,10 +44,11 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-const PlotterDesign kForm2{"Form2", "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
+const PlotterDesign kElementaryPlotterDesign{"Form2", CurveWindow::Elementary,
+    "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
 
 } // namespace
 
-Form2::Form2() : PlotterWindow(kForm2) {}
+ElementaryPlotter::ElementaryPlotter(BoardTarget& board) : PlotterWindow(kElementaryPlotterDesign, board) {}
 
 } // namespace curvana

@@ -1,6 +1,6 @@
 // The conic-section plotter. There is no Option4: the circle is Option5.
 #include "core/curves.h"
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {
@@ -32,10 +32,11 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 5};
 
-const PlotterDesign kForm4{"Form4", "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
+const PlotterDesign kConicPlotterDesign{"Form4", CurveWindow::Conic,
+    "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
 
 } // namespace
 
-Form4::Form4() : PlotterWindow(kForm4) {}
+ConicPlotter::ConicPlotter(BoardTarget& board) : PlotterWindow(kConicPlotterDesign, board) {}
 
 } // namespace curvana

@@ -4,8 +4,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "board/surface.h"
-#include "board/world_map.h"
+#include "canvas/qt_colour.h"
+#include "canvas/surface.h"
+#include "canvas/world_map.h"
 
 namespace curvana {
 
@@ -38,7 +39,5 @@ private:
     double m_scale;
     WorldMap m_map;
 };
-
-QColor toQColor(Rgb colour);
 
 } // namespace curvana

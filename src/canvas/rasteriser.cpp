@@ -1,4 +1,4 @@
-#include "board/rasteriser.h"
+#include "canvas/rasteriser.h"
 
 #include <QSet>
 
@@ -7,11 +7,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "board/surface_font.h"
+#include "canvas/surface_font.h"
 
 namespace curvana {
 namespace {
 
+// The rasteriser's full turn is exact: the angles it is given were already rounded by whoever drew
+// them, and the turn only decides where a sweep wraps round, not where any dot of a curve lies.
 constexpr double kTwoPi = 2 * std::numbers::pi;
 
 // Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside. Meant for ends
@@ -75,11 +77,6 @@ double turnAngle(float angle)
 }
 
 } // namespace
-
-QColor toQColor(Rgb colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
 
 Rasteriser::Rasteriser(const Surface& surface, QSizeF devicePixels, double scale)
     : m_surface(surface), m_pixels(devicePixels), m_scale(scale),

@@ -1,4 +1,4 @@
-#include "app/form5.h"
+#include "app/welcome_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -7,11 +7,12 @@
 
 #include "app/startup.h"
 #include "app/welcome_show_player.h"
-#include "board/axes.h"
-#include "board/form1.h"
-#include "board/pages.h"
-#include "board/services.h"
+#include "board/board_window.h"
+#include "board/surface_view.h"
+#include "canvas/axes.h"
 #include "core/number.h"
+#include "forms/desktop_services.h"
+#include "forms/pages.h"
 
 namespace curvana {
 namespace {
@@ -69,7 +70,7 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
     emit clicked();
 }
 
-Form5::Form5()
+WelcomeWindow::WelcomeWindow()
 {
     setWindowTitle(QStringLiteral("欢迎您使用《Linora2002》"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -78,71 +79,76 @@ Form5::Form5()
     setPalette(grey);
     setAutoFillBackground(true);
     m_controls = std::make_unique<FormTable>(this, kWelcomeControls);
-    Picture1 = new SurfaceView(this);
-    m_controls->adopt(QStringLiteral("Picture1"), Picture1);
-    Picture1->setFocusPolicy(Qt::NoFocus);
-    Label7 = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
-    m_controls->adopt(QStringLiteral("Label7"), Label7);
-    Label3 = makeLink(this, QStringLiteral("我的主页"), QStringLiteral("双击看看我的主页！"));
-    m_controls->adopt(QStringLiteral("Label3"), Label3);
-    Combo1 = m_controls->combo(QStringLiteral("Combo1"));
-    Text3 = m_controls->text(QStringLiteral("Text3"));
-    Command1 = m_controls->button(QStringLiteral("Command1"));
-    Command2 = m_controls->button(QStringLiteral("Command2"));
-    connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
-    connect(Label3, &LinkLabel::clicked, this, &Form5::Label3_Click);
-    connect(Label7, &LinkLabel::clicked, this, &Form5::Label7_Click);
-    connect(&Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
+    m_view = new SurfaceView(m_picture, this);
+    connect(m_view, &SurfaceView::contentsResized, &m_picture, &Surface::setLogicalSize);
+    m_controls->adopt(QStringLiteral("Picture1"), m_view);
+    m_view->setFocusPolicy(Qt::NoFocus);
+    m_collectionLink = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
+    m_controls->adopt(QStringLiteral("Label7"), m_collectionLink);
+    m_homePageLink = makeLink(this, QStringLiteral("我的主页"), QStringLiteral("双击看看我的主页！"));
+    m_controls->adopt(QStringLiteral("Label3"), m_homePageLink);
+    m_modeChoice = &m_controls->requireCombo("Combo1");
+    m_counterField = &m_controls->requireText("Text3");
+    m_backButton = &m_controls->requireButton("Command1");
+    m_startButton = &m_controls->requireButton("Command2");
+    connect(m_startButton, &QPushButton::clicked, this, &WelcomeWindow::openBoard);
+    connect(m_backButton, &QPushButton::clicked, this, &WelcomeWindow::quitProgram);
+    connect(m_homePageLink, &LinkLabel::clicked, this, &WelcomeWindow::openHomePage);
+    connect(m_collectionLink, &LinkLabel::clicked, this, &WelcomeWindow::openCollectionPage);
+    connect(&m_countdown, &QTimer::timeout, this, &WelcomeWindow::countDown);
     setClientTwips(this, 6015, 5280);
-    Picture1->surface().setBackColor(kWhite);
-    XY();
-    m_show = new WelcomeShowPlayer(*this);
-    connect(this, &Form5::showDue, m_show, &WelcomeShowPlayer::play);
-    Timer1.start(1000);
+    m_picture.setBackColor(kWhite);
+    drawAxes();
+    m_show = new WelcomeShowPlayer(m_picture, *m_view, this);
+    connect(this, &WelcomeWindow::showDue, m_show, &WelcomeShowPlayer::play);
+    m_countdown.start(1000);
 }
 
-void Form5::XY() { drawAxes(Picture1->surface(), AxesStyle::Welcome); }
-
-void Form5::PrintAt(float x, float y, const QString& text) { Picture1->surface().printAt(x, y, text); }
-
-void Form5::PlotDot(float x, float y, Rgb colour) { Picture1->surface().plotDot(x, y, colour); }
-
-void Form5::Command2_Click()
+// The view and the show player are children and go first, while the picture they use still exists.
+WelcomeWindow::~WelcomeWindow()
 {
-    Timer1.stop();
-    const bool animated = Combo1->currentText() == QString::fromUtf8(kAnimationChoice);
+    delete m_show;
+    delete m_view;
+}
+
+void WelcomeWindow::drawAxes() { curvana::drawAxes(m_picture, AxesStyle::Welcome); }
+
+void WelcomeWindow::openBoard()
+{
+    m_countdown.stop();
+    const bool animated = m_modeChoice->currentText() == QString::fromUtf8(kAnimationChoice);
     m_board = createBoard();
-    m_board->Picture1->setAnimated(animated);
-    m_board->Text1->setText(QString::fromUtf8(animated ? Form1::kAnimationModeText : Form1::kPrintModeText));
+    m_board->view()->setAnimated(animated);
+    const char* modeText = animated ? BoardWindow::kAnimationModeText : BoardWindow::kPrintModeText;
+    m_board->modeField()->setText(QString::fromUtf8(modeText));
     m_board->show();
     m_board->raise();
     m_board->activateWindow();
-    m_board->Picture1->setFocus();
+    m_board->view()->setFocus();
     close();
 }
 
-void Form5::Command1_Click() { endProgram(); }
+void WelcomeWindow::quitProgram() { endProgram(); }
 
-void Form5::Timer1_Timer()
+void WelcomeWindow::countDown()
 {
-    const auto counter = parseSingle(Text3->text().toStdString());
+    const auto counter = parseSingle(m_counterField->text().toStdString());
     if (!counter)
         return; // a counter that is no number stays as it is and starts nothing
-    Text3->setText(counterText(*counter - 1));
+    m_counterField->setText(counterText(*counter - 1));
     if (*counter == 49)
         emit showDue();
 }
 
-void Form5::Label3_Click() { openPage(this, authorPage(kHomePage)); }
-void Form5::Label7_Click() { openPage(this, authorPage(kCollectionPage)); }
+void WelcomeWindow::openHomePage() { openPage(this, authorPage(kHomePage)); }
+void WelcomeWindow::openCollectionPage() { openPage(this, authorPage(kCollectionPage)); }
 
-void Form5::resizeEvent(QResizeEvent* event)
+void WelcomeWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    QRect area = Picture1->geometry();
+    QRect area = m_view->geometry();
     area.setWidth(std::max(1, frameGeometry().width() / 2));
-    Picture1->setGeometry(area);
+    m_view->setGeometry(area);
 }
 
 } // namespace curvana

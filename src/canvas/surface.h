@@ -72,26 +72,28 @@ public:
     void setBackColor(Rgb colour);
     float currentX() const { return m_current.x; }
     float currentY() const { return m_current.y; }
-    void setCurrentX(float x) { m_current.x = x; }
-    void setCurrentY(float y) { m_current.y = y; }
     WorldRect scale() const { return m_world; }
-    // The logical size the list is laid out for; the height decides how far Print moves down.
+    // The logical size the list is laid out for; the height decides how far drawText moves down.
     QSize logicalSize() const { return m_logicalSize; }
     void setLogicalSize(QSize size) { m_logicalSize = size; }
 
     // Operations, all in world coordinates
-    void cls();
+    void clear();
     void setScale(float left, float top, float right, float bottom);
-    void pset(float x, float y, Rgb colour);
-    void line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}, bool box = false);
-    void lineTo(float x2, float y2, std::optional<Rgb> colour = {});
-    void circle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
-                std::optional<float> end = {}, std::optional<float> aspect = {});
-    void print(const QString& text);
-
-    // The two procedures every plotting window uses
-    void printAt(float x, float y, const QString& text);
-    void plotDot(float x, float y, Rgb colour) { pset(x, y, colour); }
+    // Stores one dot. A dot joins the open run when it has the run's colour and pen width, and
+    // only a dot that opens a run is announced, so adding a whole curve costs no more than
+    // storing it. Use drawPoint for a dot added in an event of its own (the freehand pen).
+    void setPixel(float x, float y, Rgb colour);
+    // One dot that views show at once, even when it only extends the open run.
+    void drawPoint(float x, float y, Rgb colour);
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}, bool box = false);
+    void drawLineTo(float x2, float y2, std::optional<Rgb> colour = {});
+    void drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
+                    std::optional<float> end = {}, std::optional<float> aspect = {});
+    // Writes `text` at the current position in the pen colour, then moves down one line.
+    void drawText(const QString& text);
+    // A caption: `text` in blue at (x, y).
+    void drawTextAt(float x, float y, const QString& text);
     // A whole drawing of the curve and figure functions: dots, segments, circles, captions.
     void draw(const Drawing& drawing, Rgb colour);
 
@@ -100,6 +102,9 @@ public:
     const std::vector<FloatPoint>& points() const { return m_points; }
     const std::vector<CircleOp>& circles() const { return m_circles; }
     const std::vector<TextOp>& texts() const { return m_texts; }
+    // The end of the list. When the last entry is a run of dots the end lies inside it, after its
+    // last dot, because the run may still grow: a view that has shown everything up to end() then
+    // still sees the dots added to that run later.
     ListPos end() const;
     // Dots count one each, every other entry one: the pace of the animated reveal.
     std::uint64_t unitsBetween(ListPos from, ListPos to) const;
@@ -113,29 +118,18 @@ public:
     std::size_t actionCount() const { return m_actionStarts.size(); }
     bool undoAction();
 
-    static constexpr int kDefaultFontPixels = 12;
     // Height of one printed line in logical pixels.
     static int lineHeightPixels();
 
-    // A view has caught up: the next addition announces itself again. Its dots start a run of
-    // their own, because a view that has shown the list up to end() would never look back into
-    // the run it already passed (a freehand stroke adds one dot per repaint).
-    void rearm()
-    {
-        m_announced = false;
-        m_runClosed = true;
-    }
-
 signals:
-    // Entries were added at the end. Announced once until a view calls rearm(), so that adding
-    // a dot costs no more than storing it.
+    // Entries were added at the end, or a dot drawn with drawPoint. Views follow the list from
+    // their own position in it, so any number of them may listen.
     void appended();
     // Entries were removed or the background changed: views start again from the list.
     void reset();
 
 private:
     void append(Op op);
-    void announce();
     void appendDot(float x, float y, Rgb colour);
     static bool finite(float x, float y);
 
@@ -150,8 +144,8 @@ private:
         std::uint64_t dots;
     };
     std::vector<ActionMark> m_actionStarts;
+    // Set at the boundaries of actions: the next dot opens a run of its own.
     bool m_runClosed = false;
-    bool m_announced = false;
     std::uint64_t m_dotCount = 0;
 
     QSize m_logicalSize;

@@ -1,5 +1,5 @@
 #pragma once
-#include "board/surface.h"
+#include "canvas/surface.h"
 
 namespace curvana {
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <numbers>
 
-#include "board/axes.h"
-#include "board/rasteriser.h"
-#include "board/surface.h"
+#include "canvas/axes.h"
+#include "canvas/rasteriser.h"
+#include "canvas/surface.h"
 #include "support/pixels.h"
 
 namespace curvana {
@@ -87,9 +87,9 @@ TEST_F(BoardSurface, AxesInPixelsAreBlueOnWhite)
     EXPECT_EQ(countNear(image, pixelAt(surface, kBoardPixels, 4.5, 0.15), 0, kQBlue), 0);
 }
 
-TEST_F(BoardSurface, ClsWipesEverythingBefore)
+TEST_F(BoardSurface, ClearWipesEverythingBefore)
 {
-    surface.pset(3, 3, kRed);
+    surface.setPixel(3, 3, kRed);
     drawAxes(surface, AxesStyle::Board);
     EXPECT_EQ(countColour(render(surface), QRect(QPoint(0, 0), kBoardPixels), kQRed), 0);
 }
@@ -98,7 +98,7 @@ TEST(SurfaceOps, DotsOfWidthTwoAreTwoPixelsSquare)
 {
     Surface s(kBoardPixels);
     s.setDrawWidth(2);
-    s.pset(2.5f, -3.5f, kRed);
+    s.setPixel(2.5f, -3.5f, kRed);
     const QImage image = render(s);
     EXPECT_EQ(countColour(image, QRect(QPoint(0, 0), kBoardPixels), kQRed), 4);
     EXPECT_EQ(countNear(image, pixelAt(s, kBoardPixels, 2.5, -3.5), 1, kQRed), 4);
@@ -108,15 +108,15 @@ TEST(SurfaceOps, NonFiniteAndFarAwayCoordinatesNeverReachThePainter)
 {
     Surface s(kBoardPixels);
     const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-    s.pset(nan, 1, kRed);
-    s.pset(1, inf, kRed);
-    s.line(0, 0, inf, 1, kRed);
-    s.circle(0, 0, nan, kRed);
+    s.setPixel(nan, 1, kRed);
+    s.setPixel(1, inf, kRed);
+    s.drawLine(0, 0, inf, 1, kRed);
+    s.drawCircle(0, 0, nan, kRed);
     EXPECT_TRUE(s.ops().empty());
-    s.pset(3e38f, -3e38f, kRed);
-    s.line(-3e38f, 0, 3e38f, 0, kRed);
-    s.printAt(1e30f, 1e30f, "far");
-    s.circle(1e30f, 0, 1e30f, kRed);
+    s.setPixel(3e38f, -3e38f, kRed);
+    s.drawLine(-3e38f, 0, 3e38f, 0, kRed);
+    s.drawTextAt(1e30f, 1e30f, "far");
+    s.drawCircle(1e30f, 0, 1e30f, kRed);
     const QImage image = render(s);
     // The huge horizontal line crosses the board at y = 0; nothing else shows.
     EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 0)), kQRed);
@@ -128,7 +128,7 @@ TEST(SurfaceOps, NonFiniteAndFarAwayCoordinatesNeverReachThePainter)
 TEST(SurfaceOps, HugeArcStillDrawsItsRadiusAcrossTheBoard)
 {
     Surface s(kBoardPixels);
-    s.circle(0, 0, 3e38f, kRed, 0.0f, -1.5707963f);
+    s.drawCircle(0, 0, 3e38f, kRed, 0.0f, -1.5707963f);
     const QImage image = render(s);
     EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 0, 5)), kQRed);
     EXPECT_EQ(image.pixelColor(pixelAt(s, kBoardPixels, 5, 0)), kQWhite);
@@ -138,18 +138,18 @@ TEST(SurfaceOps, LineWithoutColourUsesForegroundAndMovesTheCurrentPoint)
 {
     Surface s(kBoardPixels);
     s.setForeColor(kRed);
-    s.line(1, 1, 2, 3);
+    s.drawLine(1, 1, 2, 3);
     EXPECT_EQ(s.ops().back().colour, kRed);
     EXPECT_FLOAT_EQ(s.currentX(), 2);
     EXPECT_FLOAT_EQ(s.currentY(), 3);
 }
 
-TEST(SurfaceOps, PrintAtIsBlueAndMovesDownOneLine)
+TEST(SurfaceOps, DrawTextAtIsBlueAndMovesDownOneLine)
 {
     Surface s(kBoardPixels);
     s.setScale(-10, 10, 10, -10);
     s.setForeColor(kRed);
-    s.printAt(2, 9, "二次函数y= 1x  +2x+0");
+    s.drawTextAt(2, 9, "二次函数y= 1x  +2x+0");
     EXPECT_EQ(s.ops().back().colour, kBlue);
     EXPECT_EQ(s.foreColor(), kBlue);
     EXPECT_FLOAT_EQ(s.currentX(), 2);
@@ -167,7 +167,7 @@ struct CirclePixels : ::testing::Test {
     {
         s.setScale(-10, 10, 10, -10);
         s.setDrawWidth(1);
-        s.circle(0, 0, r, kRed, start, end, aspect);
+        s.drawCircle(0, 0, r, kRed, start, end, aspect);
         image = render(s, pixels);
     }
     // Red within two pixels of the point `radiusPx` pixels from the centre at `degrees` on screen.
@@ -245,7 +245,7 @@ TEST(SurfaceRender, ResizeRendersTheWholeListAtTheNewWidth)
 {
     Surface s(kBoardPixels);
     drawAxes(s, AxesStyle::Board);
-    s.pset(5, 5, kRed);
+    s.setPixel(5, 5, kRed);
     const QSize wide(600, 429);
     const QImage image = render(s, wide);
     // The dot and the axis tick at x = 5 stay together at the new width.
@@ -298,7 +298,7 @@ TEST(SurfaceRender, ScaledRenderWidensDotsAndKeepsPlaces)
 {
     Surface s(kBoardPixels);
     s.setDrawWidth(2);
-    s.pset(-4, 4, kRed);
+    s.setPixel(-4, 4, kRed);
     const QSize big(kBoardPixels * 3);
     const QImage image = render(s, big, 3);
     EXPECT_EQ(countColour(image, QRect(QPoint(0, 0), big), kQRed), 36);
@@ -308,10 +308,10 @@ TEST(SurfaceRender, ScaledRenderWidensDotsAndKeepsPlaces)
 TEST(SurfaceList, UnitsCountDotsOneEachAndAdvanceStopsInsideARun)
 {
     Surface s(kBoardPixels);
-    s.cls();
+    s.clear();
     for (int i = 0; i < 10; ++i)
-        s.pset(static_cast<float>(i), 0, kRed);
-    s.line(0, 0, 1, 1);
+        s.setPixel(static_cast<float>(i), 0, kRed);
+    s.drawLine(0, 0, 1, 1);
     EXPECT_EQ(s.unitsBetween({0, 0}, s.end()), 12u);
     const ListPos mid = s.advance({0, 0}, 5);
     EXPECT_EQ(mid, (ListPos{1, 4}));
@@ -322,10 +322,10 @@ TEST(SurfaceList, UnitsCountDotsOneEachAndAdvanceStopsInsideARun)
 TEST(SurfaceList, RenderingStartsAtTheLastClear)
 {
     Surface s(kBoardPixels);
-    s.cls();
-    s.pset(1, 1, kRed);
-    s.cls();
-    s.pset(2, 2, kRed);
+    s.clear();
+    s.setPixel(1, 1, kRed);
+    s.clear();
+    s.setPixel(2, 2, kRed);
     EXPECT_EQ(s.renderStartFor(s.end()), (ListPos{2, 0}));
 }
 
@@ -335,11 +335,11 @@ TEST(SurfaceList, UndoRemovesWholeActionsBackToTheStart)
     drawAxes(s, AxesStyle::Board);
     const std::size_t axesOps = s.ops().size();
     s.beginAction();
-    s.pset(1, 1, kRed);
-    s.pset(1, 2, kRed);
-    s.printAt(4, 9, "一次函数");
+    s.setPixel(1, 1, kRed);
+    s.setPixel(1, 2, kRed);
+    s.drawTextAt(4, 9, "一次函数");
     s.beginAction();
-    s.pset(1, 3, kRed); // same colour, still its own action
+    s.setPixel(1, 3, kRed); // same colour, still its own action
     EXPECT_EQ(s.dotCount(), 3u);
     ASSERT_TRUE(s.undoAction());
     EXPECT_EQ(s.dotCount(), 2u);

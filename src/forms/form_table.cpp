@@ -1,4 +1,4 @@
-#include "board/form_table.h"
+#include "forms/form_table.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "board/rasteriser.h"
+#include "canvas/qt_colour.h"
 
 namespace curvana {
 
@@ -102,6 +102,7 @@ FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : rows) {
         m_rows.insert(QString::fromUtf8(row.name), row);
+        m_order.push_back(row);
         QWidget* w = create(window, row);
         if (!w)
             continue;
@@ -167,6 +168,31 @@ void FormTable::adopt(const QString& name, QWidget* w)
     w->setObjectName(name);
     w->setGeometry(twipsRect(row->left, row->top, row->width, row->height));
     m_byName.insert(name, w);
+}
+
+template <class Control>
+Control& FormTable::require(const char* name) const
+{
+    auto* control = qobject_cast<Control*>(widget(QString::fromUtf8(name)));
+    // A window whose code names a control its table lacks is broken; say so when it is built.
+    if (!control)
+        qFatal("Curvana: the window's table has no %s control named %s", Control::staticMetaObject.className(), name);
+    return *control;
+}
+
+QLineEdit& FormTable::requireText(const char* name) const { return require<QLineEdit>(name); }
+QComboBox& FormTable::requireCombo(const char* name) const { return require<QComboBox>(name); }
+QPushButton& FormTable::requireButton(const char* name) const { return require<QPushButton>(name); }
+QRadioButton& FormTable::requireOption(const char* name) const { return require<QRadioButton>(name); }
+QWidget& FormTable::requireWidget(const char* name) const { return require<QWidget>(name); }
+
+std::vector<const ControlRow*> FormTable::rowsOf(Ctl kind) const
+{
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : m_order)
+        if (row.kind == kind)
+            rows.push_back(&row);
+    return rows;
 }
 
 QWidget* FormTable::widget(const QString& name) const { return m_byName.value(name); }

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "core/pen_colour.h"
 
@@ -55,13 +56,25 @@ public:
     QPushButton* button(const QString& name) const;
     QRadioButton* option(const QString& name) const;
     QLabel* label(const QString& name) const;
+    // The control a window's code relies on: a missing row or one of another kind stops the
+    // program when the window is built, never later at a click.
+    QLineEdit& requireText(const char* name) const;
+    QComboBox& requireCombo(const char* name) const;
+    QPushButton& requireButton(const char* name) const;
+    QRadioButton& requireOption(const char* name) const;
+    QWidget& requireWidget(const char* name) const;
+    // The rows of one kind, in table order.
+    std::vector<const ControlRow*> rowsOf(Ctl kind) const;
     // Places a widget made elsewhere (a picture box) at its row, named Ctl::Custom in the table.
     void adopt(const QString& name, QWidget* widget);
 
 private:
+    template <class Control>
+    Control& require(const char* name) const;
     QWidget* create(QWidget* window, const ControlRow& row);
     QHash<QString, QPointer<QWidget>> m_byName;
     QHash<QString, ControlRow> m_rows;
+    std::vector<ControlRow> m_order;
 };
 
 // Sets the client size of a window from twips.

@@ -1,6 +1,6 @@
 // The classic-curve plotter.
 #include "core/curves.h"
-#include "plotters/plotter_forms.h"
+#include "plotters/plotters.h"
 
 namespace curvana {
 namespace {
@@ -24,10 +24,11 @@ const ControlRow kRows[] = {
 
 constexpr int kOptions[] = {1, 2, 3, 4, 5, 6};
 
-const PlotterDesign kForm6{"Form6", "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
+const PlotterDesign kClassicCurvePlotterDesign{"Form6", CurveWindow::Classic,
+    "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
 
 } // namespace
 
-Form6::Form6() : PlotterWindow(kForm6) {}
+ClassicCurvePlotter::ClassicCurvePlotter(BoardTarget& board) : PlotterWindow(kClassicCurvePlotterDesign, board) {}
 
 } // namespace curvana

@@ -7,23 +7,24 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/form5.h"
-#include "board/form1.h"
-#include "board/services.h"
+#include "app/welcome_window.h"
+#include "board/board_window.h"
+#include "board/surface_view.h"
+#include "forms/desktop_services.h"
 #include "support/pixels.h"
 
 namespace curvana {
 namespace {
 
 struct Welcome : ::testing::Test {
-    QPointer<Form5> welcome;
-    QPointer<Form1> board;
+    QPointer<WelcomeWindow> welcome;
+    QPointer<BoardWindow> board;
     int programEnds = 0;
 
     void SetUp() override
     {
         setProgramEnder([this] { ++programEnds; });
-        welcome = new Form5;
+        welcome = new WelcomeWindow;
         welcome->show();
     }
     void TearDown() override
@@ -35,7 +36,7 @@ struct Welcome : ::testing::Test {
     }
     void start()
     {
-        QTest::mouseClick(welcome->Command2, Qt::LeftButton);
+        QTest::mouseClick(welcome->startButton(), Qt::LeftButton);
         board = welcome->openedBoard();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -59,11 +60,11 @@ TEST_F(Welcome, TheComboChoosesTheModeByExactText)
     for (const ModeRow& row : rows) {
         TearDown();
         SetUp();
-        welcome->Combo1->setEditText(QString::fromUtf8(row.comboText));
+        welcome->modeChoice()->setEditText(QString::fromUtf8(row.comboText));
         start();
         ASSERT_TRUE(board) << row.comboText;
-        EXPECT_EQ(board->Picture1->animated(), row.animated) << row.comboText;
-        EXPECT_EQ(board->Text1->text(), QString::fromUtf8(row.boardText)) << row.comboText;
+        EXPECT_EQ(board->view()->animated(), row.animated) << row.comboText;
+        EXPECT_EQ(board->modeField()->text(), QString::fromUtf8(row.boardText)) << row.comboText;
         EXPECT_TRUE(board->isVisible());
         EXPECT_TRUE(welcome.isNull()) << "the welcome window is destroyed for good";
     }
@@ -71,66 +72,66 @@ TEST_F(Welcome, TheComboChoosesTheModeByExactText)
 
 TEST_F(Welcome, TheBoardAlreadyShowsItsAxesWhenTheModeIsApplied)
 {
-    welcome->Combo1->setEditText("具有动画显示");
+    welcome->modeChoice()->setEditText("具有动画显示");
     start();
-    EXPECT_FALSE(board->Picture1->revealing());
-    EXPECT_EQ(board->Picture1->surface().texts().size(), 39u);
-    const QImage shown = board->Picture1->shownImage();
-    const Surface& surface = board->Picture1->surface();
+    EXPECT_FALSE(board->view()->revealing());
+    EXPECT_EQ(board->surface().texts().size(), 39u);
+    const QImage shown = board->view()->shownImage();
+    const Surface& surface = board->surface();
     EXPECT_EQ(shown.pixelColor(testing::pixelAt(surface, shown.size(), 0, 5)), QColor(Qt::blue))
         << "the y axis drawn at load is on screen";
 }
 
 TEST_F(Welcome, StartingStopsTheTimer)
 {
-    EXPECT_TRUE(welcome->Timer1.isActive());
-    EXPECT_EQ(welcome->Timer1.interval(), 1000);
-    Form5* raw = welcome;
-    QSignalSpy due(raw, &Form5::showDue);
-    QTest::mouseClick(welcome->Command2, Qt::LeftButton);
+    EXPECT_TRUE(welcome->countdown().isActive());
+    EXPECT_EQ(welcome->countdown().interval(), 1000);
+    WelcomeWindow* raw = welcome;
+    QSignalSpy due(raw, &WelcomeWindow::showDue);
+    QTest::mouseClick(welcome->startButton(), Qt::LeftButton);
     board = raw->openedBoard();
-    EXPECT_FALSE(raw->Timer1.isActive());
+    EXPECT_FALSE(raw->countdown().isActive());
     EXPECT_EQ(due.count(), 0);
 }
 
 TEST_F(Welcome, BackEndsTheProgram)
 {
-    QTest::mouseClick(welcome->Command1, Qt::LeftButton);
+    QTest::mouseClick(welcome->backButton(), Qt::LeftButton);
     EXPECT_EQ(programEnds, 1);
 }
 
 TEST_F(Welcome, TheCounterCountsDownAndTheShowIsDueOnlyAtFortyNine)
 {
-    QSignalSpy due(welcome.data(), &Form5::showDue);
+    QSignalSpy due(welcome.data(), &WelcomeWindow::showDue);
     const char* expected[] = {"49", "48", "47"};
     for (const char* text : expected) {
-        welcome->Timer1_Timer();
-        EXPECT_EQ(welcome->Text3->text(), text);
+        welcome->countDown();
+        EXPECT_EQ(welcome->counterField()->text(), text);
     }
     EXPECT_EQ(due.count(), 1);
-    welcome->Text3->setText("1");
-    welcome->Timer1_Timer();
-    welcome->Timer1_Timer();
-    EXPECT_EQ(welcome->Text3->text(), "-1");
+    welcome->counterField()->setText("1");
+    welcome->countDown();
+    welcome->countDown();
+    EXPECT_EQ(welcome->counterField()->text(), "-1");
     EXPECT_EQ(due.count(), 1);
 }
 
 TEST_F(Welcome, ACounterThatIsNoNumberStaysAndStartsNothing)
 {
-    QSignalSpy due(welcome.data(), &Form5::showDue);
-    welcome->Text3->setText("四十九");
-    welcome->Timer1_Timer();
-    EXPECT_EQ(welcome->Text3->text(), "四十九");
+    QSignalSpy due(welcome.data(), &WelcomeWindow::showDue);
+    welcome->counterField()->setText("四十九");
+    welcome->countDown();
+    EXPECT_EQ(welcome->counterField()->text(), "四十九");
     EXPECT_EQ(due.count(), 0);
-    welcome->Text3->setText("４９"); // typed with a Chinese input method
-    welcome->Timer1_Timer();
-    EXPECT_EQ(welcome->Text3->text(), "48");
+    welcome->counterField()->setText("４９"); // typed with a Chinese input method
+    welcome->countDown();
+    EXPECT_EQ(welcome->counterField()->text(), "48");
     EXPECT_EQ(due.count(), 1);
 }
 
 TEST_F(Welcome, ItsAxesHaveNoTicksAndLeaveThePenAtOne)
 {
-    const Surface& s = welcome->Picture1->surface();
+    const Surface& s = welcome->picture();
     EXPECT_EQ(s.drawWidth(), 1);
     ASSERT_EQ(s.texts().size(), 2u);
     EXPECT_EQ(s.texts()[0].text, "X");
@@ -139,20 +140,20 @@ TEST_F(Welcome, ItsAxesHaveNoTicksAndLeaveThePenAtOne)
 
 TEST_F(Welcome, ResizingSetsThePictureToHalfTheWindowWidth)
 {
-    const int height = welcome->Picture1->height();
+    const int height = welcome->view()->height();
     welcome->resize(600, welcome->height());
     QApplication::processEvents();
-    EXPECT_EQ(welcome->Picture1->width(), welcome->frameGeometry().width() / 2);
-    EXPECT_EQ(welcome->Picture1->height(), height);
+    EXPECT_EQ(welcome->view()->width(), welcome->frameGeometry().width() / 2);
+    EXPECT_EQ(welcome->view()->height(), height);
 }
 
 TEST_F(Welcome, CaptionAndTooltipsOfTheLinks)
 {
     EXPECT_EQ(welcome->windowTitle(), "欢迎您使用《Linora2002》");
-    EXPECT_EQ(welcome->Label7->toolTip(), "双击到我的个人专集去！");
-    EXPECT_EQ(welcome->Label3->toolTip(), "双击看看我的主页！");
-    EXPECT_EQ(welcome->Text3->text(), "50");
-    EXPECT_EQ(welcome->Combo1->currentText(), "功能选择");
+    EXPECT_EQ(welcome->collectionLink()->toolTip(), "双击到我的个人专集去！");
+    EXPECT_EQ(welcome->homePageLink()->toolTip(), "双击看看我的主页！");
+    EXPECT_EQ(welcome->counterField()->text(), "50");
+    EXPECT_EQ(welcome->modeChoice()->currentText(), "功能选择");
 }
 
 } // namespace

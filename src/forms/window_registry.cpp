@@ -1,4 +1,4 @@
-#include "board/window_registry.h"
+#include "forms/window_registry.h"
 
 namespace curvana {
 

@@ -5,21 +5,21 @@
 namespace curvana {
 
 // Elementary functions: ten families of y = f(x) with parameters A, B and C.
-class Form2 final : public PlotterWindow {
+class ElementaryPlotter final : public PlotterWindow {
 public:
-    Form2();
+    explicit ElementaryPlotter(BoardTarget& board);
 };
 
 // Conic sections in shifted standard form with parameters m, n, a and b.
-class Form4 final : public PlotterWindow {
+class ConicPlotter final : public PlotterWindow {
 public:
-    Form4();
+    explicit ConicPlotter(BoardTarget& board);
 };
 
 // Six classic curves about the origin with one size R.
-class Form6 final : public PlotterWindow {
+class ClassicCurvePlotter final : public PlotterWindow {
 public:
-    Form6();
+    explicit ClassicCurvePlotter(BoardTarget& board);
 };
 
 } // namespace curvana

@@ -1,10 +1,9 @@
-#include "board/surface.h"
+#include "canvas/surface.h"
 
 #include <QFontMetrics>
 #include <cmath>
-#include <limits>
 
-#include "board/surface_font.h"
+#include "canvas/surface_font.h"
 
 namespace curvana {
 
@@ -26,19 +25,11 @@ bool Surface::finite(float x, float y)
     return std::isfinite(x) && std::isfinite(y);
 }
 
-void Surface::announce()
-{
-    if (m_announced)
-        return;
-    m_announced = true;
-    emit appended();
-}
-
 void Surface::append(Op op)
 {
     m_ops.push_back(op);
     m_runClosed = false;
-    announce();
+    emit appended();
 }
 
 void Surface::appendDot(float x, float y, Rgb colour)
@@ -50,7 +41,6 @@ void Surface::appendDot(float x, float y, Rgb colour)
             m_points.push_back({x, y});
             ++last.count;
             ++m_dotCount;
-            announce();
             return;
         }
     }
@@ -59,7 +49,7 @@ void Surface::appendDot(float x, float y, Rgb colour)
     append({OpKind::Dots, width, colour, static_cast<std::uint32_t>(m_points.size() - 1), 1});
 }
 
-void Surface::cls()
+void Surface::clear()
 {
     m_clearOps.push_back(static_cast<std::uint32_t>(m_ops.size()));
     m_current = {0, 0};
@@ -74,7 +64,7 @@ void Surface::setScale(float left, float top, float right, float bottom)
     emit reset();
 }
 
-void Surface::pset(float x, float y, Rgb colour)
+void Surface::setPixel(float x, float y, Rgb colour)
 {
     if (!finite(x, y))
         return;
@@ -82,7 +72,16 @@ void Surface::pset(float x, float y, Rgb colour)
     m_current = {x, y};
 }
 
-void Surface::line(float x1, float y1, float x2, float y2, std::optional<Rgb> colour, bool box)
+void Surface::drawPoint(float x, float y, Rgb colour)
+{
+    const std::size_t opsBefore = m_ops.size();
+    setPixel(x, y, colour);
+    // A dot that opened a run was announced already.
+    if (m_ops.size() == opsBefore && finite(x, y))
+        emit appended();
+}
+
+void Surface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour, bool box)
 {
     if (!finite(x1, y1) || !finite(x2, y2))
         return;
@@ -93,13 +92,13 @@ void Surface::line(float x1, float y1, float x2, float y2, std::optional<Rgb> co
     m_current = {x2, y2};
 }
 
-void Surface::lineTo(float x2, float y2, std::optional<Rgb> colour)
+void Surface::drawLineTo(float x2, float y2, std::optional<Rgb> colour)
 {
-    line(m_current.x, m_current.y, x2, y2, colour);
+    drawLine(m_current.x, m_current.y, x2, y2, colour);
 }
 
-void Surface::circle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
-                     std::optional<float> end, std::optional<float> aspect)
+void Surface::drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
+                         std::optional<float> end, std::optional<float> aspect)
 {
     const auto bad = [](std::optional<float> v) { return v && !std::isfinite(*v); };
     if (!finite(cx, cy) || !std::isfinite(radius) || bad(start) || bad(end) || bad(aspect))
@@ -110,7 +109,7 @@ void Surface::circle(float cx, float cy, float radius, Rgb colour, std::optional
     m_current = {cx, cy};
 }
 
-void Surface::print(const QString& text)
+void Surface::drawText(const QString& text)
 {
     if (!finite(m_current.x, m_current.y))
         return;
@@ -123,34 +122,36 @@ void Surface::print(const QString& text)
     m_current.y = static_cast<float>(m_current.y + down * lineHeightPixels() * unitsPerPixel);
 }
 
-void Surface::printAt(float x, float y, const QString& text)
+void Surface::drawTextAt(float x, float y, const QString& text)
 {
     m_current = {x, y};
     m_foreColor = kBlue;
-    print(text);
+    drawText(text);
 }
 
 void Surface::draw(const Drawing& drawing, Rgb colour)
 {
     const auto f = [](double v) { return static_cast<float>(v); };
     for (const WorldPoint& p : drawing.dots)
-        plotDot(f(p.x), f(p.y), colour);
+        setPixel(f(p.x), f(p.y), colour);
     for (const Segment& s : drawing.segments)
-        line(f(s.from.x), f(s.from.y), f(s.to.x), f(s.to.y), colour, s.box);
+        drawLine(f(s.from.x), f(s.from.y), f(s.to.x), f(s.to.y), colour, s.box);
     for (const CircleSpec& c : drawing.circles) {
         const auto opt = [&](std::optional<double> v) { return v ? std::optional<float>(f(*v)) : std::nullopt; };
-        circle(f(c.centre.x), f(c.centre.y), f(c.radius), colour, opt(c.start), opt(c.end), opt(c.aspect));
+        drawCircle(f(c.centre.x), f(c.centre.y), f(c.radius), colour, opt(c.start), opt(c.end), opt(c.aspect));
     }
     // The captions of one drawing belong together: the later ones are placed beside the first.
     const auto firstCaption = static_cast<std::uint32_t>(m_texts.size());
     for (const Caption& c : drawing.captions) {
-        printAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text));
+        drawTextAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text));
         m_texts.back().anchor = firstCaption;
     }
 }
 
 ListPos Surface::end() const
 {
+    if (!m_ops.empty() && m_ops.back().kind == OpKind::Dots)
+        return {static_cast<std::uint32_t>(m_ops.size() - 1), m_ops.back().count};
     return {static_cast<std::uint32_t>(m_ops.size()), 0};
 }
 
@@ -182,7 +183,7 @@ ListPos Surface::advance(ListPos from, std::uint64_t units) const
         units -= left;
         pos = {pos.op + 1, 0};
     }
-    return pos;
+    return pos.op >= m_ops.size() ? end() : pos;
 }
 
 ListPos Surface::renderStartFor(ListPos pos) const
@@ -216,7 +217,6 @@ bool Surface::undoAction()
     m_clearOps.resize(mark.clears);
     m_dotCount = mark.dots;
     m_runClosed = true;
-    m_announced = false;
     emit reset();
     return true;
 }

@@ -1,0 +1,219 @@
+#include "board/board_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "board/board_export.h"
+#include "board/board_print.h"
+#include "board/coordinate_readout.h"
+#include "board/freehand_pen.h"
+#include "board/surface_view.h"
+#include "canvas/axes.h"
+#include "forms/desktop_services.h"
+#include "forms/pages.h"
+
+namespace curvana {
+namespace {
+
+// Where the board's client area stands on the screen, in twips.
+constexpr QPoint kBoardPlace{2100, 345};
+// The readout's strip under the surface, in twips.
+constexpr int kReadoutTop = 6870;
+constexpr int kReadoutHeight = 255;
+
+const ControlRow kBoardControls[] = {
+    {Ctl::Combo, "Combo1", nullptr, "请选择鼠标画线颜色", 120, 0, 2175, 300, 0, {}, {}, nullptr,
+     "红|黑|绿|蓝|黄|青|擦皮"},
+    {Ctl::Text, "Text1", nullptr, "Text1", 2400, 0, 2415, 270, 1, kRed},
+    {Ctl::Button, "Command1", nullptr, "清除", 4920, 0, 855, 255, 2},
+    {Ctl::Button, "Command2", nullptr, "退出", 5880, 0, 735, 255, 3},
+    {Ctl::Custom, "Picture1", nullptr, nullptr, 120, 360, 6255, 6495, 4},
+};
+
+} // namespace
+
+BoardWindow::BoardWindow()
+{
+    setWindowTitle(QStringLiteral("Curvana"));
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+    m_controls = std::make_unique<FormTable>(m_client, kBoardControls);
+    m_view = new SurfaceView(m_surface, m_client);
+    connect(m_view, &SurfaceView::contentsResized, &m_surface, &Surface::setLogicalSize);
+    m_controls->adopt(QStringLiteral("Picture1"), m_view);
+    m_penColourChoice = &m_controls->requireCombo("Combo1");
+    m_modeField = &m_controls->requireText("Text1");
+    m_clearButton = &m_controls->requireButton("Command1");
+    m_quitButton = &m_controls->requireButton("Command2");
+    m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
+    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [](const StrokeAction&) {
+        // The stroke is already on the surface as one undoable step; recording it goes here.
+    });
+    // The readout sits below the surface, in a strip added under the original client area.
+    m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
+    m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
+    QWidget::setTabOrder(m_quitButton, m_view);
+    connect(m_clearButton, &QPushButton::clicked, this, &BoardWindow::clearBoard);
+    connect(m_quitButton, &QPushButton::clicked, this, &BoardWindow::quitProgram);
+    buildMenus();
+    const int clientHeight = twipsToPixels(kReadoutTop + kReadoutHeight + 30);
+    m_client->setMinimumSize(twipsToPixels(6660), clientHeight);
+    resize(twipsToPixels(6660), clientHeight + menuBar()->sizeHint().height());
+    m_client->setMinimumSize(0, 0);
+    // Between the elementary-function plotter on its left and the other windows on its right.
+    placeClientAtTwips(this, kBoardPlace.x(), kBoardPlace.y());
+    m_surface.setBackColor(kWhite);
+    drawAxes();
+    // The shortcuts act on the board from the start; text fields take their editing keys only when focused.
+    m_view->setFocus();
+}
+
+BoardWindow::~BoardWindow()
+{
+    // The plotters and dialogs draw on this board and cannot outlive it.
+    m_windows.closeAll();
+}
+
+void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
+{
+    // Recording `action` for replay belongs here, beside the step it makes.
+    static_cast<void>(action);
+    m_surface.beginAction();
+    m_surface.draw(drawing, colour);
+}
+
+void BoardWindow::buildMenus()
+{
+    QMenu* df = menuBar()->addMenu(QStringLiteral("文件"));
+    addEntry(df, "df1", "打印", QKeySequence(Qt::ALT | Qt::Key_Backspace), &BoardWindow::printBoard);
+    addEntry(df, "sd", "调“画图”程序", QKeySequence(Qt::Key_F12), &BoardWindow::openPaintProgram);
+    addEntry(df, "df2", "清除", QKeySequence(Qt::Key_Delete), &BoardWindow::clearBoard);
+    addEntry(df, "df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &BoardWindow::quitProgram);
+    df->addSeparator();
+    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &BoardWindow::undo);
+    addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveImage);
+    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
+    m_menus.insert(QStringLiteral("df"), df);
+    m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
+    m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
+    QMenu* yu = menuBar()->addMenu(QStringLiteral("帮助"));
+    m_menus.insert(QStringLiteral("yu"), yu);
+    addEntry(yu, "ty", "帮助", {}, &BoardWindow::openHelp);
+    addEntry(yu, "jj", kCollectionMenuCaption, {}, &BoardWindow::openCollectionPage);
+    addEntry(yu, "rr", "我的主页", {}, &BoardWindow::openHomePage);
+    QAction* links = menuBar()->addAction(QStringLiteral("数学实用网址"));
+    links->setObjectName(QStringLiteral("dffffffff"));
+    connect(links, &QAction::triggered, this, &BoardWindow::openMathLinks);
+}
+
+QAction* BoardWindow::addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
+                         void (BoardWindow::*handler)())
+{
+    QAction* action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowMenuEntry> entries)
+{
+    QMenu* menu = m_menus.value(QString::fromUtf8(menuName));
+    if (!menu)
+        return;
+    for (const WindowMenuEntry& entry : entries) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+        action->setShortcut(entry.shortcut);
+        const QString name = QString::fromUtf8(entry.name);
+        auto create = entry.create;
+        connect(action, &QAction::triggered, this, [this, name, create] {
+            m_windows.show(name, [this, create] { return create(*this, this); });
+        });
+    }
+}
+
+QAction* BoardWindow::action(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+void BoardWindow::drawAxes()
+{
+    curvana::drawAxes(m_surface, AxesStyle::Board);
+}
+
+void BoardWindow::clearBoard()
+{
+    // Recording the clear for replay belongs here, beside the step it makes.
+    m_surface.beginAction();
+    drawAxes();
+}
+
+void BoardWindow::quitProgram() { endProgram(); }
+
+void BoardWindow::printBoard()
+{
+    if (m_modeField->text() == QString::fromUtf8(kAnimationModeText)) {
+        showMessage(this, {QStringLiteral("《Linora2002》"),
+                           QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
+                           QMessageBox::NoIcon});
+        return;
+    }
+    sendBoardToPrinter(*this);
+}
+
+void BoardWindow::openPaintProgram() { startPaintProgram(this); }
+void BoardWindow::openHelp() { openPage(this, helpPagePath(QString::fromUtf8(kHelpPage))); }
+void BoardWindow::openCollectionPage() { openPage(this, authorPage(kCollectionPage)); }
+void BoardWindow::openHomePage() { openPage(this, authorPage(kHomePage)); }
+void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
+
+void BoardWindow::undo()
+{
+    m_surface.undoAction();
+}
+
+void BoardWindow::saveImage()
+{
+    QString filter;
+    const QString chosen = chooseSaveFile(this, QStringLiteral("保存图象"), QStringLiteral("Curvana.png"),
+                                          exportFilters().join(QStringLiteral(";;")), &filter);
+    if (chosen.isEmpty())
+        return;
+    const ExportChoice choice = exportChoiceFor(filter, chosen);
+    const QString path = withSuffix(chosen, choice.format);
+    if (!exportBoard(*m_view, path, choice))
+        showMessage(this, {QStringLiteral("保存图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
+                           QMessageBox::Warning});
+}
+
+void BoardWindow::copyImage()
+{
+    QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
+}
+
+void BoardWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The surface follows the window's width; its height and place stay.
+    QRect area = m_view->geometry();
+    area.setWidth(std::max(1, static_cast<int>(0.94 * frameGeometry().width())));
+    m_view->setGeometry(area);
+}
+
+void BoardWindow::closeEvent(QCloseEvent* event)
+{
+    // The plotters and dialogs draw on this board and cannot work without it.
+    m_windows.closeAll();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace curvana

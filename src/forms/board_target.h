@@ -1,0 +1,17 @@
+#pragma once
+// What the plotters and figure dialogs draw on: the board, seen only through the one thing they
+// ask of it. The board window implements it; tests may stand in for it.
+#include "core/board_action.h"
+#include "core/drawing.h"
+#include "core/pen_colour.h"
+
+namespace curvana {
+
+class BoardTarget {
+public:
+    virtual ~BoardTarget() = default;
+    // Draws `drawing` (what `action` makes) on the board as one undoable step, in `colour`.
+    virtual void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) = 0;
+};
+
+} // namespace curvana

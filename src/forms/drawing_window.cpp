@@ -1,0 +1,87 @@
+#include "forms/drawing_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <charconv>
+#include <cstring>
+
+#include "forms/board_target.h"
+#include "forms/desktop_services.h"
+
+namespace curvana {
+namespace {
+
+// The number of a box named "Text<n>", 0 for any other name.
+int fieldNumber(const char* name)
+{
+    constexpr std::string_view prefix = "Text";
+    if (std::strncmp(name, prefix.data(), prefix.size()) != 0)
+        return 0;
+    const char* digits = name + prefix.size();
+    const char* end = digits + std::strlen(digits);
+    int number = 0;
+    const auto [rest, error] = std::from_chars(digits, end, number);
+    return error == std::errc() && rest == end ? number : 0;
+}
+
+} // namespace
+
+DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
+                             std::span<const ControlRow> rows, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_board(board), m_controls(std::make_unique<FormTable>(this, rows))
+{
+    setWindowTitle(caption);
+    setClientTwips(this, clientWidth, clientHeight);
+    const auto boxes = m_controls->rowsOf(Ctl::Text);
+    m_fields.assign(boxes.size(), nullptr);
+    for (const ControlRow* row : boxes) {
+        const int number = fieldNumber(row->name);
+        if (number < 1 || number > static_cast<int>(boxes.size()) || m_fields[number - 1])
+            qFatal("Curvana: the box %s of window %s is out of the Text1, Text2, ... sequence", row->name,
+                   qPrintable(caption));
+        m_fields[number - 1] = &m_controls->requireText(row->name);
+    }
+    const auto combos = m_controls->rowsOf(Ctl::ColourCombo);
+    if (combos.size() != 1)
+        qFatal("Curvana: window %s needs exactly one colour combo", qPrintable(caption));
+    m_colourChoice = &m_controls->requireCombo(combos.front()->name);
+}
+
+FieldTexts DrawingWindow::fieldTexts() const
+{
+    FieldTexts texts;
+    for (const QLineEdit* box : m_fields)
+        texts.push_back(box->text().toStdString());
+    return texts;
+}
+
+std::string DrawingWindow::colourText() const
+{
+    return m_colourChoice->currentText().toStdString();
+}
+
+Rgb DrawingWindow::penColour() const
+{
+    return penColourOrBlack(colourText());
+}
+
+bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& result)
+{
+    if (const auto* problem = std::get_if<InputProblem>(&result)) {
+        showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
+        if (problem->field >= 0 && problem->field < static_cast<int>(m_fields.size())) {
+            m_fields[problem->field]->setFocus();
+            m_fields[problem->field]->selectAll();
+        }
+        return false;
+    }
+    m_board.perform(action, std::get<Drawing>(result), penColour());
+    return true;
+}
+
+void DrawingWindow::placeAtTwips(int left, int top)
+{
+    placeClientAtTwips(this, left, top);
+}
+
+} // namespace curvana

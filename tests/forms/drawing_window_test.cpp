@@ -1,0 +1,99 @@
+// The drawing windows hand the board what they draw through BoardTarget, with the action that
+// made it; a window whose table lacks a control its code relies on fails when it is built.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include "core/curves.h"
+#include "figures/figure_dialog.h"
+#include "forms/board_target.h"
+#include "forms/desktop_services.h"
+#include "plotters/plotters.h"
+
+namespace curvana {
+namespace {
+
+struct RecordingTarget : BoardTarget {
+    struct Call {
+        BoardAction action;
+        Drawing drawing;
+        Rgb colour;
+    };
+    std::vector<Call> calls;
+    void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) override
+    {
+        calls.push_back({action, drawing, colour});
+    }
+};
+
+struct DrawingWindows : ::testing::Test {
+    RecordingTarget board;
+    std::vector<MessageRequest> messages;
+    void SetUp() override
+    {
+        setMessageSink([this](QWidget*, const MessageRequest& request) {
+            messages.push_back(request);
+            return QMessageBox::Ok;
+        });
+    }
+    void TearDown() override { setMessageSink({}); }
+};
+
+TEST_F(DrawingWindows, APlotterHandsTheCurveAndItsActionAsTyped)
+{
+    ConicPlotter plotter(board);
+    plotter.controls().option(QStringLiteral("Option3"))->setChecked(true);
+    plotter.controls().text(QStringLiteral("Text1"))->setText(QStringLiteral(" 0.5"));
+    plotter.controls().combo(QStringLiteral("Combo1"))->setEditText(QStringLiteral("绿"));
+    plotter.controls().button(QStringLiteral("Command1"))->click();
+
+    ASSERT_EQ(board.calls.size(), 1u);
+    const auto* action = std::get_if<CurveAction>(&board.calls[0].action);
+    ASSERT_NE(action, nullptr);
+    const FieldTexts typed{" 0.5", "1", "3", "2"};
+    EXPECT_EQ(*action, (CurveAction{CurveWindow::Conic, 3, typed, "绿"}));
+    EXPECT_EQ(board.calls[0].colour, penColourOrBlack("绿"));
+    const Drawing expected = std::get<Drawing>(conicCurve(3, typed));
+    EXPECT_EQ(board.calls[0].drawing.dots.size(), expected.dots.size());
+}
+
+TEST_F(DrawingWindows, AFigureDialogHandsItsFigureAndABadBoxHandsNothing)
+{
+    FigureDialog dialog(figureDialogDesign(FigureKind::Line), board);
+    dialog.controls().text(QStringLiteral("Text4"))->setText(QStringLiteral("x"));
+    dialog.drawAndClose();
+    EXPECT_TRUE(board.calls.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(dialog.controls().text(QStringLiteral("Text4"))->hasFocus() || !dialog.isVisible());
+
+    dialog.controls().text(QStringLiteral("Text4"))->setText(QStringLiteral("3"));
+    dialog.drawAndClose();
+    ASSERT_EQ(board.calls.size(), 1u);
+    EXPECT_EQ(board.calls[0].action, BoardAction(FigureAction{FigureKind::Line, {"0", "0", "1", "3"}, "请选择颜色"}));
+    EXPECT_EQ(board.calls[0].colour, kBlack);
+    EXPECT_EQ(board.calls[0].drawing.segments.size(), 1u);
+}
+
+TEST(FigureDesigns, EveryFigureHasTheDialogThatDrawsIt)
+{
+    for (const FigureDialogDesign& design : figureDialogDesigns())
+        EXPECT_EQ(&figureDialogDesign(design.kind), &design) << design.name;
+}
+
+// A table without its colour combo, or with a gap in its boxes, stops the program at once.
+TEST(DrawingWindowTables, AMissingControlFailsWhenTheWindowIsBuilt)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    RecordingTarget board;
+    static const ControlRow noCombo[] = {{Ctl::Text, "Text1", nullptr, "1", 0, 0, 300, 300, 0}};
+    static const ControlRow gap[] = {{Ctl::Text, "Text1", nullptr, "1", 0, 0, 300, 300, 0},
+                                     {Ctl::Text, "Text3", nullptr, "1", 0, 300, 300, 300, 1},
+                                     {Ctl::ColourCombo, "Combo1", nullptr, "", 0, 600, 300, 300, 2}};
+    EXPECT_DEATH(DrawingWindow(board, QStringLiteral("试验"), 900, 900, noCombo), "colour combo");
+    EXPECT_DEATH(DrawingWindow(board, QStringLiteral("试验"), 900, 900, gap), "Text3");
+}
+
+} // namespace
+} // namespace curvana
