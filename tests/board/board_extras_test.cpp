@@ -71,7 +71,7 @@ TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
     QPainter painter(&back);
     renderer.render(&painter);
     painter.end();
-    const QImage raster = boardImage(*board->Picture1, 1);
+    const QImage raster = boardImage(*board->view(), 1);
     int red = 0, missing = 0;
     for (int y = 0; y < raster.height(); ++y)
         for (int x = 0; x < raster.width(); ++x)
