@@ -209,6 +209,15 @@ void BoardWindow::resizeEvent(QResizeEvent* event)
     m_view->setGeometry(area);
 }
 
+void BoardWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Captions and axis numbers are placed for the picture at its designed size, the size it has
+    // when the board first shows; at any other width they keep their places in the drawing.
+    if (!m_surface.hasTextLayoutSize())
+        m_surface.setTextLayoutSize(m_surface.logicalSize());
+}
+
 void BoardWindow::closeEvent(QCloseEvent* event)
 {
     // The plotters and dialogs draw on this board and cannot work without it.

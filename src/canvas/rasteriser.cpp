@@ -265,20 +265,30 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
         drawLine(painter, centre, at(end));
 }
 
+// Where the middle of a text's glyphs stands from its top-left corner: a number's leading blank
+// is no part of its place.
+QPointF inkCentre(const QFontMetricsF& metrics, const QString& text)
+{
+    const QString glyphs = text.trimmed();
+    if (glyphs.isEmpty())
+        return QPointF(metrics.horizontalAdvance(text), metrics.height()) / 2;
+    const QRectF ink = metrics.tightBoundingRect(glyphs);
+    return QPointF(metrics.horizontalAdvance(text.left(text.indexOf(glyphs))), metrics.ascent()) + ink.center();
+}
+
 // At the size the list was laid out for, a text's top-left corner is its point. At any other
 // size the world stretches but glyphs do not: a text keeps on the world point that was its centre
 // (axis numbers stay under their ticks), and a text placed beside another (a raised exponent)
 // keeps its offset in pixels from that one's centre.
 QPointF Rasteriser::textTopLeft(const TextOp& text, const QFontMetricsF& metrics) const
 {
-    const QSizeF laidOut = QSizeF(m_surface.logicalSize()) * m_scale;
+    const QSizeF laidOut = QSizeF(m_surface.textLayoutSize()) * m_scale;
     if (laidOut.isEmpty() || laidOut == m_pixels)
         return m_map.toPixel(text.at.x, text.at.y);
     const WorldRect world = m_surface.scale();
     const WorldMap design(world.left, world.top, world.right, world.bottom, laidOut);
     const TextOp& anchor = text.anchor < m_surface.texts().size() ? m_surface.texts()[text.anchor] : text;
-    const QPointF anchorCentre = design.toPixel(anchor.at.x, anchor.at.y) +
-                                 QPointF(metrics.horizontalAdvance(anchor.text), metrics.height()) / 2;
+    const QPointF anchorCentre = design.toPixel(anchor.at.x, anchor.at.y) + inkCentre(metrics, anchor.text);
     const QPointF offset = design.toPixel(text.at.x, text.at.y) - anchorCentre;
     const QPointF centreWorld = design.toWorld(anchorCentre);
     return m_map.toPixel(centreWorld.x(), centreWorld.y()) + offset;

@@ -76,6 +76,11 @@ public:
     // The logical size the list is laid out for; the height decides how far drawText moves down.
     QSize logicalSize() const { return m_logicalSize; }
     void setLogicalSize(QSize size) { m_logicalSize = size; }
+    // The size at which texts stand where they were put, the picture's size as designed; at any
+    // other width a text keeps its place relative to the drawing. Empty: the logical size.
+    QSize textLayoutSize() const { return m_textLayoutSize.isEmpty() ? m_logicalSize : m_textLayoutSize; }
+    void setTextLayoutSize(QSize size) { m_textLayoutSize = size; }
+    bool hasTextLayoutSize() const { return !m_textLayoutSize.isEmpty(); }
 
     // Operations, all in world coordinates
     void clear();
@@ -149,6 +154,7 @@ private:
     std::uint64_t m_dotCount = 0;
 
     QSize m_logicalSize;
+    QSize m_textLayoutSize;
     WorldRect m_world;
     int m_drawWidth = 1;
     Rgb m_foreColor = kBlack;

@@ -247,6 +247,42 @@ TEST_F(Board, ResizingChangesOnlyTheSurfaceWidthAndKeepsTheDrawing)
     EXPECT_EQ(testing::pixelAt(surface(), image.size(), 5, 5).x(), testing::pixelAt(surface(), image.size(), 5, 0).x());
 }
 
+// How far the centre of the number under the tick at x stands from the tick, in pixels.
+double numberOffsetFromTick(const Surface& surface, const QImage& image, double x)
+{
+    const QPoint origin = testing::pixelAt(surface, image.size(), 0, 0);
+    const int tick = testing::pixelAt(surface, image.size(), x, 0).x();
+    // Half the way to the neighbouring ticks, so only this tick's number is looked at.
+    const int reach = (testing::pixelAt(surface, image.size(), x + 1, 0).x() - tick) / 2 - 1;
+    int left = image.width(), right = -1;
+    for (int y = origin.y() + 4; y < origin.y() + 18; ++y)
+        for (int px = tick - reach; px <= tick + reach; ++px)
+            if (image.valid(px, y) && image.pixelColor(px, y) != QColor(Qt::white)) {
+                left = std::min(left, px);
+                right = std::max(right, px);
+            }
+    return left <= right ? (left + right) / 2.0 - tick : 1e9;
+}
+
+// Widening the board stretches the world, not the glyphs: the axis numbers keep their place
+// under their ticks (a number drifting beside its tick would misread the axis).
+TEST_F(Board, AxisNumbersStayUnderTheirTicksOnAWiderBoard)
+{
+    const double ticks[] = {1.0, 3.0, 8.0}; // one-digit numbers fit between their neighbours' ticks
+    std::vector<double> designed;
+    const QImage atDesign = board->view()->shownImage();
+    for (double x : ticks)
+        designed.push_back(numberOffsetFromTick(surface(), atDesign, x));
+    board->resize(900, board->height());
+    QApplication::processEvents();
+    const QImage wide = board->view()->shownImage();
+    ASSERT_GT(wide.width(), 800);
+    for (std::size_t i = 0; i < std::size(ticks); ++i) {
+        ASSERT_LT(std::fabs(designed[i]), 8) << ticks[i];
+        EXPECT_NEAR(numberOffsetFromTick(surface(), wide, ticks[i]), designed[i], 1) << ticks[i];
+    }
+}
+
 TEST_F(Board, AnimationModeRevealsStepByStepAndLosesNothing)
 {
     board->view()->setAnimated(true);
