@@ -9,7 +9,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <QActionGroup>
+
 #include "board/board_export.h"
+#include "board/board_presentation.h"
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/freehand_pen.h"
@@ -59,6 +62,9 @@ BoardWindow::BoardWindow()
     m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
     QWidget::setTabOrder(m_quitButton, m_view);
+    m_presentation = std::make_unique<BoardPresentation>(
+        *this, *m_view, *m_coordinateReadout,
+        QList<QWidget*>{m_penColourChoice, m_modeField, m_clearButton, m_quitButton});
     connect(m_clearButton, &QPushButton::clicked, this, &BoardWindow::clearBoard);
     connect(m_quitButton, &QPushButton::clicked, this, &BoardWindow::quitProgram);
     buildMenus();
@@ -99,6 +105,15 @@ void BoardWindow::buildMenus()
     addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &BoardWindow::undo);
     addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveImage);
     addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
+    addEntry(df, "presentation", "全屏演示", QKeySequence(Qt::Key_F11), &BoardWindow::togglePresentation);
+    addSpeedMenu(df);
+    // Esc only leaves the presentation; the window holds it since the menu bar is hidden then.
+    QAction* back = new QAction(this);
+    back->setObjectName(QStringLiteral("leavePresentation"));
+    back->setShortcut(QKeySequence(Qt::Key_Escape));
+    back->setEnabled(false);
+    connect(back, &QAction::triggered, this, &BoardWindow::leavePresentation);
+    addAction(back);
     m_menus.insert(QStringLiteral("df"), df);
     m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
@@ -121,6 +136,32 @@ QAction* BoardWindow::addEntry(QMenu* menu, const char* name, const char* captio
     action->setShortcutContext(Qt::WindowShortcut);
     connect(action, &QAction::triggered, this, handler);
     return action;
+}
+
+void BoardWindow::addSpeedMenu(QMenu* parent)
+{
+    QMenu* speed = parent->addMenu(QStringLiteral("动画速度"));
+    speed->menuAction()->setObjectName(QStringLiteral("revealSpeed"));
+    auto* choices = new QActionGroup(speed);
+    const struct {
+        const char* name;
+        const char* caption;
+        double dotsPerSecond;
+    } speeds[] = {{"speedSlow", "慢", kSlowRevealDotsPerSecond},
+                  {"speedMedium", "中", SurfaceView::kRevealDotsPerSecond},
+                  {"speedFast", "快", kFastRevealDotsPerSecond}};
+    for (const auto& choice : speeds) {
+        QAction* action = speed->addAction(QString::fromUtf8(choice.caption));
+        action->setObjectName(QString::fromUtf8(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.dotsPerSecond == m_view->revealDotsPerSecond());
+        choices->addAction(action);
+        const double dotsPerSecond = choice.dotsPerSecond;
+        connect(action, &QAction::triggered, this, [this, dotsPerSecond] { m_view->setRevealDotsPerSecond(dotsPerSecond); });
+    }
+    // Print mode shows every drawing at once: there is no pace to choose.
+    speed->menuAction()->setEnabled(m_view->animated());
+    connect(m_view, &SurfaceView::animatedChanged, speed->menuAction(), &QAction::setEnabled);
 }
 
 void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowMenuEntry> entries)
@@ -200,9 +241,30 @@ void BoardWindow::copyImage()
     QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
 }
 
+void BoardWindow::togglePresentation()
+{
+    if (presenting())
+        leavePresentation();
+    else
+        m_presentation->enter();
+    action(QStringLiteral("leavePresentation"))->setEnabled(presenting());
+}
+
+void BoardWindow::leavePresentation()
+{
+    m_presentation->leave();
+    action(QStringLiteral("leavePresentation"))->setEnabled(false);
+}
+
+bool BoardWindow::presenting() const { return m_presentation->active(); }
+
 void BoardWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    if (presenting()) {
+        m_presentation->layOut();
+        return;
+    }
     // The surface follows the window's width; its height and place stay.
     QRect area = m_view->geometry();
     area.setWidth(std::max(1, static_cast<int>(0.94 * frameGeometry().width())));

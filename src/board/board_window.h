@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace curvana {
 
+class BoardPresentation;
 class FreehandPen;
 class SurfaceView;
 
@@ -56,6 +57,13 @@ public:
     void undo();
     void saveImage();
     void copyImage();
+    // "全屏演示" (F11) and back (F11 or Esc).
+    void togglePresentation();
+    void leavePresentation();
+    bool presenting() const;
+    // "动画速度": dots per second of the animated reveal.
+    static constexpr double kSlowRevealDotsPerSecond = 8000;
+    static constexpr double kFastRevealDotsPerSecond = 200000;
 
     Surface& surface() { return m_surface; }
     SurfaceView* view() const { return m_view; }
@@ -75,6 +83,7 @@ private:
     void buildMenus();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
+    void addSpeedMenu(QMenu* parent);
 
     Surface m_surface{QSize(1, 1)};
     QWidget* m_client = nullptr;
@@ -86,6 +95,7 @@ private:
     QPushButton* m_quitButton = nullptr;
     QLabel* m_coordinateReadout = nullptr;
     std::unique_ptr<FreehandPen> m_pen;
+    std::unique_ptr<BoardPresentation> m_presentation;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
 };

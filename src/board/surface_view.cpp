@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "canvas/rasteriser.h"
 
 namespace curvana {
 
@@ -26,9 +25,17 @@ void SurfaceView::setAnimated(bool animated)
     // What was drawn before the switch counts as shown; only later drawing is revealed.
     if (animated && !m_animated)
         m_limit = m_surface.end();
+    const bool changed = animated != m_animated;
     m_animated = animated;
     if (!animated)
         finishReveal();
+    if (changed)
+        emit animatedChanged(animated);
+}
+
+void SurfaceView::setRevealDotsPerSecond(double dotsPerSecond)
+{
+    m_revealDotsPerSecond = std::max(1.0, dotsPerSecond);
 }
 
 void SurfaceView::finishReveal()
@@ -54,7 +61,12 @@ void SurfaceView::onAppended()
 
 void SurfaceView::revealStep()
 {
-    const double units = kRevealDotsPerSecond * m_revealClock.restart() / 1000.0 + m_revealCarry;
+    advanceReveal(static_cast<double>(m_revealClock.restart()));
+}
+
+void SurfaceView::advanceReveal(double elapsedMs)
+{
+    const double units = m_revealDotsPerSecond * std::max(0.0, elapsedMs) / 1000.0 + m_revealCarry;
     const auto whole = static_cast<std::uint64_t>(units);
     m_revealCarry = units - static_cast<double>(whole);
     m_limit = m_surface.advance(m_limit, whole);
@@ -65,13 +77,44 @@ void SurfaceView::revealStep()
     }
 }
 
+void SurfaceView::setPresentationScale(bool on)
+{
+    if (on == m_presentation)
+        return;
+    m_presentation = on;
+    allocateImage();
+    restart();
+}
+
 void SurfaceView::allocateImage()
 {
     const QSize logical = contentsRect().size().expandedTo(QSize(1, 1));
     const double ratio = devicePixelRatioF();
-    emit contentsResized(logical);
-    m_image = QImage((QSizeF(logical) * ratio).toSize(), QImage::Format_RGB32);
+    QSizeF picture = logical;
+    m_pictureFactor = 1;
+    if (m_presentation) {
+        // Only the board decides the surface's size; here the designed picture is enlarged.
+        const QSizeF design = QSizeF(m_surface.textLayoutSize().expandedTo(QSize(1, 1)));
+        m_pictureFactor = std::min(logical.width() / design.width(), logical.height() / design.height());
+        picture = design * m_pictureFactor;
+    } else {
+        emit contentsResized(logical);
+    }
+    const QPointF corner = QPointF(contentsRect().topLeft()) + QPointF(logical.width() - picture.width(),
+                                                                       logical.height() - picture.height()) / 2;
+    m_pictureRect = QRectF(corner, picture);
+    m_image = QImage((picture * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
+}
+
+// The world spreads over the picture at its exact (possibly fractional) size, so the texts stand
+// at their designed places scaled.
+Rasteriser SurfaceView::shownRasteriser() const
+{
+    const double ratio = m_image.devicePixelRatio();
+    if (!m_presentation)
+        return Rasteriser(m_surface, m_image.size(), ratio);
+    return Rasteriser(m_surface, m_pictureRect.size() * ratio, m_pictureFactor * ratio);
 }
 
 void SurfaceView::restart()
@@ -86,7 +129,7 @@ void SurfaceView::restart()
     // Only what lies after the last clear shows, so re-rendering starts there.
     const ListPos start = m_surface.renderStartFor(m_drawn);
     m_image.fill(toQColor(m_surface.backColor()));
-    Rasteriser(m_surface, m_image.size(), m_image.devicePixelRatio()).render(m_image, start, m_drawn);
+    shownRasteriser().render(m_image, start, m_drawn);
     update();
 }
 
@@ -97,7 +140,7 @@ void SurfaceView::catchUp()
     if (!m_animated)
         m_limit = m_surface.end();
     if (m_drawn < m_limit) {
-        Rasteriser(m_surface, m_image.size(), m_image.devicePixelRatio()).render(m_image, m_drawn, m_limit);
+        shownRasteriser().render(m_image, m_drawn, m_limit);
         m_drawn = m_limit;
     }
 }
@@ -132,8 +175,8 @@ void SurfaceView::renderVector(QPainter& painter, QRectF target) const
 QPointF SurfaceView::worldAt(QPointF widgetPos) const
 {
     const WorldRect w = m_surface.scale();
-    const QPointF inner = widgetPos - contentsRect().topLeft();
-    return WorldMap(w.left, w.top, w.right, w.bottom, contentsRect().size()).toWorld(inner);
+    const QRectF picture = m_presentation ? m_pictureRect : QRectF(contentsRect());
+    return WorldMap(w.left, w.top, w.right, w.bottom, picture.size()).toWorld(widgetPos - picture.topLeft());
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event)
@@ -141,7 +184,9 @@ void SurfaceView::paintEvent(QPaintEvent* event)
     QFrame::paintEvent(event);
     catchUp();
     QPainter painter(this);
-    painter.drawImage(contentsRect().topLeft(), m_image);
+    if (m_presentation)
+        painter.fillRect(contentsRect(), Qt::black);
+    painter.drawImage(m_pictureRect.topLeft(), m_image);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QTimer>
 
+#include "canvas/rasteriser.h"
 #include "canvas/surface.h"
 
 namespace curvana {
@@ -15,7 +16,7 @@ namespace curvana {
 class SurfaceView : public QFrame {
     Q_OBJECT
 public:
-    // Dots per second that the animated reveal shows.
+    // Dots per second that the animated reveal shows, unless set otherwise.
     static constexpr double kRevealDotsPerSecond = 40000;
 
     // `surface` outlives the view.
@@ -29,6 +30,23 @@ public:
     bool revealing() const { return m_reveal.isActive(); }
     // Shows everything still waiting to be revealed at once.
     void finishReveal();
+    // The reveal's pace; a change applies from the next step, also in the middle of a reveal.
+    void setRevealDotsPerSecond(double dotsPerSecond);
+    double revealDotsPerSecond() const { return m_revealDotsPerSecond; }
+    // How far the list is shown now.
+    ListPos revealedTo() const { return m_limit; }
+    // One step of the reveal after `elapsedMs` milliseconds; the reveal's timer calls it.
+    void advanceReveal(double elapsedMs);
+
+    // Presentation scale: the picture at the surface's designed size enlarged by one factor, the
+    // largest that fits, and centred; dots, pens and fonts grow by the same factor. The surface's
+    // own size stays what it was.
+    void setPresentationScale(bool on);
+    bool presentationScale() const { return m_presentation; }
+    // Where the picture stands in widget coordinates and the factor it is enlarged by (the
+    // contents rectangle and 1 outside presentation scale), as of the last resize.
+    QRectF pictureRect() const { return m_pictureRect; }
+    double pictureFactor() const { return m_pictureFactor; }
 
     // What the view shows now, at its own resolution.
     QImage shownImage();
@@ -46,6 +64,8 @@ signals:
     void mouseReleased(QPointF world, Qt::MouseButton button);
     void pointerLeft();
     void revealFinished();
+    // setAnimated changed the display mode.
+    void animatedChanged(bool animated);
     // The area showing the surface changed to `logical` pixels: the owner of the surface decides
     // whether the surface lays its text out for this view.
     void contentsResized(QSize logical);
@@ -64,6 +84,7 @@ private:
     void catchUp();
     void revealStep();
     void allocateImage();
+    Rasteriser shownRasteriser() const;
 
     Surface& m_surface;
     QImage m_image;
@@ -73,6 +94,10 @@ private:
     QTimer m_reveal;
     QElapsedTimer m_revealClock;
     double m_revealCarry = 0;
+    double m_revealDotsPerSecond = kRevealDotsPerSecond;
+    bool m_presentation = false;
+    QRectF m_pictureRect;
+    double m_pictureFactor = 1;
 };
 
 } // namespace curvana

@@ -122,10 +122,10 @@ void Surface::drawText(const QString& text)
     m_current.y = static_cast<float>(m_current.y + down * lineHeightPixels() * unitsPerPixel);
 }
 
-void Surface::drawTextAt(float x, float y, const QString& text)
+void Surface::drawTextAt(float x, float y, const QString& text, Rgb colour)
 {
     m_current = {x, y};
-    m_foreColor = kBlue;
+    m_foreColor = colour;
     drawText(text);
 }
 
@@ -143,7 +143,7 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
     // The captions of one drawing belong together: the later ones are placed beside the first.
     const auto firstCaption = static_cast<std::uint32_t>(m_texts.size());
     for (const Caption& c : drawing.captions) {
-        drawTextAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text));
+        drawTextAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text), c.colour.value_or(kBlue));
         m_texts.back().anchor = firstCaption;
     }
 }

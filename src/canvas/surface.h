@@ -97,8 +97,8 @@ public:
                     std::optional<float> end = {}, std::optional<float> aspect = {});
     // Writes `text` at the current position in the pen colour, then moves down one line.
     void drawText(const QString& text);
-    // A caption: `text` in blue at (x, y).
-    void drawTextAt(float x, float y, const QString& text);
+    // A caption: `text` at (x, y), in blue unless another colour is given.
+    void drawTextAt(float x, float y, const QString& text, Rgb colour = kBlue);
     // A whole drawing of the curve and figure functions: dots, segments, circles, captions.
     void draw(const Drawing& drawing, Rgb colour);
 

@@ -52,6 +52,13 @@ struct ClearAction {
     friend bool operator==(const ClearAction&, const ClearAction&) = default;
 };
 
-using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction>;
+// "确定" in the text dialog: the texts of its boxes (x, y, the text itself) and of its colour combo.
+struct LabelAction {
+    FieldTexts texts;
+    std::string colour;
+    friend bool operator==(const LabelAction&, const LabelAction&) = default;
+};
+
+using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction>;
 
 } // namespace curvana

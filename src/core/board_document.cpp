@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "core/label.h"
+
 namespace curvana {
 
 namespace {
@@ -33,6 +35,8 @@ DrawingResult actionDrawing(const CurveAction& action)
 }
 
 DrawingResult actionDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
+
+DrawingResult actionDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
 
 bool isCurveOption(CurveWindow window, int option)
 {
@@ -72,6 +76,7 @@ std::string actionTitle(const BoardAction& action)
                           },
                           [](const StrokeAction&) -> std::string { return "手绘"; },
                           [](const ClearAction&) -> std::string { return "清除"; },
+                          [](const LabelAction&) -> std::string { return "文字"; },
                       },
                       action);
 }

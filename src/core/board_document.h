@@ -22,15 +22,18 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 // What the window's "确定" draws for this action: the same function, the same texts.
 DrawingResult actionDrawing(const CurveAction& action);
 DrawingResult actionDrawing(const FigureAction& action);
+DrawingResult actionDrawing(const LabelAction& action);
 
 // The options each curve window offers; any other number draws nothing and is never recorded.
 bool isCurveOption(CurveWindow window, int option);
 // How many text boxes the window or dialog has (Text1, Text2, ...).
 std::size_t boxCount(CurveWindow window);
 std::size_t boxCount(FigureKind figure);
+// The text dialog's boxes: x, y and the text.
+inline constexpr std::size_t kLabelBoxCount = 3;
 
-// The caption of the window or dialog that made the action ("画椭圆", "圆锥曲线"), and "手绘"
-// or "清除"; messages about an action name it by this.
+// The caption of the window or dialog that made the action ("画椭圆", "圆锥曲线"), and "手绘",
+// "清除" or "文字"; messages about an action name it by this.
 std::string actionTitle(const BoardAction& action);
 
 class BoardDocument {

@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/pen_colour.h"
+
 namespace curvana {
 
 struct WorldPoint {
@@ -14,10 +16,12 @@ struct WorldPoint {
     friend bool operator==(const WorldPoint&, const WorldPoint&) = default;
 };
 
-// A text printed in blue with its top-left corner at `at`.
+// A text printed with its top-left corner at `at`, in `colour` or, when that is unset, in blue
+// like every curve's caption.
 struct Caption {
     WorldPoint at;
     std::string text;
+    std::optional<Rgb> colour;
     friend bool operator==(const Caption&, const Caption&) = default;
 };
 

@@ -16,6 +16,17 @@ bool takesFocus(Ctl kind)
     return kind == Ctl::Text || kind == Ctl::Button || kind == Ctl::ColourCombo || kind == Ctl::Combo;
 }
 
+// Labels carry tab numbers too but take no focus; the first control that does gets it.
+void focusFirstInTabOrder(DrawingWindow& dialog, std::span<const ControlRow> rows)
+{
+    const ControlRow* first = nullptr;
+    for (const ControlRow& row : rows)
+        if (takesFocus(row.kind) && row.tab >= 0 && (!first || row.tab < first->tab))
+            first = &row;
+    if (first)
+        dialog.controls().requireWidget(first->name).setFocus();
+}
+
 } // namespace
 
 FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board, QWidget* owner)
@@ -23,15 +34,7 @@ FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board,
                     owner),
       m_kind(design.kind)
 {
-    setObjectName(QString::fromUtf8(design.name));
-    setWindowFlags(kDialogFlags);
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(size());
-    placeAtTwips(kClientLeft, kClientTop);
-    const FigureButtons& buttons = design.buttons;
-    connect(&controls().requireButton(buttons.ok), &QPushButton::clicked, this, &FigureDialog::drawAndClose);
-    connect(&controls().requireButton(buttons.cancel), &QPushButton::clicked, this, &QWidget::close);
-    focusFirstInTabOrder(design.rows);
+    setUpBoardDialog(*this, design.name, design.rows, design.buttons, [this] { drawAndClose(); });
 }
 
 void FigureDialog::drawAndClose()
@@ -42,15 +45,17 @@ void FigureDialog::drawAndClose()
         close();
 }
 
-// Labels carry tab numbers too but take no focus; the first control that does gets it.
-void FigureDialog::focusFirstInTabOrder(std::span<const ControlRow> rows)
+void setUpBoardDialog(DrawingWindow& dialog, const char* name, std::span<const ControlRow> rows,
+                      const FigureButtons& buttons, const std::function<void()>& ok)
 {
-    const ControlRow* first = nullptr;
-    for (const ControlRow& row : rows)
-        if (takesFocus(row.kind) && row.tab >= 0 && (!first || row.tab < first->tab))
-            first = &row;
-    if (first)
-        controls().requireWidget(first->name).setFocus();
+    dialog.setObjectName(QString::fromUtf8(name));
+    dialog.setWindowFlags(kDialogFlags);
+    dialog.setAttribute(Qt::WA_DeleteOnClose);
+    dialog.setFixedSize(dialog.size());
+    dialog.placeAtTwips(FigureDialog::kClientLeft, FigureDialog::kClientTop);
+    QObject::connect(&dialog.controls().requireButton(buttons.ok), &QPushButton::clicked, &dialog, ok);
+    QObject::connect(&dialog.controls().requireButton(buttons.cancel), &QPushButton::clicked, &dialog, &QWidget::close);
+    focusFirstInTabOrder(dialog, rows);
 }
 
 const FigureDialogDesign& figureDialogDesign(FigureKind figure)

@@ -2,6 +2,7 @@
 // One class for the eight basic-figure dialogs: each is a table of controls, a caption, a client
 // size, the figure it makes and the names of its two buttons. 确定 draws and unloads the dialog;
 // 取消 and the close box unload it without drawing.
+#include <functional>
 #include <span>
 
 #include "forms/drawing_window.h"
@@ -43,10 +44,14 @@ public:
     void drawAndClose();
 
 private:
-    void focusFirstInTabOrder(std::span<const ControlRow> rows);
-
     FigureKind m_kind;
 };
+
+// What every dialog of the menu "画基本图象" does once its controls are built: its object name,
+// dialog flags, fixed size and place beside the board, 确定 calling `ok`, 取消 closing it, and the
+// focus on the first control in tab order. A table without the two buttons stops the program.
+void setUpBoardDialog(DrawingWindow& dialog, const char* name, std::span<const ControlRow> rows,
+                      const FigureButtons& buttons, const std::function<void()>& ok);
 
 // The eight dialogs in the order of the menu "画基本图象".
 std::span<const FigureDialogDesign> figureDialogDesigns();

@@ -1,6 +1,7 @@
 #include "figures/figure_menu.h"
 
 #include "figures/figure_dialog.h"
+#include "figures/label_dialog.h"
 
 namespace curvana {
 
@@ -26,6 +27,8 @@ std::span<const WindowMenuEntry> figureMenuEntries()
         entryFor("jk3", "弧", Qt::CTRL | Qt::Key_J, FigureKind::Arc),
         entryFor("lk2", "扇形", Qt::CTRL | Qt::Key_V, FigureKind::Sector),
         entryFor("jk1", "椭圆", Qt::CTRL | Qt::Key_Q, FigureKind::Ellipse),
+        {"mmText", "文字", QKeySequence(Qt::CTRL | Qt::Key_L),
+         [](BoardTarget& board, QWidget* owner) -> QWidget* { return new LabelDialog(board, owner); }},
     };
     return entries;
 }

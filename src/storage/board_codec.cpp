@@ -100,6 +100,11 @@ QByteArray encodeStroke(const StrokeAction& stroke)
 
 QByteArray encodeClear(const ClearAction&) { return R"({"type": "clear"})"; }
 
+QByteArray encodeLabel(const LabelAction& label)
+{
+    return R"({"type": "label", "texts": )" + quotedTexts(label.texts) + R"(, "colour": )" + quoted(label.colour) + "}";
+}
+
 // ---- reading ----
 
 QString stringField(const QJsonObject& object, const char* key, const QString& title)
@@ -182,6 +187,15 @@ FigureAction decodeFigure(const QJsonObject& object)
     figure.texts = textsField(object, title, boxCount(figure.figure));
     figure.colour = stringField(object, "colour", title).toStdString();
     return checkedDrawing(std::move(figure), title);
+}
+
+LabelAction decodeLabel(const QJsonObject& object)
+{
+    LabelAction label;
+    const QString title = QString::fromStdString(actionTitle(label));
+    label.texts = textsField(object, title, kLabelBoxCount);
+    label.colour = stringField(object, "colour", title).toStdString();
+    return checkedDrawing(std::move(label), title);
 }
 
 int hexDigit(QChar c)
@@ -269,6 +283,7 @@ QByteArray encodeAction(const BoardAction& action)
                           [](const FigureAction& figure) { return encodeFigure(figure); },
                           [](const StrokeAction& stroke) { return encodeStroke(stroke); },
                           [](const ClearAction& clear) { return encodeClear(clear); },
+                          [](const LabelAction& label) { return encodeLabel(label); },
                       },
                       action);
 }
@@ -284,6 +299,8 @@ BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints)
         return decodeStroke(object, strokePoints);
     if (type == u"clear")
         return ClearAction{};
+    if (type == u"label")
+        return decodeLabel(object);
     fail({}, unknownName("type", type));
 }
 

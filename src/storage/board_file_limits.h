@@ -7,7 +7,7 @@
 namespace curvana {
 
 // The version this program writes; it reads every version up to this one.
-inline constexpr int kBoardFormatVersion = 1;
+inline constexpr int kBoardFormatVersion = 2;
 inline constexpr std::int64_t kMaxBoardFileBytes = 64LL * 1024 * 1024;
 inline constexpr std::size_t kMaxStrokePoints = 2'000'000;
 inline constexpr std::size_t kMaxBoardActions = 20'000;

@@ -64,7 +64,7 @@ std::vector<QString> qstrings(const std::vector<const char*>& texts)
 
 using FigureDialogWindow = FigureFixture;
 
-TEST_F(FigureDialogWindow, MenuListsTheEightFiguresWithTheirKeys)
+TEST_F(FigureDialogWindow, MenuListsTheEightFiguresAndTheTextWithTheirKeys)
 {
     QMenu* menu = nullptr;
     for (QAction* top : board->menuBar()->actions())
@@ -76,6 +76,7 @@ TEST_F(FigureDialogWindow, MenuListsTheEightFiguresWithTheirKeys)
         {"jk6", "三角形", QKeySequence("Ctrl+C")},     {"jk5", "平行四边形", QKeySequence("Ctrl+E")},
         {"jk4", "矩形", QKeySequence("Ctrl+H")},       {"jk3", "弧", QKeySequence("Ctrl+J")},
         {"lk2", "扇形", QKeySequence("Ctrl+V")},       {"jk1", "椭圆", QKeySequence("Ctrl+Q")},
+        {"mmText", "文字", QKeySequence("Ctrl+L")},
     };
     std::vector<std::tuple<QString, QString, QKeySequence>> actual;
     for (QAction* action : menu->actions())

@@ -46,6 +46,11 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(stroke);
     actions.push_back(StrokeAction{});
     actions.push_back(ClearAction{});
+    actions.push_back(LabelAction{{"-2.5", " 3", "顶点 \"A\"\n😀"}, "绿"});
+    std::string longest; // as many characters as the box takes
+    for (int i = 0; i < 40; ++i)
+        longest += "字";
+    actions.push_back(LabelAction{{"0", "0", longest}, "随便"});
     return actions;
 }
 
@@ -80,7 +85,7 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(WorldPoint)), 0);
     // One action per line, readable in an editor.
-    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 1,\n"));
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
 }
@@ -139,7 +144,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep nesting", "{\"a\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + "}", msg::damagedAt(1)},
         {"deep but allowed", boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
          msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
-        {"newer", R"({"format": "curvana-board", "version": 2, "actions": []})", msg::newerVersion(2)},
+        {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
         {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},
@@ -166,6 +171,17 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
          "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
         {"unknown figure", boardWith(R"({"type": "figure", "figure": "star"})"),
          msg::inAction(1, {}, msg::unknownName("figure", "star"))},
+        {"label short of boxes", boardWith(R"({"type": "label", "texts": ["1", "2"], "colour": "红"})"),
+         msg::inAction(1, "文字", msg::wrongBoxCount(3, 2))},
+        {"label without text", boardWith(clear + R"(, {"type": "label", "texts": ["1", "2", ""], "colour": ""})"),
+         "第2个动作（文字）：请在文字框里填写要写的文字。"},
+        {"label point not a number", boardWith(R"({"type": "label", "texts": ["1", "y", "A"], "colour": ""})"),
+         "第1个动作（文字）：请在文字左上角的纵坐标框里填写一个数。"},
+        {"label longer than its box", boardWith(R"({"type": "label", "texts": ["1", "2", ")" + QByteArray(41, 'a') +
+                                                R"("], "colour": ""})"),
+         "第1个动作（文字）：文字太长了，请在文字框里填写不超过40个字的文字。"},
+        {"label colour missing", boardWith(R"({"type": "label", "texts": ["1", "2", "A"]})"),
+         msg::inAction(1, "文字", msg::fieldWrong("colour", msg::kText))},
         {"runs object", boardWith(R"({"type": "stroke", "runs": {}})"),
          msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
         {"colour name", boardWith(strokeStart + R"("red", "points": []}]})"),
