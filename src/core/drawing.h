@@ -21,7 +21,7 @@ struct WorldPoint {
 struct Caption {
     WorldPoint at;
     std::string text;
-    std::optional<Rgb> colour;
+    std::optional<Rgb> colour = std::nullopt; // none: the captions' blue
     friend bool operator==(const Caption&, const Caption&) = default;
 };
 
