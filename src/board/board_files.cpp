@@ -15,9 +15,12 @@ QString boardFilter()
     return QStringLiteral("Curvana 图板 (*.%1)").arg(QString::fromLatin1(kBoardFileSuffix));
 }
 
+// The user's documents folder; the home folder when there is none, since a file dialog given a
+// folder that does not exist opens wherever the program was started.
 QString documentsFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace

@@ -200,6 +200,7 @@ TEST_F(Recording, TheLastRunsBoardIsKeptAtStartUpAndOpenedByItsEntry)
     ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
     EXPECT_EQ(board->document().actions(), lastRun);
     EXPECT_EQ(recoveryActions(), lastRun) << "opening is a step too";
+    EXPECT_EQ(board->windowTitle(), QStringLiteral("Curvana — 上次的图板"));
     EXPECT_TRUE(inStep());
 }
 
