@@ -27,6 +27,7 @@ timed "build" bash -c 'cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debu
 export QT_QPA_PLATFORM=offscreen
 timed "tests" ctest --test-dir build-test --output-on-failure --timeout 300
 timed "end-to-end" tests/e2e/run_e2e.sh build-test/curvana
+timed "recovery end-to-end" tests/e2e/recovery_e2e.sh build-test/curvana
 timed "printing" tests/e2e/print_test.sh build-test/curvana
 timed "sanitized tests" scripts/sanitize.sh
 timed "fuzzing" scripts/fuzz.sh 60

@@ -4,6 +4,7 @@
 
 #include "app/welcome_window.h"
 #include "app/startup.h"
+#include "storage/previous_board.h"
 
 namespace {
 
@@ -35,7 +36,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
+    // Before anything writes the recovery file: the last run's board becomes "打开上次的图板".
+    curvana::keepPreviousBoard();
     auto* welcome = new curvana::WelcomeWindow;
+    // `curvana FILE`, as a file manager starts it for a board file.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        welcome->setBoardFile(arguments.at(1));
     welcome->show();
     return app.exec();
 }

@@ -125,7 +125,12 @@ void WelcomeWindow::openBoard()
     m_board->raise();
     m_board->activateWindow();
     m_board->view()->setFocus();
+    BoardWindow* board = m_board;
+    const QString boardFile = m_boardFile;
     close();
+    // After the welcome window is gone, so a message about a bad file stands over the board alone.
+    if (!boardFile.isEmpty())
+        board->openBoardFile(boardFile);
 }
 
 void WelcomeWindow::quitProgram() { endProgram(); }

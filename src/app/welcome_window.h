@@ -43,6 +43,8 @@ public:
     void drawAxes();
 
     void openBoard();   // "开始使用"
+    // A board file named on the command line: the board draws it when "开始使用" opens it.
+    void setBoardFile(const QString& path) { m_boardFile = path; }
     void quitProgram(); // "退回"
     // One tick of the counter: counts down by one; at exactly 49 the show is due.
     void countDown();
@@ -70,6 +72,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QString m_boardFile;
     Surface m_picture{QSize(1, 1)};
     std::unique_ptr<FormTable> m_controls;
     SurfaceView* m_view = nullptr;

@@ -13,13 +13,17 @@
 
 #include "board/board_export.h"
 #include "board/board_presentation.h"
+#include "board/board_files.h"
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/freehand_pen.h"
 #include "board/surface_view.h"
+#include "canvas/action_painter.h"
 #include "canvas/axes.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
+#include "storage/board_file.h"
+#include "storage/previous_board.h"
 
 namespace curvana {
 namespace {
@@ -55,9 +59,8 @@ BoardWindow::BoardWindow()
     m_clearButton = &m_controls->requireButton("Command1");
     m_quitButton = &m_controls->requireButton("Command2");
     m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
-    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [](const StrokeAction&) {
-        // The stroke is already on the surface as one undoable step; recording it goes here.
-    });
+    // The stroke is already on the surface as one undoable step; the document gets it whole.
+    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [this](const StrokeAction& stroke) { record(stroke); });
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
@@ -88,10 +91,41 @@ BoardWindow::~BoardWindow()
 
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
 {
-    // Recording `action` for replay belongs here, beside the step it makes.
-    static_cast<void>(action);
+    finishStroke();
     m_surface.beginAction();
     m_surface.draw(drawing, colour);
+    record(action);
+}
+
+void BoardWindow::finishStroke()
+{
+    if (m_pen->drawing())
+        m_pen->release({}, Qt::NoButton);
+}
+
+void BoardWindow::record(BoardAction action)
+{
+    m_document.add(std::move(action));
+    stepDone();
+}
+
+void BoardWindow::stepDone()
+{
+    Q_ASSERT(m_surface.actionCount() == m_document.actions().size());
+    writeRecovery();
+}
+
+void BoardWindow::writeRecovery()
+{
+    const std::optional<QString> problem = writeRecoveryFile(m_document.actions());
+    if (!problem || m_recoveryFailureShown)
+        return;
+    // The board itself is untouched; only the copy kept against a crash is missing.
+    m_recoveryFailureShown = true;
+    showMessage(this, {QStringLiteral("Curvana"),
+                       QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
+                           .arg(*problem),
+                       QMessageBox::Warning});
 }
 
 void BoardWindow::buildMenus()
@@ -102,9 +136,7 @@ void BoardWindow::buildMenus()
     addEntry(df, "df2", "清除", QKeySequence(Qt::Key_Delete), &BoardWindow::clearBoard);
     addEntry(df, "df3", "退出程序", QKeySequence(Qt::SHIFT | Qt::Key_Delete), &BoardWindow::quitProgram);
     df->addSeparator();
-    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &BoardWindow::undo);
-    addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveImage);
-    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
+    buildFileEntries(df);
     addEntry(df, "presentation", "全屏演示", QKeySequence(Qt::Key_F11), &BoardWindow::togglePresentation);
     addSpeedMenu(df);
     // Esc only leaves the presentation; the window holds it since the menu bar is hidden then.
@@ -125,6 +157,18 @@ void BoardWindow::buildMenus()
     QAction* links = menuBar()->addAction(QStringLiteral("数学实用网址"));
     links->setObjectName(QStringLiteral("dffffffff"));
     connect(links, &QAction::triggered, this, &BoardWindow::openMathLinks);
+}
+
+void BoardWindow::buildFileEntries(QMenu* df)
+{
+    addEntry(df, "undo", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z), &BoardWindow::undo);
+    addEntry(df, "redo", "重做", QKeySequence(Qt::CTRL | Qt::Key_Y), &BoardWindow::redo);
+    addEntry(df, "openBoard", "打开图板…", QKeySequence(Qt::CTRL | Qt::Key_O), &BoardWindow::openBoard);
+    addEntry(df, "openPreviousBoard", "打开上次的图板", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+             &BoardWindow::openPreviousBoard);
+    addEntry(df, "saveBoard", "保存图板…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveBoard);
+    addEntry(df, "saveImage", "导出图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &BoardWindow::saveImage);
+    addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
 }
 
 QAction* BoardWindow::addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
@@ -193,9 +237,10 @@ void BoardWindow::drawAxes()
 
 void BoardWindow::clearBoard()
 {
-    // Recording the clear for replay belongs here, beside the step it makes.
+    finishStroke();
     m_surface.beginAction();
     drawAxes();
+    record(ClearAction{});
 }
 
 void BoardWindow::quitProgram() { endProgram(); }
@@ -219,20 +264,88 @@ void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf
 
 void BoardWindow::undo()
 {
+    finishStroke();
+    if (!m_document.undo())
+        return;
     m_surface.undoAction();
+    stepDone();
+}
+
+void BoardWindow::redo()
+{
+    finishStroke();
+    const std::optional<BoardAction> action = m_document.redo();
+    if (!action)
+        return;
+    m_surface.beginAction();
+    paintAction(m_surface, *action);
+    stepDone();
+}
+
+void BoardWindow::openBoard()
+{
+    if (const QString path = chooseBoardToOpen(this); !path.isEmpty())
+        openBoardFile(path);
+}
+
+void BoardWindow::openPreviousBoard()
+{
+    if (loadBoardFile(previousBoardFilePath()))
+        setWindowTitle(QStringLiteral("Curvana — 上次的图板"));
+}
+
+bool BoardWindow::openBoardFile(const QString& path)
+{
+    if (!loadBoardFile(path))
+        return false;
+    setWindowTitle(boardWindowTitle(path));
+    return true;
+}
+
+bool BoardWindow::loadBoardFile(const QString& path)
+{
+    BoardReadResult read = readBoardFile(path);
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
+        return false;
+    }
+    finishStroke();
+    // Back to the board as it was made, then every action as its own step, as if done here; an
+    // animated view reveals them from the first.
+    m_surface.undoAllActions();
+    auto& actions = std::get<std::vector<BoardAction>>(read);
+    for (const BoardAction& action : actions) {
+        m_surface.beginAction();
+        paintAction(m_surface, action);
+    }
+    m_document.replaceAll(std::move(actions));
+    stepDone();
+    return true;
+}
+
+void BoardWindow::saveBoard()
+{
+    const QString path = chooseBoardToSave(this);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> problem = writeBoardFile(path, m_document.actions())) {
+        showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
+        return;
+    }
+    setWindowTitle(boardWindowTitle(path));
 }
 
 void BoardWindow::saveImage()
 {
     QString filter;
-    const QString chosen = chooseSaveFile(this, QStringLiteral("保存图象"), QStringLiteral("Curvana.png"),
+    const QString chosen = chooseSaveFile(this, QStringLiteral("导出图象"), QStringLiteral("Curvana.png"),
                                           exportFilters().join(QStringLiteral(";;")), &filter);
     if (chosen.isEmpty())
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
     if (!exportBoard(*m_view, path, choice))
-        showMessage(this, {QStringLiteral("保存图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
+        showMessage(this, {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
                            QMessageBox::Warning});
 }
 

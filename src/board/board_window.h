@@ -7,6 +7,7 @@
 #include <span>
 
 #include "canvas/surface.h"
+#include "core/board_document.h"
 #include "forms/board_target.h"
 #include "forms/form_table.h"
 #include "forms/menu_entry.h"
@@ -33,8 +34,11 @@ public:
     BoardWindow();
     ~BoardWindow() override;
 
-    // BoardTarget: one undoable step on the surface.
+    // BoardTarget: one undoable step on the surface, recorded in the document.
     void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) override;
+    // "撤销" and "重做": the surface and the document move together.
+    void undo() override;
+    void redo() override;
 
     // Wipes the surface and draws the axes with ticks and numbers.
     void drawAxes();
@@ -54,7 +58,6 @@ public:
     void openHomePage();
     void openMathLinks();
     // Additions beyond the original menus
-    void undo();
     void saveImage();
     void copyImage();
     // "全屏演示" (F11) and back (F11 or Esc).
@@ -64,6 +67,15 @@ public:
     // "动画速度": dots per second of the animated reveal.
     static constexpr double kSlowRevealDotsPerSecond = 8000;
     static constexpr double kFastRevealDotsPerSecond = 200000;
+    void openBoard();
+    void saveBoard();
+    void openPreviousBoard();
+    // Draws the board of the file at `path` in place of the current one, in the current display
+    // mode. A file that cannot be opened shows its message and changes nothing; false then.
+    bool openBoardFile(const QString& path);
+
+    // What the user did on the board, in order; the surface holds one undo step for each.
+    const BoardDocument& document() const { return m_document; }
 
     Surface& surface() { return m_surface; }
     SurfaceView* view() const { return m_view; }
@@ -81,6 +93,15 @@ protected:
 
 private:
     void buildMenus();
+    void buildFileEntries(QMenu* menu);
+    // Ends a freehand stroke still in progress, so it is recorded before the next step.
+    void finishStroke();
+    void record(BoardAction action);
+    bool loadBoardFile(const QString& path);
+    // After every completed step: the surface and the document agree, and the recovery file
+    // holds the board.
+    void stepDone();
+    void writeRecovery();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
@@ -96,6 +117,9 @@ private:
     QLabel* m_coordinateReadout = nullptr;
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
+    BoardDocument m_document;
+    // A recovery file that cannot be written is reported once, not after every step.
+    bool m_recoveryFailureShown = false;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
 };

@@ -210,6 +210,21 @@ bool Surface::undoAction()
         return false;
     const ActionMark mark = m_actionStarts.back();
     m_actionStarts.pop_back();
+    cutBackTo(mark);
+    return true;
+}
+
+void Surface::undoAllActions()
+{
+    if (m_actionStarts.empty())
+        return;
+    const ActionMark mark = m_actionStarts.front();
+    m_actionStarts.clear();
+    cutBackTo(mark);
+}
+
+void Surface::cutBackTo(const ActionMark& mark)
+{
     m_ops.resize(mark.ops);
     m_points.resize(mark.points);
     m_circles.resize(mark.circles);
@@ -218,7 +233,6 @@ bool Surface::undoAction()
     m_dotCount = mark.dots;
     m_runClosed = true;
     emit reset();
-    return true;
 }
 
 int Surface::lineHeightPixels()

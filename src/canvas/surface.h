@@ -122,6 +122,9 @@ public:
     void beginAction();
     std::size_t actionCount() const { return m_actionStarts.size(); }
     bool undoAction();
+    // Undoes every action at once, back to what was drawn before the first (the board's axes), with
+    // one reset for the views however many actions there were.
+    void undoAllActions();
 
     // Height of one printed line in logical pixels.
     static int lineHeightPixels();
@@ -136,6 +139,8 @@ signals:
 private:
     void append(Op op);
     void appendDot(float x, float y, Rgb colour);
+    struct ActionMark;
+    void cutBackTo(const ActionMark& mark);
     static bool finite(float x, float y);
 
     std::vector<Op> m_ops;

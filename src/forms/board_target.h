@@ -12,6 +12,9 @@ public:
     virtual ~BoardTarget() = default;
     // Draws `drawing` (what `action` makes) on the board as one undoable step, in `colour`.
     virtual void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) = 0;
+    // "撤销" and "重做" of the board, so Ctrl+Z and Ctrl+Y work from the window the user is in.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
 };
 
 } // namespace curvana

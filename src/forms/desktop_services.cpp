@@ -40,6 +40,12 @@ SaveFileChooser& saveFileChooser()
     return chooser;
 }
 
+OpenFileChooser& openFileChooser()
+{
+    static OpenFileChooser chooser;
+    return chooser;
+}
+
 std::function<void()>& programEnder()
 {
     static std::function<void()> ender;
@@ -136,6 +142,15 @@ QString chooseSaveFile(QWidget* parent, const QString& title, const QString& sug
     if (saveFileChooser())
         return saveFileChooser()(parent, title, suggested, filter, selectedFilter);
     return QFileDialog::getSaveFileName(parent, title, suggested, filter, selectedFilter);
+}
+
+void setOpenFileChooser(OpenFileChooser chooser) { openFileChooser() = std::move(chooser); }
+
+QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    if (openFileChooser())
+        return openFileChooser()(parent, title, folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }

@@ -51,6 +51,13 @@ void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores t
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
                        QString* selectedFilter = nullptr);
 
+// Asks for the name of an existing file to read; empty when the user cancels. Tests replace the
+// dialog.
+using OpenFileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& folder,
+                                              const QString& filter)>;
+void setOpenFileChooser(OpenFileChooser chooser); // an empty chooser restores the file dialog
+QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
 // Ends the whole program at once, closing every window without asking.
 void endProgram();
 void setProgramEnder(std::function<void()> ender);

@@ -1,5 +1,7 @@
 #include "forms/drawing_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <charconv>
@@ -24,6 +26,15 @@ int fieldNumber(const char* name)
     return error == std::errc() && rest == end ? number : 0;
 }
 
+// The text box the keyboard is in, an editable combo's included; null when there is none.
+QLineEdit* focusedTextBox()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(focus);
+}
+
 } // namespace
 
 DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
@@ -45,6 +56,26 @@ DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int cli
     if (combos.size() != 1)
         qFatal("Curvana: window %s needs exactly one colour combo", qPrintable(caption));
     m_colourChoice = &m_controls->requireCombo(combos.front()->name);
+    addBoardEditKey(QKeySequence(Qt::CTRL | Qt::Key_Z), &QLineEdit::undo, &BoardTarget::undo);
+    addBoardEditKey(QKeySequence(Qt::CTRL | Qt::Key_Y), &QLineEdit::redo, &BoardTarget::redo);
+}
+
+void DrawingWindow::addBoardEditKey(const QKeySequence& key, void (QLineEdit::*editText)(),
+                                    void (BoardTarget::*editBoard)())
+{
+    // A text box claims the undo keys it knows before a shortcut sees them; one that leaves a key
+    // to the window (Ctrl+Y is redo only on some desktops) still gets it here, so inside a box the
+    // keys always edit its text and elsewhere they act on the board.
+    auto* action = new QAction(this);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, editText, editBoard] {
+        if (QLineEdit* box = focusedTextBox(); box && isAncestorOf(box))
+            (box->*editText)();
+        else
+            (m_board.*editBoard)();
+    });
+    addAction(action);
 }
 
 FieldTexts DrawingWindow::fieldTexts() const

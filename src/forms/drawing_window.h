@@ -14,6 +14,7 @@
 #include "forms/form_table.h"
 
 class QComboBox;
+class QKeySequence;
 class QLineEdit;
 
 namespace curvana {
@@ -45,6 +46,8 @@ public:
     void placeAtTwips(int left, int top);
 
 private:
+    void addBoardEditKey(const QKeySequence& key, void (QLineEdit::*editText)(), void (BoardTarget::*editBoard)());
+
     BoardTarget& m_board;
     std::unique_ptr<FormTable> m_controls;
     std::vector<QLineEdit*> m_fields;

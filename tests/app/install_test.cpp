@@ -11,7 +11,7 @@
 namespace curvana {
 namespace {
 
-TEST(Install, ThePrefixHoldsTheProgramPagesMenuEntryAndIcon)
+TEST(Install, ThePrefixHoldsTheProgramPagesMenuEntryIconAndFileType)
 {
     QTemporaryDir prefix;
     QProcess install;
@@ -20,7 +20,8 @@ TEST(Install, ThePrefixHoldsTheProgramPagesMenuEntryAndIcon)
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
     for (const char* file : {"bin/curvana", "share/curvana/help/index.htm", "share/curvana/help/数学网页.htm",
                              "share/curvana/help/home.htm", "share/curvana/help/collection.htm",
-                             "share/applications/curvana.desktop", "share/icons/hicolor/scalable/apps/curvana.svg"})
+                             "share/applications/curvana.desktop", "share/icons/hicolor/scalable/apps/curvana.svg",
+                             "share/mime/packages/curvana.xml"})
         EXPECT_TRUE(QFileInfo(QDir(prefix.path()), QString::fromUtf8(file)).isFile()) << file;
 
     const QString programDir = prefix.filePath("bin");

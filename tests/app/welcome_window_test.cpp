@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include "board/board_window.h"
 #include "board/surface_view.h"
 #include "forms/desktop_services.h"
+#include "storage/board_file.h"
 #include "support/pixels.h"
 
 namespace curvana {
@@ -80,6 +82,33 @@ TEST_F(Welcome, TheBoardAlreadyShowsItsAxesWhenTheModeIsApplied)
     const Surface& surface = board->surface();
     EXPECT_EQ(shown.pixelColor(testing::pixelAt(surface, shown.size(), 0, 5)), QColor(Qt::blue))
         << "the y axis drawn at load is on screen";
+}
+
+// `curvana FILE`: the board draws the file when it opens; a bad file leaves it empty with the message.
+TEST_F(Welcome, TheBoardDrawsTheFileNamedAtStart)
+{
+    QTemporaryDir dir;
+    const std::vector<BoardAction> lesson{CurveAction{CurveWindow::Conic, 1, {"1", "1", "4", "3"}, "红"}};
+    const QString good = dir.filePath("lesson.curvana");
+    ASSERT_FALSE(writeBoardFile(good, lesson));
+    std::vector<MessageRequest> messages;
+    setMessageSink([&](QWidget*, const MessageRequest& request) {
+        messages.push_back(request);
+        return QMessageBox::Ok;
+    });
+    for (const QString& path : {good, dir.filePath("missing.curvana")}) {
+        TearDown();
+        SetUp();
+        welcome->modeChoice()->setEditText("具有动画显示");
+        welcome->setBoardFile(path);
+        start();
+        ASSERT_TRUE(board);
+        const bool opens = path == good;
+        EXPECT_EQ(board->document().actions(), opens ? lesson : std::vector<BoardAction>{});
+        EXPECT_EQ(board->view()->revealing(), opens) << "drawn at the pace of the chosen mode";
+        EXPECT_EQ(messages.size(), opens ? 0u : 1u);
+    }
+    setMessageSink({});
 }
 
 TEST_F(Welcome, StartingStopsTheTimer)

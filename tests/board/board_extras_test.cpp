@@ -23,11 +23,13 @@ namespace {
 struct BoardExtras : testing::UiFixture {
     QTemporaryDir dir;
 
-    void drawParabola(Rgb colour = kRed)
+    // As "确定" in the plotter draws it: one recorded step.
+    void drawCurve(int option, const FieldTexts& texts, Rgb colour)
     {
-        surface().beginAction();
-        surface().draw(std::get<Drawing>(elementaryCurve(2, {"1", "+2", "+0"})), colour);
+        board->perform(CurveAction{CurveWindow::Elementary, option, texts, ""},
+                       std::get<Drawing>(elementaryCurve(option, texts)), colour);
     }
+    void drawParabola(Rgb colour = kRed) { drawCurve(2, {"1", "+2", "+0"}, colour); }
     QByteArray saved(const QString& name, const char* filter)
     {
         savePath = dir.filePath(name);
@@ -94,10 +96,8 @@ TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
 TEST_F(BoardExtras, SvgOfABoardWithCurvesIsCompact)
 {
     for (const char* c : {"+0", "+2", "-3", "+5"}) {
-        surface().beginAction();
-        surface().draw(std::get<Drawing>(elementaryCurve(2, {"1", "+2", c})), kRed);
-        surface().beginAction();
-        surface().draw(std::get<Drawing>(elementaryCurve(4, {"3", "1", c})), kBlue);
+        drawCurve(2, {"1", "+2", c}, kRed);
+        drawCurve(4, {"3", "1", c}, kBlue);
     }
     const QByteArray svg = saved("curves.svg", "SVG 矢量图 (*.svg)");
     ASSERT_TRUE(svg.contains("<svg"));
@@ -148,8 +148,9 @@ TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
     snapshot();
     drawParabola();
     snapshot();
-    surface().beginAction(); // a figure: a triangle's three sides
-    surface().draw(std::get<Drawing>(figureDrawing(FigureKind::Triangle, {"0", "0", "2", "3", "5", "5"})), kBlack);
+    const FieldTexts corners{"0", "0", "2", "3", "5", "5"}; // a figure: a triangle's three sides
+    board->perform(FigureAction{FigureKind::Triangle, corners, ""},
+                   std::get<Drawing>(figureDrawing(FigureKind::Triangle, corners)), kBlack);
     snapshot();
     QTest::mousePress(board->view(), Qt::LeftButton, {}, QPoint(100, 100));
     for (int x = 101; x < 120; ++x)

@@ -26,6 +26,8 @@ struct RecordingTarget : BoardTarget {
     {
         calls.push_back({action, drawing, colour});
     }
+    void undo() override {}
+    void redo() override {}
 };
 
 struct DrawingWindows : ::testing::Test {

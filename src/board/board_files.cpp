@@ -1,0 +1,47 @@
+#include "board/board_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "forms/desktop_services.h"
+#include "storage/board_file.h"
+
+namespace curvana {
+namespace {
+
+QString boardFilter()
+{
+    return QStringLiteral("Curvana 图板 (*.%1)").arg(QString::fromLatin1(kBoardFileSuffix));
+}
+
+// The user's documents folder; the home folder when there is none, since a file dialog given a
+// folder that does not exist opens wherever the program was started.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+} // namespace
+
+QString chooseBoardToOpen(QWidget* parent)
+{
+    return chooseOpenFile(parent, QStringLiteral("打开图板"), documentsFolder(), boardFilter());
+}
+
+QString chooseBoardToSave(QWidget* parent)
+{
+    const QString suggested = QDir(documentsFolder()).filePath(QStringLiteral("图板.%1").arg(kBoardFileSuffix));
+    const QString chosen = chooseSaveFile(parent, QStringLiteral("保存图板"), suggested, boardFilter());
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + QLatin1Char('.') + QString::fromLatin1(kBoardFileSuffix);
+}
+
+QString boardWindowTitle(const QString& path)
+{
+    return QStringLiteral("Curvana — %1").arg(QFileInfo(path).fileName());
+}
+
+} // namespace curvana
