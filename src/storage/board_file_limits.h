@@ -7,12 +7,15 @@
 namespace curvana {
 
 // The version this program writes; it reads every version up to this one.
-inline constexpr int kBoardFormatVersion = 1;
+inline constexpr int kBoardFormatVersion = 2;
 inline constexpr std::int64_t kMaxBoardFileBytes = 64LL * 1024 * 1024;
 inline constexpr std::size_t kMaxStrokePoints = 2'000'000;
 inline constexpr std::size_t kMaxBoardActions = 20'000;
 // Every curve is computed again on opening, at up to about a millisecond each: a few seconds at
 // most. (Figures cost next to nothing.)
 inline constexpr std::size_t kMaxBoardCurves = 2'000;
+// An own formula may cost far more: up to kFormulaMaxEvaluations values, some tens of
+// milliseconds. This many keeps opening within several seconds.
+inline constexpr std::size_t kMaxBoardFormulas = 200;
 
 } // namespace curvana

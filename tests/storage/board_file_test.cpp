@@ -45,6 +45,9 @@ std::vector<BoardAction> everyKindOfAction()
     stroke.runs.push_back({kWhite, {}});
     actions.push_back(stroke);
     actions.push_back(StrokeAction{});
+    actions.push_back(FormulaAction{FormulaKind::Function, "y = 2sin x + x²", "", "−10", "10", "红", 0});
+    actions.push_back(FormulaAction{FormulaKind::Parametric, "3cos t", "2sin t", "0", "2π", "", 1});
+    actions.push_back(FormulaAction{FormulaKind::Polar, "4sin 2θ", "", "π/2", "2pi", "随便\"写", 7});
     actions.push_back(ClearAction{});
     return actions;
 }
@@ -80,7 +83,7 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(WorldPoint)), 0);
     // One action per line, readable in an editor.
-    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 1,\n"));
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
 }
@@ -113,6 +116,11 @@ QByteArray boardWith(const QByteArray& actionsJson)
 
 QString problemOf(const DrawingResult& result) { return QString::fromStdString(std::get<InputProblem>(result).message); }
 
+QString formulaProblem(const FormulaInput& input)
+{
+    return QString::fromStdString(std::get<FormulaError>(formulaDrawing(input, {}, {})).message);
+}
+
 TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
 {
     const QByteArray clear = R"({"type": "clear"})";
@@ -121,6 +129,8 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         R"({"type": "curve", "window": "elementary", "option": 2, "texts": ["abc", "2", "0"], "colour": ""})";
     const QByteArray flatEllipse = R"({"type": "figure", "figure": "ellipse", "texts": ["0","0","4","0"], "colour": ""})";
     const QByteArray strokeStart = R"({"type": "stroke", "runs": [{"colour": )";
+    const QByteArray formulaStart = R"({"type": "formula", "kind": "function", )";
+    const QByteArray formulaEnd = R"("range": ["-10", "10"], "colour": "", "captionLine": 0})";
     struct Row {
         const char* name;
         QByteArray file;
@@ -139,7 +149,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep nesting", "{\"a\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + "}", msg::damagedAt(1)},
         {"deep but allowed", boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
          msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
-        {"newer", R"({"format": "curvana-board", "version": 2, "actions": []})", msg::newerVersion(2)},
+        {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
         {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},
@@ -164,6 +174,20 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
          msg::inAction(2, "画函数图象", problemOf(elementaryCurve(2, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
          "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
+        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
+         msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
+        {"formula range reversed", boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
+         msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},
+        {"unknown formula kind", boardWith(R"({"type": "formula", "kind": "implicit"})"),
+         msg::inAction(1, {}, msg::unknownName("kind", "implicit"))},
+        {"parametric with one formula",
+         boardWith(R"({"type": "formula", "kind": "parametric", "formulas": ["t"], )" + formulaEnd),
+         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+        {"range of one", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1"], "colour": ""})"),
+         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+        {"caption line text", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1", "2"], "colour": "", )"
+                                                       R"("captionLine": "1"})"),
+         msg::inAction(1, "自定义函数", msg::fieldWrong("captionLine", msg::kInteger))},
         {"unknown figure", boardWith(R"({"type": "figure", "figure": "star"})"),
          msg::inAction(1, {}, msg::unknownName("figure", "star"))},
         {"runs object", boardWith(R"({"type": "stroke", "runs": {}})"),
@@ -199,6 +223,8 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
 
     const std::vector<BoardAction> curves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(curves))), msg::tooManyCurves());
+    const std::vector<BoardAction> formulas(kMaxBoardFormulas + 1, FormulaAction{FormulaKind::Function, "x", "", "0", "1"});
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(formulas))), msg::tooManyFormulas());
 
     // Over the cap only in total: two strokes of half the points each plus one.
     QByteArray half = "[0,0]";
