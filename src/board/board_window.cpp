@@ -15,6 +15,7 @@
 #include "board/freehand_pen.h"
 #include "board/surface_view.h"
 #include "canvas/axes.h"
+#include "core/board_document.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
 
@@ -83,9 +84,23 @@ BoardWindow::~BoardWindow()
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
 {
     // Recording `action` for replay belongs here, beside the step it makes.
-    static_cast<void>(action);
     m_surface.beginAction();
+    recordStep(action);
     m_surface.draw(drawing, colour);
+}
+
+void BoardWindow::recordStep(BoardAction action)
+{
+    m_recordedSteps.emplace_back(m_surface.actionCount(), std::move(action));
+}
+
+int BoardWindow::formulaCaptionLine() const
+{
+    std::vector<BoardAction> shown;
+    for (const auto& [step, action] : m_recordedSteps)
+        if (step <= m_surface.actionCount())
+            shown.push_back(action);
+    return nextFormulaCaptionLine(shown);
 }
 
 void BoardWindow::buildMenus()
@@ -154,6 +169,7 @@ void BoardWindow::clearBoard()
 {
     // Recording the clear for replay belongs here, beside the step it makes.
     m_surface.beginAction();
+    recordStep(ClearAction{});
     drawAxes();
 }
 
@@ -179,6 +195,7 @@ void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf
 void BoardWindow::undo()
 {
     m_surface.undoAction();
+    std::erase_if(m_recordedSteps, [this](const auto& step) { return step.first > m_surface.actionCount(); });
 }
 
 void BoardWindow::saveImage()

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "canvas/surface.h"
 #include "forms/board_target.h"
@@ -34,6 +36,7 @@ public:
 
     // BoardTarget: one undoable step on the surface.
     void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) override;
+    int formulaCaptionLine() const override;
 
     // Wipes the surface and draws the axes with ticks and numbers.
     void drawAxes();
@@ -88,6 +91,10 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
+    // The actions drawn through perform and clearBoard, each with the surface step it made, so the
+    // own formulas since the last clear can be counted; undo drops the steps it removes.
+    std::vector<std::pair<std::size_t, BoardAction>> m_recordedSteps;
+    void recordStep(BoardAction action);
 };
 
 } // namespace curvana

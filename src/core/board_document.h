@@ -28,10 +28,11 @@ DrawingResult actionDrawing(const FigureAction& action);
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
 FormulaInput formulaInputOf(const FormulaAction& action);
 
-// The board's text line in world units: the board font's line of 16 logical pixels on a picture
-// of 433 pixels for the 20 units from y = -10 to 10. Core cannot ask the font, and captions are
-// placed for the picture at its design size, where this holds.
-inline constexpr double kCaptionLineUnits = 16.0 * 20.0 / 433.0;
+// The board's text line in world units: the board font (12-pixel WenQuanYi Micro Hei Mono) has a
+// line of 14 logical pixels, on a picture of 433 pixels for the 20 units from y = -10 to 10. Core
+// cannot ask the font, and captions are placed for the picture at its design size, where this
+// holds; a window test checks it against the font.
+inline constexpr double kCaptionLineUnits = 14.0 * 20.0 / 433.0;
 // Own-formula captions stand one under the other from the top-left corner of the board, so they
 // never cover each other: line 0 at (-9.8, 9.8), each next line one text line lower.
 WorldPoint formulaCaptionPlace(int captionLine);

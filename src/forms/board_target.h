@@ -12,6 +12,9 @@ public:
     virtual ~BoardTarget() = default;
     // Draws `drawing` (what `action` makes) on the board as one undoable step, in `colour`.
     virtual void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) = 0;
+    // The caption line for the next own formula: how many own formulas the board shows since it
+    // was last cleared, so their captions stand one under the other.
+    virtual int formulaCaptionLine() const = 0;
 };
 
 } // namespace curvana

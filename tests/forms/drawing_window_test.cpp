@@ -26,6 +26,7 @@ struct RecordingTarget : BoardTarget {
     {
         calls.push_back({action, drawing, colour});
     }
+    int formulaCaptionLine() const override { return 0; }
 };
 
 struct DrawingWindows : ::testing::Test {
