@@ -20,6 +20,7 @@
 #include "board/surface_view.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
+#include "core/board_document.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
 #include "storage/board_file.h"
@@ -126,6 +127,11 @@ void BoardWindow::writeRecovery()
                        QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
                            .arg(*problem),
                        QMessageBox::Warning});
+}
+
+int BoardWindow::formulaCaptionLine() const
+{
+    return nextFormulaCaptionLine(m_document.actions());
 }
 
 void BoardWindow::buildMenus()

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 #include <span>
+#include <utility>
+#include <vector>
 
 #include "canvas/surface.h"
 #include "core/board_document.h"
@@ -39,6 +41,7 @@ public:
     // "撤销" and "重做": the surface and the document move together.
     void undo() override;
     void redo() override;
+    int formulaCaptionLine() const override;
 
     // Wipes the surface and draws the axes with ticks and numbers.
     void drawAxes();

@@ -11,7 +11,7 @@ namespace {
 template <class WindowAction>
 void paintWindowAction(Surface& surface, const WindowAction& action)
 {
-    const DrawingResult result = actionDrawing(action);
+    const auto result = actionDrawing(action);
     if (const auto* drawing = std::get_if<Drawing>(&result))
         surface.draw(*drawing, penColourOrBlack(action.colour));
 }
@@ -33,6 +33,7 @@ void paintAction(Surface& surface, const BoardAction& action)
                    [&](const CurveAction& curve) { paintWindowAction(surface, curve); },
                    [&](const FigureAction& figure) { paintWindowAction(surface, figure); },
                    [&](const LabelAction& label) { paintWindowAction(surface, label); },
+                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
                    [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
                },

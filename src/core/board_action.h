@@ -8,6 +8,7 @@
 
 #include "core/curves.h"
 #include "core/drawing.h"
+#include "core/formula.h"
 #include "core/pen_colour.h"
 
 namespace curvana {
@@ -59,6 +60,20 @@ struct LabelAction {
     friend bool operator==(const LabelAction&, const LabelAction&) = default;
 };
 
-using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction>;
+// "确定" in the own-formula window: the kind, the boxes exactly as typed (`second` is the "y ="
+// box of a parametric curve, empty otherwise), the colour combo's text, and the line its caption
+// stands on: the number of own formulas drawn before it since the board was last cleared.
+struct FormulaAction {
+    FormulaKind kind = FormulaKind::Function;
+    std::string first;
+    std::string second;
+    std::string from;
+    std::string to;
+    std::string colour;
+    int captionLine = 0;
+    friend bool operator==(const FormulaAction&, const FormulaAction&) = default;
+};
+
+using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction, FormulaAction>;
 
 } // namespace curvana

@@ -38,6 +38,34 @@ DrawingResult actionDrawing(const FigureAction& action) { return figureDrawing(a
 
 DrawingResult actionDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
 
+FormulaInput formulaInputOf(const FormulaAction& action)
+{
+    return {action.kind, action.first, action.second, action.from, action.to};
+}
+
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
+{
+    return formulaDrawing(formulaInputOf(action), PixelScale{}, formulaCaptionPlace(action.captionLine));
+}
+
+WorldPoint formulaCaptionPlace(int captionLine)
+{
+    // Far below the board a caption is out of sight anyway; the bound keeps the number finite.
+    const int line = std::clamp(captionLine, 0, 100000);
+    return {-9.8, 9.8 - line * kCaptionLineUnits};
+}
+
+int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
+{
+    int formulas = 0;
+    for (auto action = actions.rbegin(); action != actions.rend(); ++action) {
+        if (std::holds_alternative<ClearAction>(*action))
+            break;
+        formulas += std::holds_alternative<FormulaAction>(*action);
+    }
+    return formulas;
+}
+
 bool isCurveOption(CurveWindow window, int option)
 {
     switch (window) {
@@ -77,6 +105,7 @@ std::string actionTitle(const BoardAction& action)
                           [](const StrokeAction&) -> std::string { return "手绘"; },
                           [](const ClearAction&) -> std::string { return "清除"; },
                           [](const LabelAction&) -> std::string { return "文字"; },
+                          [](const FormulaAction&) -> std::string { return "自定义函数"; },
                       },
                       action);
 }

@@ -2,6 +2,7 @@
 // The board as a document: the actions the user took, in order, with undo and redo. The board
 // window draws by replaying them; the file module saves and opens them.
 #include <cstdint>
+#include <variant>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,21 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 DrawingResult actionDrawing(const CurveAction& action);
 DrawingResult actionDrawing(const FigureAction& action);
 DrawingResult actionDrawing(const LabelAction& action);
+// The own formula at the board's design scale, so a replay sets the same dots at any window size,
+// with its caption on the action's caption line.
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
+FormulaInput formulaInputOf(const FormulaAction& action);
+
+// The board's text line in world units: the board font (12-pixel WenQuanYi Micro Hei Mono) has a
+// line of 14 logical pixels, on a picture of 433 pixels for the 20 units from y = -10 to 10. Core
+// cannot ask the font, and captions are placed for the picture at its design size, where this
+// holds; a window test checks it against the font.
+inline constexpr double kCaptionLineUnits = 14.0 * 20.0 / 433.0;
+// Own-formula captions stand one under the other from the top-left corner of the board, so they
+// never cover each other: line 0 at (-9.8, 9.8), each next line one text line lower.
+WorldPoint formulaCaptionPlace(int captionLine);
+// The caption line of the next own formula: the own formulas among `actions` since the last clear.
+int nextFormulaCaptionLine(const std::vector<BoardAction>& actions);
 
 // The options each curve window offers; any other number draws nothing and is never recorded.
 bool isCurveOption(CurveWindow window, int option);

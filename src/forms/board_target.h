@@ -15,6 +15,9 @@ public:
     // "撤销" and "重做" of the board, so Ctrl+Z and Ctrl+Y work from the window the user is in.
     virtual void undo() = 0;
     virtual void redo() = 0;
+    // The caption line for the next own formula: how many own formulas the board shows since it
+    // was last cleared, so their captions stand one under the other.
+    virtual int formulaCaptionLine() const = 0;
 };
 
 } // namespace curvana

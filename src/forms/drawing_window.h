@@ -31,6 +31,7 @@ public:
                   std::span<const ControlRow> rows, QWidget* parent = nullptr);
 
     FormTable& controls() { return *m_controls; }
+    const FormTable& controls() const { return *m_controls; }
     // The texts of the boxes in order (Text1 first), as typed.
     FieldTexts fieldTexts() const;
     // The text of the colour combo, as typed or chosen.

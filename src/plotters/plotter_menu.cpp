@@ -1,5 +1,6 @@
 #include "plotters/plotter_menu.h"
 
+#include "plotters/formula_window.h"
 #include "plotters/plotters.h"
 
 namespace curvana {
@@ -15,6 +16,7 @@ const WindowMenuEntry kEntries[] = {
     {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), &create<ElementaryPlotter>},
     {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &create<ConicPlotter>},
     {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), &create<ClassicCurvePlotter>},
+    {"fdFormula", "自定义函数", QKeySequence(Qt::CTRL | Qt::Key_F), &create<FormulaWindow>},
 };
 
 } // namespace

@@ -22,6 +22,7 @@ using namespace board_messages;
 constexpr std::array<const char*, 3> kWindowNames{"elementary", "conic", "classic"}; // by CurveWindow
 constexpr std::array<const char*, 8> kFigureNames{"point",  "line", "rectangle", "ellipse",
                                                   "sector", "arc",  "triangle",  "parallelogram"}; // by FigureKind
+constexpr std::array<const char*, 3> kFormulaKindNames{"function", "parametric", "polar"}; // by FormulaKind
 constexpr const char* kTextList = "一组文字";
 constexpr const char* kObjectList = "一组对象";
 
@@ -105,6 +106,17 @@ QByteArray encodeLabel(const LabelAction& label)
     return R"({"type": "label", "texts": )" + quotedTexts(label.texts) + R"(, "colour": )" + quoted(label.colour) + "}";
 }
 
+QByteArray encodeFormula(const FormulaAction& formula)
+{
+    const FieldTexts formulas = formula.kind == FormulaKind::Parametric ? FieldTexts{formula.first, formula.second}
+                                                                        : FieldTexts{formula.first};
+    return R"({"type": "formula", "kind": ")" +
+           QByteArray(kFormulaKindNames.at(static_cast<std::size_t>(formula.kind))) + R"(", "formulas": )" +
+           quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to}) +
+           R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" +
+           QByteArray::number(formula.captionLine) + "}";
+}
+
 // ---- reading ----
 
 QString stringField(const QJsonObject& object, const char* key, const QString& title)
@@ -132,13 +144,13 @@ QJsonArray arrayField(const QJsonObject& object, const char* key, const QString&
     return value.toArray();
 }
 
-FieldTexts textsField(const QJsonObject& object, const QString& title, std::size_t boxes)
+FieldTexts textsField(const QJsonObject& object, const QString& title, std::size_t boxes, const char* key = "texts")
 {
-    const QJsonArray array = arrayField(object, "texts", title, kTextList);
+    const QJsonArray array = arrayField(object, key, title, kTextList);
     FieldTexts texts;
     for (const QJsonValue& value : array) {
         if (!value.isString())
-            fail(title, fieldWrong("texts", kTextList));
+            fail(title, fieldWrong(key, kTextList));
         texts.push_back(value.toString().toStdString());
     }
     if (texts.size() != boxes)
@@ -196,6 +208,28 @@ LabelAction decodeLabel(const QJsonObject& object)
     label.texts = textsField(object, title, kLabelBoxCount);
     label.colour = stringField(object, "colour", title).toStdString();
     return checkedDrawing(std::move(label), title);
+}
+
+FormulaAction decodeFormula(const QJsonObject& object)
+{
+    FormulaAction formula;
+    formula.kind = static_cast<FormulaKind>(nameIndex(kFormulaKindNames, "kind", stringField(object, "kind", {})));
+    const QString title = QString::fromStdString(actionTitle(formula));
+    const bool parametric = formula.kind == FormulaKind::Parametric;
+    FieldTexts formulas = textsField(object, title, parametric ? 2 : 1, "formulas");
+    formula.first = std::move(formulas.front());
+    if (parametric)
+        formula.second = std::move(formulas.back());
+    FieldTexts range = textsField(object, title, 2, "range");
+    formula.from = std::move(range.front());
+    formula.to = std::move(range.back());
+    formula.colour = stringField(object, "colour", title).toStdString();
+    formula.captionLine = intField(object, "captionLine", title);
+    // The texts must still draw as they did: the same message the window gives otherwise.
+    const auto drawing = actionDrawing(formula);
+    if (const auto* problem = std::get_if<FormulaError>(&drawing))
+        fail(title, QString::fromStdString(problem->message));
+    return formula;
 }
 
 int hexDigit(QChar c)
@@ -284,6 +318,7 @@ QByteArray encodeAction(const BoardAction& action)
                           [](const StrokeAction& stroke) { return encodeStroke(stroke); },
                           [](const ClearAction& clear) { return encodeClear(clear); },
                           [](const LabelAction& label) { return encodeLabel(label); },
+                          [](const FormulaAction& formula) { return encodeFormula(formula); },
                       },
                       action);
 }
@@ -301,6 +336,8 @@ BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints)
         return ClearAction{};
     if (type == u"label")
         return decodeLabel(object);
+    if (type == u"formula")
+        return decodeFormula(object);
     fail({}, unknownName("type", type));
 }
 

@@ -51,10 +51,10 @@ std::optional<QString> versionProblem(const QJsonValue& value)
 }
 
 // Counted before any curve is computed, so too many are refused at once.
-std::size_t curvesIn(const QJsonArray& array)
+std::size_t actionsOfType(const QJsonArray& array, const char* type)
 {
-    return static_cast<std::size_t>(std::count_if(array.begin(), array.end(), [](const QJsonValue& action) {
-        return action.toObject().value(QLatin1StringView("type")) == QLatin1StringView("curve");
+    return static_cast<std::size_t>(std::count_if(array.begin(), array.end(), [type](const QJsonValue& action) {
+        return action.toObject().value(QLatin1StringView("type")) == QLatin1StringView(type);
     }));
 }
 
@@ -62,8 +62,10 @@ BoardReadResult decodeActions(const QJsonArray& array)
 {
     if (static_cast<std::size_t>(array.size()) > kMaxBoardActions)
         return tooManyActions();
-    if (curvesIn(array) > kMaxBoardCurves)
+    if (actionsOfType(array, "curve") > kMaxBoardCurves)
         return tooManyCurves();
+    if (actionsOfType(array, "formula") > kMaxBoardFormulas)
+        return tooManyFormulas();
     std::vector<BoardAction> actions;
     actions.reserve(static_cast<std::size_t>(array.size()));
     std::size_t strokePoints = 0;
@@ -85,13 +87,16 @@ bool withinLimits(const std::vector<BoardAction>& actions)
 {
     std::size_t points = 0;
     std::size_t curves = 0;
+    std::size_t formulas = 0;
     for (const BoardAction& action : actions) {
         curves += std::holds_alternative<CurveAction>(action);
+        formulas += std::holds_alternative<FormulaAction>(action);
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
             for (const StrokeRun& run : stroke->runs)
                 points += run.points.size();
     }
-    return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && points <= kMaxStrokePoints;
+    return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && formulas <= kMaxBoardFormulas &&
+           points <= kMaxStrokePoints;
 }
 
 // The reason for a failed open, read or write, from errno just after it, in the user's words.

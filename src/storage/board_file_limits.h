@@ -14,5 +14,8 @@ inline constexpr std::size_t kMaxBoardActions = 20'000;
 // Every curve is computed again on opening, at up to about a millisecond each: a few seconds at
 // most. (Figures cost next to nothing.)
 inline constexpr std::size_t kMaxBoardCurves = 2'000;
+// An own formula may cost far more: up to kFormulaMaxEvaluations values, about 50 ms in a
+// release build for the dearest (tan x^3, 1/sin(50x)). This many keeps opening within 5 seconds.
+inline constexpr std::size_t kMaxBoardFormulas = 100;
 
 } // namespace curvana

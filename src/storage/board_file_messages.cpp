@@ -31,6 +31,11 @@ QString tooManyCurves()
     return QStringLiteral("图板里的曲线太多了（超过%1条），无法打开。").arg(kMaxBoardCurves);
 }
 
+QString tooManyFormulas()
+{
+    return QStringLiteral("图板里的自定义函数太多了（超过%1个），无法打开。").arg(kMaxBoardFormulas);
+}
+
 QString tooManyStrokePoints()
 {
     return QStringLiteral("图板里手绘的点太多了（超过%1个），无法打开。").arg(kMaxStrokePoints);
@@ -95,9 +100,10 @@ QString reasonWriteFailed() { return QStringLiteral("写入失败，磁盘可能
 
 QString reasonBoardTooLarge()
 {
-    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、手绘的点超过%3个或文件超过%4 MB）。")
+    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、自定义函数超过%3个、手绘的点超过%4个或文件超过%5 MB）。")
         .arg(kMaxBoardActions)
         .arg(kMaxBoardCurves)
+        .arg(kMaxBoardFormulas)
         .arg(kMaxStrokePoints)
         .arg(kMaxBoardFileBytes / (1024 * 1024));
 }

@@ -12,6 +12,7 @@ QString badVersion();
 QString fileTooLarge();
 QString tooManyActions();
 QString tooManyCurves();
+QString tooManyFormulas();
 QString tooManyStrokePoints();
 // A top-level field of the wrong kind: "图板文件的“actions”应是数组。"
 QString topFieldWrong(const char* field, const char* expected);

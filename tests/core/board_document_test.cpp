@@ -102,6 +102,33 @@ TEST(BoardDocumentTest, OptionsAndTitlesMatchTheWindows)
     for (const auto& [figure, title] : titles)
         EXPECT_EQ(actionTitle(FigureAction{figure, {}, ""}), title);
     EXPECT_EQ(actionTitle(CurveAction{CurveWindow::Conic, 1, {}, ""}), "圆锥曲线");
+    EXPECT_EQ(actionTitle(FormulaAction{}), "自定义函数");
+}
+
+FormulaAction formula(const char* text, int captionLine = 0)
+{
+    return {FormulaKind::Function, text, "", "-10", "10", "", captionLine};
+}
+
+// A replay draws the dots the window drew, and each caption line stands one text line lower.
+TEST(BoardDocumentTest, FormulaActionsDrawAtTheDesignScaleOnTheirCaptionLine)
+{
+    const auto drawing = std::get<Drawing>(actionDrawing(formula("x^2", 2)));
+    const auto direct = std::get<Drawing>(formulaDrawing({FormulaKind::Function, "x^2", "", "-10", "10"}, PixelScale{},
+                                                         {-9.8, 9.8 - 2 * kCaptionLineUnits}));
+    EXPECT_EQ(drawing.dots, direct.dots);
+    EXPECT_EQ(drawing.captions, direct.captions);
+    EXPECT_EQ(formulaCaptionPlace(0), (WorldPoint{-9.8, 9.8}));
+    EXPECT_LT(formulaCaptionPlace(1).y, 9.8 - 0.6); // a line is about 0.65 units
+    EXPECT_EQ(std::get<FormulaError>(actionDrawing(formula("sinn x"))).box, FormulaBox::First);
+}
+
+TEST(BoardDocumentTest, FormulaCaptionLinesCountOwnFormulasSinceTheLastClear)
+{
+    EXPECT_EQ(nextFormulaCaptionLine({}), 0);
+    EXPECT_EQ(nextFormulaCaptionLine({formula("x"), curve(1), formula("x")}), 2);
+    EXPECT_EQ(nextFormulaCaptionLine({formula("x"), formula("x"), ClearAction{}, curve(1), formula("x")}), 1);
+    EXPECT_EQ(nextFormulaCaptionLine({formula("x"), ClearAction{}}), 0);
 }
 
 } // namespace

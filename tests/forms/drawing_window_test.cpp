@@ -28,6 +28,7 @@ struct RecordingTarget : BoardTarget {
     }
     void undo() override {}
     void redo() override {}
+    int formulaCaptionLine() const override { return 0; }
 };
 
 struct DrawingWindows : ::testing::Test {

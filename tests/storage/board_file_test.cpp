@@ -45,6 +45,9 @@ std::vector<BoardAction> everyKindOfAction()
     stroke.runs.push_back({kWhite, {}});
     actions.push_back(stroke);
     actions.push_back(StrokeAction{});
+    actions.push_back(FormulaAction{FormulaKind::Function, "y = 2sin x + x²", "", "−10", "10", "红", 0});
+    actions.push_back(FormulaAction{FormulaKind::Parametric, "3cos t", "2sin t", "0", "2π", "", 1});
+    actions.push_back(FormulaAction{FormulaKind::Polar, "4sin 2θ", "", "π/2", "2pi", "随便\"写", 7});
     actions.push_back(ClearAction{});
     actions.push_back(LabelAction{{"-2.5", " 3", "顶点 \"A\"\n😀"}, "绿"});
     std::string longest; // as many characters as the box takes
@@ -118,6 +121,11 @@ QByteArray boardWith(const QByteArray& actionsJson)
 
 QString problemOf(const DrawingResult& result) { return QString::fromStdString(std::get<InputProblem>(result).message); }
 
+QString formulaProblem(const FormulaInput& input)
+{
+    return QString::fromStdString(std::get<FormulaError>(formulaDrawing(input, {}, {})).message);
+}
+
 TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
 {
     const QByteArray clear = R"({"type": "clear"})";
@@ -126,6 +134,8 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         R"({"type": "curve", "window": "elementary", "option": 2, "texts": ["abc", "2", "0"], "colour": ""})";
     const QByteArray flatEllipse = R"({"type": "figure", "figure": "ellipse", "texts": ["0","0","4","0"], "colour": ""})";
     const QByteArray strokeStart = R"({"type": "stroke", "runs": [{"colour": )";
+    const QByteArray formulaStart = R"({"type": "formula", "kind": "function", )";
+    const QByteArray formulaEnd = R"("range": ["-10", "10"], "colour": "", "captionLine": 0})";
     struct Row {
         const char* name;
         QByteArray file;
@@ -169,6 +179,20 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
          msg::inAction(2, "画函数图象", problemOf(elementaryCurve(2, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
          "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
+        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
+         msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
+        {"formula range reversed", boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
+         msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},
+        {"unknown formula kind", boardWith(R"({"type": "formula", "kind": "implicit"})"),
+         msg::inAction(1, {}, msg::unknownName("kind", "implicit"))},
+        {"parametric with one formula",
+         boardWith(R"({"type": "formula", "kind": "parametric", "formulas": ["t"], )" + formulaEnd),
+         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+        {"range of one", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1"], "colour": ""})"),
+         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+        {"caption line text", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1", "2"], "colour": "", )"
+                                                       R"("captionLine": "1"})"),
+         msg::inAction(1, "自定义函数", msg::fieldWrong("captionLine", msg::kInteger))},
         {"unknown figure", boardWith(R"({"type": "figure", "figure": "star"})"),
          msg::inAction(1, {}, msg::unknownName("figure", "star"))},
         {"label short of boxes", boardWith(R"({"type": "label", "texts": ["1", "2"], "colour": "红"})"),
@@ -215,6 +239,8 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
 
     const std::vector<BoardAction> curves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(curves))), msg::tooManyCurves());
+    const std::vector<BoardAction> formulas(kMaxBoardFormulas + 1, FormulaAction{FormulaKind::Function, "x", "", "0", "1", "", 0});
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(formulas))), msg::tooManyFormulas());
 
     // Over the cap only in total: two strokes of half the points each plus one.
     QByteArray half = "[0,0]";

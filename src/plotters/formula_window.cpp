@@ -1,0 +1,175 @@
+#include "plotters/formula_window.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <array>
+
+#include "core/board_document.h"
+#include "forms/board_target.h"
+#include "forms/desktop_services.h"
+
+namespace curvana {
+namespace {
+
+constexpr Rgb kLabelRed = rgb(255, 0, 0);
+constexpr FontSpec kLabelFont{12, true};
+constexpr const char* kCaption = "自定义函数";
+
+// Tab order: the formula boxes, the colour, the range, "确定", "返回"; the kinds come last, so
+// the keys go first where the typing is.
+const ControlRow kRows[] = {
+    {Ctl::Frame, "Frame1", nullptr, "函数类型", 120, 60, 5760, 600},
+    {Ctl::Option, "Option1", "Frame1", "y = f(x)", 120, 270, 1575, 270, 7},
+    {Ctl::Option, "Option2", "Frame1", "参数方程", 1920, 270, 1575, 270, 8},
+    {Ctl::Option, "Option3", "Frame1", "极坐标", 3720, 270, 1575, 270, 9},
+    {Ctl::Label, "Label1", nullptr, "y =", 120, 780, 615, 300, -1, kLabelRed, kLabelFont},
+    {Ctl::Text, "Text1", nullptr, "", 780, 780, 5100, 300, 0},
+    {Ctl::Label, "Label2", nullptr, "y =", 120, 1200, 615, 300, -1, kLabelRed, kLabelFont},
+    {Ctl::Text, "Text2", nullptr, "", 780, 1200, 5100, 300, 1},
+    {Ctl::ColourCombo, "Combo1", nullptr, "请选择颜色", 120, 1680, 1695, 300, 2},
+    {Ctl::Label, "Label3", nullptr, "x 从", 2040, 1710, 615, 300},
+    {Ctl::Text, "Text3", nullptr, "-10", 2700, 1680, 1215, 300, 3},
+    {Ctl::Label, "Label4", nullptr, "到", 4080, 1710, 375, 300},
+    {Ctl::Text, "Text4", nullptr, "10", 4500, 1680, 1380, 300, 4},
+    {Ctl::Button, "Command1", nullptr, "确定", 3720, 2220, 975, 375, 5},
+    {Ctl::Button, "Command2", nullptr, "返回", 4905, 2220, 975, 375, 6},
+};
+constexpr int kClientWidth = 6000;
+constexpr int kClientHeight = 2760;
+// Under the elementary-function plotter, left of and below the board's drawing.
+constexpr int kScreenLeft = 60;
+constexpr int kScreenTop = 8280;
+// Room kept for the title bar and frame when the window is moved onto a small screen, in pixels.
+constexpr int kFrameAllowance = 40;
+
+constexpr std::array kKinds{FormulaKind::Function, FormulaKind::Parametric, FormulaKind::Polar};
+constexpr std::array kOptionNames{"Option1", "Option2", "Option3"}; // by FormulaKind
+constexpr std::array kBoxNames{"Text1", "Text2", "Text3", "Text4"};  // by FormulaBox
+
+struct KindLabels {
+    const char* first;
+    const char* variable;
+};
+KindLabels labelsOf(FormulaKind kind)
+{
+    switch (kind) {
+    case FormulaKind::Parametric: return {"x =", "t 从"};
+    case FormulaKind::Polar: return {"r =", "θ 从"};
+    case FormulaKind::Function: break;
+    }
+    return {"y =", "x 从"};
+}
+
+// The UTF-16 index in `text` of the code point numbered `codePoint` (or the end).
+int utf16Index(const QString& text, int codePoint)
+{
+    int index = 0;
+    for (int counted = 0; counted < codePoint && index < text.size(); ++counted)
+        index += text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
+    return index;
+}
+
+// Keeps the whole window on the screen it opens on.
+void keepOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry().adjusted(0, kFrameAllowance, 0, -kFrameAllowance / 4);
+    QRect client = window->geometry();
+    client.moveLeft(std::max(area.left(), std::min(client.left(), area.right() - client.width())));
+    client.moveTop(std::max(area.top(), std::min(client.top(), area.bottom() - client.height())));
+    window->setGeometry(client);
+}
+
+} // namespace
+
+FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
+    : DrawingWindow(board, QString::fromUtf8(kCaption), kClientWidth, kClientHeight, kRows, parent), m_board(board)
+{
+    setObjectName(QStringLiteral("FormFormula"));
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        QRadioButton& option = controls().requireOption(kOptionNames[i]);
+        const FormulaKind kind = kKinds[i];
+        connect(&option, &QRadioButton::toggled, this, [this, kind](bool on) {
+            if (on)
+                showKind(kind);
+        });
+    }
+    controls().requireOption(kOptionNames[0]).setChecked(true);
+    for (const char* name : kBoxNames)
+        connect(&controls().requireText(name), &QLineEdit::returnPressed, this, &FormulaWindow::drawFormula);
+    connect(&controls().requireButton("Command1"), &QPushButton::clicked, this, &FormulaWindow::drawFormula);
+    connect(&controls().requireButton("Command2"), &QPushButton::clicked, this, &QWidget::close);
+    showKind(FormulaKind::Function);
+    box(FormulaBox::First).setFocus();
+    placeAtTwips(kScreenLeft, kScreenTop);
+    keepOnScreen(this);
+}
+
+FormulaKind FormulaWindow::kind() const
+{
+    for (std::size_t i = 0; i < kKinds.size(); ++i)
+        if (controls().requireOption(kOptionNames[i]).isChecked())
+            return kKinds[i];
+    return FormulaKind::Function;
+}
+
+QLineEdit& FormulaWindow::box(FormulaBox which) const
+{
+    return controls().requireText(kBoxNames.at(static_cast<std::size_t>(which)));
+}
+
+void FormulaWindow::showKind(FormulaKind kind)
+{
+    const KindLabels labels = labelsOf(kind);
+    controls().label(QStringLiteral("Label1"))->setText(QString::fromUtf8(labels.first));
+    controls().label(QStringLiteral("Label3"))->setText(QString::fromUtf8(labels.variable));
+    const bool parametric = kind == FormulaKind::Parametric;
+    controls().label(QStringLiteral("Label2"))->setVisible(parametric);
+    box(FormulaBox::Second).setVisible(parametric);
+    const FormulaRangeTexts before = defaultFormulaRange(m_shownKind);
+    QLineEdit& from = box(FormulaBox::From);
+    QLineEdit& to = box(FormulaBox::To);
+    if (from.text().toStdString() == before.from && to.text().toStdString() == before.to) {
+        const FormulaRangeTexts range = defaultFormulaRange(kind);
+        from.setText(QString::fromStdString(range.from));
+        to.setText(QString::fromStdString(range.to));
+    }
+    m_shownKind = kind;
+}
+
+void FormulaWindow::drawFormula()
+{
+    const FormulaKind chosen = kind();
+    const auto text = [this](FormulaBox which) { return box(which).text().toStdString(); };
+    const FormulaAction action{chosen,
+                               text(FormulaBox::First),
+                               chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(),
+                               text(FormulaBox::From),
+                               text(FormulaBox::To),
+                               colourText(),
+                               m_board.formulaCaptionLine()};
+    auto drawing = actionDrawing(action);
+    if (const auto* error = std::get_if<FormulaError>(&drawing)) {
+        pointAt(*error);
+        return;
+    }
+    drawOnBoard(action, std::get<Drawing>(std::move(drawing)));
+}
+
+void FormulaWindow::pointAt(const FormulaError& error)
+{
+    showMessage(this, {windowTitle(), QString::fromStdString(error.message), QMessageBox::Warning});
+    QLineEdit& faulty = box(error.box);
+    const QString text = faulty.text();
+    const int start = utf16Index(text, error.start);
+    faulty.setFocus();
+    faulty.setSelection(start, utf16Index(text, error.start + error.length) - start);
+}
+
+} // namespace curvana

@@ -1,0 +1,33 @@
+#pragma once
+// "自定义函数": a formula typed in school notation, as y = f(x), as a parametric curve x = f(t),
+// y = g(t), or in polar form r = f(θ), with the range of its variable and a pen colour. "确定"
+// draws it with its caption under the earlier own formulas; a mistake is shown and selected in
+// its box, and nothing is drawn.
+#include "core/formula.h"
+#include "forms/drawing_window.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace curvana {
+
+class FormulaWindow final : public DrawingWindow {
+    Q_OBJECT
+public:
+    explicit FormulaWindow(BoardTarget& board, QWidget* parent = nullptr);
+
+    // "确定": draws the formula, or shows why it cannot and selects the place in its box.
+    void drawFormula();
+    FormulaKind kind() const;
+
+private:
+    // Relabels the boxes for the chosen kind and resets an unchanged range to the kind's default.
+    void showKind(FormulaKind kind);
+    QLineEdit& box(FormulaBox box) const;
+    void pointAt(const FormulaError& error);
+
+    BoardTarget& m_board;
+    FormulaKind m_shownKind = FormulaKind::Function;
+};
+
+} // namespace curvana
