@@ -13,6 +13,7 @@
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/freehand_pen.h"
+#include "board/special_points_overlay.h"
 #include "board/surface_view.h"
 #include "canvas/axes.h"
 #include "forms/desktop_services.h"
@@ -52,9 +53,12 @@ BoardWindow::BoardWindow()
     m_clearButton = &m_controls->requireButton("Command1");
     m_quitButton = &m_controls->requireButton("Command2");
     m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
-    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [](const StrokeAction&) {
+    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [this](const StrokeAction& stroke) {
         // The stroke is already on the surface as one undoable step; recording it goes here.
+        m_actionsStandIn.push_back(stroke);
+        boardActionsChanged();
     });
+    m_specialPoints = new SpecialPointsOverlay(*m_view, this);
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
@@ -83,9 +87,20 @@ BoardWindow::~BoardWindow()
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
 {
     // Recording `action` for replay belongs here, beside the step it makes.
-    static_cast<void>(action);
     m_surface.beginAction();
     m_surface.draw(drawing, colour);
+    m_actionsStandIn.push_back(action);
+    boardActionsChanged();
+}
+
+const std::vector<BoardAction>& BoardWindow::boardActions() const
+{
+    return m_actionsStandIn; // STAND-IN: the document's actions() once the board keeps one
+}
+
+void BoardWindow::boardActionsChanged()
+{
+    m_specialPoints->refresh(boardActions());
 }
 
 void BoardWindow::buildMenus()
@@ -100,7 +115,12 @@ void BoardWindow::buildMenus()
     addEntry(df, "saveImage", "保存图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveImage);
     addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
     m_menus.insert(QStringLiteral("df"), df);
-    m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
+    QMenu* fd5 = menuBar()->addMenu(QStringLiteral("画函数图象"));
+    m_menus.insert(QStringLiteral("fd5"), fd5);
+    m_specialPointsSeparator = fd5->addSeparator();
+    m_specialPointsEntry = addEntry(fd5, "specialPoints", "显示特殊点", QKeySequence(Qt::CTRL | Qt::Key_T),
+                                    &BoardWindow::toggleSpecialPoints);
+    m_specialPointsEntry->setCheckable(true);
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
     QMenu* yu = menuBar()->addMenu(QStringLiteral("帮助"));
     m_menus.insert(QStringLiteral("yu"), yu);
@@ -138,6 +158,17 @@ void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowM
             m_windows.show(name, [this, create] { return create(*this, this); });
         });
     }
+    keepSpecialPointsLast(menu);
+}
+
+void BoardWindow::keepSpecialPointsLast(QMenu* menu)
+{
+    if (!menu->actions().contains(m_specialPointsEntry))
+        return;
+    menu->removeAction(m_specialPointsSeparator);
+    menu->removeAction(m_specialPointsEntry);
+    menu->addAction(m_specialPointsSeparator);
+    menu->addAction(m_specialPointsEntry);
 }
 
 QAction* BoardWindow::action(const QString& name) const
@@ -155,6 +186,8 @@ void BoardWindow::clearBoard()
     // Recording the clear for replay belongs here, beside the step it makes.
     m_surface.beginAction();
     drawAxes();
+    m_actionsStandIn.push_back(ClearAction{});
+    boardActionsChanged();
 }
 
 void BoardWindow::quitProgram() { endProgram(); }
@@ -178,7 +211,15 @@ void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf
 
 void BoardWindow::undo()
 {
-    m_surface.undoAction();
+    if (m_surface.undoAction() && !m_actionsStandIn.empty()) {
+        m_actionsStandIn.pop_back();
+        boardActionsChanged();
+    }
+}
+
+void BoardWindow::toggleSpecialPoints()
+{
+    m_specialPoints->setEnabled(m_specialPointsEntry->isChecked(), boardActions());
 }
 
 void BoardWindow::saveImage()

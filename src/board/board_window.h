@@ -20,6 +20,7 @@ class QPushButton;
 namespace curvana {
 
 class FreehandPen;
+class SpecialPointsOverlay;
 class SurfaceView;
 
 class BoardWindow : public QMainWindow, public BoardTarget {
@@ -56,6 +57,7 @@ public:
     void undo();
     void saveImage();
     void copyImage();
+    void toggleSpecialPoints();
 
     Surface& surface() { return m_surface; }
     SurfaceView* view() const { return m_view; }
@@ -65,6 +67,10 @@ public:
     QPushButton* clearButton() const { return m_clearButton; }
     QPushButton* quitButton() const { return m_quitButton; }
     QLabel* coordinateReadout() const { return m_coordinateReadout; }
+    SpecialPointsOverlay& specialPoints() const { return *m_specialPoints; }
+
+    // What the user did on the board, in order, without the undone steps.
+    const std::vector<BoardAction>& boardActions() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -73,6 +79,9 @@ protected:
 
 private:
     void buildMenus();
+    // Whatever depends on the board's actions follows them: call after every change to them.
+    void boardActionsChanged();
+    void keepSpecialPointsLast(QMenu* menu);
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
 
@@ -88,6 +97,12 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
+    SpecialPointsOverlay* m_specialPoints = nullptr;
+    QAction* m_specialPointsEntry = nullptr;
+    QAction* m_specialPointsSeparator = nullptr;
+    // STAND-IN until the board keeps a BoardDocument: the actions recorded beside each undoable
+    // surface step. boardActions() is the one place that reads it.
+    std::vector<BoardAction> m_actionsStandIn;
 };
 
 } // namespace curvana

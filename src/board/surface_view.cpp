@@ -1,6 +1,7 @@
 #include "board/surface_view.h"
 
 #include <QMouseEvent>
+#include <QLineF>
 #include <QPainter>
 #include <cmath>
 
@@ -131,9 +132,61 @@ void SurfaceView::renderVector(QPainter& painter, QRectF target) const
 
 QPointF SurfaceView::worldAt(QPointF widgetPos) const
 {
-    const WorldRect w = m_surface.scale();
     const QPointF inner = widgetPos - contentsRect().topLeft();
-    return WorldMap(w.left, w.top, w.right, w.bottom, contentsRect().size()).toWorld(inner);
+    return currentMap().toWorld(inner);
+}
+
+QPointF SurfaceView::widgetPointOf(QPointF world) const
+{
+    return currentMap().toPixel(world.x(), world.y()) + QPointF(contentsRect().topLeft());
+}
+
+WorldMap SurfaceView::currentMap() const
+{
+    const WorldRect w = m_surface.scale();
+    return WorldMap(w.left, w.top, w.right, w.bottom, contentsRect().size());
+}
+
+void SurfaceView::setMarkers(std::vector<ViewMarker> markers)
+{
+    m_markers = std::move(markers);
+    update();
+}
+
+QString SurfaceView::markerLabelsAt(QPointF world) const
+{
+    const QPointF pointer = widgetPointOf(world);
+    const ViewMarker* nearest = nullptr;
+    double nearestDistance = kMarkerReach;
+    for (const ViewMarker& marker : m_markers) {
+        const double distance = QLineF(pointer, widgetPointOf(marker.world)).length();
+        if (distance <= nearestDistance) {
+            nearest = &marker;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest)
+        return {};
+    // Marks less than a pixel apart draw one ring: the pointer reads all of them.
+    const QPointF place = widgetPointOf(nearest->world);
+    QStringList labels;
+    for (const ViewMarker& marker : m_markers)
+        if (QLineF(place, widgetPointOf(marker.world)).length() < 1)
+            labels << marker.label;
+    return labels.join(QStringLiteral("；"));
+}
+
+void SurfaceView::paintMarkers(QPainter& painter) const
+{
+    if (m_markers.empty())
+        return;
+    painter.save();
+    painter.setClipRect(contentsRect());
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const ViewMarker& marker : m_markers)
+        painter.drawEllipse(widgetPointOf(marker.world), kMarkerRadius, kMarkerRadius);
+    painter.restore();
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event)
@@ -142,6 +195,7 @@ void SurfaceView::paintEvent(QPaintEvent* event)
     catchUp();
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), m_image);
+    paintMarkers(painter);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

@@ -7,10 +7,19 @@
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
+#include <vector>
 
 #include "canvas/surface.h"
+#include "canvas/world_map.h"
 
 namespace curvana {
+
+// A mark the view draws over the drawing, outside the display list: shown on screen only, never
+// printed, exported or saved.
+struct ViewMarker {
+    QPointF world;
+    QString label;
+};
 
 class SurfaceView : public QFrame {
     Q_OBJECT
@@ -37,8 +46,18 @@ public:
     // The whole list painted as vectors into `target` (a printer, PDF or SVG device).
     void renderVector(QPainter& painter, QRectF target) const;
 
-    // The world point under a position in widget coordinates.
+    // The world point under a position in widget coordinates, and back.
     QPointF worldAt(QPointF widgetPos) const;
+    QPointF widgetPointOf(QPointF world) const;
+
+    // Marks drawn as small grey rings over the drawing; an empty list removes them.
+    static constexpr double kMarkerRadius = 4;
+    static constexpr double kMarkerReach = 5; // how near the pointer must be to read a mark
+    void setMarkers(std::vector<ViewMarker> markers);
+    const std::vector<ViewMarker>& markers() const { return m_markers; }
+    // The labels of the mark nearest to `world` within kMarkerReach pixels and of the marks at
+    // the same place, joined by "；"; empty when no mark is that near.
+    QString markerLabelsAt(QPointF world) const;
 
 signals:
     void mousePressed(QPointF world, Qt::MouseButton button);
@@ -64,6 +83,8 @@ private:
     void catchUp();
     void revealStep();
     void allocateImage();
+    void paintMarkers(QPainter& painter) const;
+    WorldMap currentMap() const;
 
     Surface& m_surface;
     QImage m_image;
@@ -73,6 +94,7 @@ private:
     QTimer m_reveal;
     QElapsedTimer m_revealClock;
     double m_revealCarry = 0;
+    std::vector<ViewMarker> m_markers;
 };
 
 } // namespace curvana
