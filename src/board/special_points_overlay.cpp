@@ -8,17 +8,6 @@
 namespace curvana {
 namespace {
 
-// Runs in the worker: everything it evaluates is built here from its own copy of the actions.
-std::vector<SpecialPoint> searchBoard(const std::vector<BoardAction>& actions)
-{
-    try {
-        const auto [functions, conics] = curvesOnBoard(actions);
-        return specialPoints(functions, conics);
-    } catch (const std::exception&) {
-        return {}; // out of memory in the worker: the board shows no rings rather than stopping
-    }
-}
-
 std::vector<ViewMarker> markersFor(const std::vector<SpecialPoint>& points)
 {
     std::vector<ViewMarker> markers;
@@ -30,7 +19,21 @@ std::vector<ViewMarker> markersFor(const std::vector<SpecialPoint>& points)
 
 } // namespace
 
-SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent) : QObject(parent), m_view(view) {}
+// Runs in the worker: everything it evaluates is built here from its own copy of the actions.
+std::vector<SpecialPoint> searchBoardPoints(const std::vector<BoardAction>& actions)
+{
+    try {
+        const auto [functions, conics] = curvesOnBoard(actions);
+        return specialPoints(functions, conics);
+    } catch (const std::exception&) {
+        return {}; // out of memory in the worker: the board shows no rings rather than stopping
+    }
+}
+
+SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search)
+    : QObject(parent), m_view(view), m_search(std::move(search))
+{
+}
 
 void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& actions)
 {
@@ -60,7 +63,8 @@ void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
 {
     m_running = true;
     const std::uint64_t generation = m_generation;
-    QtConcurrent::run([actions = std::move(actions)] { return searchBoard(actions); })
+    // The worker gets its own copies of the actions and of the search; nothing it reads is shared.
+    QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); })
         .then(this, [this, generation](const std::vector<SpecialPoint>& points) { searchFinished(generation, points); });
 }
 

@@ -4,6 +4,7 @@
 // actions, so the board never waits for it; a result that a later change has made stale is dropped.
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -14,11 +15,15 @@ namespace curvana {
 
 class SurfaceView;
 
+// The search the worker runs: the special points of the curves on a board with these actions.
+using BoardPointSearch = std::function<std::vector<SpecialPoint>(const std::vector<BoardAction>&)>;
+std::vector<SpecialPoint> searchBoardPoints(const std::vector<BoardAction>& actions);
+
 class SpecialPointsOverlay : public QObject {
     Q_OBJECT
 public:
-    // `view` outlives the overlay.
-    SpecialPointsOverlay(SurfaceView& view, QObject* parent);
+    // `view` outlives the overlay. `search` runs in a worker thread and must be safe to run there.
+    SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search = searchBoardPoints);
 
     // Turning it on searches the board now; turning it off removes the rings at once.
     void setEnabled(bool on, const std::vector<BoardAction>& actions);
@@ -37,6 +42,7 @@ private:
     void searchFinished(std::uint64_t generation, const std::vector<SpecialPoint>& points);
 
     SurfaceView& m_view;
+    BoardPointSearch m_search;
     bool m_enabled = false;
     bool m_running = false;
     // Goes up on every change; a search started before the latest change is stale.

@@ -4,8 +4,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSemaphore>
 #include <QTest>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "board/board_export.h"
 #include "board/board_print.h"
@@ -131,6 +134,60 @@ TEST_F(SpecialPointsOverlayTest, UndoClearAndNewCurvesMoveTheRings)
     board->undo(); // the clear: the parabola is back
     waitForSearch();
     EXPECT_EQ(markedPlaces(), quadratic);
+}
+
+TEST_F(SpecialPointsOverlayTest, ASearchOvertakenByAChangeNeverShows)
+{
+    toggle();
+    // Changes in quick succession, without waiting: only the board as it ends up is marked.
+    board->perform(kQuadratic, std::get<Drawing>(actionDrawing(kQuadratic)), kRed);
+    board->clearBoard();
+    board->perform(kEllipse, std::get<Drawing>(actionDrawing(kEllipse)), kRed);
+    waitForSearch();
+    EXPECT_EQ(markedPlaces().size(), std::size(kEllipsePoints));
+}
+
+// A search held in the worker until the test lets it go, so that changes surely overtake it. It
+// marks one point at x = the number of actions it was given.
+struct HeldSearch {
+    std::shared_ptr<QSemaphore> gate = std::make_shared<QSemaphore>(0);
+    std::shared_ptr<std::atomic<int>> runs = std::make_shared<std::atomic<int>>(0);
+    BoardPointSearch search()
+    {
+        return [gate = gate, runs = runs](const std::vector<BoardAction>& actions) {
+            ++*runs;
+            gate->acquire();
+            return std::vector<SpecialPoint>{{PointKind::Zero, double(actions.size()), 0, "零点"}};
+        };
+    }
+    ~HeldSearch() { gate->release(100); } // a failed test leaves no worker waiting
+};
+
+TEST_F(SpecialPointsOverlayTest, OnlyTheNewestBoardIsSearchedAndAStaleResultIsDropped)
+{
+    Surface surface(QSize(200, 200));
+    SurfaceView view(surface);
+    HeldSearch held;
+    SpecialPointsOverlay overlay(view, nullptr, held.search());
+    const std::vector<BoardAction> one{kQuadratic}, two{kQuadratic, kLine}, three{kQuadratic, kLine, kEllipse};
+    const auto settle = [&] { return QTest::qWaitFor([&] { return !overlay.searching(); }, 5000); };
+
+    overlay.setEnabled(true, one);
+    overlay.refresh(two);
+    overlay.refresh(three); // replaces `two`, which is never searched
+    held.gate->release(2);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(held.runs->load(), 2);
+    ASSERT_EQ(view.markers().size(), 1u);
+    EXPECT_EQ(view.markers()[0].world, QPointF(3, 0));
+
+    overlay.refresh(one);
+    overlay.setEnabled(false, one); // turned off while the worker still searches
+    EXPECT_TRUE(view.markers().empty());
+    held.gate->release(1);
+    ASSERT_TRUE(settle());
+    QTest::qWait(20);
+    EXPECT_TRUE(view.markers().empty()) << "the stale result stays away";
 }
 
 TEST_F(SpecialPointsOverlayTest, ExportsAndPrintsLeaveTheRingsOut)
