@@ -62,10 +62,14 @@ void specialPointsOfBoardActions(benchmark::State& state)
         actions.push_back(CurveAction{CurveWindow::Elementary, family.option, family.texts, "红"});
     actions.push_back(CurveAction{CurveWindow::Conic, 1, {"1", "1", "3", "2"}, "蓝"});
     actions.push_back(CurveAction{CurveWindow::Conic, 2, {"0", "0", "2", "1"}, "蓝"});
+    std::size_t found = 0;
     for (auto _ : state) {
         const auto [functions, conics] = curvesOnBoard(actions);
-        benchmark::DoNotOptimize(specialPoints(functions, conics));
+        const std::vector<SpecialPoint> points = specialPoints(functions, conics);
+        found = points.size();
+        benchmark::DoNotOptimize(points.data());
     }
+    state.counters["points"] = static_cast<double>(found);
 }
 BENCHMARK(specialPointsOfBoardActions)->Unit(benchmark::kMillisecond);
 
