@@ -2,6 +2,7 @@
 // every intersection between them, and two conics.
 #include <benchmark/benchmark.h>
 
+#include "core/board_curves.h"
 #include "core/special_points.h"
 
 namespace curvana {
@@ -51,6 +52,26 @@ void specialPointsFromTexts(benchmark::State& state)
         benchmark::DoNotOptimize(specialPoints(tenCurves(), conics));
 }
 BENCHMARK(specialPointsFromTexts)->Unit(benchmark::kMillisecond);
+
+// What the overlay's worker does for "显示特殊点" on a board of the ten curves and two conics:
+// rebuild the curves from the board's actions, then search.
+void specialPointsOfBoardActions(benchmark::State& state)
+{
+    std::vector<BoardAction> actions;
+    for (const FamilyTexts& family : kTenFamilies)
+        actions.push_back(CurveAction{CurveWindow::Elementary, family.option, family.texts, "红"});
+    actions.push_back(CurveAction{CurveWindow::Conic, 1, {"1", "1", "3", "2"}, "蓝"});
+    actions.push_back(CurveAction{CurveWindow::Conic, 2, {"0", "0", "2", "1"}, "蓝"});
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto [functions, conics] = curvesOnBoard(actions);
+        const std::vector<SpecialPoint> points = specialPoints(functions, conics);
+        found = points.size();
+        benchmark::DoNotOptimize(points.data());
+    }
+    state.counters["points"] = static_cast<double>(found);
+}
+BENCHMARK(specialPointsOfBoardActions)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace curvana

@@ -17,6 +17,7 @@
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/freehand_pen.h"
+#include "board/special_points_overlay.h"
 #include "board/surface_view.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
@@ -62,6 +63,7 @@ BoardWindow::BoardWindow()
     m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
     // The stroke is already on the surface as one undoable step; the document gets it whole.
     connect(m_pen.get(), &FreehandPen::strokeFinished, this, [this](const StrokeAction& stroke) { record(stroke); });
+    m_specialPoints = new SpecialPointsOverlay(*m_view, this);
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
@@ -113,7 +115,23 @@ void BoardWindow::record(BoardAction action)
 void BoardWindow::stepDone()
 {
     Q_ASSERT(m_surface.actionCount() == m_document.actions().size());
+    boardActionsChanged();
     writeRecovery();
+}
+
+const std::vector<BoardAction>& BoardWindow::boardActions() const
+{
+    return m_document.actions();
+}
+
+void BoardWindow::boardActionsChanged()
+{
+    m_specialPoints->refresh(boardActions());
+}
+
+void BoardWindow::toggleSpecialPoints()
+{
+    m_specialPoints->setEnabled(m_specialPointsEntry->isChecked(), boardActions());
 }
 
 void BoardWindow::writeRecovery()
@@ -153,7 +171,12 @@ void BoardWindow::buildMenus()
     connect(back, &QAction::triggered, this, &BoardWindow::leavePresentation);
     addAction(back);
     m_menus.insert(QStringLiteral("df"), df);
-    m_menus.insert(QStringLiteral("fd5"), menuBar()->addMenu(QStringLiteral("画函数图象")));
+    QMenu* fd5 = menuBar()->addMenu(QStringLiteral("画函数图象"));
+    m_menus.insert(QStringLiteral("fd5"), fd5);
+    m_specialPointsSeparator = fd5->addSeparator();
+    m_specialPointsEntry = addEntry(fd5, "specialPoints", "显示特殊点", QKeySequence(Qt::CTRL | Qt::Key_T),
+                                    &BoardWindow::toggleSpecialPoints);
+    m_specialPointsEntry->setCheckable(true);
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
     QMenu* yu = menuBar()->addMenu(QStringLiteral("帮助"));
     m_menus.insert(QStringLiteral("yu"), yu);
@@ -229,6 +252,17 @@ void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowM
             m_windows.show(name, [this, create] { return create(*this, this); });
         });
     }
+    keepSpecialPointsLast(menu);
+}
+
+void BoardWindow::keepSpecialPointsLast(QMenu* menu)
+{
+    if (!menu->actions().contains(m_specialPointsEntry))
+        return;
+    menu->removeAction(m_specialPointsSeparator);
+    menu->removeAction(m_specialPointsEntry);
+    menu->addAction(m_specialPointsSeparator);
+    menu->addAction(m_specialPointsEntry);
 }
 
 QAction* BoardWindow::action(const QString& name) const

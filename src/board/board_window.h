@@ -24,6 +24,7 @@ namespace curvana {
 
 class BoardPresentation;
 class FreehandPen;
+class SpecialPointsOverlay;
 class SurfaceView;
 
 class BoardWindow : public QMainWindow, public BoardTarget {
@@ -79,6 +80,7 @@ public:
 
     // What the user did on the board, in order; the surface holds one undo step for each.
     const BoardDocument& document() const { return m_document; }
+    void toggleSpecialPoints();
 
     Surface& surface() { return m_surface; }
     SurfaceView* view() const { return m_view; }
@@ -88,6 +90,10 @@ public:
     QPushButton* clearButton() const { return m_clearButton; }
     QPushButton* quitButton() const { return m_quitButton; }
     QLabel* coordinateReadout() const { return m_coordinateReadout; }
+    SpecialPointsOverlay& specialPoints() const { return *m_specialPoints; }
+
+    // What the user did on the board, in order, without the undone steps.
+    const std::vector<BoardAction>& boardActions() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -105,6 +111,9 @@ private:
     // holds the board.
     void stepDone();
     void writeRecovery();
+    // Whatever depends on the board's actions follows them: call after every change to them.
+    void boardActionsChanged();
+    void keepSpecialPointsLast(QMenu* menu);
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
@@ -125,6 +134,9 @@ private:
     bool m_recoveryFailureShown = false;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
+    SpecialPointsOverlay* m_specialPoints = nullptr;
+    QAction* m_specialPointsEntry = nullptr;
+    QAction* m_specialPointsSeparator = nullptr;
 };
 
 } // namespace curvana

@@ -13,7 +13,7 @@ QString number(double value)
 
 } // namespace
 
-CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent) : QLabel(parent)
+CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent) : QLabel(parent), m_picture(picture)
 {
     setObjectName(QStringLiteral("coordinateReadout"));
     connect(&picture, &SurfaceView::mouseMoved, this, &CoordinateReadout::showPoint);
@@ -27,7 +27,8 @@ QString CoordinateReadout::textFor(QPointF world)
 
 void CoordinateReadout::showPoint(QPointF world)
 {
-    setText(textFor(world));
+    const QString marked = m_picture.markerLabelsAt(world);
+    setText(marked.isEmpty() ? textFor(world) : marked);
 }
 
 } // namespace curvana

@@ -1,5 +1,6 @@
 #pragma once
-// A small field under the board that shows the world coordinates under the pointer.
+// A small field under the board that shows the world coordinates under the pointer, or the label
+// of the special point whose ring the pointer is on.
 #include <QLabel>
 
 namespace curvana {
@@ -16,6 +17,8 @@ public:
 
 private:
     void showPoint(QPointF world);
+
+    SurfaceView& m_picture;
 };
 
 } // namespace curvana

@@ -1,6 +1,7 @@
 #include "board/surface_view.h"
 
 #include <QMouseEvent>
+#include <QLineF>
 #include <QPainter>
 #include <cmath>
 
@@ -174,9 +175,60 @@ void SurfaceView::renderVector(QPainter& painter, QRectF target) const
 
 QPointF SurfaceView::worldAt(QPointF widgetPos) const
 {
+    return currentMap().toWorld(widgetPos - pictureRect().topLeft());
+}
+
+QPointF SurfaceView::widgetPointOf(QPointF world) const
+{
+    return currentMap().toPixel(world.x(), world.y()) + pictureRect().topLeft();
+}
+
+WorldMap SurfaceView::currentMap() const
+{
     const WorldRect w = m_surface.scale();
-    const QRectF picture = m_presentation ? m_pictureRect : QRectF(contentsRect());
-    return WorldMap(w.left, w.top, w.right, w.bottom, picture.size()).toWorld(widgetPos - picture.topLeft());
+    return WorldMap(w.left, w.top, w.right, w.bottom, pictureRect().size());
+}
+
+void SurfaceView::setMarkers(std::vector<ViewMarker> markers)
+{
+    m_markers = std::move(markers);
+    update();
+}
+
+QString SurfaceView::markerLabelsAt(QPointF world) const
+{
+    const QPointF pointer = widgetPointOf(world);
+    const ViewMarker* nearest = nullptr;
+    double nearestDistance = kMarkerReach;
+    for (const ViewMarker& marker : m_markers) {
+        const double distance = QLineF(pointer, widgetPointOf(marker.world)).length();
+        if (distance <= nearestDistance) {
+            nearest = &marker;
+            nearestDistance = distance;
+        }
+    }
+    if (!nearest)
+        return {};
+    // Marks less than a pixel apart draw one ring: the pointer reads all of them.
+    const QPointF place = widgetPointOf(nearest->world);
+    QStringList labels;
+    for (const ViewMarker& marker : m_markers)
+        if (QLineF(place, widgetPointOf(marker.world)).length() < 1)
+            labels << marker.label;
+    return labels.join(QStringLiteral("；"));
+}
+
+void SurfaceView::paintMarkers(QPainter& painter) const
+{
+    if (m_markers.empty())
+        return;
+    painter.save();
+    painter.setClipRect(contentsRect());
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const ViewMarker& marker : m_markers)
+        painter.drawEllipse(widgetPointOf(marker.world), kMarkerRadius, kMarkerRadius);
+    painter.restore();
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event)
@@ -187,6 +239,7 @@ void SurfaceView::paintEvent(QPaintEvent* event)
     if (m_presentation)
         painter.fillRect(contentsRect(), Qt::black);
     painter.drawImage(m_pictureRect.topLeft(), m_image);
+    paintMarkers(painter);
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* event)

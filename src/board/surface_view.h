@@ -7,11 +7,20 @@
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
+#include <vector>
 
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
+#include "canvas/world_map.h"
 
 namespace curvana {
+
+// A mark the view draws over the drawing, outside the display list: shown on screen only, never
+// printed, exported or saved.
+struct ViewMarker {
+    QPointF world;
+    QString label;
+};
 
 class SurfaceView : public QFrame {
     Q_OBJECT
@@ -55,8 +64,18 @@ public:
     // The whole list painted as vectors into `target` (a printer, PDF or SVG device).
     void renderVector(QPainter& painter, QRectF target) const;
 
-    // The world point under a position in widget coordinates.
+    // The world point under a position in widget coordinates, and back.
     QPointF worldAt(QPointF widgetPos) const;
+    QPointF widgetPointOf(QPointF world) const;
+
+    // Marks drawn as small grey rings over the drawing; an empty list removes them.
+    static constexpr double kMarkerRadius = 4;
+    static constexpr double kMarkerReach = 5; // how near the pointer must be to read a mark
+    void setMarkers(std::vector<ViewMarker> markers);
+    const std::vector<ViewMarker>& markers() const { return m_markers; }
+    // The labels of the mark nearest to `world` within kMarkerReach pixels and of the marks at
+    // the same place, joined by "；"; empty when no mark is that near.
+    QString markerLabelsAt(QPointF world) const;
 
 signals:
     void mousePressed(QPointF world, Qt::MouseButton button);
@@ -85,6 +104,8 @@ private:
     void revealStep();
     void allocateImage();
     Rasteriser shownRasteriser() const;
+    void paintMarkers(QPainter& painter) const;
+    WorldMap currentMap() const;
 
     Surface& m_surface;
     QImage m_image;
@@ -98,6 +119,7 @@ private:
     bool m_presentation = false;
     QRectF m_pictureRect;
     double m_pictureFactor = 1;
+    std::vector<ViewMarker> m_markers;
 };
 
 } // namespace curvana

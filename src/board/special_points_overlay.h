@@ -1,0 +1,55 @@
+#pragma once
+// "显示特殊点": the zeros, extrema, intersections, centres, vertices and foci of the curves on the
+// board, shown as rings by the view. The search runs in a worker thread on copies of the board's
+// actions, so the board never waits for it; a result that a later change has made stale is dropped.
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/board_action.h"
+#include "core/special_points.h"
+
+namespace curvana {
+
+class SurfaceView;
+
+// The search the worker runs: the special points of the curves on a board with these actions.
+using BoardPointSearch = std::function<std::vector<SpecialPoint>(const std::vector<BoardAction>&)>;
+std::vector<SpecialPoint> searchBoardPoints(const std::vector<BoardAction>& actions);
+
+class SpecialPointsOverlay : public QObject {
+    Q_OBJECT
+public:
+    // `view` outlives the overlay. `search` runs in a worker thread and must be safe to run there.
+    SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search = searchBoardPoints);
+
+    // Turning it on searches the board now; turning it off removes the rings at once.
+    void setEnabled(bool on, const std::vector<BoardAction>& actions);
+    bool enabled() const { return m_enabled; }
+    // The board's actions changed: the points are searched again when the overlay is on.
+    void refresh(const std::vector<BoardAction>& actions);
+    // Whether a search is still running or waiting to run.
+    bool searching() const { return m_running; }
+
+signals:
+    // The view shows the points of the current board (none when the overlay is off).
+    void pointsShown();
+
+private:
+    void startSearch(std::vector<BoardAction> actions);
+    void searchFinished(std::uint64_t generation, const std::vector<SpecialPoint>& points);
+
+    SurfaceView& m_view;
+    BoardPointSearch m_search;
+    bool m_enabled = false;
+    bool m_running = false;
+    // Goes up on every change; a search started before the latest change is stale.
+    std::uint64_t m_generation = 0;
+    // The board as it stood at the latest change, while an older search still runs: one search
+    // at a time, and the newest board waits instead of every change in between.
+    std::optional<std::vector<BoardAction>> m_waiting;
+};
+
+} // namespace curvana

@@ -1,0 +1,241 @@
+// "显示特殊点": rings over the drawing at the curves' special points, on screen only.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSemaphore>
+#include <QTest>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "board/board_export.h"
+#include "board/board_print.h"
+#include "board/coordinate_readout.h"
+#include "board/special_points_overlay.h"
+#include "core/board_document.h"
+#include "support/ui_fixture.h"
+
+namespace curvana {
+namespace {
+
+const QColor kRingGrey(128, 128, 128);
+// y = x² − 2x − 3: zeros −1 and 3, minimum (1, −4), y-intercept (0, −3).
+const CurveAction kQuadratic{CurveWindow::Elementary, 2, {"1", "-2", "-3"}, "红"};
+const QPointF kQuadraticPoints[] = {{-1, 0}, {3, 0}, {1, -4}, {0, -3}};
+// x²/9 + y²/4 = 1: centre, four vertices, foci (±√5, 0). The vertex (3, 0) is also a zero above.
+const CurveAction kEllipse{CurveWindow::Conic, 1, {"0", "0", "3", "2"}, "蓝"};
+const QPointF kEllipsePoints[] = {{0, 0}, {-3, 0}, {3, 0}, {0, -2}, {0, 2}, {-std::sqrt(5.0), 0}, {std::sqrt(5.0), 0}};
+const CurveAction kLine{CurveWindow::Elementary, 1, {"1", "+2"}, "黑"};
+
+struct SpecialPointsOverlayTest : testing::UiFixture {
+    void draw(const CurveAction& action)
+    {
+        board->perform(action, std::get<Drawing>(actionDrawing(action)), kRed);
+        waitForSearch();
+    }
+    void waitForSearch()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !board->specialPoints().searching(); }, 10000));
+    }
+    void toggle()
+    {
+        board->action("specialPoints")->trigger();
+        waitForSearch();
+    }
+    QImage shown() { return board->view()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QPointF pixelOf(QPointF world) { return board->view()->widgetPointOf(world); }
+    std::vector<QPointF> markedPlaces()
+    {
+        std::vector<QPointF> places;
+        for (const ViewMarker& marker : board->view()->markers())
+            places.push_back(marker.world);
+        return places;
+    }
+};
+
+bool near(QPointF a, QPointF b, double reach) { return QLineF(a, b).length() <= reach; }
+
+TEST_F(SpecialPointsOverlayTest, TheEntryEndsThePlotterMenuAndStartsOff)
+{
+    QAction* entry = board->action("specialPoints");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), "显示特殊点");
+    EXPECT_EQ(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    EXPECT_TRUE(entry->isCheckable());
+    EXPECT_FALSE(entry->isChecked());
+    QMenu* plotters = nullptr;
+    for (QAction* top : board->menuBar()->actions())
+        if (top->text() == "画函数图象")
+            plotters = top->menu();
+    ASSERT_NE(plotters, nullptr);
+    const QList<QAction*> entries = plotters->actions();
+    EXPECT_EQ(entries.last(), entry) << "after the plotters added by start-up";
+    EXPECT_EQ(std::ranges::count_if(entries, [](QAction* a) { return !a->isSeparator(); }), 5); // three plotters, the own formula, the points
+}
+
+TEST_F(SpecialPointsOverlayTest, RingsSitOnTheQuadraticsAndTheEllipsesPointsAndNowhereElse)
+{
+    draw(kQuadratic);
+    draw(kEllipse);
+    const QImage off = shown();
+    toggle();
+    const QImage on = shown();
+    std::vector<QPointF> expected;
+    for (QPointF p : kQuadraticPoints)
+        expected.push_back(pixelOf(p));
+    for (QPointF p : kEllipsePoints)
+        expected.push_back(pixelOf(p));
+    // Every changed pixel belongs to a ring round an expected point...
+    for (int y = 0; y < on.height(); ++y)
+        for (int x = 0; x < on.width(); ++x)
+            if (on.pixel(x, y) != off.pixel(x, y)) {
+                const QPointF changed(x + 0.5, y + 0.5);
+                ASSERT_TRUE(std::ranges::any_of(expected, [&](QPointF e) { return near(changed, e, 5.5); }))
+                    << "a ring pixel at " << x << "," << y;
+            }
+    // ...and every expected point has its grey ring of radius 4, with its middle left alone.
+    for (QPointF centre : expected) {
+        int ring = 0;
+        for (int y = int(centre.y()) - 6; y <= int(centre.y()) + 6; ++y)
+            for (int x = int(centre.x()) - 6; x <= int(centre.x()) + 6; ++x) {
+                const double distance = QLineF(QPointF(x + 0.5, y + 0.5), centre).length();
+                if (on.pixelColor(x, y) == kRingGrey && off.pixelColor(x, y) != kRingGrey) {
+                    EXPECT_GT(distance, 2.5) << centre.x() << "," << centre.y();
+                    ring += distance < 5.5;
+                }
+            }
+        EXPECT_GE(ring, 12) << "ring at pixel " << centre.x() << "," << centre.y();
+    }
+    toggle();
+    EXPECT_TRUE(board->view()->markers().empty());
+    EXPECT_EQ(shown(), off) << "off, the board looks as without the overlay";
+}
+
+TEST_F(SpecialPointsOverlayTest, UndoClearAndNewCurvesMoveTheRings)
+{
+    toggle();
+    EXPECT_TRUE(board->view()->markers().empty());
+    draw(kQuadratic);
+    const std::vector<QPointF> quadratic = markedPlaces();
+    EXPECT_EQ(quadratic.size(), std::size(kQuadraticPoints));
+    draw(kLine); // y = x + 2 meets the parabola at x = (3 ± √29) / 2 and adds its own points
+    EXPECT_GT(markedPlaces().size(), quadratic.size());
+    board->undo();
+    waitForSearch();
+    EXPECT_EQ(markedPlaces(), quadratic);
+    board->clearBoard();
+    waitForSearch();
+    EXPECT_TRUE(markedPlaces().empty());
+    draw(kEllipse);
+    EXPECT_EQ(markedPlaces().size(), std::size(kEllipsePoints));
+    board->undo(); // the ellipse
+    board->undo(); // the clear: the parabola is back
+    waitForSearch();
+    EXPECT_EQ(markedPlaces(), quadratic);
+}
+
+TEST_F(SpecialPointsOverlayTest, ASearchOvertakenByAChangeNeverShows)
+{
+    toggle();
+    // Changes in quick succession, without waiting: only the board as it ends up is marked.
+    board->perform(kQuadratic, std::get<Drawing>(actionDrawing(kQuadratic)), kRed);
+    board->clearBoard();
+    board->perform(kEllipse, std::get<Drawing>(actionDrawing(kEllipse)), kRed);
+    waitForSearch();
+    EXPECT_EQ(markedPlaces().size(), std::size(kEllipsePoints));
+}
+
+// A search held in the worker until the test lets it go, so that changes surely overtake it. It
+// marks one point at x = the number of actions it was given.
+struct HeldSearch {
+    std::shared_ptr<QSemaphore> gate = std::make_shared<QSemaphore>(0);
+    std::shared_ptr<std::atomic<int>> runs = std::make_shared<std::atomic<int>>(0);
+    BoardPointSearch search()
+    {
+        return [gate = gate, runs = runs](const std::vector<BoardAction>& actions) {
+            ++*runs;
+            gate->acquire();
+            return std::vector<SpecialPoint>{{PointKind::Zero, double(actions.size()), 0, "零点"}};
+        };
+    }
+    ~HeldSearch() { gate->release(100); } // a failed test leaves no worker waiting
+};
+
+TEST_F(SpecialPointsOverlayTest, OnlyTheNewestBoardIsSearchedAndAStaleResultIsDropped)
+{
+    Surface surface(QSize(200, 200));
+    SurfaceView view(surface);
+    HeldSearch held;
+    SpecialPointsOverlay overlay(view, nullptr, held.search());
+    const std::vector<BoardAction> one{kQuadratic}, two{kQuadratic, kLine}, three{kQuadratic, kLine, kEllipse};
+    const auto settle = [&] { return QTest::qWaitFor([&] { return !overlay.searching(); }, 5000); };
+
+    overlay.setEnabled(true, one);
+    overlay.refresh(two);
+    overlay.refresh(three); // replaces `two`, which is never searched
+    held.gate->release(2);
+    ASSERT_TRUE(settle());
+    EXPECT_EQ(held.runs->load(), 2);
+    ASSERT_EQ(view.markers().size(), 1u);
+    EXPECT_EQ(view.markers()[0].world, QPointF(3, 0));
+
+    overlay.refresh(one);
+    overlay.setEnabled(false, one); // turned off while the worker still searches
+    EXPECT_TRUE(view.markers().empty());
+    held.gate->release(1);
+    ASSERT_TRUE(settle());
+    QTest::qWait(20);
+    EXPECT_TRUE(view.markers().empty()) << "the stale result stays away";
+}
+
+TEST_F(SpecialPointsOverlayTest, ExportsAndPrintsLeaveTheRingsOut)
+{
+    draw(kQuadratic);
+    const auto printed = [this] {
+        QImage page(800, 1000, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        paintBoardPage(*board, painter, QRectF(page.rect()));
+        return page;
+    };
+    const QImage exportedOff = boardImage(*board->view(), 2);
+    const QImage printedOff = printed();
+    toggle();
+    ASSERT_FALSE(board->view()->markers().empty());
+    EXPECT_EQ(boardImage(*board->view(), 2), exportedOff);
+    EXPECT_EQ(printed(), printedOff);
+}
+
+TEST_F(SpecialPointsOverlayTest, ThePointerOnARingReadsItsLabel)
+{
+    draw(kQuadratic);
+    draw(kEllipse);
+    toggle();
+    QLabel* readout = board->coordinateReadout();
+    const struct {
+        QPointF world;
+        QPointF offset;
+        const char* text;
+    } cases[] = {
+        {{1, -4}, {3, 2}, "极小值点 (1, −4)"},
+        {{0, -3}, {-4, 0}, "y轴交点 (0, −3)"},
+        {{std::sqrt(5.0), 0}, {0, 3}, "焦点 (√5, 0) ≈ (2.236, 0)"},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseMove(board->view(), (pixelOf(c.world) + c.offset).toPoint());
+        EXPECT_EQ(readout->text(), QString::fromUtf8(c.text)) << c.text;
+    }
+    // A zero of the parabola and a vertex of the ellipse share one ring: both are read.
+    QTest::mouseMove(board->view(), pixelOf({3, 0}).toPoint());
+    QStringList shared = readout->text().split(QStringLiteral("；"));
+    shared.sort();
+    EXPECT_EQ(shared, QStringList({"零点 (3, 0)", "顶点 (3, 0)"}));
+    const QPoint away = (pixelOf({1, -4}) + QPointF(8, 0)).toPoint();
+    QTest::mouseMove(board->view(), away);
+    EXPECT_EQ(readout->text(), CoordinateReadout::textFor(board->view()->worldAt(away)));
+}
+
+} // namespace
+} // namespace curvana
