@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "canvas/rasteriser.h"
@@ -45,11 +46,24 @@ void SurfaceView::onAppended()
         update();
         return;
     }
+    skipToLastClear();
     if (!m_reveal.isActive()) {
         m_revealClock.start();
         m_revealCarry = 0;
         m_reveal.start();
     }
+}
+
+void SurfaceView::skipToLastClear()
+{
+    // A clear takes effect the moment it is made: whatever still waited to be revealed before it
+    // would be wiped anyway, so it is never shown.
+    const ListPos lastClear = m_surface.renderStartFor(m_surface.end());
+    const std::vector<Op>& ops = m_surface.ops();
+    if (lastClear.op >= ops.size() || ops[lastClear.op].kind != OpKind::Clear || lastClear < m_limit)
+        return;
+    m_limit = {lastClear.op + 1, 0};
+    update();
 }
 
 void SurfaceView::revealStep()
@@ -97,7 +111,9 @@ void SurfaceView::catchUp()
     if (!m_animated)
         m_limit = m_surface.end();
     if (m_drawn < m_limit) {
-        Rasteriser(m_surface, m_image.size(), m_image.devicePixelRatio()).render(m_image, m_drawn, m_limit);
+        // A clear on the way wipes everything before it, so rendering starts there.
+        const ListPos from = std::max(m_drawn, m_surface.renderStartFor(m_limit));
+        Rasteriser(m_surface, m_image.size(), m_image.devicePixelRatio()).render(m_image, from, m_limit);
         m_drawn = m_limit;
     }
 }

@@ -60,6 +60,7 @@ protected:
 
 private:
     void onAppended();
+    void skipToLastClear();
     void restart();
     void catchUp();
     void revealStep();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -188,6 +189,30 @@ TEST_F(BoardExtras, UndoWorksWhileARevealIsRunning)
     const QImage shown = board->view()->shownImage();
     EXPECT_EQ(testing::countColour(shown, shown.rect(), QColor(255, 0, 0)), 0);
     EXPECT_EQ(surface().texts().size(), 39u);
+}
+
+TEST_F(BoardExtras, AClearDuringARevealDropsWhatWasStillToBeRevealed)
+{
+    board->view()->setAnimated(true);
+    surface().beginAction();
+    for (int i = 0; i < 200000; ++i) // five seconds of reveal
+        surface().setPixel(-9.5f + i * 0.000095f, 5, kRed);
+    QTest::qWait(60);
+    const QColor red(255, 0, 0);
+    const QImage before = board->view()->shownImage();
+    ASSERT_GT(testing::countColour(before, before.rect(), red), 0) << "the reveal has begun";
+    QTest::mouseClick(board->clearButton(), Qt::LeftButton);
+    const QImage atOnce = board->view()->shownImage();
+    EXPECT_EQ(testing::countColour(atOnce, atOnce.rect(), red), 0);
+    // Only the fresh axes are left to reveal, which takes a moment, not the rest of the curve.
+    QSignalSpy finished(board->view(), &SurfaceView::revealFinished);
+    ASSERT_TRUE(finished.wait(1000));
+    const QImage after = board->view()->shownImage();
+    EXPECT_EQ(testing::countColour(after, after.rect(), red), 0);
+    EXPECT_GT(testing::countColour(after, after.rect(), QColor(0, 0, 255)), 100) << "the axes";
+    board->action("undo")->trigger(); // undoing the clear brings the whole curve back
+    const QImage undone = board->view()->shownImage();
+    EXPECT_EQ(undone.pixelColor(testing::pixelAt(surface(), undone.size(), 9.4, 5)), red);
 }
 
 TEST_F(BoardExtras, TheReadoutFollowsThePointerAndTheSurfaceMapping)
