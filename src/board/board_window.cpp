@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -190,15 +191,23 @@ void BoardWindow::saveImage()
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
-    if (!exportBoard(*m_view, path, choice))
+    if (!exportBoard(*m_view, path, choice)) {
         showMessage(this, {QStringLiteral("保存图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
                            QMessageBox::Warning});
+        return;
+    }
+    showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void BoardWindow::copyImage()
 {
     QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
+    showNotice(QStringLiteral("已复制"));
 }
+
+QLabel* BoardWindow::coordinateReadout() const { return m_coordinateReadout; }
+
+void BoardWindow::showNotice(const QString& text) { m_coordinateReadout->showNotice(text); }
 
 void BoardWindow::resizeEvent(QResizeEvent* event)
 {

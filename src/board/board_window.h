@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace curvana {
 
+class CoordinateReadout;
 class FreehandPen;
 class SurfaceView;
 
@@ -64,7 +65,9 @@ public:
     QLineEdit* modeField() const { return m_modeField; }
     QPushButton* clearButton() const { return m_clearButton; }
     QPushButton* quitButton() const { return m_quitButton; }
-    QLabel* coordinateReadout() const { return m_coordinateReadout; }
+    QLabel* coordinateReadout() const;
+    // Tells the user for a moment, in the coordinate field, what a save or copy did.
+    void showNotice(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -84,7 +87,7 @@ private:
     QLineEdit* m_modeField = nullptr;
     QPushButton* m_clearButton = nullptr;
     QPushButton* m_quitButton = nullptr;
-    QLabel* m_coordinateReadout = nullptr;
+    CoordinateReadout* m_coordinateReadout = nullptr;
     std::unique_ptr<FreehandPen> m_pen;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
