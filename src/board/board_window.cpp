@@ -156,6 +156,8 @@ void BoardWindow::clearBoard()
     // Recording the clear for replay belongs here, beside the step it makes.
     m_surface.beginAction();
     drawAxes();
+    // What a running reveal had still to show before the clear is wiped at once, not shown first.
+    m_view->revealFromLastClear();
 }
 
 void BoardWindow::quitProgram() { endProgram(); }

@@ -46,7 +46,6 @@ void SurfaceView::onAppended()
         update();
         return;
     }
-    skipToLastClear();
     if (!m_reveal.isActive()) {
         m_revealClock.start();
         m_revealCarry = 0;
@@ -54,10 +53,8 @@ void SurfaceView::onAppended()
     }
 }
 
-void SurfaceView::skipToLastClear()
+void SurfaceView::revealFromLastClear()
 {
-    // A clear takes effect the moment it is made: whatever still waited to be revealed before it
-    // would be wiped anyway, so it is never shown.
     const ListPos lastClear = m_surface.renderStartFor(m_surface.end());
     const std::vector<Op>& ops = m_surface.ops();
     if (lastClear.op >= ops.size() || ops[lastClear.op].kind != OpKind::Clear || lastClear < m_limit)

@@ -29,6 +29,9 @@ public:
     bool revealing() const { return m_reveal.isActive(); }
     // Shows everything still waiting to be revealed at once.
     void finishReveal();
+    // Drops what still waits to be revealed before the list's last clear: the user's clear takes
+    // effect at once. A show that wipes between its scenes keeps its clears in the reveal instead.
+    void revealFromLastClear();
 
     // What the view shows now, at its own resolution.
     QImage shownImage();
@@ -60,7 +63,6 @@ protected:
 
 private:
     void onAppended();
-    void skipToLastClear();
     void restart();
     void catchUp();
     void revealStep();
