@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <optional>
 
 #include "board/surface_view.h"
 
@@ -22,6 +23,29 @@ const FilterRow kFilters[] = {
     {"SVG 矢量图 (*.svg)", {ExportFormat::Svg, 1}},
     {"PDF 文件 (*.pdf)", {ExportFormat::Pdf, 1}},
 };
+
+const char* suffixOf(ExportFormat format)
+{
+    switch (format) {
+    case ExportFormat::Svg:
+        return "svg";
+    case ExportFormat::Pdf:
+        return "pdf";
+    case ExportFormat::Png:
+        break;
+    }
+    return "png";
+}
+
+// The offered format a file name's suffix names, in any case.
+std::optional<ExportFormat> formatNamedBy(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (ExportFormat format : {ExportFormat::Png, ExportFormat::Svg, ExportFormat::Pdf})
+        if (suffix == QLatin1String(suffixOf(format)))
+            return format;
+    return std::nullopt;
+}
 
 QSize logicalSize(const SurfaceView& view)
 {
@@ -49,22 +73,23 @@ QStringList exportFilters()
 
 ExportChoice exportChoiceFor(const QString& filter, const QString& path)
 {
+    ExportChoice chosen;
     for (const FilterRow& row : kFilters)
         if (filter == QString::fromUtf8(row.text))
-            return row.choice;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg"))
-        return {ExportFormat::Svg, 1};
-    if (suffix == QLatin1String("pdf"))
-        return {ExportFormat::Pdf, 1};
-    return {ExportFormat::Png, 1};
+            chosen = row.choice;
+    // A typed suffix that names an offered format says what the user wants, whatever the type box
+    // shows; only the PNG size can come from the type box, and only from a PNG type.
+    const std::optional<ExportFormat> typed = formatNamedBy(path);
+    if (!typed || *typed == chosen.format)
+        return chosen;
+    return {*typed, 1};
 }
 
 QString withSuffix(const QString& path, ExportFormat format)
 {
-    if (!QFileInfo(path).suffix().isEmpty())
+    if (formatNamedBy(path) == format)
         return path;
-    return path + (format == ExportFormat::Svg ? ".svg" : format == ExportFormat::Pdf ? ".pdf" : ".png");
+    return path + QLatin1Char('.') + QLatin1String(suffixOf(format));
 }
 
 QImage boardImage(const SurfaceView& view, int scale)

@@ -18,8 +18,10 @@ struct ExportChoice {
 
 // The filters offered by the save dialog, in order, and what each one means.
 QStringList exportFilters();
+// What to write for the name `path` typed while `filter` was chosen: a suffix naming an offered
+// format (png, svg, pdf, any case) decides the format; otherwise the chosen filter does.
 ExportChoice exportChoiceFor(const QString& filter, const QString& path);
-// `path` with the suffix of `format` when it has none.
+// `path` as it is when its suffix names `format`, otherwise with that suffix added.
 QString withSuffix(const QString& path, ExportFormat format);
 
 // Writes the drawing to `path`; false when the file cannot be written.

@@ -1,16 +1,21 @@
 #include "board/board_print.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "board/board_export.h"
 #include "board/board_window.h"
 #include "board/surface_view.h"
 #include "forms/desktop_services.h"
 
 namespace curvana {
 namespace {
+
+constexpr int kControlsScale = 2;
 
 // Chooses the default printer, or with none asks for a PDF file to print into.
 bool choosePrinter(BoardWindow& board, QPrinter& printer)
@@ -30,7 +35,7 @@ bool choosePrinter(BoardWindow& board, QPrinter& printer)
     if (file.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
+    printer.setOutputFileName(withSuffix(file, ExportFormat::Pdf));
     return true;
 }
 
@@ -41,19 +46,17 @@ void paintBoardPage(BoardWindow& board, QPainter& painter, QRectF page)
     QWidget* client = board.centralWidget();
     const QSizeF size = client->size();
     const double fit = std::min(page.width() / size.width(), page.height() / size.height());
-    painter.save();
-    painter.translate(page.topLeft());
-    painter.scale(fit, fit);
-    client->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    // The drawing again over the surface's own place, at the device's full resolution.
+    // The controls as a modest picture at twice their size: rendering widgets straight onto a
+    // scaled high-resolution painter makes Qt go through an image of the whole page.
+    QPixmap controls(client->size() * kControlsScale);
+    controls.setDevicePixelRatio(kControlsScale);
+    controls.fill(Qt::white); // the paper between the controls
+    client->render(&controls, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.drawPixmap(QRectF(page.topLeft(), size * fit), controls, QRectF(controls.rect()));
+    // The drawing over the surface's own place, as vectors at the device's full resolution.
     const QRect inner = board.view()->contentsRect().translated(board.view()->pos());
-    painter.scale(1 / fit, 1 / fit);
-    const QRectF target(QPointF(inner.topLeft()) * fit, QSizeF(inner.size()) * fit);
-    // Dots stay crisp up to four times the screen's resolution without huge page data.
-    const double scale = std::clamp(fit, 1.0, 4.0);
-    const QSize pixels = (QSizeF(inner.size()) * scale).toSize();
-    painter.drawImage(target, board.view()->renderImage(pixels, scale));
-    painter.restore();
+    const QRectF drawing(page.topLeft() + QPointF(inner.topLeft()) * fit, QSizeF(inner.size()) * fit);
+    board.view()->renderVector(painter, drawing);
 }
 
 void sendBoardToPrinter(BoardWindow& board)
@@ -70,7 +73,13 @@ void sendBoardToPrinter(BoardWindow& board)
     }
     const QRect paintable = printer.pageLayout().paintRectPixels(printer.resolution());
     paintBoardPage(board, painter, QRectF(QPointF(0, 0), paintable.size()));
-    painter.end();
+    if (!painter.end()) {
+        showMessage(&board, {QStringLiteral("打印"), QStringLiteral("打印没有完成，图象没有打印出来。"),
+                             QMessageBox::Warning});
+        return;
+    }
+    if (!printer.outputFileName().isEmpty())
+        board.showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(printer.outputFileName())));
 }
 
 } // namespace curvana

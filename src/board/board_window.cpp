@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -280,6 +281,8 @@ void BoardWindow::clearBoard()
     finishStroke();
     m_surface.beginAction();
     drawAxes();
+    // What a running reveal had still to show before the clear is wiped at once, not shown first.
+    m_view->revealFromLastClear();
     record(ClearAction{});
 }
 
@@ -384,14 +387,18 @@ void BoardWindow::saveImage()
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
-    if (!exportBoard(*m_view, path, choice))
+    if (!exportBoard(*m_view, path, choice)) {
         showMessage(this, {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
                            QMessageBox::Warning});
+        return;
+    }
+    showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void BoardWindow::copyImage()
 {
     QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
+    showNotice(QStringLiteral("已复制"));
 }
 
 void BoardWindow::togglePresentation()
@@ -410,6 +417,10 @@ void BoardWindow::leavePresentation()
 }
 
 bool BoardWindow::presenting() const { return m_presentation->active(); }
+
+QLabel* BoardWindow::coordinateReadout() const { return m_coordinateReadout; }
+
+void BoardWindow::showNotice(const QString& text) { m_coordinateReadout->showNotice(text); }
 
 void BoardWindow::resizeEvent(QResizeEvent* event)
 {

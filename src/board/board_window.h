@@ -23,6 +23,7 @@ class QPushButton;
 namespace curvana {
 
 class BoardPresentation;
+class CoordinateReadout;
 class FreehandPen;
 class SpecialPointsOverlay;
 class SurfaceView;
@@ -89,11 +90,13 @@ public:
     QLineEdit* modeField() const { return m_modeField; }
     QPushButton* clearButton() const { return m_clearButton; }
     QPushButton* quitButton() const { return m_quitButton; }
-    QLabel* coordinateReadout() const { return m_coordinateReadout; }
     SpecialPointsOverlay& specialPoints() const { return *m_specialPoints; }
 
     // What the user did on the board, in order, without the undone steps.
     const std::vector<BoardAction>& boardActions() const;
+    QLabel* coordinateReadout() const;
+    // Tells the user for a moment, in the coordinate field, what a save or copy did.
+    void showNotice(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -126,7 +129,7 @@ private:
     QLineEdit* m_modeField = nullptr;
     QPushButton* m_clearButton = nullptr;
     QPushButton* m_quitButton = nullptr;
-    QLabel* m_coordinateReadout = nullptr;
+    CoordinateReadout* m_coordinateReadout = nullptr;
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
     BoardDocument m_document;

@@ -18,6 +18,20 @@ CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent) : QL
     setObjectName(QStringLiteral("coordinateReadout"));
     connect(&picture, &SurfaceView::mouseMoved, this, &CoordinateReadout::showPoint);
     connect(&picture, &SurfaceView::pointerLeft, this, &QLabel::clear);
+    m_noticeEnd.setSingleShot(true);
+    m_noticeEnd.setInterval(kNoticeMilliseconds);
+    connect(&m_noticeEnd, &QTimer::timeout, this, [this] {
+        // A pointer move may already have put coordinates in its place.
+        if (text() == m_notice)
+            clear();
+    });
+}
+
+void CoordinateReadout::showNotice(const QString& notice)
+{
+    m_notice = notice;
+    setText(notice);
+    m_noticeEnd.start();
 }
 
 QString CoordinateReadout::textFor(QPointF world)

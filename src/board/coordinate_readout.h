@@ -1,7 +1,8 @@
 #pragma once
 // A small field under the board that shows the world coordinates under the pointer, or the label
-// of the special point whose ring the pointer is on.
+// of the special point whose ring the pointer is on, and for a moment what a save or copy did.
 #include <QLabel>
+#include <QTimer>
 
 namespace curvana {
 
@@ -15,10 +16,17 @@ public:
     // "x = 1.25  y = −3.50": two decimals and a true minus sign.
     static QString textFor(QPointF world);
 
+    // How long a notice stays unless the pointer moves first.
+    static constexpr int kNoticeMilliseconds = 3000;
+    // Shows `text` ("已复制") for a moment in place of the coordinates.
+    void showNotice(const QString& text);
+
 private:
     void showPoint(QPointF world);
 
     SurfaceView& m_picture;
+    QTimer m_noticeEnd;
+    QString m_notice;
 };
 
 } // namespace curvana

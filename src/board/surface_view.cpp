@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QLineF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 
@@ -58,6 +59,16 @@ void SurfaceView::onAppended()
         m_revealCarry = 0;
         m_reveal.start();
     }
+}
+
+void SurfaceView::revealFromLastClear()
+{
+    const ListPos lastClear = m_surface.renderStartFor(m_surface.end());
+    const std::vector<Op>& ops = m_surface.ops();
+    if (lastClear.op >= ops.size() || ops[lastClear.op].kind != OpKind::Clear || lastClear < m_limit)
+        return;
+    m_limit = {lastClear.op + 1, 0};
+    update();
 }
 
 void SurfaceView::revealStep()
@@ -141,7 +152,9 @@ void SurfaceView::catchUp()
     if (!m_animated)
         m_limit = m_surface.end();
     if (m_drawn < m_limit) {
-        shownRasteriser().render(m_image, m_drawn, m_limit);
+        // A clear on the way wipes everything before it, so rendering starts there.
+        const ListPos from = std::max(m_drawn, m_surface.renderStartFor(m_limit));
+        shownRasteriser().render(m_image, from, m_limit);
         m_drawn = m_limit;
     }
 }

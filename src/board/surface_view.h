@@ -56,6 +56,9 @@ public:
     // contents rectangle and 1 outside presentation scale), as of the last resize.
     QRectF pictureRect() const { return m_pictureRect; }
     double pictureFactor() const { return m_pictureFactor; }
+    // Drops what still waits to be revealed before the list's last clear: the user's clear takes
+    // effect at once. A show that wipes between its scenes keeps its clears in the reveal instead.
+    void revealFromLastClear();
 
     // What the view shows now, at its own resolution.
     QImage shownImage();

@@ -52,6 +52,23 @@ std::function<void()>& programEnder()
     return ender;
 }
 
+// The folder the last file was saved into during this run; empty before the first save.
+QString& lastSaveFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+// Where a save dialog opens: the last folder used, else the user's pictures folder, else home.
+// Never the working directory, which for a program started from a menu is nobody's choice.
+QString saveFolder()
+{
+    if (!lastSaveFolder().isEmpty())
+        return lastSaveFolder();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 bool isWebAddress(const QString& address)
 {
     return address.startsWith(QLatin1String("http://")) || address.startsWith(QLatin1String("https://"));
@@ -139,9 +156,12 @@ void setSaveFileChooser(SaveFileChooser chooser) { saveFileChooser() = std::move
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
                        QString* selectedFilter)
 {
-    if (saveFileChooser())
-        return saveFileChooser()(parent, title, suggested, filter, selectedFilter);
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter, selectedFilter);
+    const QString start = QDir(saveFolder()).filePath(suggested);
+    const QString chosen = saveFileChooser() ? saveFileChooser()(parent, title, start, filter, selectedFilter)
+                                             : QFileDialog::getSaveFileName(parent, title, start, filter, selectedFilter);
+    if (!chosen.isEmpty())
+        lastSaveFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void setOpenFileChooser(OpenFileChooser chooser) { openFileChooser() = std::move(chooser); }
@@ -152,6 +172,8 @@ QString chooseOpenFile(QWidget* parent, const QString& title, const QString& fol
         return openFileChooser()(parent, title, folder, filter);
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
+
+void forgetLastSaveFolder() { lastSaveFolder().clear(); }
 
 void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }
 

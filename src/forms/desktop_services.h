@@ -44,12 +44,15 @@ void startPaintProgram(QWidget* parent);
 void setPaintPrograms(const QStringList& programs);
 
 // Asks for the name of a file to write; empty when the user cancels. Tests replace the dialog.
-// `filter` lists the offered types separated by ";;"; the chosen one goes to `selectedFilter`.
+// The dialog opens on `suggested` in the folder last saved into during this run, or at first in
+// the user's pictures folder (home when there is none). `filter` lists the offered types separated by ";;"; the chosen one goes to `selectedFilter`.
 using SaveFileChooser = std::function<QString(QWidget* parent, const QString& title, const QString& suggested,
                                               const QString& filter, QString* selectedFilter)>;
 void setSaveFileChooser(SaveFileChooser chooser); // an empty chooser restores the file dialog
 QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
                        QString* selectedFilter = nullptr);
+// The next save dialog opens in the pictures folder again, as at the start of a run.
+void forgetLastSaveFolder();
 
 // Asks for the name of an existing file to read; empty when the user cancels. Tests replace the
 // dialog.

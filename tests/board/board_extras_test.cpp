@@ -1,6 +1,7 @@
 // Additions to the board: saving and copying the drawing, undo and the coordinate readout.
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,88 @@ TEST_F(BoardExtras, SvgOfABoardWithCurvesIsCompact)
     EXPECT_LT(svg.size(), 1'000'000);
 }
 
+// What a saved file holds, from its first bytes.
+QString formatOf(const QByteArray& data)
+{
+    if (data.startsWith("\x89PNG"))
+        return "png";
+    if (data.startsWith("%PDF"))
+        return "pdf";
+    return data.contains("<svg") ? "svg" : "?";
+}
+
+TEST_F(BoardExtras, ATypedSuffixDecidesTheFormatAndOtherwiseTheTypeBoxDoes)
+{
+    drawParabola();
+    const QSize logical = surface().logicalSize();
+    struct Case {
+        const char* typed;
+        const char* filter;
+        const char* written; // the file's name
+        const char* format;
+        int pngScale;
+    } const cases[] = {
+        {"a.svg", "PNG 图片 (*.png)", "a.svg", "svg", 0},
+        {"b.PDF", "PNG 图片，两倍大小 (*.png)", "b.PDF", "pdf", 0},
+        {"c.Png", "SVG 矢量图 (*.svg)", "c.Png", "png", 1},
+        {"d.png", "PNG 图片，四倍大小 (*.png)", "d.png", "png", 4},
+        {"e", "SVG 矢量图 (*.svg)", "e.svg", "svg", 0},
+        {"f.txt", "PDF 文件 (*.pdf)", "f.txt.pdf", "pdf", 0},
+        {"g.drawing", "PNG 图片，两倍大小 (*.png)", "g.drawing.png", "png", 2},
+    };
+    for (const Case& c : cases) {
+        saved(c.typed, c.filter);
+        QFile file(dir.filePath(c.written));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.typed << " as " << c.filter;
+        const QByteArray data = file.readAll();
+        EXPECT_EQ(formatOf(data), c.format) << c.typed << " as " << c.filter;
+        if (c.pngScale) {
+            EXPECT_EQ(QImage::fromData(data).size(), logical * c.pngScale) << c.typed << " as " << c.filter;
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), std::size(cases)) << "no other file written";
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(BoardExtras, TheSaveDialogOpensInThePicturesFolderThenWhereTheLastFileWent)
+{
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", dir.path().toUtf8());
+    qunsetenv("XDG_CONFIG_HOME");
+    board->action("saveImage")->trigger(); // savePath is empty: cancelled
+    EXPECT_EQ(QFileInfo(suggestedPath).absolutePath(), dir.path()) << "no pictures folder: home";
+    QDir(dir.path()).mkdir("Pictures");
+    board->action("saveImage")->trigger();
+    EXPECT_EQ(QFileInfo(suggestedPath).absolutePath(), dir.filePath("Pictures"));
+    EXPECT_TRUE(suggestedPath.endsWith(".png"));
+    QDir(dir.path()).mkdir("elsewhere");
+    saved("elsewhere/board.png", "PNG 图片 (*.png)");
+    board->action("saveImage")->trigger();
+    EXPECT_EQ(QFileInfo(suggestedPath).absolutePath(), dir.filePath("elsewhere"));
+    qputenv("HOME", home);
+    if (!config.isEmpty())
+        qputenv("XDG_CONFIG_HOME", config);
+}
+
+TEST_F(BoardExtras, TheCoordinateFieldSaysBrieflyWhatASaveOrCopyDid)
+{
+    QLabel* readout = board->coordinateReadout();
+    saved("board.svg", "SVG 矢量图 (*.svg)");
+    EXPECT_EQ(readout->text(), "已保存到 " + savePath);
+    QTest::mouseMove(board->view(), board->view()->contentsRect().topLeft() + QPoint(10, 10));
+    EXPECT_TRUE(readout->text().startsWith("x = ")) << "a pointer move shows the coordinates again";
+    saved("board", "PDF 文件 (*.pdf)");
+    EXPECT_EQ(readout->text(), "已保存到 " + dir.filePath("board.pdf"));
+    board->action("copyImage")->trigger();
+    EXPECT_EQ(readout->text(), "已复制");
+    QTest::qWait(CoordinateReadout::kNoticeMilliseconds + 200);
+    EXPECT_TRUE(readout->text().isEmpty());
+    savePath = "/no/such/folder/board.png";
+    board->action("saveImage")->trigger();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(readout->text().isEmpty()) << "a failure is not reported as saved";
+}
+
 TEST_F(BoardExtras, AFileThatCannotBeWrittenGivesAMessageAndKeepsTheBoard)
 {
     drawParabola();
@@ -189,6 +273,31 @@ TEST_F(BoardExtras, UndoWorksWhileARevealIsRunning)
     const QImage shown = board->view()->shownImage();
     EXPECT_EQ(testing::countColour(shown, shown.rect(), QColor(255, 0, 0)), 0);
     EXPECT_EQ(surface().texts().size(), 39u);
+}
+
+TEST_F(BoardExtras, AClearDuringARevealDropsWhatWasStillToBeRevealed)
+{
+    board->view()->setAnimated(true);
+    Drawing line;
+    for (int i = 0; i < 200000; ++i) // five seconds of reveal
+        line.dots.push_back({-9.5f + i * 0.000095f, 5});
+    board->perform(StrokeAction{}, line, kRed);
+    QTest::qWait(60);
+    const QColor red(255, 0, 0);
+    const QImage before = board->view()->shownImage();
+    ASSERT_GT(testing::countColour(before, before.rect(), red), 0) << "the reveal has begun";
+    QTest::mouseClick(board->clearButton(), Qt::LeftButton);
+    const QImage atOnce = board->view()->shownImage();
+    EXPECT_EQ(testing::countColour(atOnce, atOnce.rect(), red), 0);
+    // Only the fresh axes are left to reveal, which takes a moment, not the rest of the curve.
+    QSignalSpy finished(board->view(), &SurfaceView::revealFinished);
+    ASSERT_TRUE(finished.wait(1000));
+    const QImage after = board->view()->shownImage();
+    EXPECT_EQ(testing::countColour(after, after.rect(), red), 0);
+    EXPECT_GT(testing::countColour(after, after.rect(), QColor(0, 0, 255)), 100) << "the axes";
+    board->action("undo")->trigger(); // undoing the clear brings the whole curve back
+    const QImage undone = board->view()->shownImage();
+    EXPECT_EQ(undone.pixelColor(testing::pixelAt(surface(), undone.size(), 9.4, 5)), red);
 }
 
 TEST_F(BoardExtras, TheReadoutFollowsThePointerAndTheSurfaceMapping)

@@ -1,6 +1,8 @@
 // The board window: menus, clearing, printing, pages, the paint program and one-instance windows.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -8,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 #include "board/board_print.h"
@@ -139,6 +142,52 @@ TEST_F(Board, DecliningThePdfOfferPrintsNothing)
     answer = QMessageBox::No;
     board->action("df1")->trigger();
     EXPECT_FALSE(QFile::exists(savePath));
+}
+
+// A field of /proc/self/status in kB ("VmHWM", "VmRSS"); 0 where there is none.
+long statusKb(const char* field)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(QByteArray(field) + ':'))
+            return line.mid(static_cast<int>(qstrlen(field)) + 1).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// Sets the peak memory back to what is in use now; false where the kernel does not allow it.
+bool resetPeakMemory()
+{
+    QFile refs("/proc/self/clear_refs");
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+TEST_F(Board, PrintingToAPdfIsQuickLightAndSmall)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is installed here";
+    QTemporaryDir dir;
+    savePath = dir.filePath("board"); // typed without its suffix
+    answer = QMessageBox::Yes;
+    const bool peakKnown = resetPeakMemory();
+    const long before = statusKb("VmRSS");
+    QElapsedTimer clock;
+    clock.start();
+    board->action("df1")->trigger();
+    const qint64 elapsed = clock.elapsed();
+    const long peakGrowth = statusKb("VmHWM") - before;
+    QFile pdf(dir.filePath("board.pdf"));
+    EXPECT_EQ(board->coordinateReadout()->text(), "已保存到 " + pdf.fileName());
+    std::printf("print to PDF: %lld ms, peak memory +%ld kB, %lld bytes\n", static_cast<long long>(elapsed),
+                peakGrowth, static_cast<long long>(pdf.size()));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "the suffix is added";
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+    EXPECT_LT(pdf.size(), 500'000);
+    EXPECT_LT(elapsed, 500) << "the program stays answering";
+    if (peakKnown) {
+        EXPECT_LT(peakGrowth, 100'000);
+    }
 }
 
 TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)

@@ -22,6 +22,7 @@ struct UiFixture : ::testing::Test {
     QString savePath;
     QString saveFilter;     // the type the user picks in the save dialog
     QString offeredFilters; // what the save dialog offered
+    QString suggestedPath;  // where the save dialog opened
     QPointer<BoardWindow> board;
 
     void SetUp() override
@@ -31,7 +32,10 @@ struct UiFixture : ::testing::Test {
             return answer;
         });
         setProgramEnder([this] { ++programEnds; });
-        setSaveFileChooser([this](QWidget*, const QString&, const QString&, const QString& offered, QString* chosen) {
+        forgetLastSaveFolder();
+        setSaveFileChooser([this](QWidget*, const QString&, const QString& suggested, const QString& offered,
+                                  QString* chosen) {
+            suggestedPath = suggested;
             offeredFilters = offered;
             if (chosen)
                 *chosen = saveFilter;
