@@ -73,6 +73,7 @@ protected:
 
 private:
     void buildMenus();
+    void endProgramWithBoard();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
 
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
+    bool m_programEnded = false;
 };
 
 } // namespace curvana
