@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <cstdio>
 
@@ -10,6 +11,7 @@
 #include "board/board_window.h"
 #include "board/surface_view.h"
 #include "canvas/axes.h"
+#include "canvas/surface_font.h"
 #include "core/number.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
@@ -31,8 +33,8 @@ const ControlRow kWelcomeControls[] = {
     {Ctl::Text, "Text3", nullptr, "50", 4080, 3720, 615, 495, 3},
     {Ctl::Label, "Label2", nullptr, "版本 1.0", 4200, 360, 1335, 375},
     {Ctl::Label, "Label4", nullptr, "作者：Curvana 开发组", 600, 3840, 4095, 255},
-    {Ctl::Label, "Label5", nullptr, "网址：见我的主页", 600, 4080, 4095, 255},
-    {Ctl::Label, "Label6", nullptr, "问题反馈：见我的主页", 600, 4320, 4095, 255},
+    {Ctl::Label, "Label5", nullptr, "电话：见我的主页", 600, 4080, 4095, 255},
+    {Ctl::Label, "Label6", nullptr, "电子邮件：见我的主页", 600, 4320, 4095, 255},
     {Ctl::Custom, "Label7", nullptr, nullptr, 600, 4560, 4095, 255},
     {Ctl::Custom, "Label3", nullptr, nullptr, 600, 4800, 2895, 255},
     {Ctl::Label, "Label8", nullptr, "出版：Curvana 自由软件", 2160, 5040, 3735, 255},
@@ -42,6 +44,7 @@ LinkLabel* makeLink(QWidget* parent, const QString& text, const QString& tooltip
 {
     auto* link = new LinkLabel(text, parent);
     QFont font = link->font();
+    font.setFamilies(songFontFamilies());
     font.setPointSizeF(kLinkFont.points);
     font.setUnderline(true);
     link->setFont(font);
@@ -67,7 +70,15 @@ QString counterText(float value)
 void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     QLabel::mousePressEvent(event);
-    emit clicked();
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+// The press that began a double click already opened the page; the second press of the pair
+// arrives here instead (Qt's default would hand it to mousePressEvent and open the page again).
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
 }
 
 WelcomeWindow::WelcomeWindow()

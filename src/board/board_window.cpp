@@ -91,6 +91,17 @@ BoardWindow::~BoardWindow()
 {
     // The plotters and dialogs draw on this board and cannot outlive it.
     m_windows.closeAll();
+    endProgramWithBoard();
+}
+
+// Without the board nothing is left to work in: the program ends, even from inside a message
+// box's own event loop, where closing the last window would not end it.
+void BoardWindow::endProgramWithBoard()
+{
+    if (m_programEnded)
+        return;
+    m_programEnded = true;
+    endProgram();
 }
 
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
@@ -184,6 +195,12 @@ void BoardWindow::buildMenus()
     addEntry(yu, "ty", "帮助", {}, &BoardWindow::openHelp);
     addEntry(yu, "jj", kCollectionMenuCaption, {}, &BoardWindow::openCollectionPage);
     addEntry(yu, "rr", "我的主页", {}, &BoardWindow::openHomePage);
+    // F10 opens the menu bar at its first menu, as on other desktops.
+    auto* openMenuBar = new QAction(this);
+    openMenuBar->setObjectName(QStringLiteral("menuBarKey"));
+    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(openMenuBar);
+    connect(openMenuBar, &QAction::triggered, this, [this, df] { menuBar()->setActiveAction(df->menuAction()); });
     QAction* links = menuBar()->addAction(QStringLiteral("数学实用网址"));
     links->setObjectName(QStringLiteral("dffffffff"));
     connect(links, &QAction::triggered, this, &BoardWindow::openMathLinks);
@@ -449,6 +466,8 @@ void BoardWindow::closeEvent(QCloseEvent* event)
     // The plotters and dialogs draw on this board and cannot work without it.
     m_windows.closeAll();
     QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        endProgramWithBoard();
 }
 
 } // namespace curvana

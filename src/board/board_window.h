@@ -117,6 +117,7 @@ private:
     // Whatever depends on the board's actions follows them: call after every change to them.
     void boardActionsChanged();
     void keepSpecialPointsLast(QMenu* menu);
+    void endProgramWithBoard();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
                       void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
@@ -140,6 +141,7 @@ private:
     SpecialPointsOverlay* m_specialPoints = nullptr;
     QAction* m_specialPointsEntry = nullptr;
     QAction* m_specialPointsSeparator = nullptr;
+    bool m_programEnded = false;
 };
 
 } // namespace curvana

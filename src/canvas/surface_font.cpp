@@ -17,4 +17,10 @@ QString uiFontFamily()
     return QStringLiteral("WenQuanYi Micro Hei");
 }
 
+QStringList songFontFamilies()
+{
+    // AR PL UMing's simplified-Chinese family, named exactly so fontconfig picks no other face.
+    return {QStringLiteral("AR PL UMing CN"), uiFontFamily()};
+}
+
 } // namespace curvana

@@ -1,5 +1,6 @@
 #pragma once
 #include <QFont>
+#include <QStringList>
 
 namespace curvana {
 
@@ -9,5 +10,8 @@ QFont surfaceFont(double scale);
 
 // The family used for the program's own windows.
 QString uiFontFamily();
+
+// The Song (serif) face of the designs' sized captions, with the UI face for a missing glyph or font.
+QStringList songFontFamilies();
 
 } // namespace curvana

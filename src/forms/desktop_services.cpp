@@ -74,12 +74,26 @@ bool isWebAddress(const QString& address)
     return address.startsWith(QLatin1String("http://")) || address.startsWith(QLatin1String("https://"));
 }
 
+// A window that was shown and is now closed, or whose owner is, asks the user nothing any more:
+// its box would stand alone on the screen after the program's last window is gone.
+bool isClosed(const QWidget* parent)
+{
+    for (const QWidget* window = parent ? parent->window() : nullptr; window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        if (window->testAttribute(Qt::WA_WState_ExplicitShowHide) && window->isHidden())
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void setMessageSink(MessageSink sink) { messageSink() = std::move(sink); }
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const MessageRequest& request)
 {
+    if (isClosed(parent))
+        return QMessageBox::NoButton;
     if (messageSink())
         return messageSink()(parent, request);
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
@@ -105,16 +119,22 @@ void openPage(QWidget* parent, const QString& address)
     launcher->setArguments({target});
     // The launcher may hand over to a browser that outlives us: it is deliberately not parented,
     // so quitting never kills the browser it started.
+    // A window deleted meanwhile gets no error box of its own.
+    const bool owned = parent != nullptr;
     QPointer<QWidget> owner(parent);
-    QObject::connect(launcher, &QProcess::finished, launcher, [launcher, owner](int code, QProcess::ExitStatus status) {
-        if (code != 0 || status != QProcess::NormalExit)
+    const auto reportError = [owned, owner] {
+        if (!owned || owner)
             showBrowserError(owner);
+    };
+    QObject::connect(launcher, &QProcess::finished, launcher, [launcher, reportError](int code, QProcess::ExitStatus status) {
+        if (code != 0 || status != QProcess::NormalExit)
+            reportError();
         launcher->deleteLater();
     });
-    QObject::connect(launcher, &QProcess::errorOccurred, launcher, [launcher, owner](QProcess::ProcessError error) {
+    QObject::connect(launcher, &QProcess::errorOccurred, launcher, [launcher, reportError](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        showBrowserError(owner);
+        reportError();
         launcher->deleteLater();
     });
     launcher->start();
@@ -139,11 +159,25 @@ QString helpPagePathFrom(const QString& appDir, const QString& fileName)
 
 void setPaintPrograms(const QStringList& programs) { paintPrograms() = programs; }
 
+namespace {
+
+// The paint program opens minimised, out of the board's way, where it can be asked to: X toolkit
+// programs (xpaint) take the toolkit's "-iconic". Qt/KDE (kolourpaint), GTK (mtpaint, pinta,
+// drawing, gimp) programs have no portable option to start minimised and open normally.
+QStringList paintProgramArguments(const QString& program)
+{
+    static const QStringList xToolkitPrograms{QStringLiteral("xpaint")};
+    return xToolkitPrograms.contains(QFileInfo(program).fileName()) ? QStringList{QStringLiteral("-iconic")}
+                                                                    : QStringList{};
+}
+
+} // namespace
+
 void startPaintProgram(QWidget* parent)
 {
     for (const QString& name : paintPrograms()) {
         const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty() && QProcess::startDetached(path, {}))
+        if (!path.isEmpty() && QProcess::startDetached(path, paintProgramArguments(path)))
             return;
     }
     showMessage(parent, {QStringLiteral("画图"),

@@ -17,7 +17,8 @@ struct MessageRequest {
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
-// Shows a message box and returns the button pressed.
+// Shows a message box and returns the button pressed. For a parent that was shown and is closed
+// now (or whose owner window is) nothing is shown and NoButton is returned.
 using MessageSink = std::function<QMessageBox::StandardButton(QWidget* parent, const MessageRequest&)>;
 void setMessageSink(MessageSink sink); // an empty sink restores the real message boxes
 QMessageBox::StandardButton showMessage(QWidget* parent, const MessageRequest& request);

@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +14,7 @@
 #include <vector>
 
 #include "canvas/qt_colour.h"
+#include "canvas/surface_font.h"
 
 namespace curvana {
 
@@ -24,10 +28,72 @@ void setClientTwips(QWidget* window, int width, int height)
     window->resize(twipsToPixels(width), twipsToPixels(height));
 }
 
+namespace {
+
+int shiftInto(int start, int length, int availableStart, int availableLength)
+{
+    const int end = availableStart + availableLength;
+    if (length >= availableLength || start < availableStart)
+        return availableStart;
+    return start + length > end ? end - length : start;
+}
+
+// Moves a window by the least that keeps its frame on the screen its client area was meant for.
+void keepOnScreen(QWidget* window, const QRect& client)
+{
+    const QScreen* screen = QGuiApplication::screenAt(client.center());
+    if (!screen)
+        screen = window->screen();
+    if (!screen)
+        return;
+    const QRect frame = window->frameGeometry();
+    const QRect framed = client.adjusted(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
+                                         frame.right() - window->geometry().right(),
+                                         frame.bottom() - window->geometry().bottom());
+    const QRect placed = placedWithin(framed, screen->availableGeometry());
+    window->setGeometry(client.translated(placed.topLeft() - framed.topLeft()));
+}
+
+// The frame a window manager adds is known only once the window shows; the window is kept on the
+// screen again then, once.
+class FirstShowPlacer : public QObject {
+public:
+    static constexpr const char* kName = "firstShowPlacer";
+
+    explicit FirstShowPlacer(QWidget* window) : QObject(window)
+    {
+        setObjectName(QString::fromLatin1(kName));
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window && event->type() == QEvent::Show) {
+            // Some window systems tell the frame only after the window maps: once more then.
+            keepOnScreen(window, window->geometry());
+            QTimer::singleShot(0, window, [window] { keepOnScreen(window, window->geometry()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+QRect placedWithin(const QRect& rect, const QRect& available)
+{
+    return {shiftInto(rect.left(), rect.width(), available.left(), available.width()),
+            shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
+}
+
 void placeClientAtTwips(QWidget* window, int left, int top)
 {
     // A window's geometry, unlike its pos(), excludes the frame, so this places the client area.
-    window->setGeometry(QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), window->size()));
+    keepOnScreen(window, QRect(QPoint(twipsToPixels(left), twipsToPixels(top)), window->size()));
+    if (!window->findChild<QObject*>(QString::fromLatin1(FirstShowPlacer::kName), Qt::FindDirectChildrenOnly))
+        new FirstShowPlacer(window);
 }
 
 namespace {
@@ -55,8 +121,11 @@ void applyLook(QWidget* w, const ControlRow& row)
 {
     if (row.font.points > 0 || row.font.bold || row.font.underline) {
         QFont font = w->font();
-        if (row.font.points > 0)
+        if (row.font.points > 0) {
+            // The designs give their sized captions in a Song face; the other labels keep the UI font.
+            font.setFamilies(songFontFamilies());
             font.setPointSizeF(row.font.points);
+        }
         font.setBold(row.font.bold);
         font.setUnderline(row.font.underline);
         w->setFont(font);
@@ -90,6 +159,9 @@ QComboBox* makeCombo(QWidget* parent, const QStringList& items, const QString& t
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a part of a name into the whole name ("擦" into "擦皮"), while
+    // only an exact text chooses a colour or a mode.
+    combo->setCompleter(nullptr);
     combo->addItems(items);
     combo->setEditText(text);
     return combo;
@@ -147,7 +219,9 @@ QWidget* FormTable::create(QWidget* window, const ControlRow& row)
         return makeCombo(parent, QString::fromUtf8(row.items ? row.items : "").split(u'|', Qt::SkipEmptyParts), text);
     case Ctl::Button: {
         auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        // Enter and Return on a focused button press it, as Space does; the windows are not
+        // QDialogs, so no button becomes a default that Enter in a text box would press.
+        button->setAutoDefault(true);
         return button;
     }
     case Ctl::Option:

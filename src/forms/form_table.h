@@ -79,7 +79,12 @@ private:
 
 // Sets the client size of a window from twips.
 void setClientTwips(QWidget* window, int width, int height);
-// Places the top-left corner of a window's client area at a screen position in twips.
+// Places the top-left corner of a window's client area at a screen position in twips, moved just
+// enough for the window to lie wholly inside its screen's available area (again when it first shows
+// and its frame is known).
 void placeClientAtTwips(QWidget* window, int left, int top);
+// `rect` moved just enough to lie wholly inside `available`. A rect larger than `available` in one
+// direction has its left or top edge on that of `available`, so its title bar stays reachable.
+QRect placedWithin(const QRect& rect, const QRect& available);
 
 } // namespace curvana

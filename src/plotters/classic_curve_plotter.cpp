@@ -29,6 +29,6 @@ const PlotterDesign kClassicCurvePlotterDesign{"Form6", CurveWindow::Classic,
 
 } // namespace
 
-ClassicCurvePlotter::ClassicCurvePlotter(BoardTarget& board) : PlotterWindow(kClassicCurvePlotterDesign, board) {}
+ClassicCurvePlotter::ClassicCurvePlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kClassicCurvePlotterDesign, board, owner) {}
 
 } // namespace curvana

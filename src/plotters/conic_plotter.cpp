@@ -37,6 +37,6 @@ const PlotterDesign kConicPlotterDesign{"Form4", CurveWindow::Conic,
 
 } // namespace
 
-ConicPlotter::ConicPlotter(BoardTarget& board) : PlotterWindow(kConicPlotterDesign, board) {}
+ConicPlotter::ConicPlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kConicPlotterDesign, board, owner) {}
 
 } // namespace curvana

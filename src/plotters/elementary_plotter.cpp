@@ -49,6 +49,6 @@ const PlotterDesign kElementaryPlotterDesign{"Form2", CurveWindow::Elementary,
 
 } // namespace
 
-ElementaryPlotter::ElementaryPlotter(BoardTarget& board) : PlotterWindow(kElementaryPlotterDesign, board) {}
+ElementaryPlotter::ElementaryPlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kElementaryPlotterDesign, board, owner) {}
 
 } // namespace curvana

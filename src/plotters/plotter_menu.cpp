@@ -6,10 +6,12 @@
 namespace curvana {
 namespace {
 
+// The board's window owns the plotter, so the plotter stays in front of it, even of a maximized
+// board; closing the plotter leaves the board alone.
 template <class Window>
-QWidget* create(BoardTarget& board, QWidget*)
+QWidget* create(BoardTarget& board, QWidget* owner)
 {
-    return new Window(board);
+    return new Window(board, owner);
 }
 
 const WindowMenuEntry kEntries[] = {

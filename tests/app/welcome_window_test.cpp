@@ -1,5 +1,8 @@
 // The welcome window: the mode choice, the counter and its own picture.
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -14,6 +17,7 @@
 #include "forms/desktop_services.h"
 #include "storage/board_file.h"
 #include "support/pixels.h"
+#include "support/typing.h"
 
 namespace curvana {
 namespace {
@@ -69,6 +73,20 @@ TEST_F(Welcome, TheComboChoosesTheModeByExactText)
         EXPECT_EQ(board->modeField()->text(), QString::fromUtf8(row.boardText)) << row.comboText;
         EXPECT_TRUE(board->isVisible());
         EXPECT_TRUE(welcome.isNull()) << "the welcome window is destroyed for good";
+    }
+}
+
+TEST_F(Welcome, TypedTextIsTakenAsTypedWithoutCompletion)
+{
+    const std::pair<const char*, bool> rows[] = {{"具有动画", false}, {"具有动画显示", true}, {"具有", false}};
+    for (const auto& [typed, animated] : rows) {
+        TearDown();
+        SetUp();
+        testing::typeIntoCombo(welcome->modeChoice(), QString::fromUtf8(typed));
+        EXPECT_EQ(welcome->modeChoice()->currentText(), QString::fromUtf8(typed));
+        start();
+        ASSERT_TRUE(board) << typed;
+        EXPECT_EQ(board->view()->animated(), animated) << typed;
     }
 }
 
@@ -183,6 +201,54 @@ TEST_F(Welcome, CaptionAndTooltipsOfTheLinks)
     EXPECT_EQ(welcome->homePageLink()->toolTip(), "双击看看我的主页！");
     EXPECT_EQ(welcome->counterField()->text(), "50");
     EXPECT_EQ(welcome->modeChoice()->currentText(), "功能选择");
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button)
+{
+    const QPointF at(5, 5);
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST_F(Welcome, ALinkOpensOnceForALeftClickOrADoubleClickAndNeverForTheRightButton)
+{
+    using Events = std::vector<std::pair<QEvent::Type, Qt::MouseButton>>;
+    constexpr auto press = QEvent::MouseButtonPress, release = QEvent::MouseButtonRelease;
+    const std::pair<Events, int> rows[] = {
+        {{{press, Qt::LeftButton}, {release, Qt::LeftButton}}, 1},
+        // What the window system sends for a double click.
+        {{{press, Qt::LeftButton}, {release, Qt::LeftButton}, {QEvent::MouseButtonDblClick, Qt::LeftButton},
+          {release, Qt::LeftButton}}, 1},
+        {{{press, Qt::RightButton}, {release, Qt::RightButton}}, 0},
+        {{{press, Qt::RightButton}, {release, Qt::RightButton}, {QEvent::MouseButtonDblClick, Qt::RightButton},
+          {release, Qt::RightButton}}, 0},
+    };
+    setPageLauncher("true");
+    for (LinkLabel* link : {welcome->homePageLink(), welcome->collectionLink()}) {
+        for (const auto& [events, opened] : rows) {
+            QSignalSpy clicks(link, &LinkLabel::clicked);
+            for (const auto& [type, button] : events)
+                sendMouse(link, type, button);
+            EXPECT_EQ(clicks.count(), opened) << link->objectName().toStdString() << " after " << events.size();
+        }
+    }
+    QTest::qWait(100); // the stand-in launchers end
+    setPageLauncher("xdg-open");
+}
+
+TEST_F(Welcome, TheContactLinesSayWhatTheHelpPageQuotes)
+{
+    QFile help(helpPagePath(QStringLiteral("home.htm")));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(help.readAll());
+    for (const char* name : {"Label5", "Label6"}) {
+        const auto* line = welcome->findChild<QLabel*>(QString::fromUtf8(name));
+        ASSERT_NE(line, nullptr) << name;
+        EXPECT_TRUE(page.contains(QStringLiteral("“%1”").arg(line->text()))) << line->text().toStdString();
+    }
+    EXPECT_TRUE(welcome->findChild<QLabel*>("Label5")->text().startsWith("电话："));
+    EXPECT_TRUE(welcome->findChild<QLabel*>("Label6")->text().startsWith("电子邮件："));
 }
 
 } // namespace

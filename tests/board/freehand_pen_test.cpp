@@ -7,6 +7,7 @@
 
 #include "board/freehand_pen.h"
 #include "support/pixels.h"
+#include "support/typing.h"
 #include "support/ui_fixture.h"
 
 namespace curvana {
@@ -128,6 +129,19 @@ TEST_F(Pen, ANameThatMatchesNothingKeepsTheLastColour)
         stroke({at(-3, 5), at(-2, 5)});
         EXPECT_EQ(lastOp().colour, row.expected) << row.comboText;
     }
+}
+
+TEST_F(Pen, TypingThePartOfANameKeepsTheLastColourInsteadOfCompletingIt)
+{
+    choose("红");
+    stroke({at(-3, 5), at(-2, 5)});
+    testing::typeIntoCombo(board->penColourChoice(), QStringLiteral("擦"));
+    EXPECT_EQ(board->penColourChoice()->currentText(), QStringLiteral("擦"));
+    stroke({at(-3, 4), at(-2, 4)});
+    EXPECT_EQ(lastOp().colour, kRed) << "\"擦\" is not the eraser's name";
+    testing::typeKeys(board->penColourChoice(), QStringLiteral("皮"));
+    stroke({at(-3, 3), at(-2, 3)});
+    EXPECT_EQ(lastOp().colour, kWhite);
 }
 
 TEST_F(Pen, TheColourIsTakenOnEveryMoveEvenWithoutAButton)

@@ -14,6 +14,7 @@ struct PlotterFixture : UiFixture {
     PlotterWindow* open(const char* entry)
     {
         board->action(QString::fromUtf8(entry))->trigger();
+        QApplication::processEvents(); // the window settles on the screen once its frame is known
         return qobject_cast<PlotterWindow*>(board->windows().find(QString::fromUtf8(entry)));
     }
 
