@@ -3,6 +3,7 @@
 // dialogs' "确定", freehand strokes with the mouse, "清除", "撤销" and "重做"; and the display list
 // compared entry for entry, so a replay that differs in one dot is seen.
 #include <QTemporaryDir>
+#include <algorithm>
 #include <QtTest/QTest>
 
 #include "figures/figure_dialog.h"
@@ -84,6 +85,32 @@ struct RecordingFixture : PlotterFixture {
         unloadClosed();
     }
 
+    // An own formula typed into its window: option "Option1" y = f(x), "Option2" parametric,
+    // "Option3" polar.
+    void formula(const char* kind, const char* first, const char* second, const char* colour)
+    {
+        board->action(QStringLiteral("fdFormula"))->trigger();
+        auto* window = qobject_cast<DrawingWindow*>(board->windows().find(QStringLiteral("fdFormula")));
+        window->controls().option(QString::fromUtf8(kind))->click();
+        window->controls().text(QStringLiteral("Text1"))->setText(QString::fromUtf8(first));
+        window->controls().text(QStringLiteral("Text2"))->setText(QString::fromUtf8(second));
+        window->controls().combo(QStringLiteral("Combo1"))->setEditText(QString::fromUtf8(colour));
+        window->controls().button(QStringLiteral("Command1"))->click();
+    }
+
+    // A text written on the board with the text dialog.
+    void label(const char* x, const char* y, const char* text, const char* colour)
+    {
+        board->action(QStringLiteral("mmText"))->trigger();
+        auto* dialog = qobject_cast<DrawingWindow*>(board->windows().find(QStringLiteral("mmText")));
+        dialog->controls().text(QStringLiteral("Text1"))->setText(QString::fromUtf8(x));
+        dialog->controls().text(QStringLiteral("Text2"))->setText(QString::fromUtf8(y));
+        dialog->controls().text(QStringLiteral("Text3"))->setText(QString::fromUtf8(text));
+        dialog->controls().combo(QStringLiteral("Combo1"))->setEditText(QString::fromUtf8(colour));
+        dialog->controls().button(QStringLiteral("OKButton"))->click();
+        unloadClosed();
+    }
+
     // A stroke along y = `row` pixels that changes colour part-way.
     void stroke(int row, const char* firstColour, const char* secondColour)
     {
@@ -114,6 +141,20 @@ struct RecordingFixture : PlotterFixture {
         board->clearBoard();
         board->undo();
         curves("fd1", {2}, "蓝");
+        formula("Option1", "x³−3x", "", "红");
+        formula("Option2", "3cos t", "2sin t", "绿");
+        formula("Option3", "4sin 2θ", "", "蓝");
+        label("-3", "4", "顶点A", "红");
+        label("1", "-2", "B", "不是颜色");
+        board->undo();
+        board->redo();
+        const auto& actions = board->document().actions();
+        const auto count = [&](auto kind) {
+            return std::count_if(actions.begin(), actions.end(),
+                                 [](const BoardAction& a) { return std::holds_alternative<decltype(kind)>(a); });
+        };
+        EXPECT_EQ(count(FormulaAction{}), 3) << "every kind of own formula is on the board";
+        EXPECT_EQ(count(LabelAction{}), 2);
         messages.clear(); // some options refuse the boxes they start with: nothing is drawn
     }
 
