@@ -2,6 +2,8 @@
 # found by title, clicks at client coordinates and screenshots. Source it; call e2e_cleanup on exit.
 
 E2E_PIDS=()
+# The program keeps a recovery file under XDG_STATE_HOME: a test's boards never reach the user's.
+export XDG_STATE_HOME=${XDG_STATE_HOME_FOR_TESTS:-$(mktemp -d /tmp/curvana-e2e-state.XXXXXX)}
 # Interrupted, a script still runs its EXIT trap and so ends what it started.
 trap 'exit 130' INT
 trap 'exit 143' TERM
