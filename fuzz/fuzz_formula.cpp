@@ -32,17 +32,6 @@ FormulaInput inputOf(std::string_view data)
             items[1], items[2], items[3], items[4]};
 }
 
-const std::string& boxText(const FormulaInput& input, FormulaBox box)
-{
-    switch (box) {
-    case FormulaBox::First: return input.first;
-    case FormulaBox::Second: return input.second;
-    case FormulaBox::From: return input.from;
-    case FormulaBox::To: return input.to;
-    }
-    return input.first;
-}
-
 void checkError(const FormulaInput& input, const FormulaError& error)
 {
     const int length = static_cast<int>(codePointsOf(boxText(input, error.box)).size());

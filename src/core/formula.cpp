@@ -37,17 +37,6 @@ std::string labelOf(FormulaKind kind, FormulaBox box)
     return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
 }
 
-const std::string& textOf(const FormulaInput& input, FormulaBox box)
-{
-    switch (box) {
-    case FormulaBox::First: return input.first;
-    case FormulaBox::Second: return input.second;
-    case FormulaBox::From: return input.from;
-    case FormulaBox::To: return input.to;
-    }
-    return input.first;
-}
-
 int lengthOf(std::string_view text)
 {
     return static_cast<int>(codePointsOf(text).size());
@@ -55,12 +44,12 @@ int lengthOf(std::string_view text)
 
 FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::string message)
 {
-    return {box, 0, lengthOf(textOf(input, box)), std::move(message)};
+    return {box, 0, lengthOf(boxText(input, box)), std::move(message)};
 }
 
 std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box)
 {
-    auto compiled = compileFormula(textOf(input, box), vocabularyOf(input.kind, box));
+    auto compiled = compileFormula(boxText(input, box), vocabularyOf(input.kind, box));
     if (const auto* problem = std::get_if<TextProblem>(&compiled))
         return FormulaError{box, problem->start, problem->length, labelOf(input.kind, box) + problem->message};
     return std::get<CompiledFunction>(std::move(compiled));
@@ -223,6 +212,17 @@ std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view te
     if (const auto* problem = std::get_if<TextProblem>(&compiled))
         return FormulaError{FormulaBox::First, problem->start, problem->length, "式子" + problem->message};
     return std::get<CompiledFunction>(std::move(compiled));
+}
+
+const std::string& boxText(const FormulaInput& input, FormulaBox box)
+{
+    switch (box) {
+    case FormulaBox::First: return input.first;
+    case FormulaBox::Second: return input.second;
+    case FormulaBox::From: return input.from;
+    case FormulaBox::To: return input.to;
+    }
+    return input.first;
 }
 
 } // namespace curvana

@@ -30,6 +30,9 @@ struct FormulaInput {
 
 enum class FormulaBox { First, Second, From, To };
 
+// The text of one box of `input`.
+const std::string& boxText(const FormulaInput& input, FormulaBox box);
+
 // `start` and `length` select the mistake in the box, in code points, `start` counted from 0;
 // the message counts characters from 1.
 struct FormulaError {

@@ -191,23 +191,26 @@ CurveAction decodeCurve(const QJsonObject& object)
     return checkedDrawing(std::move(curve), title);
 }
 
+// The boxes and colour of a window's action, read after its kind, and checked by drawing it.
+template <class Action>
+Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes)
+{
+    const QString title = QString::fromStdString(actionTitle(action));
+    action.texts = textsField(object, title, boxes);
+    action.colour = stringField(object, "colour", title).toStdString();
+    return checkedDrawing(std::move(action), title);
+}
+
 FigureAction decodeFigure(const QJsonObject& object)
 {
     FigureAction figure;
     figure.figure = static_cast<FigureKind>(nameIndex(kFigureNames, "figure", stringField(object, "figure", {})));
-    const QString title = QString::fromStdString(actionTitle(figure));
-    figure.texts = textsField(object, title, boxCount(figure.figure));
-    figure.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(figure), title);
+    return decodeBoxes(std::move(figure), object, boxCount(figure.figure));
 }
 
 LabelAction decodeLabel(const QJsonObject& object)
 {
-    LabelAction label;
-    const QString title = QString::fromStdString(actionTitle(label));
-    label.texts = textsField(object, title, kLabelBoxCount);
-    label.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(label), title);
+    return decodeBoxes(LabelAction{}, object, kLabelBoxCount);
 }
 
 FormulaAction decodeFormula(const QJsonObject& object)
