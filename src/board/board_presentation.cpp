@@ -1,5 +1,7 @@
 #include "board/board_presentation.h"
 
+#include <QScreen>
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -41,6 +43,9 @@ void BoardPresentation::enter()
         control->hide();
     m_view.setPresentationScale(true);
     m_window.showFullScreen();
+    // Without a window manager nothing answers the full-screen request: take the screen anyway.
+    if (const QScreen* screen = m_window.screen())
+        m_window.setGeometry(screen->geometry());
     layOut();
 }
 
