@@ -42,7 +42,7 @@ std::string ratio(long long numerator, int denominator, const std::string& symbo
         text += std::to_string(magnitude);
     text += symbol;
     if (denominator != 1)
-        text += "/" + std::to_string(denominator);
+        text.append(1, '/').append(std::to_string(denominator)); // appended: see number.cpp on -Wrestrict
     return text;
 }
 
