@@ -118,33 +118,35 @@ DrawingResult trigonometric(FieldReader& in, int option, const TrigCaption& capt
 
 // The families that read A alone: one run over a fixed stretch of x, and captions made from A.
 struct OneParameterFamily {
-    int option;
     double from, to;
     std::vector<Caption> (*captions)(double a);
 };
 
-const OneParameterFamily kReciprocal{3, -8, 8, [](double a) {
+const OneParameterFamily kReciprocal{-8, 8, [](double a) {
     return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, displayForm(a)}, {{5.8, 1.6}, "x"}};
 }};
-const OneParameterFamily kPowerOfA{8, -3, 3, [](double a) {
+const OneParameterFamily kPowerOfA{-3, 3, [](double a) {
     return std::vector<Caption>{{{4, 9}, "幂函数y=" + displayForm(a)}, {{6.8, 9.3}, "x"}};
 }};
-const OneParameterFamily kPowerOfX{9, -3, 3, [](double a) {
+const OneParameterFamily kPowerOfX{-3, 3, [](double a) {
     return std::vector<Caption>{{{4, 9}, "指数函数y=x"}, {{6.8, 9.2}, displayForm(a)}};
 }};
-const OneParameterFamily kLogarithm{10, 0.1, 10, [](double a) {
+const OneParameterFamily kLogarithm{0.1, 10, [](double a) {
     return std::vector<Caption>{{{4, 9}, "对数函数y=log" + displayForm(a)}, {{8.5, 9.5}, "x"}};
 }};
 
+// The option is a template argument so that the formula is chosen once, not at every sample.
+template <int Option>
 DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
 {
+    static_assert(Option == 3 || Option >= 8);
     const ElementaryParams p{in.number(kFieldA)};
     if (!in.ok())
         return in.problem();
-    if (family.option == 10 && (p.a <= 0 || p.a == 1))
+    if (Option == 10 && (p.a <= 0 || p.a == 1))
         return InputProblem{kFieldA, "对数的底数A必须大于0且不等于1。"};
     Drawing drawing;
-    plotAlongX(drawing, family.from, family.to, [&](double x) { return elementaryY(family.option, p, x); });
+    plotAlongX(drawing, family.from, family.to, [&](double x) { return elementaryY(Option, p, x); });
     drawing.captions = family.captions(p.a);
     return drawing;
 }
@@ -201,16 +203,16 @@ DrawingResult elementaryCurve(int option, const FieldTexts& texts)
     switch (option) {
     case 1: return linear(in);
     case 2: return quadraticFamily(in, 2, "二次函数y=", "");
-    case 3: return oneParameter(in, kReciprocal);
+    case 3: return oneParameter<3>(in, kReciprocal);
     case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
     case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
     // "ton(", not "tan(": the caption the tangent has always had on the board. Captions are part of
     // what users see and compare with earlier printouts, so it is kept letter for letter.
     case 6: return trigonometric(in, 6, {"正切曲线y=", "ton(", {1, 2}});
     case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
-    case 8: return oneParameter(in, kPowerOfA);
-    case 9: return oneParameter(in, kPowerOfX);
-    case 10: return oneParameter(in, kLogarithm);
+    case 8: return oneParameter<8>(in, kPowerOfA);
+    case 9: return oneParameter<9>(in, kPowerOfX);
+    case 10: return oneParameter<10>(in, kLogarithm);
     default: return Drawing{}; // no option selected: nothing drawn
     }
 }
