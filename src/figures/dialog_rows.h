@@ -2,9 +2,9 @@
 // Building blocks for the tables of the figure and text dialogs. Every one of them asks for points
 // the same way — a prompt, then "（ x ， y ）": a bracket, the x box, the comma, the y box and the
 // closing bracket — asks for single numbers as a prompt and a box, and ends with the colour combo
-// and 确定/取消. Built from short descriptions, a
-// dialog's table lists only what differs (names, places, tab numbers, starting texts) instead of
-// repeating the fixed sizes, captions and bracket font in every dialog.
+// and 确定/取消. Built from short descriptions, a dialog's table lists only what differs (names,
+// places, tab numbers, starting texts) instead of repeating the fixed sizes, captions and bracket
+// font in every dialog.
 #include <array>
 #include <cstddef>
 
