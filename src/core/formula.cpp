@@ -102,7 +102,7 @@ std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const
     const double from = std::fmax(range.from, -kFormulaVisibleLimit);
     const double to = std::fmin(range.to, kFormulaVisibleLimit);
     if (!(from < to))
-        return wholeBoxError(FormulaBox::From, input, "这个范围在画板之外：x要在−10到10之间。");
+        return wholeBoxError(FormulaBox::From, input, "这个范围在图板之外：x要在−10到10之间。");
     CurveSamplingPlan plan;
     plan.initialSegments = static_cast<int>(
         std::fmin(std::fmax(std::ceil((to - from) * scale.perUnitX), kFewestSegments), kMostSegments));
@@ -201,7 +201,7 @@ std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, Pi
     }
     if (drawing.dots.empty())
         return wholeBoxError(FormulaBox::First, input,
-                             "在所给范围内，这条曲线不经过画板的可见部分（x和y都在−10到10之间）。");
+                             "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
     drawing.captions.push_back({captionAt, captionOf(input)});
     return drawing;
 }
