@@ -11,7 +11,7 @@ timed() {
   local name=$1 start=$SECONDS status=0
   shift
   "$@" || status=$?
-  step_times+=("$(printf '%-16s %5d s%s' "$name" $((SECONDS - start)) "$([ $status -eq 0 ] || echo '  FAILED')")")
+  step_times+=("$(printf '%-20s %5d s%s' "$name" $((SECONDS - start)) "$([ $status -eq 0 ] || echo '  FAILED')")")
   return $status
 }
 report_times() {
