@@ -210,6 +210,8 @@ void SurfaceView::setMarkers(std::vector<ViewMarker> markers)
 
 QString SurfaceView::markerLabelsAt(QPointF world) const
 {
+    if (revealing())
+        return {}; // no ring shows yet
     const QPointF pointer = widgetPointOf(world);
     const ViewMarker* nearest = nullptr;
     double nearestDistance = kMarkerReach;
@@ -233,7 +235,9 @@ QString SurfaceView::markerLabelsAt(QPointF world) const
 
 void SurfaceView::paintMarkers(QPainter& painter) const
 {
-    if (m_markers.empty())
+    // While a drawing is still being revealed its rings would float where no curve is yet: they
+    // show once the reveal is done (the last step repaints).
+    if (m_markers.empty() || revealing())
         return;
     painter.save();
     painter.setClipRect(contentsRect());

@@ -113,6 +113,28 @@ TEST_F(SpecialPointsOverlayTest, RingsSitOnTheQuadraticsAndTheEllipsesPointsAndN
     EXPECT_EQ(shown(), off) << "off, the board looks as without the overlay";
 }
 
+// In animation mode a ring never floats ahead of its curve: the rings show when the reveal is done.
+TEST_F(SpecialPointsOverlayTest, RingsWaitForTheirCurveToBeRevealed)
+{
+    toggle();
+    board->view()->setAnimated(true);
+    draw(kQuadratic);
+    const QPointF vertex = pixelOf({1, -4});
+    const auto greyNear = [&](const QImage& image) {
+        int grey = 0;
+        for (int y = int(vertex.y()) - 5; y <= int(vertex.y()) + 5; ++y)
+            for (int x = int(vertex.x()) - 5; x <= int(vertex.x()) + 5; ++x)
+                grey += image.valid(x, y) && image.pixelColor(x, y) == kRingGrey;
+        return grey;
+    };
+    ASSERT_TRUE(board->view()->revealing());
+    EXPECT_EQ(greyNear(shown()), 0);
+    EXPECT_TRUE(board->view()->markerLabelsAt({1, -4}).isEmpty());
+    board->view()->finishReveal();
+    EXPECT_GT(greyNear(shown()), 8);
+    EXPECT_FALSE(board->view()->markerLabelsAt({1, -4}).isEmpty());
+}
+
 TEST_F(SpecialPointsOverlayTest, UndoClearAndNewCurvesMoveTheRings)
 {
     toggle();
