@@ -90,10 +90,8 @@ WelcomeWindow::WelcomeWindow()
     setPalette(grey);
     setAutoFillBackground(true);
     m_controls = std::make_unique<FormTable>(this, kWelcomeControls);
-    m_view = new SurfaceView(m_picture, this);
-    connect(m_view, &SurfaceView::contentsResized, &m_picture, &Surface::setLogicalSize);
-    m_controls->adopt(QStringLiteral("Picture1"), m_view);
-    m_view->setFocusPolicy(Qt::NoFocus);
+    m_picture = std::make_unique<PictureBox>(*m_controls, this);
+    view()->setFocusPolicy(Qt::NoFocus);
     m_collectionLink = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
     m_controls->adopt(QStringLiteral("Label7"), m_collectionLink);
     m_homePageLink = makeLink(this, QStringLiteral("我的主页"), QStringLiteral("双击看看我的主页！"));
@@ -108,21 +106,17 @@ WelcomeWindow::WelcomeWindow()
     connect(m_collectionLink, &LinkLabel::clicked, this, &WelcomeWindow::openCollectionPage);
     connect(&m_countdown, &QTimer::timeout, this, &WelcomeWindow::countDown);
     setClientTwips(this, 6015, 5280);
-    m_picture.setBackColor(kWhite);
     drawAxes();
-    m_show = new WelcomeShowPlayer(m_picture, *m_view, this);
+    m_show = new WelcomeShowPlayer(picture(), *view(), this);
     connect(this, &WelcomeWindow::showDue, m_show, &WelcomeShowPlayer::play);
     m_countdown.start(1000);
 }
 
-// The view and the show player are children and go first, while the picture they use still exists.
-WelcomeWindow::~WelcomeWindow()
-{
-    delete m_show;
-    delete m_view;
-}
+// The show player is a child and goes first, while the picture it draws on still exists; the
+// picture box then takes its view down before its surface.
+WelcomeWindow::~WelcomeWindow() { delete m_show; }
 
-void WelcomeWindow::drawAxes() { curvana::drawAxes(m_picture, AxesStyle::Welcome); }
+void WelcomeWindow::drawAxes() { curvana::drawAxes(picture(), AxesStyle::Welcome); }
 
 void WelcomeWindow::openBoard()
 {
@@ -162,9 +156,9 @@ void WelcomeWindow::openCollectionPage() { openPage(this, authorPage(kCollection
 void WelcomeWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    QRect area = m_view->geometry();
+    QRect area = view()->geometry();
     area.setWidth(std::max(1, frameGeometry().width() / 2));
-    m_view->setGeometry(area);
+    view()->setGeometry(area);
 }
 
 } // namespace curvana

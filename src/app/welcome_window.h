@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "board/picture_box.h"
 #include "canvas/surface.h"
 #include "forms/form_table.h"
 
@@ -55,8 +56,8 @@ public:
     // The board "开始使用" opened, for the caller and tests.
     BoardWindow* openedBoard() const { return m_board; }
 
-    Surface& picture() { return m_picture; }
-    SurfaceView* view() const { return m_view; }
+    Surface& picture() { return m_picture->surface(); }
+    SurfaceView* view() const { return m_picture->view(); }
     QComboBox* modeChoice() const { return m_modeChoice; }
     QLineEdit* counterField() const { return m_counterField; }
     QPushButton* backButton() const { return m_backButton; }
@@ -74,9 +75,8 @@ protected:
 
 private:
     QString m_boardFile;
-    Surface m_picture{QSize(1, 1)};
     std::unique_ptr<FormTable> m_controls;
-    SurfaceView* m_view = nullptr;
+    std::unique_ptr<PictureBox> m_picture;
     QComboBox* m_modeChoice = nullptr;
     QLineEdit* m_counterField = nullptr;
     QPushButton* m_backButton = nullptr;

@@ -54,26 +54,19 @@ BoardWindow::BoardWindow()
     m_client = new QWidget(this);
     setCentralWidget(m_client);
     m_controls = std::make_unique<FormTable>(m_client, kBoardControls);
-    m_view = new SurfaceView(m_surface, m_client);
-    connect(m_view, &SurfaceView::contentsResized, &m_surface, &Surface::setLogicalSize);
-    m_controls->adopt(QStringLiteral("Picture1"), m_view);
-    m_penColourChoice = &m_controls->requireCombo("Combo1");
-    m_modeField = &m_controls->requireText("Text1");
-    m_clearButton = &m_controls->requireButton("Command1");
-    m_quitButton = &m_controls->requireButton("Command2");
-    m_pen = std::make_unique<FreehandPen>(*m_view, m_surface, *m_penColourChoice);
+    m_picture = std::make_unique<PictureBox>(*m_controls, m_client);
+    m_topRow = TopRow::lookUp(*m_controls);
+    m_pen = std::make_unique<FreehandPen>(*view(), surface(), *m_topRow.penColour);
     // The stroke is already on the surface as one undoable step; the document gets it whole.
     connect(m_pen.get(), &FreehandPen::strokeFinished, this, [this](const StrokeAction& stroke) { record(stroke); });
-    m_specialPoints = new SpecialPointsOverlay(*m_view, this);
+    m_specialPoints = new SpecialPointsOverlay(*view(), this);
     // The readout sits below the surface, in a strip added under the original client area.
-    m_coordinateReadout = new CoordinateReadout(*m_view, m_client);
+    m_coordinateReadout = new CoordinateReadout(*view(), m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
-    QWidget::setTabOrder(m_quitButton, m_view);
-    m_presentation = std::make_unique<BoardPresentation>(
-        *this, *m_view, *m_coordinateReadout,
-        QList<QWidget*>{m_penColourChoice, m_modeField, m_clearButton, m_quitButton});
-    connect(m_clearButton, &QPushButton::clicked, this, &BoardWindow::clearBoard);
-    connect(m_quitButton, &QPushButton::clicked, this, &BoardWindow::quitProgram);
+    QWidget::setTabOrder(m_topRow.quit, view());
+    m_presentation = std::make_unique<BoardPresentation>(*this, *view(), *m_coordinateReadout, m_topRow.widgets());
+    connect(m_topRow.clear, &QPushButton::clicked, this, &BoardWindow::clearBoard);
+    connect(m_topRow.quit, &QPushButton::clicked, this, &BoardWindow::quitProgram);
     buildMenus();
     const int clientHeight = twipsToPixels(kReadoutTop + kReadoutHeight + 30);
     m_client->setMinimumSize(twipsToPixels(6660), clientHeight);
@@ -81,11 +74,18 @@ BoardWindow::BoardWindow()
     m_client->setMinimumSize(0, 0);
     // Between the elementary-function plotter on its left and the other windows on its right.
     placeClientAtTwips(this, kBoardPlace.x(), kBoardPlace.y());
-    m_surface.setBackColor(kWhite);
     drawAxes();
     // The shortcuts act on the board from the start; text fields take their editing keys only when focused.
-    m_view->setFocus();
+    view()->setFocus();
 }
+
+BoardWindow::TopRow BoardWindow::TopRow::lookUp(const FormTable& controls)
+{
+    return {&controls.requireCombo("Combo1"), &controls.requireText("Text1"), &controls.requireButton("Command1"),
+            &controls.requireButton("Command2")};
+}
+
+QList<QWidget*> BoardWindow::TopRow::widgets() const { return {penColour, mode, clear, quit}; }
 
 BoardWindow::~BoardWindow()
 {
@@ -107,8 +107,8 @@ void BoardWindow::endProgramWithBoard()
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
 {
     finishStroke();
-    m_surface.beginAction();
-    m_surface.draw(drawing, colour);
+    surface().beginAction();
+    surface().draw(drawing, colour);
     record(action);
 }
 
@@ -126,7 +126,7 @@ void BoardWindow::record(BoardAction action)
 
 void BoardWindow::stepDone()
 {
-    Q_ASSERT(m_surface.actionCount() == m_document.actions().size());
+    Q_ASSERT(surface().actionCount() == m_document.actions().size());
     boardActionsChanged();
     writeRecovery();
 }
@@ -245,14 +245,14 @@ void BoardWindow::addSpeedMenu(QMenu* parent)
         QAction* action = speed->addAction(QString::fromUtf8(choice.caption));
         action->setObjectName(QString::fromUtf8(choice.name));
         action->setCheckable(true);
-        action->setChecked(choice.dotsPerSecond == m_view->revealDotsPerSecond());
+        action->setChecked(choice.dotsPerSecond == view()->revealDotsPerSecond());
         choices->addAction(action);
         const double dotsPerSecond = choice.dotsPerSecond;
-        connect(action, &QAction::triggered, this, [this, dotsPerSecond] { m_view->setRevealDotsPerSecond(dotsPerSecond); });
+        connect(action, &QAction::triggered, this, [this, dotsPerSecond] { view()->setRevealDotsPerSecond(dotsPerSecond); });
     }
     // Print mode shows every drawing at once: there is no pace to choose.
-    speed->menuAction()->setEnabled(m_view->animated());
-    connect(m_view, &SurfaceView::animatedChanged, speed->menuAction(), &QAction::setEnabled);
+    speed->menuAction()->setEnabled(view()->animated());
+    connect(view(), &SurfaceView::animatedChanged, speed->menuAction(), &QAction::setEnabled);
 }
 
 void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowMenuEntry> entries)
@@ -290,16 +290,16 @@ QAction* BoardWindow::action(const QString& name) const
 
 void BoardWindow::drawAxes()
 {
-    curvana::drawAxes(m_surface, AxesStyle::Board);
+    curvana::drawAxes(surface(), AxesStyle::Board);
 }
 
 void BoardWindow::clearBoard()
 {
     finishStroke();
-    m_surface.beginAction();
+    surface().beginAction();
     drawAxes();
     // What a running reveal had still to show before the clear is wiped at once, not shown first.
-    m_view->revealFromLastClear();
+    view()->revealFromLastClear();
     record(ClearAction{});
 }
 
@@ -307,7 +307,7 @@ void BoardWindow::quitProgram() { endProgram(); }
 
 void BoardWindow::printBoard()
 {
-    if (m_modeField->text() == QString::fromUtf8(kAnimationModeText)) {
+    if (m_topRow.mode->text() == QString::fromUtf8(kAnimationModeText)) {
         showMessage(this, {QStringLiteral("《Linora2002》"),
                            QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
                            QMessageBox::NoIcon});
@@ -327,7 +327,7 @@ void BoardWindow::undo()
     finishStroke();
     if (!m_document.undo())
         return;
-    m_surface.undoAction();
+    surface().undoAction();
     stepDone();
 }
 
@@ -337,8 +337,8 @@ void BoardWindow::redo()
     const std::optional<BoardAction> action = m_document.redo();
     if (!action)
         return;
-    m_surface.beginAction();
-    paintAction(m_surface, *action);
+    surface().beginAction();
+    paintAction(surface(), *action);
     stepDone();
 }
 
@@ -372,11 +372,11 @@ bool BoardWindow::loadBoardFile(const QString& path)
     finishStroke();
     // Back to the board as it was made, then every action as its own step, as if done here; an
     // animated view reveals them from the first.
-    m_surface.undoAllActions();
+    surface().undoAllActions();
     auto& actions = std::get<std::vector<BoardAction>>(read);
     for (const BoardAction& action : actions) {
-        m_surface.beginAction();
-        paintAction(m_surface, action);
+        surface().beginAction();
+        paintAction(surface(), action);
     }
     m_document.replaceAll(std::move(actions));
     stepDone();
@@ -404,7 +404,7 @@ void BoardWindow::saveImage()
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
-    if (!exportBoard(*m_view, path, choice)) {
+    if (!exportBoard(*view(), path, choice)) {
         showMessage(this, {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
                            QMessageBox::Warning});
         return;
@@ -414,7 +414,7 @@ void BoardWindow::saveImage()
 
 void BoardWindow::copyImage()
 {
-    QGuiApplication::clipboard()->setImage(boardImage(*m_view, 1));
+    QGuiApplication::clipboard()->setImage(boardImage(*view(), 1));
     showNotice(QStringLiteral("已复制"));
 }
 
@@ -447,9 +447,9 @@ void BoardWindow::resizeEvent(QResizeEvent* event)
         return;
     }
     // The surface follows the window's width; its height and place stay.
-    QRect area = m_view->geometry();
+    QRect area = view()->geometry();
     area.setWidth(std::max(1, static_cast<int>(0.94 * frameGeometry().width())));
-    m_view->setGeometry(area);
+    view()->setGeometry(area);
 }
 
 void BoardWindow::showEvent(QShowEvent* event)
@@ -457,8 +457,8 @@ void BoardWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Captions and axis numbers are placed for the picture at its designed size, the size it has
     // when the board first shows; at any other width they keep their places in the drawing.
-    if (!m_surface.hasTextLayoutSize())
-        m_surface.setTextLayoutSize(m_surface.logicalSize());
+    if (!surface().hasTextLayoutSize())
+        surface().setTextLayoutSize(surface().logicalSize());
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

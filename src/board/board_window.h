@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "board/picture_box.h"
 #include "canvas/surface.h"
 #include "core/board_document.h"
 #include "forms/board_target.h"
@@ -83,13 +84,13 @@ public:
     const BoardDocument& document() const { return m_document; }
     void toggleSpecialPoints();
 
-    Surface& surface() { return m_surface; }
-    SurfaceView* view() const { return m_view; }
-    QComboBox* penColourChoice() const { return m_penColourChoice; }
+    Surface& surface() { return m_picture->surface(); }
+    SurfaceView* view() const { return m_picture->view(); }
+    QComboBox* penColourChoice() const { return m_topRow.penColour; }
     // The mode field: tells which display mode the board runs in.
-    QLineEdit* modeField() const { return m_modeField; }
-    QPushButton* clearButton() const { return m_clearButton; }
-    QPushButton* quitButton() const { return m_quitButton; }
+    QLineEdit* modeField() const { return m_topRow.mode; }
+    QPushButton* clearButton() const { return m_topRow.clear; }
+    QPushButton* quitButton() const { return m_topRow.quit; }
     SpecialPointsOverlay& specialPoints() const { return *m_specialPoints; }
 
     // What the user did on the board, in order, without the undone steps.
@@ -104,6 +105,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The row of controls above the surface, looked up in the table once it is built.
+    struct TopRow {
+        QComboBox* penColour = nullptr;
+        QLineEdit* mode = nullptr;
+        QPushButton* clear = nullptr;
+        QPushButton* quit = nullptr;
+        static TopRow lookUp(const FormTable& controls);
+        QList<QWidget*> widgets() const;
+    };
+
     void buildMenus();
     void buildFileEntries(QMenu* menu);
     // Ends a freehand stroke still in progress, so it is recorded before the next step.
@@ -122,14 +133,10 @@ private:
                       void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
 
-    Surface m_surface{QSize(1, 1)};
     QWidget* m_client = nullptr;
     std::unique_ptr<FormTable> m_controls;
-    SurfaceView* m_view = nullptr;
-    QComboBox* m_penColourChoice = nullptr;
-    QLineEdit* m_modeField = nullptr;
-    QPushButton* m_clearButton = nullptr;
-    QPushButton* m_quitButton = nullptr;
+    std::unique_ptr<PictureBox> m_picture;
+    TopRow m_topRow;
     CoordinateReadout* m_coordinateReadout = nullptr;
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
