@@ -1,0 +1,108 @@
+// The board window's files: the recovery copy kept after every step, boards opened and saved,
+// and the drawing exported or copied as a picture.
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+
+#include "board/board_export.h"
+#include "board/board_files.h"
+#include "board/board_window.h"
+#include "board/coordinate_readout.h"
+#include "board/surface_view.h"
+#include "canvas/action_painter.h"
+#include "forms/desktop_services.h"
+#include "storage/board_file.h"
+#include "storage/previous_board.h"
+
+namespace curvana {
+
+void BoardWindow::writeRecovery()
+{
+    const std::optional<QString> problem = writeRecoveryFile(m_document.actions());
+    if (!problem || m_recoveryFailureShown)
+        return;
+    // The board itself is untouched; only the copy kept against a crash is missing.
+    m_recoveryFailureShown = true;
+    showMessage(this, {QStringLiteral("Curvana"),
+                       QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
+                           .arg(*problem),
+                       QMessageBox::Warning});
+}
+
+void BoardWindow::openBoard()
+{
+    if (const QString path = chooseBoardToOpen(this); !path.isEmpty())
+        openBoardFile(path);
+}
+
+void BoardWindow::openPreviousBoard()
+{
+    if (loadBoardFile(previousBoardFilePath()))
+        setWindowTitle(QStringLiteral("Curvana — 上次的图板"));
+}
+
+bool BoardWindow::openBoardFile(const QString& path)
+{
+    if (!loadBoardFile(path))
+        return false;
+    setWindowTitle(boardWindowTitle(path));
+    return true;
+}
+
+bool BoardWindow::loadBoardFile(const QString& path)
+{
+    BoardReadResult read = readBoardFile(path);
+    if (const QString* problem = std::get_if<QString>(&read)) {
+        showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
+        return false;
+    }
+    finishStroke();
+    // Back to the board as it was made, then every action as its own step, as if done here; an
+    // animated view reveals them from the first.
+    surface().undoAllActions();
+    auto& actions = std::get<std::vector<BoardAction>>(read);
+    for (const BoardAction& action : actions) {
+        surface().beginAction();
+        paintAction(surface(), action);
+    }
+    m_document.replaceAll(std::move(actions));
+    stepDone();
+    return true;
+}
+
+void BoardWindow::saveBoard()
+{
+    const QString path = chooseBoardToSave(this);
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> problem = writeBoardFile(path, m_document.actions())) {
+        showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
+        return;
+    }
+    setWindowTitle(boardWindowTitle(path));
+}
+
+void BoardWindow::saveImage()
+{
+    QString filter;
+    const QString chosen = chooseSaveFile(this, QStringLiteral("导出图象"), QStringLiteral("Curvana.png"),
+                                          exportFilters().join(QStringLiteral(";;")), &filter);
+    if (chosen.isEmpty())
+        return;
+    const ExportChoice choice = exportChoiceFor(filter, chosen);
+    const QString path = withSuffix(chosen, choice.format);
+    if (!exportBoard(*view(), path, choice)) {
+        showMessage(this, {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
+                           QMessageBox::Warning});
+        return;
+    }
+    showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void BoardWindow::copyImage()
+{
+    QGuiApplication::clipboard()->setImage(boardImage(*view(), 1));
+    showNotice(QStringLiteral("已复制"));
+}
+
+} // namespace curvana
