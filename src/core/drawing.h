@@ -1,6 +1,7 @@
 #pragma once
 // What one press of "确定" puts on the board, in world coordinates, before any window or painter
 // is involved. The windows hand it to the surface; tests and fuzzers look at it directly.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -44,10 +45,21 @@ struct CircleSpec {
     friend bool operator==(const CircleSpec&, const CircleSpec&) = default;
 };
 
-// Drawn in this order: dots, segments, circles, captions. Dots are never joined.
+enum class LineStyle : std::uint8_t { Solid, Dashed };
+
+// A connected piece of a curve: straight lines between consecutive points, computed finely enough
+// that it looks smooth, so it stays whole at any size of the picture (full screen, export, print).
+struct Polyline {
+    std::vector<WorldPoint> points;
+    LineStyle style = LineStyle::Solid;
+    friend bool operator==(const Polyline&, const Polyline&) = default;
+};
+
+// Drawn in this order: dots, segments, polylines, circles, captions. Dots are never joined.
 struct Drawing {
     std::vector<WorldPoint> dots;
     std::vector<Segment> segments;
+    std::vector<Polyline> polylines;
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
 };
