@@ -21,8 +21,10 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
             found.functions.push_back(std::move(*curve));
         break;
     case CurveWindow::Conic:
-        if (auto conic = conicCurveOf(action.option, action.texts))
+        if (auto conic = conicCurveOf(action.option, action.texts)) {
+            conic->typedDecimals = writtenWithDecimals(action.texts);
             found.conics.push_back(*conic);
+        }
         break;
     case CurveWindow::Classic: break; // parametric and polar curves: no points are sought on them
     }
@@ -43,7 +45,7 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
         return;
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(dots->dots, kFormulaDotGap)});
+                               drawnIntervals(dots->dots, kFormulaDotGap), writtenWithDecimals(action.first)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

@@ -2,6 +2,8 @@
 // shared by all of them, so the difference of two curves costs no new evaluations; sign changes
 // bracket what is sought and bisection narrows each bracket to 1e-12.
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -23,8 +25,18 @@ constexpr int kMaxBisections = 200;
 constexpr double kPoleShare = 1e-6;
 // A difference between neighbouring samples below this share of their size is rounding, not slope.
 constexpr double kFlatShare = 1e-14;
-// An extremum this close to zero (as a share of 1 + the values around it) touches the axis.
-constexpr double kTouchShare = 1e-12;
+// An extremum this close to zero (as a share of 1 + the values around it) touches the axis: the
+// rounding of a touching quadratic, not x² + 1e-13, which only comes close.
+constexpr double kTouchShare = 4e-14;
+// Two curves whose values differ by less than this share of their size have the same value: the
+// plotters' π is 1e-10 off, so sin(x + 90°) and cos x never quite agree, and two ways of writing
+// one function differ by rounding. Far below a pixel, far above both.
+constexpr double kSameValueShare = 1e-8;
+// A function this close to zero where its domain ends has a zero there (√(3 − x²) at √3).
+constexpr double kEdgeZero = 1e-6;
+// A curve turning more often than once in this many grid steps (0.04 units, under a pixel) is
+// drawn as a smear, not a curve: sin(1e10·x) shows no extremum a pupil could see.
+constexpr int kStepsPerVisibleTurn = 16;
 // The step of the central difference that locates an extremum, relative to max(1, |x|).
 constexpr double kSlopeStep = 1e-5;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
@@ -168,9 +180,16 @@ void forEachZero(const Track& track, Fn&& fn, Found&& found)
     for (std::size_t i = 0; i < track.size(); ++i) {
         const Sample& here = track[i];
         if (here.v == 0) {
-            // A zero sample is a zero unless it belongs to a stretch lying on zero.
-            if (!(i > 0 && isZero(i - 1)) && !isZero(i + 1))
+            // A zero sample is a zero unless it belongs to a stretch lying on zero. A sample only
+            // counted as zero is narrowed between its neighbours; a touch is left to the turns.
+            if ((i > 0 && isZero(i - 1)) || isZero(i + 1))
+                continue;
+            if (fn(here.x) == 0)
                 found(here.x);
+            else if (i > 0 && i + 1 < track.size() && std::isfinite(track[i - 1].v) && std::isfinite(track[i + 1].v) &&
+                     (track[i - 1].v < 0) != (track[i + 1].v < 0))
+                if (const auto root = narrowedRoot(fn, track[i - 1], track[i + 1]))
+                    found(*root);
             continue;
         }
         if (i + 1 == track.size())
@@ -258,40 +277,130 @@ void forEachTurn(const Track& track, Fn&& fn, Found&& found)
     }
 }
 
-void addCurvePoints(const SampledCurve& sampled, std::vector<FoundPoint>& found)
+// How often the samples change direction, against how many there are: a curve that turns more
+// often than it can be seen has no points worth a ring.
+bool resolved(const SampledCurve& sampled)
+{
+    std::size_t samples = 0;
+    std::size_t turns = 0;
+    int lastDirection = 0;
+    for (std::size_t k = 1; k < sampled.grid.size(); ++k) {
+        const double a = sampled.grid[k - 1];
+        const double b = sampled.grid[k];
+        if (!std::isfinite(a) || !std::isfinite(b) || a == b)
+            continue;
+        ++samples;
+        const int direction = b > a ? 1 : -1;
+        turns += lastDirection != 0 && direction != lastDirection;
+        lastDirection = direction;
+    }
+    return turns * kStepsPerVisibleTurn <= samples + kStepsPerVisibleTurn;
+}
+
+// Where the domain of f ends between x with no value and x with one, when f is zero there:
+// the ends of a drawn stretch seldom fall on the grid.
+template <class Fn>
+std::optional<double> zeroAtDomainEdge(Fn&& fn, double outside, double inside)
+{
+    for (int i = 0; i < kMaxBisections; ++i) {
+        const double mid = outside + (inside - outside) / 2;
+        if (mid == outside || mid == inside)
+            break;
+        std::isfinite(fn(mid)) ? inside = mid : outside = mid;
+    }
+    if (!(std::fabs(fn(inside)) <= kEdgeZero))
+        return std::nullopt;
+    return inside;
+}
+
+template <class Fn, class Found>
+void forEachEdgeZero(const Track& track, Fn&& fn, Found&& found)
+{
+    const auto firstValue = std::find_if(track.begin(), track.end(), [](const Sample& s) { return std::isfinite(s.v); });
+    const auto lastValue = std::find_if(track.rbegin(), track.rend(), [](const Sample& s) { return std::isfinite(s.v); });
+    if (firstValue == track.end())
+        return;
+    if (firstValue != track.begin())
+        if (const auto x = zeroAtDomainEdge(fn, std::prev(firstValue)->x, firstValue->x))
+            found(*x);
+    if (lastValue != track.rbegin())
+        if (const auto x = zeroAtDomainEdge(fn, std::prev(lastValue)->x, lastValue->x))
+            found(*x);
+}
+
+// y = ax² + bx + c with a != 0: its extremum is the parabola's vertex. Third differences vanish
+// and second ones do not, up to rounding.
+bool isQuadratic(const std::function<double(double)>& f)
+{
+    double v[6];
+    double size = 0;
+    for (int i = 0; i < 6; ++i) {
+        v[i] = f(i - 2.0);
+        if (!std::isfinite(v[i]))
+            return false;
+        size += std::fabs(v[i]);
+    }
+    const double tolerance = 1e-9 * (1 + size);
+    const auto second = [&](int i) { return v[i + 2] - 2 * v[i + 1] + v[i]; };
+    return std::fabs(second(1) - second(0)) <= tolerance && std::fabs(second(3) - second(2)) <= tolerance &&
+           std::fabs(second(0)) > tolerance;
+}
+
+void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<FoundPoint>& found)
 {
     const auto& f = sampled.curve->f;
+    const bool decimals = sampled.curve->typedDecimals;
+    const auto add = [&](PointKind kind, double x, double y) { found.push_back({kind, x, y, owner, decimals}); };
+    const bool quadratic = isQuadratic(f);
     bool interceptFound = false;
     for (const Interval& stretch : sampled.stretches) {
         const Track track = trackOver(stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
-        forEachZero(track, f, [&](double x) { found.push_back({PointKind::Zero, x, 0}); });
+        const auto addZero = [&](double x) { add(PointKind::Zero, x, 0); };
+        forEachZero(track, f, addZero);
+        forEachEdgeZero(track, f, addZero);
         forEachTurn(track, f, [&](const Turn& turn) {
-            found.push_back({turn.maximum ? PointKind::Maximum : PointKind::Minimum, turn.x, turn.y});
+            add(turn.maximum ? PointKind::Maximum : PointKind::Minimum, turn.x, turn.y);
+            if (quadratic)
+                add(PointKind::Vertex, turn.x, turn.y);
             if (turn.touchesZero())
-                found.push_back({PointKind::Zero, turn.x, 0});
+                add(PointKind::Zero, turn.x, 0);
         });
         if (!interceptFound && stretch.lo <= 0 && stretch.hi >= 0 && std::isfinite(f(0))) {
-            found.push_back({PointKind::YIntercept, 0, f(0)});
+            add(PointKind::YIntercept, 0, f(0));
             interceptFound = true;
         }
     }
 }
 
-void addIntersections(const SampledCurve& one, const SampledCurve& other, std::vector<FoundPoint>& found)
+double sameValueTolerance(double a, double b)
+{
+    return kSameValueShare * (1 + std::fabs(a) + std::fabs(b));
+}
+
+// f − g, with differences too small to be more than rounding taken as none: where two curves
+// coincide, the gap is a run of zeros, which has no intersections inside it.
+double visibleGap(double a, double b)
+{
+    const double gap = a - b;
+    return std::fabs(gap) <= sameValueTolerance(a, b) ? 0 : gap;
+}
+
+void addIntersections(const SampledCurve& one, const SampledCurve& other, std::size_t owner, std::vector<FoundPoint>& found)
 {
     const auto& f = one.curve->f;
     const auto& g = other.curve->f;
+    const bool decimals = one.curve->typedDecimals || other.curve->typedDecimals;
     const auto gap = [&](double x) { return f(x) - g(x); };
     const auto gapAtGrid = [&](int k) {
         const auto index = static_cast<std::size_t>(k);
-        return one.grid[index] - other.grid[index];
+        return visibleGap(one.grid[index], other.grid[index]);
     };
-    const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x)}); };
+    const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x), owner, decimals}); };
     forEachOverlap(one.stretches, other.stretches, [&](Interval both) {
-        const Track track = trackOver(both, gapAtGrid, gap);
+        const Track track = trackOver(both, gapAtGrid, [&](double x) { return visibleGap(f(x), g(x)); });
         forEachZero(track, gap, add);
         forEachTurn(track, gap, [&](const Turn& turn) {
-            if (turn.touchesZero())
+            if (std::fabs(turn.y) <= sameValueTolerance(f(turn.x), g(turn.x)))
                 add(turn.x);
         });
     });
@@ -306,9 +415,11 @@ void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<Fou
     for (const FunctionCurve& curve : curves)
         sampled.push_back(sampledCurve(curve));
     for (std::size_t i = 0; i < sampled.size(); ++i) {
-        addCurvePoints(sampled[i], found);
-        for (std::size_t j = i + 1; j < sampled.size(); ++j)
-            addIntersections(sampled[i], sampled[j], found);
+        if (!resolved(sampled[i]))
+            sampled[i].stretches.clear();
+        addCurvePoints(sampled[i], i, found);
+        for (std::size_t j = 0; j < i; ++j)
+            addIntersections(sampled[j], sampled[i], i, found);
     }
 }
 
