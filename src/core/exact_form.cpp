@@ -21,11 +21,13 @@ constexpr double kSmallestShown = 5e-5;
 constexpr double kLargestExact = 1e6;
 constexpr double kRelativeAgreement = 1e-9;
 constexpr double kAbsoluteAgreement = 1e-12;
+// Some plotters read typed numbers in single precision: 0.1 comes back as 0.10000000149.
+constexpr double kTypedAgreement = 1e-7;
 const std::string kMinus = "−";
 
-bool agrees(double candidate, double value)
+bool agrees(double candidate, double value, double relative = kRelativeAgreement)
 {
-    return std::fabs(candidate - value) <= std::fmax(kRelativeAgreement * std::fabs(value), kAbsoluteAgreement);
+    return std::fabs(candidate - value) <= std::fmax(relative * std::fabs(value), kAbsoluteAgreement);
 }
 
 bool isSquareFree(int n)
@@ -149,11 +151,11 @@ std::string fixed(double value, int decimals)
 }
 
 // The value with at most four decimal places, when it is one.
-std::optional<std::string> shortDecimal(double value)
+std::optional<std::string> shortDecimal(double value, double relative = kRelativeAgreement)
 {
     double scale = 1;
     for (int places = 0; places <= kMaxDecimalPlaces; ++places, scale *= 10)
-        if (agrees(std::round(value * scale) / scale, value))
+        if (agrees(std::round(value * scale) / scale, value, relative))
             return fixed(value, places);
     return std::nullopt;
 }
@@ -167,7 +169,7 @@ std::optional<std::string> exactForm(double value, bool preferDecimals)
     if (std::fabs(value) <= kAbsoluteAgreement)
         return "0";
     if (preferDecimals)
-        if (auto decimal = shortDecimal(value))
+        if (auto decimal = shortDecimal(value, kTypedAgreement))
             return decimal;
     if (auto rational = multipleOf(value, 1, ""))
         return rational;

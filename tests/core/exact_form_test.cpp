@@ -58,7 +58,8 @@ TEST(ExactForm, RefusesNearMissesAndOthers)
 TEST(ExactForm, TypedDecimalsStayDecimals)
 {
     const Written rows[] = {{-2.9, "−2.9"}, {3.1, "3.1"}, {-4.5, "−4.5"}, {0.25, "0.25"}, {2, "2"},
-                            {1.0 / 3, "1/3"}, {std::sqrt(2.0), "√2"}};
+                            {1.0 / 3, "1/3"}, {std::sqrt(2.0), "√2"},
+                            {static_cast<float>(0.1), "0.1"}}; // read in single precision
     for (const Written& row : rows)
         EXPECT_EQ(exactForm(row.value, true).value_or("none"), row.text) << row.value;
     EXPECT_EQ(exactForm(-2.9).value_or("none"), "−29/10");

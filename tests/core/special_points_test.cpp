@@ -201,6 +201,85 @@ TEST(SpecialPoints, StretchesInAnyOrderAndOddStretches)
     EXPECT_TRUE(labelsOf(specialPoints({custom([](double x) { return x * x + 1; }, specks)}, {}), PointKind::Zero).empty());
 }
 
+// One curve written two ways has no intersections with itself, yet both keep their own points.
+TEST(SpecialPoints, CoincidingCurvesDoNotIntersect)
+{
+    const struct {
+        const char* name;
+        FunctionCurve one, other;
+    } cases[] = {
+        {"sin 2x and 2 sin x cos x", custom([](double x) { return std::sin(2 * x); }),
+         custom([](double x) { return 2 * std::sin(x) * std::cos(x); })},
+        {"quadratic family and own (x+1)²", elementary(2, {"1", "+2", "+1"}), custom([](double x) { return (x + 1) * (x + 1); })},
+        {"tan x and sin x / cos x", custom([](double x) { return std::tan(x); }),
+         custom([](double x) { return std::sin(x) / std::cos(x); })},
+        // the plotters' π is 1e-10 off the true one
+        {"sin(x + 90°) and cos x", elementary(4, {"1", "1", "90"}), custom([](double x) { return std::cos(x); })},
+    };
+    for (const auto& c : cases) {
+        const auto points = specialPoints({c.one, c.other}, {});
+        EXPECT_EQ(labelsOf(points, PointKind::Intersection), Labels{}) << c.name;
+        EXPECT_FALSE(labelsOf(points, PointKind::Zero).empty()) << c.name;
+    }
+}
+
+// A ring is shown exactly where its point lies on what is drawn.
+TEST(SpecialPoints, RingsOnlyOnWhatIsDrawn)
+{
+    const struct {
+        const char* name;
+        std::vector<FunctionCurve> functions;
+        std::vector<ConicCurve> conics;
+        Labels expected;
+    } cases[] = {
+        {"sin(1e10·x) is a smear", {custom([](double x) { return std::sin(1e10 * x); })}, {}, {}},
+        {"hyperbola beyond the drawn range", {}, {conic(2, {"0", "0", "9.5", "1"})}, {}},
+        {"parabola starting beyond the drawn range", {}, {conic(3, {"9.2", "0", "1"})}, {}},
+        {"parabola from the board's left edge", {}, {conic(3, {"-9.5", "0", "2"})}, {"顶点 (−19/2, 0)", "焦点 (−17/2, 0)"}},
+        {"zeros where the domain ends", {custom([](double x) { return std::sqrt(3 - x * x); }, {{-1.78, 1.78}})}, {},
+         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)", "与y轴交点、极大值点 (0, √3) ≈ (0, 1.732)"}},
+        {"zero at one end only", {custom([](double x) { return std::sqrt(x - 1.0 / 3); }, {{0.3, 2}})}, {}, {"零点 (1/3, 0)"}},
+        {"x² + 1e-13 comes close but has no zero", {custom([](double x) { return x * x + 1e-13; })}, {},
+         {"与y轴交点、顶点、极小值点 (0, 0)"}},
+    };
+    for (const auto& c : cases) {
+        Labels labels;
+        for (const SpecialPoint& p : specialPoints(c.functions, c.conics))
+            labels.insert(p.label);
+        EXPECT_EQ(labels, c.expected) << c.name;
+    }
+}
+
+// The exact forms a school problem produces, and decimals kept where the user typed them.
+TEST(SpecialPoints, LabelsInTheTextbooksForms)
+{
+    const struct {
+        const char* name;
+        FunctionCurve curve;
+        PointKind kind;
+        Labels expected;
+    } cases[] = {
+        {"quadratic formula", elementary(2, {"1", "-2", "-1"}), PointKind::Zero,
+         {"零点 (1−√2, 0) ≈ (−0.4142, 0)", "零点 (1+√2, 0) ≈ (2.414, 0)"}},
+        {"golden ratio", custom([](double x) { return x * x - x - 1; }), PointKind::Zero,
+         {"零点 ((1−√5)/2, 0) ≈ (−0.618, 0)", "零点 ((1+√5)/2, 0) ≈ (1.618, 0)"}},
+        {"eˣ − 2 vanishes at ln 2", custom([](double x) { return std::exp(x) - 2; }), PointKind::Zero,
+         {"零点 (ln 2, 0) ≈ (0.6931, 0)"}},
+        {"x·ln x is least at 1/e", custom([](double x) { return x > 0 ? x * std::log(x) : std::nan(""); }, {{0.01, 10}}),
+         PointKind::Minimum, {"极小值点 (1/e, −1/e) ≈ (0.3679, −0.3679)"}},
+        {"typed decimals stay decimals", elementary(1, {"0.5", "-4.5"}), PointKind::YIntercept, {"与y轴交点 (0, −4.5)"}},
+        {"own quadratic has a vertex", custom([](double x) { return -(x - 1) * (x - 1) + 4; }), PointKind::Vertex,
+         {"顶点、极大值点 (1, 4)"}},
+        {"a cubic's extremum is no vertex", custom([](double x) { return x * x * x - 3 * x; }), PointKind::Vertex, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(labelsOf(specialPoints({c.curve}, {}), c.kind), c.expected) << c.name;
+    ConicCurve ellipse = conic(1, {"0.1", "0", "3", "2"});
+    ellipse.typedDecimals = true;
+    EXPECT_EQ(labelsOf(specialPoints({}, {ellipse}), PointKind::Vertex),
+              (Labels{"顶点 (−2.9, 0)", "顶点 (3.1, 0)", "顶点 (0.1, −2)", "顶点 (0.1, 2)"}));
+}
+
 TEST(DrawnIntervals, JoinsNeighbouringDotsAndSplitsAtGaps)
 {
     std::vector<WorldPoint> dots;
