@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <vector>
 
 namespace curvana {
 
@@ -67,14 +68,29 @@ std::optional<std::string> multipleOf(double value, double unit, const std::stri
     return std::nullopt;
 }
 
+struct Radicand {
+    int n = 0;
+    double root = 0;
+};
+
+// The square-free radicands up to kMaxRadicand with their roots, worked out once.
+const std::vector<Radicand>& radicands()
+{
+    static const std::vector<Radicand> all = [] {
+        std::vector<Radicand> list;
+        for (int n = 2; n <= kMaxRadicand; ++n)
+            if (isSquareFree(n))
+                list.push_back({n, std::sqrt(static_cast<double>(n))});
+        return list;
+    }();
+    return all;
+}
+
 std::optional<std::string> surdForm(double value)
 {
-    for (int n = 2; n <= kMaxRadicand; ++n) {
-        if (!isSquareFree(n))
-            continue;
-        if (auto form = multipleOf(value, std::sqrt(static_cast<double>(n)), "√" + std::to_string(n)))
+    for (const Radicand& radicand : radicands())
+        if (auto form = multipleOf(value, radicand.root, "√" + std::to_string(radicand.n)))
             return form;
-    }
     return std::nullopt;
 }
 
@@ -91,18 +107,17 @@ std::string mixedSurd(long long p, int sign, int q, int n, int r)
 // (p ± q√n)/r with p != 0 and the smallest r; the smallest r also leaves p, q and r coprime.
 std::optional<std::string> mixedSurdForm(double value)
 {
+    // p must be an integer within the agreement of r·value ∓ q√n: a cheap test before the exact one.
+    const double slack = 2 * std::fmax(kRelativeAgreement * std::fabs(value), kAbsoluteAgreement) * kMaxDenominator;
     for (int r = 1; r <= kMaxDenominator; ++r)
-        for (int n = 2; n <= kMaxRadicand; ++n) {
-            if (!isSquareFree(n))
-                continue;
-            const double root = std::sqrt(static_cast<double>(n));
+        for (const Radicand& radicand : radicands())
             for (int q = 1; q <= kMaxSurdCoefficient; ++q)
                 for (int sign : {1, -1}) {
-                    const double p = std::round(value * r - sign * q * root);
-                    if (p != 0 && agrees((p + sign * q * root) / r, value))
-                        return mixedSurd(static_cast<long long>(p), sign, q, n, r);
+                    const double rest = value * r - sign * q * radicand.root;
+                    const double p = std::round(rest);
+                    if (std::fabs(rest - p) <= slack && p != 0 && agrees((p + sign * q * radicand.root) / r, value))
+                        return mixedSurd(static_cast<long long>(p), sign, q, radicand.n, r);
                 }
-        }
     return std::nullopt;
 }
 
