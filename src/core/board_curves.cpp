@@ -30,9 +30,9 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
     }
 }
 
-// An own formula y = f(x): the formula itself, sought where its dots lie. Its sampler sets a dot
+// An own formula y = f(x): the formula itself, sought where it is drawn. Its sampler sets a dot
 // at least every pixel (20/417 of a unit) wherever the curve is on the board, so a wider gap is
-// where it leaves the board or has no value.
+// where it leaves the board or has no value; a connected piece covers all of its x.
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {
     if (action.kind != FormulaKind::Function)
@@ -45,7 +45,7 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
         return;
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(dots->dots, kFormulaDotGap), writtenWithDecimals(action.first)});
+                               drawnIntervals(*dots, kFormulaDotGap), writtenWithDecimals(action.first)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

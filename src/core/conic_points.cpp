@@ -2,6 +2,7 @@
 // (x−m)²/a² ± (y−n)²/b² = 1 and (y−n)² = 2a(x−m).
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 #include "core/curves.h"
 #include "core/special_points_search.h"
@@ -15,6 +16,59 @@ namespace {
 bool startsWithinOpenConicRange(double vertex, double towards)
 {
     return towards < 0 ? vertex >= kConicOuterLeft : vertex <= kConicOuterRight;
+}
+
+// Samples along a conic when looking for a part of it on the board.
+constexpr int kVisibilitySamples = 720;
+
+bool insideBoard(double x, double y)
+{
+    return x >= kBoardMin && x <= kBoardMax && y >= kBoardMin && y <= kBoardMax;
+}
+
+// Whether a branch y = n ± half(x), drawn from x = from to x = to, crosses the board anywhere.
+template <class Half>
+bool branchShows(double from, double to, double n, Half&& half)
+{
+    for (int i = 0; i <= kVisibilitySamples; ++i) {
+        const double x = from + (to - from) * i / kVisibilitySamples;
+        const double h = half(x);
+        if (insideBoard(x, n + h) || insideBoard(x, n - h))
+            return true;
+    }
+    return false;
+}
+
+// Whether any of the conic as the plotter draws it shows on the board: one wholly off it, or
+// drawing nothing at all, has no centre or focus worth a ring either.
+bool showsOnBoard(const ConicCurve& k)
+{
+    switch (k.option) {
+    case 1:
+    case 5: {
+        const double b = k.option == 5 ? k.a : k.b;
+        for (int i = 0; i < kVisibilitySamples; ++i) {
+            const double t = 2 * std::numbers::pi * i / kVisibilitySamples;
+            if (insideBoard(k.m + k.a * std::cos(t), k.n + b * std::sin(t)))
+                return true;
+        }
+        return false;
+    }
+    case 2:
+        for (double side : {-1.0, 1.0}) {
+            const double vertex = k.m + side * k.a;
+            const double end = side < 0 ? kConicOuterLeft : kConicOuterRight;
+            const auto half = [&](double x) { return k.b * std::sqrt(std::fmax(0, (x - k.m) * (x - k.m) / (k.a * k.a) - 1)); };
+            if (startsWithinOpenConicRange(vertex, side) && branchShows(vertex, end, k.n, half))
+                return true;
+        }
+        return false;
+    case 3:
+        return startsWithinOpenConicRange(k.m, k.a) &&
+               branchShows(k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
+                           [&](double x) { return std::sqrt(std::fabs(2 * k.a * (x - k.m))); });
+    default: return false;
+    }
 }
 
 using Add = std::function<void(PointKind, double, double)>;
@@ -71,6 +125,8 @@ void addParabolaPoints(const ConicCurve& k, const Add& add)
 
 void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found)
 {
+    if (!showsOnBoard(conic))
+        return;
     const Add add = [&](PointKind kind, double x, double y) { found.push_back({kind, x, y, owner, conic.typedDecimals}); };
     switch (conic.option) {
     case 1: addEllipsePoints(conic, add); break;

@@ -199,6 +199,19 @@ bool writtenWithDecimals(const FieldTexts& texts)
     return std::any_of(texts.begin(), texts.end(), [](const std::string& text) { return writtenWithDecimals(text); });
 }
 
+std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
+{
+    std::vector<Interval> stretches = drawnIntervals(drawing.dots, maxGap);
+    for (const Polyline& piece : drawing.polylines) {
+        if (piece.points.empty())
+            continue;
+        const auto [left, right] = std::minmax_element(piece.points.begin(), piece.points.end(),
+                                                       [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+        stretches.push_back({left->x, right->x});
+    }
+    return stretches;
+}
+
 std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldTexts& texts)
 {
     const std::optional<ElementaryParams> params = elementaryParams(option, texts);
@@ -209,7 +222,7 @@ std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldText
     if (!drawing)
         return std::nullopt;
     return FunctionCurve{[option, p = *params](double x) { return elementaryY(option, p, x); },
-                         drawnIntervals(drawing->dots, kElementaryDotGap), writtenWithDecimals(texts)};
+                         drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
 }
 
 } // namespace curvana

@@ -76,6 +76,8 @@ std::string pointLabel(PointKind kind, double x, double y);
 // The stretches of x covered by a drawing's dots: dots closer than maxGap in x belong to one
 // stretch, and each stretch reaches maxGap / 2 beyond its outer dots (a dot covers its width).
 std::vector<Interval> drawnIntervals(const std::vector<WorldPoint>& dots, double maxGap);
+// The same for a whole drawing: its dots as above, and each connected piece over all of its x.
+std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap);
 
 // Whether a typed text holds a decimal point ("0.5", "1。5"): its curve's points keep decimals.
 bool writtenWithDecimals(const std::string& text);

@@ -235,6 +235,9 @@ TEST(SpecialPoints, RingsOnlyOnWhatIsDrawn)
         {"sin(1e10·x) is a smear", {custom([](double x) { return std::sin(1e10 * x); })}, {}, {}},
         {"hyperbola beyond the drawn range", {}, {conic(2, {"0", "0", "9.5", "1"})}, {}},
         {"parabola starting beyond the drawn range", {}, {conic(3, {"9.2", "0", "1"})}, {}},
+        {"circle around the board", {}, {conic(5, {"0", "0", "15"})}, {}},
+        {"ellipse partly on the board", {}, {conic(1, {"0", "7", "3", "4"})},
+         {"中心 (0, 7)", "顶点 (−3, 7)", "顶点 (3, 7)", "顶点 (0, 3)", "焦点 (0, 7−√7) ≈ (0, 4.354)", "焦点 (0, 7+√7) ≈ (0, 9.646)"}},
         {"parabola from the board's left edge", {}, {conic(3, {"-9.5", "0", "2"})}, {"顶点 (−19/2, 0)", "焦点 (−17/2, 0)"}},
         {"zeros where the domain ends", {custom([](double x) { return std::sqrt(3 - x * x); }, {{-1.78, 1.78}})}, {},
          {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)", "与y轴交点、极大值点 (0, √3) ≈ (0, 1.732)"}},
@@ -295,7 +298,15 @@ TEST(DrawnIntervals, JoinsNeighbouringDotsAndSplitsAtGaps)
     EXPECT_NEAR(stretches[0].hi, 1.01, 1e-12);
     EXPECT_NEAR(stretches[1].lo, 1.99, 1e-12);
     EXPECT_NEAR(stretches[1].hi, 3.01, 1e-12);
-    EXPECT_TRUE(drawnIntervals({}, 0.02).empty());
+    EXPECT_TRUE(drawnIntervals(std::vector<WorldPoint>{}, 0.02).empty());
+    // a connected piece covers its whole x range, however far apart its corners lie
+    Drawing drawing;
+    drawing.dots = {{-5, 0}};
+    drawing.polylines = {Polyline{{{4, 5}, {-2, 5}, {9, 5}}}, Polyline{}};
+    const auto withPieces = drawnIntervals(drawing, 0.02);
+    ASSERT_EQ(withPieces.size(), 2u);
+    EXPECT_NEAR(withPieces[1].lo, -2, 1e-12);
+    EXPECT_NEAR(withPieces[1].hi, 9, 1e-12);
 }
 
 TEST(CurvesFromTexts, ReadAsThePlottersRead)
