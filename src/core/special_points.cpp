@@ -86,6 +86,35 @@ bool nearerToOrigin(const Place& one, const Place& other)
     return a.x != b.x ? a.x < b.x : a.y < b.y;
 }
 
+// The kept rings by square cells a ring's width wide, so that a new ring is checked against the
+// few in the cells around it rather than every ring on a crowded board.
+class RingCells {
+public:
+    bool crowds(double x, double y, const std::vector<SpecialPoint>& kept) const
+    {
+        const int cx = cell(x);
+        const int cy = cell(y);
+        for (int i = std::max(cx - 1, 0); i <= std::min(cx + 1, kCells - 1); ++i)
+            for (int j = std::max(cy - 1, 0); j <= std::min(cy + 1, kCells - 1); ++j)
+                for (std::size_t index : m_cells[static_cast<std::size_t>(i * kCells + j)])
+                    if (std::hypot(kept[index].x - x, kept[index].y - y) < kRingSpacing)
+                        return true;
+        return false;
+    }
+    void add(double x, double y, std::size_t index)
+    {
+        m_cells[static_cast<std::size_t>(cell(x) * kCells + cell(y))].push_back(index);
+    }
+
+private:
+    static constexpr int kCells = static_cast<int>((points::kBoardMax - points::kBoardMin) / kRingSpacing) + 1;
+    static int cell(double v)
+    {
+        return std::clamp(static_cast<int>((v - points::kBoardMin) / kRingSpacing), 0, kCells - 1);
+    }
+    std::vector<std::vector<std::size_t>> m_cells = std::vector<std::vector<std::size_t>>(kCells * kCells);
+};
+
 std::string coordinateText(double value, bool typedDecimals, bool& irrational)
 {
     if (const auto exact = exactForm(value, typedDecimals)) {
@@ -141,16 +170,15 @@ BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::
     std::sort(places.begin(), places.end(), nearerToOrigin);
     BoardPoints result;
     std::vector<std::size_t> perCurve(functions.size() + conics.size());
+    RingCells rings;
     for (const Place& place : places) {
         const FoundPoint& p = place.first;
-        const bool crowded = std::any_of(result.points.begin(), result.points.end(), [&](const SpecialPoint& kept) {
-            return std::hypot(kept.x - p.x, kept.y - p.y) < kRingSpacing;
-        });
-        if (crowded || perCurve[p.owner] >= kMaxPointsPerCurve) {
+        if (rings.crowds(p.x, p.y, result.points) || perCurve[p.owner] >= kMaxPointsPerCurve) {
             ++result.omitted;
             continue;
         }
         ++perCurve[p.owner];
+        rings.add(p.x, p.y, result.points.size());
         result.points.push_back({place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
     }
     return result;
