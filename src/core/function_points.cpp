@@ -131,8 +131,8 @@ bool resolved(const SampledCurve& sampled)
     for (std::size_t k = 1; k < sampled.grid.size(); ++k) {
         const double a = sampled.grid[k - 1];
         const double b = sampled.grid[k];
-        if (!std::isfinite(a) || !std::isfinite(b) || a == b)
-            continue;
+        if (!std::isfinite(a) || !std::isfinite(b) || !(std::fabs(b - a) > kFlatShare * (std::fabs(a) + std::fabs(b))))
+            continue; // rounding is no turn: sin²x + cos²x is flat
         ++samples;
         const int direction = b > a ? 1 : -1;
         turns += lastDirection != 0 && direction != lastDirection;

@@ -233,6 +233,8 @@ TEST(SpecialPoints, RingsOnlyOnWhatIsDrawn)
         Labels expected;
     } cases[] = {
         {"sin(1e10·x) is a smear", {custom([](double x) { return std::sin(1e10 * x); })}, {}, {}},
+        {"rounding is not turning", {custom([](double x) { return std::sin(x) * std::sin(x) + std::cos(x) * std::cos(x); })}, {},
+         {"与y轴交点 (0, 1)"}},
         {"hyperbola beyond the drawn range", {}, {conic(2, {"0", "0", "9.5", "1"})}, {}},
         {"parabola starting beyond the drawn range", {}, {conic(3, {"9.2", "0", "1"})}, {}},
         {"circle around the board", {}, {conic(5, {"0", "0", "15"})}, {}},
