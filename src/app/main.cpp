@@ -4,6 +4,7 @@
 
 #include "app/welcome_window.h"
 #include "app/startup.h"
+#include "forms/desktop_services.h"
 #include "storage/previous_board.h"
 
 namespace {
@@ -33,12 +34,14 @@ int main(int argc, char** argv)
         return 2;
     }
     qInstallMessageHandler(fatalToExit);
+    // Made before the application, so it outlives every window handed it.
+    curvana::SystemDesktopServices services;
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
     // Before anything writes the recovery file: the last run's board becomes "打开上次的图板".
     curvana::keepPreviousBoard();
-    auto* welcome = new curvana::WelcomeWindow;
+    auto* welcome = new curvana::WelcomeWindow(services);
     // `curvana FILE`, as a file manager starts it for a board file.
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
         welcome->setBoardFile(arguments.at(1));

@@ -53,7 +53,7 @@ TEST_F(Recording, ASavedBoardOpensAsTheIdenticalListWithItsNameInTheTitle)
 
     // On a fresh board, as `curvana FILE` opens it, and over the same board.
     QPointer<BoardWindow> first = board;
-    board = createBoard();
+    board = createBoard(services);
     board->show();
     openPath = savePath + QStringLiteral(".curvana");
     for (int pass = 0; pass < 2; ++pass) {
