@@ -135,8 +135,10 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
     const Multiples multiples = multiplesIn(along, axis.step);
 
     // Numbers start nine tenths of a unit left of the axis, further left when they need it.
-    const double widest = f.designed ? 0 : widestLabel(f.metrics, axis.step, multiples) / f.pixelsPerX;
-    const double leftOffset = std::max(0.9 * f.xUnit, widest + (f.metrics.gap / f.pixelsPerX) + f.xUnit / 4);
+    const double needed = f.designed ? 0
+                                     : (widestLabel(f.metrics, axis.step, multiples) + f.metrics.gap) / f.pixelsPerX +
+                                           f.xUnit / 4;
+    const double leftOffset = std::max(0.9 * f.xUnit, needed);
     axis.labelsOnUsualSide = f.designed || ax - leftOffset >= v.xFrom();
     const double labelLeft = axis.labelsOnUsualSide ? ax - leftOffset : ax + 0.4 * f.xUnit;
     const double tickEnd = f.designed || ax - f.xUnit / 4 >= v.xFrom() ? ax - f.xUnit / 4 : ax + f.xUnit / 4;
@@ -148,9 +150,13 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
         mark.tick = {{ax, mark.value}, {tickEnd, mark.value}};
         // The x axis's own " 0" stands for both at the origin.
         const bool repeatsZero = k == 0 && originInView;
-        const bool fits = mark.value - textHeight >= v.yFrom() && mark.value <= v.yTo();
+        std::string text = tickLabel(k, axis.step);
+        // On a narrow board a number may fit on neither side of the axis: it is left out.
+        const double width = f.metrics.width(text) / f.pixelsPerX;
+        const bool fits = mark.value - textHeight >= v.yFrom() && mark.value <= v.yTo() &&
+                          labelLeft >= v.xFrom() && labelLeft + width <= v.xTo();
         if (!repeatsZero && (f.designed || fits))
-            mark.label = Caption{{labelLeft, mark.value}, tickLabel(k, axis.step)};
+            mark.label = Caption{{labelLeft, mark.value}, std::move(text)};
         axis.marks.push_back(std::move(mark));
     }
     const double end = v.yTo();
