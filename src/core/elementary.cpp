@@ -125,11 +125,14 @@ struct OneParameterFamily {
 const OneParameterFamily kReciprocal{-8, 8, [](double a) {
     return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, displayForm(a)}, {{5.8, 1.6}, "x"}};
 }};
+// y = A^x has the variable in the exponent (an exponential function), y = x^A in the base (a power
+// function). The raised part sits just past the end of the line before it, which is one CJK
+// character (about 0.6 units) longer for the exponential's name.
 const OneParameterFamily kPowerOfA{-3, 3, [](double a) {
-    return std::vector<Caption>{{{4, 9}, "幂函数y=" + displayForm(a)}, {{6.8, 9.3}, "x"}};
+    return std::vector<Caption>{{{4, 9}, "指数函数y=" + displayForm(a)}, {{7.5, 9.3}, "x"}};
 }};
 const OneParameterFamily kPowerOfX{-3, 3, [](double a) {
-    return std::vector<Caption>{{{4, 9}, "指数函数y=x"}, {{6.8, 9.2}, displayForm(a)}};
+    return std::vector<Caption>{{{4, 9}, "幂函数y=x"}, {{6.6, 9.2}, displayForm(a)}};
 }};
 const OneParameterFamily kLogarithm{0.1, 10, [](double a) {
     return std::vector<Caption>{{{4, 9}, "对数函数y=log" + displayForm(a)}, {{8.5, 9.5}, "x"}};
@@ -206,9 +209,7 @@ DrawingResult elementaryCurve(int option, const FieldTexts& texts)
     case 3: return oneParameter<3>(in, kReciprocal);
     case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
     case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
-    // "ton(", not "tan(": the caption the tangent has always had on the board. Captions are part of
-    // what users see and compare with earlier printouts, so it is kept letter for letter.
-    case 6: return trigonometric(in, 6, {"正切曲线y=", "ton(", {1, 2}});
+    case 6: return trigonometric(in, 6, {"正切曲线y=", "tan(", {1, 2}});
     case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
     case 8: return oneParameter<8>(in, kPowerOfA);
     case 9: return oneParameter<9>(in, kPowerOfX);

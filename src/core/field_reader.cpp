@@ -1,6 +1,11 @@
 #include "core/field_reader.h"
 
+#include <cfloat>
+#include <cmath>
+
+#include "core/formula_engine.h"
 #include "core/number.h"
+#include "core/utf8.h"
 
 namespace curvana {
 
@@ -9,6 +14,23 @@ constexpr std::string_view kAskNumber = "填写一个数。";
 // A number too large for the computation deserves a different request than letters do.
 constexpr std::string_view kAskSmaller = "填写一个小一些的数。";
 } // namespace
+
+TypedNumber readTypedNumber(std::string_view text)
+{
+    const NumberReading decimal = readNumber(text);
+    if (decimal.value)
+        return {decimal.value, {}, false};
+    const int length = static_cast<int>(codePointsOf(text).size());
+    if (decimal.tooLarge)
+        return {std::nullopt, {0, length, "里的这个数太大了。"}, true};
+    auto compiled = compileFormula(text, {});
+    if (const auto* problem = std::get_if<TextProblem>(&compiled))
+        return {std::nullopt, *problem, false};
+    const double value = std::get<CompiledFunction>(compiled)(0);
+    if (!std::isfinite(value))
+        return {std::nullopt, {0, length, "里的值不是一个实数。"}, false};
+    return {value, {}, false};
+}
 
 std::string FieldReader::typed(int field) const
 {
@@ -29,7 +51,7 @@ double FieldReader::number(int field)
 {
     if (!ok())
         return 0;
-    const NumberReading reading = readNumber(typed(field));
+    const TypedNumber reading = readTypedNumber(typed(field));
     if (!reading.value) {
         fail(field, reading.tooLarge ? kAskSmaller : kAskNumber);
         return 0;
@@ -41,10 +63,9 @@ double FieldReader::single(int field)
 {
     if (!ok())
         return 0;
-    const std::string text = typed(field);
-    if (const std::optional<float> value = parseSingle(text))
-        return *value;
-    const NumberReading reading = readNumber(text);
+    const TypedNumber reading = readTypedNumber(typed(field));
+    if (reading.value && std::fabs(*reading.value) <= FLT_MAX)
+        return static_cast<float>(*reading.value);
     fail(field, reading.value || reading.tooLarge ? kAskSmaller : kAskNumber);
     return 0;
 }
