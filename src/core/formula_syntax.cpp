@@ -420,8 +420,10 @@ private:
 
     int parseLogarithm(const Token& name)
     {
-        if (peekIs(TokenKind::Subscript))
-            return call("log", parseNumber(take()), parseArgument(false));
+        if (peekIs(TokenKind::Subscript)) {
+            const int base = parseNumber(take());
+            return call("log", base, parseArgument(false));
+        }
         if (peekIs(TokenKind::Underscore)) {
             take();
             const int base = parsePrimary();
@@ -479,7 +481,7 @@ bool isOddFraction(const SyntaxTree& tree, const SyntaxNode& node)
 PowerReading powerReading(const SyntaxTree& tree, const SyntaxNode& power)
 {
     const SyntaxNode& exponent = tree.nodes[static_cast<std::size_t>(power.right)];
-    if (isWholeNumber(exponent))
+    if (wholeSize(tree, exponent))
         return PowerReading::Whole;
     return isOddFraction(tree, exponent) ? PowerReading::OddRoot : PowerReading::PositiveBase;
 }

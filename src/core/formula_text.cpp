@@ -260,25 +260,27 @@ bool readsLetters(std::u32string_view codes, std::size_t& at, std::u32string_vie
     return true;
 }
 
-// "y" or "ρ" for r; or "f(x)", "g(x)", "h(x)" with the formula's variable (θ or φ for theta).
-bool readsLeftSide(std::u32string_view codes, std::size_t& at, const FormulaVocabulary& vocabulary)
+// `codes` from `at` on, past blanks and zero-width characters.
+std::size_t pastBlanks(std::u32string_view codes, std::size_t at)
 {
-    const std::u32string side = codePointsOf(vocabulary.leftSide);
-    const std::size_t from = at;
-    if (readsLetters(codes, at, side) || (at = from, side == U"r" && readsLetters(codes, at, U"ρ")))
-        return true;
-    at = from;
-    if (at >= codes.size() || std::u32string_view(U"fgh").find(plainForm(codes[at])) == std::u32string_view::npos)
+    while (at < codes.size() && (plainForm(codes[at]) == U' ' || plainForm(codes[at]) == kSkippedCode))
+        ++at;
+    return at;
+}
+
+// "f(x)", "g(x)", "h(x)" with the formula's variable; θ or φ for an angle or a parameter.
+bool readsFunctionName(std::u32string_view codes, std::size_t& at, const FormulaVocabulary& vocabulary)
+{
+    if (at >= codes.size() || std::u32string_view(U"fghr").find(plainForm(codes[at])) == std::u32string_view::npos)
         return false;
     ++at;
-    const std::u32string variable = vocabulary.variable == "theta" ? U"θ" : codePointsOf(vocabulary.variable);
     if (!readsLetters(codes, at, U"(") || at >= codes.size())
         return false;
     const char32_t named = plainForm(codes[at]);
-    const bool angle = variable != U"x" && (named == U'θ' || named == U'φ');
+    const bool angle = vocabulary.variable != "x" && (named == U'θ' || named == U'φ');
     if (angle)
         ++at;
-    return (angle || readsLetters(codes, at, variable)) && readsLetters(codes, at, U")");
+    return (angle || readsLetters(codes, at, codePointsOf(vocabulary.variable))) && readsLetters(codes, at, U")");
 }
 
 } // namespace
@@ -287,18 +289,21 @@ int leftSideLength(std::u32string_view codes, const FormulaVocabulary& vocabular
 {
     if (vocabulary.leftSide.empty())
         return 0;
-    std::size_t at = 0;
-    const auto skipBlanks = [&] {
-        while (at < codes.size() && (plainForm(codes[at]) == U' ' || plainForm(codes[at]) == kSkippedCode))
-            ++at;
-    };
-    skipBlanks();
-    if (!readsLeftSide(codes, at, vocabulary))
-        return 0;
-    skipBlanks();
-    if (at >= codes.size() || plainForm(codes[at]) != U'=')
-        return 0;
-    return static_cast<int>(at + 1);
+    const std::size_t start = pastBlanks(codes, 0);
+    const std::u32string side = codePointsOf(vocabulary.leftSide);
+    // The box's own letter (ρ for r), or a function of the variable: "y =", "f(x) =", "r(θ) =".
+    for (int form = 0; form < 3; ++form) {
+        std::size_t at = start;
+        const bool read = form == 0 ? readsLetters(codes, at, side)
+                        : form == 1 ? side == U"r" && readsLetters(codes, at, U"ρ")
+                                    : readsFunctionName(codes, at, vocabulary);
+        if (!read)
+            continue;
+        at = pastBlanks(codes, at);
+        if (at < codes.size() && plainForm(codes[at]) == U'=')
+            return static_cast<int>(at + 1);
+    }
+    return 0;
 }
 
 Tokenized tokenize(std::u32string_view codes, const FormulaVocabulary& vocabulary)
