@@ -1,10 +1,12 @@
 #include "core/field_reader.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
 #include "core/formula_engine.h"
 #include "core/number.h"
+#include "core/typed_text.h"
 #include "core/utf8.h"
 
 namespace curvana {
@@ -45,6 +47,21 @@ void FieldReader::fail(int field, std::string_view request)
     const auto index = static_cast<std::size_t>(field);
     const std::string_view place = index < places_.size() ? places_[index] : std::string_view("在输入框里");
     problem_ = InputProblem{field, "请" + std::string(place) + std::string(request)};
+}
+
+std::string FieldReader::shown(int field) const
+{
+    const std::string text = typed(field);
+    if (const std::optional<double> decimal = parseNumber(text))
+        return displayForm(*decimal);
+    std::u32string codes = codePointsOf(text);
+    const auto blank = [](char32_t code) { return plainForm(code) == U' ' || plainForm(code) == kSkippedCode; };
+    while (!codes.empty() && blank(codes.back()))
+        codes.pop_back();
+    const auto first = std::find_if_not(codes.begin(), codes.end(), blank);
+    codes.erase(codes.begin(), first);
+    const bool negative = !codes.empty() && plainForm(codes.front()) == U'-';
+    return (negative ? "" : " ") + utf8Of(codes);
 }
 
 double FieldReader::number(int field)

@@ -40,6 +40,9 @@ public:
     double number(int field);       // double precision
     double single(int field);       // single precision, widened back to double
     std::string typed(int field) const; // the box text exactly as typed ("" for a missing box)
+    // The box in a caption: a decimal in its display form (" 2", "-.5"), as captions have always
+    // shown it; anything else as typed, blanks trimmed, with the same blank before it (" 1/2", "-√2").
+    std::string shown(int field) const;
 
     bool ok() const { return !problem_; }
     const InputProblem& problem() const { return *problem_; }

@@ -88,6 +88,10 @@ TEST(ElementaryCurve, CaptionsShowBAndCAsTyped)
         {1, {"0.5", "-3"}, "一次函数y= .5x-3"},
         {6, {"1", "1", "+0"}, "正切曲线y= 1tan( 1x+0°)"},
         {4, {"3", "+0.5", "-30"}, "正弦曲线y= 3sin( .5x-30°)"},
+        // A number typed as a fraction, root or multiple of π is shown as typed.
+        {8, {" 1/2 "}, "指数函数y= 1/2"},
+        {1, {"-√2", "+1"}, "一次函数y=-√2x+1"},
+        {4, {"1", "π/3", "+0"}, "正弦曲线y= 1sin( π/3x+0°)"},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(elementaryCurve(row.option, row.texts));
