@@ -149,9 +149,35 @@ private:
             return join(SyntaxKind::Power, base, parseSigned());
         const std::size_t exponentFirst = m_next;
         const int exponent = parseWrittenExponent();
-        if (peekIs(TokenKind::Divide))
+        if (peekIs(TokenKind::Divide) && !onlyPowerThenDivided(exponentFirst))
             failTwoReadings(baseFirst, exponentFirst);
         return join(SyntaxKind::Power, base, exponent);
+    }
+
+    // A / after a whole exponent of 2 or more reads as textbooks write conics and parabolas,
+    // (x-m)^2/a^2 and x^2/4, unless the two numbers would make a fraction in lowest terms that is
+    // not whole, as a power function's exponent is written: x^2/3 may well mean x^(2/3).
+    bool onlyPowerThenDivided(std::size_t exponentFirst) const
+    {
+        const Token& power = m_tokens[exponentFirst];
+        const Token& divisor = m_tokens[m_next + 1];
+        const double p = wholeTokenValue(power);
+        if (m_next != exponentFirst + 1 || !(p >= 2))
+            return false;
+        const double q = wholeTokenValue(divisor);
+        const bool fractionFollows = q >= 1 && m_tokens[m_next + 2].kind != TokenKind::Power
+            && m_tokens[m_next + 2].kind != TokenKind::Superscript;
+        return !fractionFollows || std::fmod(p, q) == 0
+            || std::gcd(static_cast<long long>(p), static_cast<long long>(q)) > 1;
+    }
+
+    // The value of a token of digits without a point, or NaN.
+    static double wholeTokenValue(const Token& token)
+    {
+        if (token.kind != TokenKind::Number || token.word.size() > 9
+            || token.word.find('.') != std::string::npos)
+            return std::nan("");
+        return std::stod(token.word);
     }
 
     // The exponent typed without brackets after ^: signs, then a number with the letters it
