@@ -15,6 +15,16 @@ namespace {
 constexpr std::string_view kAskNumber = "填写一个数。";
 // A number too large for the computation deserves a different request than letters do.
 constexpr std::string_view kAskSmaller = "填写一个小一些的数。";
+// A box that looks right but holds an invisible character (pasted from a web page) names it, or
+// the pupil could not see what to delete.
+std::string invisibleNote(std::string_view text)
+{
+    for (const char32_t code : codePointsOf(text))
+        if (isInvisible(plainForm(code)))
+            return "框里有一个看不见的字符" + codeName(code) + "，请删去它。";
+    return {};
+}
+
 } // namespace
 
 TypedNumber readTypedNumber(std::string_view text)
@@ -46,7 +56,7 @@ void FieldReader::fail(int field, std::string_view request)
         return;
     const auto index = static_cast<std::size_t>(field);
     const std::string_view place = index < places_.size() ? places_[index] : std::string_view("在输入框里");
-    problem_ = InputProblem{field, "请" + std::string(place) + std::string(request)};
+    problem_ = InputProblem{field, "请" + std::string(place) + std::string(request) + invisibleNote(typed(field))};
 }
 
 std::string FieldReader::shown(int field) const

@@ -49,6 +49,13 @@ TEST(TypedNumber, WhatIsNoNumberSaysWhy)
     }
 }
 
+TEST(TypedNumber, AnInvisibleCharacterInANumberBoxIsNamed)
+{
+    const auto refused = elementaryCurve(1, {"2\u200E", "+1"});
+    ASSERT_TRUE(std::holds_alternative<InputProblem>(refused));
+    EXPECT_EQ(std::get<InputProblem>(refused).message, "请在“A=”后面填写一个数。框里有一个看不见的字符U+200E，请删去它。");
+}
+
 // The same texts drawn through a plotter's number box and an own formula's range box.
 TEST(TypedNumber, PlotterBoxesAndFormulaRangesReadAlike)
 {
