@@ -2,9 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <numeric>
-#include <optional>
 
+#include "core/formula_powers.h"
 #include "core/utf8.h"
 
 namespace curvana {
@@ -149,35 +148,9 @@ private:
             return join(SyntaxKind::Power, base, parseSigned());
         const std::size_t exponentFirst = m_next;
         const int exponent = parseWrittenExponent();
-        if (peekIs(TokenKind::Divide) && !onlyPowerThenDivided(exponentFirst))
+        if (peekIs(TokenKind::Divide) && !readsAsPowerThenQuotient(m_tokens, exponentFirst, m_next))
             failTwoReadings(baseFirst, exponentFirst);
         return join(SyntaxKind::Power, base, exponent);
-    }
-
-    // A / after a whole exponent of 2 or more reads as textbooks write conics and parabolas,
-    // (x-m)^2/a^2 and x^2/4, unless the two numbers would make a fraction in lowest terms that is
-    // not whole, as a power function's exponent is written: x^2/3 may well mean x^(2/3).
-    bool onlyPowerThenDivided(std::size_t exponentFirst) const
-    {
-        const Token& power = m_tokens[exponentFirst];
-        const Token& divisor = m_tokens[m_next + 1];
-        const double p = wholeTokenValue(power);
-        if (m_next != exponentFirst + 1 || !(p >= 2))
-            return false;
-        const double q = wholeTokenValue(divisor);
-        const bool fractionFollows = q >= 1 && m_tokens[m_next + 2].kind != TokenKind::Power
-            && m_tokens[m_next + 2].kind != TokenKind::Superscript;
-        return !fractionFollows || std::fmod(p, q) == 0
-            || std::gcd(static_cast<long long>(p), static_cast<long long>(q)) > 1;
-    }
-
-    // The value of a token of digits without a point, or NaN.
-    static double wholeTokenValue(const Token& token)
-    {
-        if (token.kind != TokenKind::Number || token.word.size() > 9
-            || token.word.find('.') != std::string::npos)
-            return std::nan("");
-        return std::stod(token.word);
     }
 
     // The exponent typed without brackets after ^: signs, then a number with the letters it
@@ -221,8 +194,7 @@ private:
         const std::string divisor = span(slash + 1, last.start + last.length);
         const std::string whole = span(baseFirst, last.start + last.length);
         throw ParseFailure{{start, last.start + last.length - start,
-                            placeOf(start) + "“" + whole + "”可以读成" + base + "^(" + exponent + "/" + divisor +
-                                ")，也可以读成(" + base + "^" + exponent + ")/" + divisor + "，请加括号写清楚。"}};
+                            placeOf(start) + twoReadingsMessage(whole, base, exponent, divisor)}};
     }
 
     std::string trimmed(std::u32string_view codes) const
@@ -235,15 +207,10 @@ private:
     // A raised number typed as such: x², x⁻¹, x¹⁰.
     int superscriptValue(const Token& token)
     {
-        const bool negative = token.word.front() == '-';
-        const std::size_t digits = token.word.find_first_not_of("+-");
-        int value = 0;
-        const char* first = token.word.data() + std::min(digits, token.word.size());
-        const char* last = token.word.data() + token.word.size();
-        const auto [end, error] = std::from_chars(first, last, value);
-        if (digits > 1 || first == last || error != std::errc() || end != last)
+        const std::optional<int> value = raisedNumber(token.word);
+        if (!value)
             fail(token, "这个上标写得不对：" + typed(token) + "。");
-        return leaf(SyntaxKind::Number, negative ? -value : value);
+        return leaf(SyntaxKind::Number, *value);
     }
 
     // Raised numbers are powers; ° turns degrees into the radians the functions take.
@@ -475,42 +442,7 @@ private:
     SyntaxTree m_tree;
 };
 
-bool isWholeNumber(const SyntaxNode& node)
-{
-    return node.kind == SyntaxKind::Number && std::nearbyint(node.value) == node.value;
-}
-
-// The size of a whole number, signed or not, as typed; nothing for anything else.
-std::optional<long long> wholeSize(const SyntaxTree& tree, const SyntaxNode& node)
-{
-    if (node.kind == SyntaxKind::Negate)
-        return wholeSize(tree, tree.nodes[static_cast<std::size_t>(node.left)]);
-    if (!isWholeNumber(node) || std::fabs(node.value) > 1e15)
-        return std::nullopt;
-    return static_cast<long long>(std::fabs(node.value));
-}
-
-// p/q of whole numbers, signed anywhere; q is odd once the fraction is in lowest terms.
-bool isOddFraction(const SyntaxTree& tree, const SyntaxNode& node)
-{
-    if (node.kind == SyntaxKind::Negate)
-        return isOddFraction(tree, tree.nodes[static_cast<std::size_t>(node.left)]);
-    if (node.kind != SyntaxKind::Divide)
-        return false;
-    const auto p = wholeSize(tree, tree.nodes[static_cast<std::size_t>(node.left)]);
-    const auto q = wholeSize(tree, tree.nodes[static_cast<std::size_t>(node.right)]);
-    return p && q && *q != 0 && (*q / std::gcd(*p, *q)) % 2 == 1;
-}
-
 } // namespace
-
-PowerReading powerReading(const SyntaxTree& tree, const SyntaxNode& power)
-{
-    const SyntaxNode& exponent = tree.nodes[static_cast<std::size_t>(power.right)];
-    if (wholeSize(tree, exponent))
-        return PowerReading::Whole;
-    return isOddFraction(tree, exponent) ? PowerReading::OddRoot : PowerReading::PositiveBase;
-}
 
 std::variant<SyntaxTree, TextProblem> parseFormula(std::string_view text, const FormulaVocabulary& vocabulary)
 {
