@@ -25,6 +25,20 @@ std::string invisibleNote(std::string_view text)
     return {};
 }
 
+// "1e", "2.5E-": a decimal whose exponent is still to be typed, not the product 1·e.
+bool unfinishedExponent(std::string_view text)
+{
+    std::u32string codes = codePointsOf(text);
+    while (!codes.empty() && plainForm(codes.back()) == U' ')
+        codes.pop_back();
+    if (codes.empty())
+        return false;
+    const bool sign = plainForm(codes.back()) == U'+' || plainForm(codes.back()) == U'-';
+    if (sign)
+        codes.pop_back();
+    return !codes.empty() && plainForm(codes.back()) == U'e' && readNumber(utf8Of(codes) + "0").value.has_value();
+}
+
 } // namespace
 
 TypedNumber readTypedNumber(std::string_view text)
@@ -35,6 +49,8 @@ TypedNumber readTypedNumber(std::string_view text)
     const int length = static_cast<int>(codePointsOf(text).size());
     if (decimal.tooLarge)
         return {std::nullopt, {0, length, "里的这个数太大了。"}, true};
+    if (unfinishedExponent(text))
+        return {std::nullopt, {0, length, "里的数没有写完：e后面要写指数，如1e3。"}, false};
     auto compiled = compileFormula(text, {});
     if (const auto* problem = std::get_if<TextProblem>(&compiled))
         return {std::nullopt, *problem, false};

@@ -39,7 +39,7 @@ TEST(TypedNumber, WhatIsNoNumberSaysWhy)
     } rows[] = {
         {"", false, "是空的"},          {"x", false, "不能有变量"},  {"1/0", false, "不是一个实数"},
         {"√-1", false, "不是一个实数"}, {"1e400", true, "太大了"}, {"10^400", false, "不是一个实数"},
-        {"abc", false, "不认识"},
+        {"abc", false, "不认识"},       {"1e", false, "没有写完"}, {" 2.5Ｅ－ ", false, "没有写完"}, {"-", false, "后面缺少内容"},
     };
     for (const auto& row : rows) {
         const TypedNumber reading = readTypedNumber(row.text);
