@@ -9,6 +9,7 @@
 #include "core/curves.h"
 #include "core/field_reader.h"
 #include "core/plot_points.h"
+#include "core/utf8.h"
 
 namespace curvana {
 
@@ -124,14 +125,28 @@ struct OneParameterFamily {
 const OneParameterFamily kReciprocal{-8, 8, [](const std::string& a) {
     return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, a}, {{5.8, 1.6}, "x"}};
 }};
+// Where a raised part begins just past a caption line that starts at x = 4, so that an A typed
+// as "1/2" or "-2.5" does not run under it. The board writes captions in a monospaced font, a
+// CJK character two cells wide and a cell about 6.5 px, 0.31 units at the design scale; the
+// place is rounded to a tenth, as the other captions' places are.
+double pastCaptionLine(const std::string& line)
+{
+    constexpr double kCellUnits = 6.5 * 20 / 417;
+    int cells = 0;
+    for (const char32_t code : codePointsOf(line))
+        cells += code >= 0x2E80 ? 2 : 1;
+    return std::round((4 + cells * kCellUnits) * 10) / 10;
+}
+
 // y = A^x has the variable in the exponent (an exponential function), y = x^A in the base (a power
-// function). The raised part sits just past the end of the line before it, which is one CJK
-// character (about 0.6 units) longer for the exponential's name.
+// function). A's display form starts with a blank when it is not negative, which is gap enough.
 const OneParameterFamily kPowerOfA{-3, 3, [](const std::string& a) {
-    return std::vector<Caption>{{{4, 9}, "指数函数y=" + a}, {{7.5, 9.3}, "x"}};
+    const std::string line = "指数函数y=" + a;
+    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.3}, "x"}};
 }};
 const OneParameterFamily kPowerOfX{-3, 3, [](const std::string& a) {
-    return std::vector<Caption>{{{4, 9}, "幂函数y=x"}, {{6.6, 9.2}, a}};
+    const std::string line = "幂函数y=x";
+    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(a.starts_with(' ') ? line : line + " "), 9.2}, a}};
 }};
 const OneParameterFamily kLogarithm{0.1, 10, [](const std::string& a) {
     return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};
