@@ -139,14 +139,14 @@ double pastCaptionLine(const std::string& line)
 }
 
 // y = A^x has the variable in the exponent (an exponential function), y = x^A in the base (a power
-// function). A's display form starts with a blank when it is not negative, which is gap enough.
+// function). Each raised part begins where its line ends.
 const OneParameterFamily kPowerOfA{-3, 3, [](const std::string& a) {
     const std::string line = "指数函数y=" + a;
     return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.3}, "x"}};
 }};
 const OneParameterFamily kPowerOfX{-3, 3, [](const std::string& a) {
     const std::string line = "幂函数y=x";
-    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(a.starts_with(' ') ? line : line + " "), 9.2}, a}};
+    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.2}, a}};
 }};
 const OneParameterFamily kLogarithm{0.1, 10, [](const std::string& a) {
     return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};

@@ -109,7 +109,7 @@ TEST(ElementaryCurve, RaisedPartOfAPowerStandsPastItsLine)
         Caption raised;
     } rows[] = {
         {8, "2", {{7.7, 9.3}, "x"}},  {8, "1/2", {{8.4, 9.3}, "x"}}, {8, "-2.5", {{8.4, 9.3}, "x"}},
-        {9, "2", {{6.8, 9.2}, " 2"}}, {9, "-2.5", {{7.1, 9.2}, "-2.5"}},
+        {9, "2", {{6.8, 9.2}, " 2"}}, {9, "-2.5", {{6.8, 9.2}, "-2.5"}},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(elementaryCurve(row.option, {row.a}));
