@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "core/utf8.h"
+
 namespace curvana {
 
 namespace {
@@ -81,17 +83,21 @@ bool readsAsPowerThenQuotient(const std::vector<Token>& tokens, std::size_t expo
         || std::gcd(static_cast<long long>(p), static_cast<long long>(q)) > 1;
 }
 
-std::string twoReadingsMessage(std::string_view whole, std::string_view base, std::string_view exponent,
-                               std::string_view divisor)
+std::string twoReadingsMessage(std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent,
+                               std::size_t slash)
 {
-    const auto text = [](std::initializer_list<std::string_view> pieces) {
-        std::string joined;
-        for (const std::string_view piece : pieces)
-            joined += piece;
-        return joined;
+    const auto typed = [&](std::size_t first, int end) {
+        std::u32string_view part = codes.substr(tokens[first].start, end - tokens[first].start);
+        while (!part.empty() && part.back() == U' ')
+            part.remove_suffix(1);
+        return utf8Of(part);
     };
-    return text({"“", whole, "”可以读成", base, "^(", exponent, "/", divisor, ")，也可以读成(", base, "^", exponent,
-                 ")/", divisor, "，请加括号写清楚。"});
+    const int end = tokens.back().start + tokens.back().length;
+    const std::string base = typed(0, tokens[exponent - 1].start);
+    const std::string power = typed(exponent, tokens[slash].start);
+    const std::string divisor = typed(slash + 1, end);
+    return "“" + typed(0, end) + "”可以读成" + base + "^(" + power + "/" + divisor + ")，也可以读成(" + base + "^" + power
+        + ")/" + divisor + "，请加括号写清楚。";
 }
 
 } // namespace curvana

@@ -2,6 +2,7 @@
 // What a typed power means where the notation alone leaves doubt: which exponents give a negative
 // base a real value, and when a / after an exponent belongs to it.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,9 @@ std::optional<int> raisedNumber(std::string_view word);
 // as a power function's exponent is written (x^2/3 may well mean x^(2/3)).
 bool readsAsPowerThenQuotient(const std::vector<Token>& tokens, std::size_t exponentFirst, std::size_t slash);
 
-// The refusal of "x^1/2", showing both readings: x^(1/2) and (x^1)/2.
-std::string twoReadingsMessage(std::string_view whole, std::string_view base, std::string_view exponent,
-                               std::string_view divisor);
+// The refusal of "x^1/2", showing both readings, x^(1/2) and (x^1)/2: `tokens` run from the base to
+// the divisor's end, with the exponent and the slash at the given places among them.
+std::string twoReadingsMessage(std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent,
+                               std::size_t slash);
 
 } // namespace curvana

@@ -185,23 +185,10 @@ private:
         take();
         parsePower();
         const Token& last = m_tokens[m_next - 1];
-        const auto span = [&](std::size_t first, int end) {
-            return trimmed(m_codes.substr(m_tokens[first].start, end - m_tokens[first].start));
-        };
         const int start = m_tokens[baseFirst].start;
-        const std::string base = span(baseFirst, m_tokens[exponentFirst - 1].start);
-        const std::string exponent = span(exponentFirst, m_tokens[slash].start);
-        const std::string divisor = span(slash + 1, last.start + last.length);
-        const std::string whole = span(baseFirst, last.start + last.length);
-        throw ParseFailure{{start, last.start + last.length - start,
-                            placeOf(start) + twoReadingsMessage(whole, base, exponent, divisor)}};
-    }
-
-    std::string trimmed(std::u32string_view codes) const
-    {
-        while (!codes.empty() && codes.back() == U' ')
-            codes.remove_suffix(1);
-        return utf8Of(codes);
+        const std::string message = twoReadingsMessage(m_codes, {m_tokens.data() + baseFirst, m_next - baseFirst},
+                                                       exponentFirst - baseFirst, slash - baseFirst);
+        throw ParseFailure{{start, last.start + last.length - start, placeOf(start) + message}};
     }
 
     // A raised number typed as such: x², x⁻¹, x¹⁰.
