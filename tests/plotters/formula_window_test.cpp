@@ -173,16 +173,21 @@ TEST_F(FormulaWindowTest, AMistakeIsShownAndSelectedInItsBoxAndNothingIsDrawn)
 
 TEST_F(FormulaWindowTest, PenColourFollowsTheComboWithTheSameNamesAsThePlotters)
 {
-    const std::pair<const char*, QColor> cases[] = {{"红", Qt::red}, {"青", Qt::cyan}, {"黄色", Qt::black}};
+    // The caption is written in the curve's colour, in blue when no colour of the list is chosen.
+    const struct {
+        const char* name;
+        QColor colour;
+        Rgb caption;
+    } cases[] = {{"红", Qt::red, kRed}, {"青", Qt::cyan, rgb(0, 255, 255)}, {"黄色", Qt::black, kBlue}};
     type("Text1", "x");
-    for (const auto& [name, colour] : cases) {
+    for (const auto& [name, colour, captionColour] : cases) {
         SCOPED_TRACE(name);
         board->clearBoard();
         window->controls().combo(QStringLiteral("Combo1"))->setEditText(QString::fromUtf8(name));
         press();
         const QImage image = shown();
         EXPECT_GT(inkNear(image, 3, 3, colour), 0);
-        EXPECT_EQ(surface().ops().back().colour, kBlue) << "the caption is blue";
+        EXPECT_EQ(surface().ops().back().colour, captionColour);
     }
 }
 
