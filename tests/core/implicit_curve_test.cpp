@@ -60,6 +60,8 @@ double distanceToDrawing(WorldPoint p, const TracedCurve& curve)
 double distanceToCurve(const PlaneFunction& f, WorldPoint p)
 {
     const double d = 1e-6;
+    if (std::fabs(f(p.x, p.y)) < 1e-12) // also where the gradient vanishes, at a crossing
+        return 0;
     const double gx = (f(p.x + d, p.y) - f(p.x - d, p.y)) / (2 * d);
     const double gy = (f(p.x, p.y + d) - f(p.x, p.y - d)) / (2 * d);
     return std::fabs(f(p.x, p.y)) / std::hypot(gx, gy);
