@@ -243,10 +243,18 @@ private:
         for (const auto& [cell, vertex] : m_touching) {
             const long i = static_cast<long>(cell >> 32);
             const long j = static_cast<long>(cell & 0xffffffffU);
-            const CellKey later[4] = {keyOf(i + 1, j), keyOf(i, j + 1), keyOf(i + 1, j + 1), keyOf(i + 1, j - 1)};
-            for (const CellKey other : later)
-                if (const auto found = touchingAt.find(other); found != touchingAt.end())
-                    m_graph.connect(vertex, found->second);
+            const auto touches = [&](long di, long dj) { return touchingAt.contains(keyOf(i + di, j + dj)); };
+            const auto join = [&](long di, long dj) { m_graph.connect(vertex, touchingAt.at(keyOf(i + di, j + dj))); };
+            // Side neighbours first; a corner neighbour only where no side neighbour links the two
+            // already, so a run of cells gives one line rather than a chain of triangles.
+            if (touches(1, 0))
+                join(1, 0);
+            if (touches(0, 1))
+                join(0, 1);
+            if (touches(1, 1) && !touches(1, 0) && !touches(0, 1))
+                join(1, 1);
+            if (touches(1, -1) && !touches(1, 0) && !touches(0, -1))
+                join(1, -1);
         }
         for (const auto& [cell, vertex] : m_touching)
             if (m_graph.degree(vertex) == 0)

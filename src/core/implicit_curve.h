@@ -24,7 +24,7 @@ struct PlotArea {
 // A stop for work that must end in time, whatever the formula.
 class WorkDeadline {
 public:
-    explicit WorkDeadline(std::chrono::milliseconds allowed = std::chrono::milliseconds(300))
+    explicit WorkDeadline(std::chrono::milliseconds allowed = std::chrono::milliseconds(250))
         : m_end(std::chrono::steady_clock::now() + allowed)
     {
     }

@@ -17,6 +17,7 @@ struct ValueRange {
     bool contains(double v) const { return !empty && low <= v && v <= high; }
 };
 
+// Evaluation reuses scratch space inside the object: one object per thread (copies are independent).
 class PlaneFunction {
 public:
     // `tree` uses the variables x and y (from planeVocabulary()).
