@@ -1,5 +1,6 @@
 #include "core/inequality_region.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/linear_program.h"
@@ -41,6 +42,24 @@ std::vector<WorldPoint> clippedPolygon(const std::vector<LinearConstraint>& cons
     return polygon;
 }
 
+constexpr long kBlockColumns = 16;
+
+enum class Certainty { Inside, Outside, Unknown };
+
+Certainty certainty(const std::vector<PlaneFunction>& functions, const std::vector<Relation>& inequalities,
+                    ValueRange x, ValueRange y)
+{
+    bool allHold = true;
+    for (std::size_t k = 0; k < functions.size(); ++k) {
+        const ValueRange range = functions[k].over(x, y);
+        const bool strict = inequalities[k].sign == RelationSign::Less;
+        if (range.empty || (strict ? range.low >= 0 : range.low > 0))
+            return Certainty::Outside;
+        allHold = allHold && (strict ? range.high < 0 : range.high <= 0);
+    }
+    return allHold ? Certainty::Inside : Certainty::Unknown;
+}
+
 } // namespace
 
 bool insideRegion(const std::vector<Relation>& inequalities, double x, double y)
@@ -80,11 +99,20 @@ std::variant<InequalityRegion, std::string> inequalityRegion(const std::vector<R
             return tooSlow;
         const double y = area.bottom + (row + 0.5) * region.rowHeight;
         long runStart = -1;
+        long blockEnd = -1;
+        Certainty block = Certainty::Unknown;
         for (long column = 0; column <= columns; ++column) {
+            if (column > blockEnd && column < columns) {
+                // Bounds over the block's pixel centres settle most blocks without a single point.
+                blockEnd = std::min(columns - 1, column + kBlockColumns - 1);
+                block = certainty(functions, inequalities, {area.left + (column + 0.5) * width, area.left + (blockEnd + 0.5) * width, false},
+                                  {y, y, false});
+            }
             const double x = area.left + (column + 0.5) * width;
-            bool inside = column < columns;
-            for (std::size_t k = 0; inside && k < functions.size(); ++k)
-                inside = holds(functions[k], inequalities[k].sign, x, y);
+            bool inside = column < columns && block != Certainty::Outside;
+            if (inside && block == Certainty::Unknown)
+                for (std::size_t k = 0; inside && k < functions.size(); ++k)
+                    inside = holds(functions[k], inequalities[k].sign, x, y);
             if (inside && runStart < 0)
                 runStart = column;
             if (!inside && runStart >= 0) {
