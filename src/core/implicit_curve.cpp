@@ -20,6 +20,7 @@ constexpr double kCellPixels = 1.0;
 // where the gradient vanishes, the arms are drawn straight to that point.
 constexpr int kCrossingReach = 2;
 constexpr int kEdgeRootSteps = 30;
+constexpr double kMaxCellsAcross = 1 << 14;
 constexpr int kNewtonSteps = 10;
 // Shifts the grid off round numbers, so lines such as x = 2 or the origin do not fall on corners.
 constexpr double kGridShiftX = 0.2137;
@@ -41,16 +42,22 @@ public:
     {
         m_h = {kCellPixels / scale.perUnitX, kCellPixels / scale.perUnitY};
         m_origin = {area.left - kGridShiftX * m_h.x, area.bottom - kGridShiftY * m_h.y};
-        m_columns = static_cast<long>(std::ceil((area.right - m_origin.x) / m_h.x)) + 1;
-        m_rows = static_cast<long>(std::ceil((area.top - m_origin.y) / m_h.y)) + 1;
+        const double columns = std::ceil((area.right - m_origin.x) / m_h.x) + 1;
+        const double rows = std::ceil((area.top - m_origin.y) / m_h.y) + 1;
+        m_sizeProblem = !(columns >= 2 && rows >= 2) ? "画面的范围不对，无法画出这个方程。"
+            : columns > kMaxCellsAcross || rows > kMaxCellsAcross ? "画面太大，无法画出这个方程。" : "";
+        if (!m_sizeProblem.empty())
+            return;
+        m_columns = static_cast<long>(columns);
+        m_rows = static_cast<long>(rows);
         while ((1L << m_levels) < std::max(m_columns, m_rows))
             ++m_levels;
     }
 
     std::variant<TracedCurve, std::string> run()
     {
-        if (m_columns > 1L << 14 || m_rows > 1L << 14)
-            return std::string("画面太大，无法画出这个方程。");
+        if (!m_sizeProblem.empty())
+            return m_sizeProblem;
         if (!findCells(0, 0, m_levels))
             return std::string("这个方程太复杂，没能及时画完，请写得简单些或缩小范围。");
         for (const CellKey cell : m_leaves) {
@@ -323,6 +330,7 @@ private:
     const WorkDeadline& m_deadline;
     Vec m_h{};
     Vec m_origin{};
+    std::string m_sizeProblem;
     long m_columns = 0;
     long m_rows = 0;
     int m_levels = 0;

@@ -90,10 +90,12 @@ std::variant<InequalityRegion, std::string> inequalityRegion(const std::vector<R
         region.polygon = clippedPolygon(*linear, area);
     const double width = 1 / scale.perUnitX;
     region.rowHeight = 1 / scale.perUnitY;
-    const long columns = static_cast<long>(std::ceil((area.right - area.left) / width));
-    const long rows = static_cast<long>(std::ceil((area.top - area.bottom) / region.rowHeight));
-    if (columns > 20000 || rows > 20000)
-        return std::string("画面太大，无法画出这组不等式。");
+    const double columnCount = std::ceil((area.right - area.left) / width);
+    const double rowCount = std::ceil((area.top - area.bottom) / region.rowHeight);
+    if (!(columnCount >= 1 && rowCount >= 1 && columnCount <= 20000 && rowCount <= 20000))
+        return std::string("画面的大小不对，无法画出这组不等式。");
+    const long columns = static_cast<long>(columnCount);
+    const long rows = static_cast<long>(rowCount);
     for (long row = 0; row < rows; ++row) {
         if (deadline.passed())
             return tooSlow;

@@ -161,8 +161,14 @@ TEST(ImplicitCurve, StaysOnTheCurveAtFourTimesTheScale)
         }
 }
 
-TEST(ImplicitCurve, HostileEquationsEndInTime)
+TEST(ImplicitCurve, HostileEquationsAndAreasEndInTime)
 {
+    const PlaneFunction circle = functionOf("x²+y²=4");
+    const PixelScale nonsense[] = {{0, 20}, {NAN, 20}, {1e9, 1e9}};
+    for (const PixelScale& scale : nonsense)
+        EXPECT_TRUE(std::holds_alternative<std::string>(traceImplicitCurve(circle, PlotArea{}, scale, WorkDeadline())));
+    EXPECT_TRUE(std::holds_alternative<std::string>(traceImplicitCurve(circle, PlotArea{1, 0, -1, 2}, kScale, WorkDeadline())));
+
     std::string huge = "x";
     while (huge.size() < 990)
         huge += "+sin(x*y)";
