@@ -263,9 +263,21 @@ private:
             if (touches(1, -1) && !touches(1, 0) && !touches(0, -1))
                 join(1, -1);
         }
-        for (const auto& [cell, vertex] : m_touching)
-            if (m_graph.degree(vertex) == 0)
+        // A lone touching point right beside a drawn piece is that piece's own tip, not a solution
+        // of its own.
+        std::unordered_set<CellKey> drawnCells;
+        for (const auto& [cell, segment] : m_segments)
+            drawnCells.insert(cell);
+        for (const auto& [cell, vertex] : m_touching) {
+            const long i = static_cast<long>(cell >> 32);
+            const long j = static_cast<long>(cell & 0xffffffffU);
+            bool besideDrawn = false;
+            for (long di = -1; di <= 1; ++di)
+                for (long dj = -1; dj <= 1; ++dj)
+                    besideDrawn = besideDrawn || drawnCells.contains(keyOf(i + di, j + dj));
+            if (m_graph.degree(vertex) == 0 && !besideDrawn)
                 m_isolated.push_back(m_graph.point(vertex));
+        }
     }
 
     std::optional<WorldPoint> singularPointNear(Vec start) const
