@@ -92,6 +92,60 @@ bool emptyWithoutCorners(const std::vector<LinearConstraint>& constraints)
     return false;
 }
 
+// Two boundaries that cross: then a region that is not empty has a corner (a region without
+// one contains a whole line, so all its boundaries run parallel to it).
+bool hasCrossingBoundaries(const std::vector<LinearConstraint>& constraints)
+{
+    for (std::size_t i = 0; i < constraints.size(); ++i)
+        for (std::size_t j = i + 1; j < constraints.size(); ++j)
+            if (!(constraints[i].a * constraints[j].b - constraints[i].b * constraints[j].a).isZero())
+                return true;
+    return false;
+}
+
+// A region without corners lies between parallel lines n·v = low and n·v = high (either may be
+// missing). z is bounded there only when it is a multiple of n·v, and then reached along a line.
+Optimum optimumOnStrip(const LinearObjective& objective, const std::vector<LinearConstraint>& constraints, bool largest)
+{
+    const std::string name = largest ? "最大值" : "最小值";
+    Optimum result;
+    result.text = "没有" + name;
+    const auto normal = std::find_if(constraints.begin(), constraints.end(),
+                                     [](const LinearConstraint& c) { return !c.a.isZero() || !c.b.isZero(); });
+    if (normal == constraints.end() || !(objective.a * normal->b - objective.b * normal->a).isZero())
+        return result;
+    // z = k·(n·v) + c; each constraint is s·(n·v) <= limit.
+    const auto ratio = [&](const Rational& a, const Rational& b) { return normal->a.isZero() ? b / normal->b : a / normal->a; };
+    const Rational k = ratio(objective.a, objective.b);
+    const bool wantUpper = (k.sign() > 0) == largest;
+    std::optional<Rational> bound;
+    bool strict = false;
+    for (const LinearConstraint& c : constraints) {
+        if (c.a.isZero() && c.b.isZero())
+            continue;
+        const Rational s = ratio(c.a, c.b);
+        if ((s.sign() > 0) != wantUpper)
+            continue;
+        const Rational t = c.c / s;
+        if (!bound || (wantUpper ? t < *bound : t > *bound) || (t == *bound && c.strict)) {
+            strict = (bound && t == *bound && strict) || c.strict;
+            bound = t;
+        }
+    }
+    if (k.isZero())
+        bound = Rational(0);
+    if (!bound)
+        return result;
+    result.value = k * *bound + objective.c;
+    if (strict) {
+        result.text += "（z 无限接近 " + result.value.text() + "，但取不到）";
+        return result;
+    }
+    result.exists = true;
+    result.text = name + " z = " + result.value.text() + "，在一整条边界直线上取到";
+    return result;
+}
+
 Optimum optimum(const LinearObjective& objective, const std::vector<LinearConstraint>& constraints, bool largest)
 {
     const std::string name = largest ? "最大值" : "最小值";
@@ -102,7 +156,9 @@ Optimum optimum(const LinearObjective& objective, const std::vector<LinearConstr
         return result;
     }
     const Rational sign(largest ? 1 : -1);
-    if (region.corners.empty() || growsWithoutEnd(constraints, objective.a * sign, objective.b * sign)) {
+    if (region.corners.empty())
+        return optimumOnStrip(objective, constraints, largest);
+    if (growsWithoutEnd(constraints, objective.a * sign, objective.b * sign)) {
         result.text = "没有" + name;
         return result;
     }
@@ -155,8 +211,11 @@ LinearRegion linearRegion(const std::vector<LinearConstraint>& constraints)
     LinearRegion region;
     try {
         region.corners = cornersOf(constraints);
-        if (region.corners.empty())
-            region.empty = emptyWithoutCorners(constraints);
+        // Facing parallel boundaries that leave no room empty the region whatever its corners.
+        region.empty = emptyWithoutCorners(constraints)
+            || (region.corners.empty() && hasCrossingBoundaries(constraints));
+        if (region.empty)
+            region.corners.clear();
         else if (region.corners.size() == 1 && !holdsAll(constraints, region.corners.front(), false)) {
             // A single corner on a dashed boundary: a region that shrinks to a point it excludes.
             region.empty = !growsWithoutEnd(constraints, Rational(1), Rational(0))

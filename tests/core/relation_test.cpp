@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/conic_recognition.h"
+#include "core/linear_program.h"
 #include "core/plane_function.h"
+#include "core/utf8.h"
 
 namespace curvana {
 namespace {
@@ -72,6 +75,47 @@ TEST(Relation, AFunctionBoxKnowsAnEquationOrInequalityInXAndY)
     };
     for (const auto& [text, kind] : cases)
         EXPECT_EQ(relationKindOf(text), kind) << text;
+}
+
+} // namespace
+} // namespace curvana
+
+namespace curvana {
+namespace {
+
+// Random texts from the notation's own characters: whatever comes out, a message names the box
+// and points inside the text, and whatever parses can be evaluated, expanded and solved.
+TEST(Relation, ScrambledTextsGiveAMessageOrSomethingThatComputes)
+{
+    const std::vector<std::string> pieces = {"x", "y", "2", "0.5", "=", "≤", "<", ">=", "＞", "，", "且", "(", ")",
+                                             "²", "^", "-", "+", "*", "/", "|", "√", "sin", "log", ",", " ", "π"};
+    std::uint32_t state = 12345;
+    const auto next = [&] { return state = state * 1664525u + 1013904223u; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(next() % 12);
+        for (int k = 0; k < length; ++k)
+            text += pieces[next() % pieces.size()];
+        const int codes = static_cast<int>(codePointsOf(text).size());
+        const auto check = [&](const TextProblem& problem, const std::string& box) {
+            EXPECT_EQ(problem.message.rfind(box, 0), 0u) << text;
+            EXPECT_GE(problem.start, 0) << text;
+            EXPECT_LE(problem.start + problem.length, codes) << text;
+        };
+        const auto equation = parseEquation(text, "“方程”框");
+        if (const auto* problem = std::get_if<TextProblem>(&equation))
+            check(*problem, "“方程”框");
+        else if (const auto polynomial = expandedPolynomial(std::get<Relation>(equation).function))
+            static_cast<void>(recognisedConic(*polynomial));
+        const auto system = parseInequalities(text, "“不等式”框");
+        if (const auto* problem = std::get_if<TextProblem>(&system))
+            check(*problem, "“不等式”框");
+        else if (const auto constraints = linearConstraints(std::get<std::vector<Relation>>(system)))
+            static_cast<void>(maximumOf({1, 2, 0}, *constraints));
+        else
+            for (const Relation& r : std::get<std::vector<Relation>>(system))
+                static_cast<void>(PlaneFunction(r.function).over({-1, 2, false}, {-3, 0.5, false}));
+    }
 }
 
 } // namespace
