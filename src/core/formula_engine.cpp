@@ -16,6 +16,9 @@ constexpr std::size_t kMuparserMaxLength = 20000;
 double cotangent(double v) { return std::cos(v) / std::sin(v); }
 double secant(double v) { return 1 / std::cos(v); }
 double cosecant(double v) { return 1 / std::sin(v); }
+
+} // namespace
+
 // log_b(x); a base that is not positive or is 1 has no logarithm.
 double logarithmToBase(double base, double v)
 {
@@ -42,6 +45,8 @@ double schoolPower(double base, double exponent)
     }
     return std::nan("");
 }
+
+namespace {
 
 // a^b for an exponent that says nothing about roots: no value for a negative base.
 double positiveBasePower(double base, double exponent)

@@ -40,6 +40,13 @@ private:
 std::variant<CompiledFunction, TextProblem> compileFormula(std::string_view text,
                                                            const FormulaVocabulary& vocabulary);
 
+// a^b as school defines it: a negative base with an exponent p/q of odd q is the real q-th root
+// to the p-th (x^(1/3) of a negative x); NaN where there is no real value.
+double schoolPower(double base, double exponent);
+
+// log_b(x); a base that is not positive or is 1 has no logarithm (NaN).
+double logarithmToBase(double base, double v);
+
 // The tree in muparser's syntax, every operation in brackets.
 std::string muparserText(const SyntaxTree& tree);
 

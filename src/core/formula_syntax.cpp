@@ -261,7 +261,7 @@ private:
             return leaf(SyntaxKind::E);
         if (isFunctionWord(token.word))
             return parseApplication(token, token.word);
-        return leaf(SyntaxKind::Variable);
+        return add({SyntaxKind::Variable, 0, token.word, -1, -1});
     }
 
     // The contents of a bracket; a bar inside it belongs to the bracket, not to an outer |...|.

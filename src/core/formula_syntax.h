@@ -17,7 +17,7 @@ enum class SyntaxKind { Number, Pi, E, Variable, Negate, Add, Subtract, Multiply
 
 // One node; `left` and `right` index the tree's nodes (-1 for none). A Call names its function in
 // `function` ("sin", "sqrt", "log", ...) with its argument in `left`; "log" has the base in `left`
-// and the argument in `right`.
+// and the argument in `right`. A Variable holds its name in `function` ("x", "y").
 struct SyntaxNode {
     SyntaxKind kind = SyntaxKind::Number;
     double value = 0;

@@ -111,6 +111,8 @@ public:
         std::vector<std::string_view> own;
         if (!vocabulary.variable.empty())
             own.push_back(vocabulary.variable);
+        if (!vocabulary.secondVariable.empty())
+            own.push_back(vocabulary.secondVariable);
         m_words = wordsWith(own);
     }
 
@@ -226,7 +228,8 @@ private:
         if (m_vocabulary.variable.empty())
             return fail(start, length, "不认识" + typed + "：这里只能写数，不能有变量。");
         const std::string variable = m_vocabulary.variable == "theta" ? "θ" : m_vocabulary.variable;
-        fail(start, length, "不认识" + typed + "：这里的变量是" + variable + "。");
+        const std::string second = m_vocabulary.secondVariable.empty() ? "" : "和" + m_vocabulary.secondVariable;
+        fail(start, length, "不认识" + typed + "：这里的变量是" + variable + second + "。");
     }
 
     std::u32string_view m_codes;

@@ -44,6 +44,7 @@ bool isConstantWord(std::string_view word);
 struct FormulaVocabulary {
     std::string variable;
     std::string leftSide; // a leading "y =" (this letter and "=") is skipped when typed; "" none
+    std::string secondVariable = {}; // "y" for an equation in x and y; "" for one variable
 };
 
 // The position in `codes` just past a leading "<leftSide> =" with blanks, or 0 when absent. The
