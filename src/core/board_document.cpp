@@ -45,7 +45,7 @@ FormulaInput formulaInputOf(const FormulaAction& action)
 
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
 {
-    return formulaDrawing(formulaInputOf(action), PixelScale{}, formulaCaptionPlace(action.captionLine));
+    return formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)
