@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "canvas/surface_font.h"
+#include "core/segment_clip.h"
 
 namespace curvana {
 namespace {
@@ -19,31 +20,15 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr double kDashPixels = 6;
 constexpr double kDashGapPixels = 4;
 
-// Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside. Meant for ends
-// that are already near the box.
+// Cuts a segment to `box`; false when nothing of it lies inside. Meant for ends that are already
+// near the box.
 bool clipNearSegment(QPointF& a, QPointF& b, const QRectF& box)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
+    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+    if (!clipToBox(ax, ay, bx, by, {box.left(), box.right(), box.top(), box.bottom()}))
+        return false;
+    a = QPointF(ax, ay);
+    b = QPointF(bx, by);
     return true;
 }
 

@@ -28,9 +28,8 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
     }
 }
 
-// An own formula y = f(x): the formula itself, sought where its dots lie. Its sampler sets a dot
-// at least every pixel (20/417 of a unit) wherever the curve is on the board, so a wider gap is
-// where it leaves the board or has no value.
+// An own formula y = f(x): the formula itself, sought where its pieces lie. A piece ends where the
+// curve leaves the board, has no value or jumps, so each piece's stretch of x is drawn whole.
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {
     if (action.kind != FormulaKind::Function)
@@ -38,12 +37,16 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
     auto compiled = compileFunction(action.first);
     const auto drawing = actionDrawing(action);
     auto* function = std::get_if<CompiledFunction>(&compiled);
-    const auto* dots = std::get_if<Drawing>(&drawing);
-    if (!function || !dots)
+    const auto* pieces = std::get_if<Drawing>(&drawing);
+    if (!function || !pieces)
         return;
-    constexpr double kFormulaDotGap = 0.1;
-    found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(dots->dots, kFormulaDotGap)});
+    std::vector<Interval> drawn;
+    for (const Polyline& piece : pieces->polylines) {
+        const auto [left, right] = std::minmax_element(piece.points.begin(), piece.points.end(),
+                                                       [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+        drawn.push_back({left->x, right->x});
+    }
+    found.functions.push_back({[f = std::move(*function)](double x) { return f(x); }, std::move(drawn)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/plot_points.h"
+#include "core/segment_clip.h"
 
 namespace curvana::formula_sampling {
 
@@ -40,36 +41,11 @@ bool Frame::outsideOnOneSide(const WorldPoint& a, const WorldPoint& b) const
         || (a.y < bottom && b.y < bottom);
 }
 
-// Liang-Barsky in pixel-free world units. Ends far beyond the frame (1e300) keep their direction:
-// the parameters are ratios, so nothing overflows.
 bool Frame::clip(WorldPoint& a, WorldPoint& b) const
 {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    if (!std::isfinite(dx) || !std::isfinite(dy))
+    if (!std::isfinite(b.x - a.x) || !std::isfinite(b.y - a.y))
         return false;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x - left, right - a.x, a.y - bottom, top - a.y};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const WorldPoint start = a;
-    if (t0 > 0)
-        a = {start.x + dx * t0, start.y + dy * t0};
-    if (t1 < 1)
-        b = {start.x + dx * t1, start.y + dy * t1};
-    return true;
+    return clipToBox(a.x, a.y, b.x, b.y, {left, right, bottom, top});
 }
 
 double Frame::pixelsBetween(const WorldPoint& a, const WorldPoint& b) const
