@@ -10,9 +10,11 @@ namespace curvana {
 
 namespace {
 
-// Parametric and polar curves have no pixel step to start from; this grid is about a pixel per
+// Parametric and polar curves have no pixel step to start from; this grid is about two pixels a
 // step for curves the size of the board, and the splitting fills in the rest.
-constexpr int kParameterSegments = 1024;
+constexpr int kParameterSegments = 512;
+// A function's grid: one step every this many pixels; every step is checked at its middle.
+constexpr double kGridStepPixels = 2;
 constexpr int kFewestSegments = 16;
 constexpr int kMostSegments = 4096;
 
@@ -120,7 +122,7 @@ std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const
     if (!(from < to))
         return wholeBoxError(FormulaBox::From, input, "这个范围在图板之外：x要在−10到10之间。");
     const int segments = static_cast<int>(
-        std::fmin(std::fmax(std::ceil((to - from) * view.scale.perUnitX), kFewestSegments), kMostSegments));
+        std::fmin(std::fmax(std::ceil((to - from) * view.scale.perUnitX / kGridStepPixels), kFewestSegments), kMostSegments));
     return sampleCurve(drawing, from, to, planFor(segments, kFormulaMaxEvaluations), view,
                        [&](double x) { return WorldPoint{x, f(x)}; });
 }
