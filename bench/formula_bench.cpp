@@ -12,13 +12,15 @@ namespace {
 
 void formulaDrawingOf(benchmark::State& state, const FormulaInput& input)
 {
-    std::size_t dots = 0;
+    std::size_t points = 0;
     for (auto _ : state) {
-        const auto result = formulaDrawing(input, PixelScale{}, {1, 9});
-        dots = std::get<Drawing>(result).dots.size();
-        benchmark::DoNotOptimize(dots);
+        const auto result = formulaDrawing(input, SamplingView{}, {1, 9});
+        points = 0;
+        for (const Polyline& piece : std::get<Drawing>(result).polylines)
+            points += piece.points.size();
+        benchmark::DoNotOptimize(points);
     }
-    state.counters["dots"] = static_cast<double>(dots);
+    state.counters["points"] = static_cast<double>(points);
     state.SetLabel(std::string("vs:") + bench::kDefaultBaseline);
 }
 BENCHMARK_CAPTURE(formulaDrawingOf, cubic, FormulaInput{FormulaKind::Function, "x³ - 3x", "", "-10", "10"})

@@ -1,6 +1,6 @@
 // Arbitrary text through the own-formula road: the school-notation front, muparser and the
-// adaptive sampler. Every input must finish with a bounded number of dots, all finite and on the
-// board, or with one message whose selection lies inside the box it names.
+// adaptive sampler. Every input must finish with pieces of a bounded number of points, all finite
+// and on the board, or with one message whose selection lies inside the box it names.
 //
 // Input, one item per line: the kind ('f' function, 'p' parametric, 'r' polar), then the first
 // formula, the second formula, the range start and the range end; missing items are empty.
@@ -16,8 +16,9 @@
 namespace curvana {
 namespace {
 
-// Every stored dot is a computed point; the grid and budget bound the points.
-constexpr std::size_t kMaxDots = kFormulaMaxEvaluations + 1;
+// A piece's point is a computed point or where a line between two of them meets the board's edge,
+// at most two per computed point; the grid and budget bound the computed points.
+constexpr std::size_t kMaxPoints = 2 * kFormulaMaxEvaluations + 2;
 
 FormulaInput inputOf(std::string_view data)
 {
@@ -44,11 +45,16 @@ void checkError(const FormulaInput& input, const FormulaError& error)
 
 void checkDrawing(const FormulaInput& input, const Drawing& drawing)
 {
-    fuzzCheck(!drawing.dots.empty(), "a drawing without dots", input.first);
-    fuzzCheck(drawing.dots.size() <= kMaxDots, "too many dots", input.first);
-    for (const WorldPoint& p : drawing.dots)
-        fuzzCheck(std::fabs(p.x) <= kFormulaVisibleLimit && std::fabs(p.y) <= kFormulaVisibleLimit,
-                  "a dot off the board or not finite", input.first);
+    fuzzCheck(!drawing.polylines.empty(), "a drawing without pieces", input.first);
+    std::size_t points = 0;
+    for (const Polyline& piece : drawing.polylines) {
+        fuzzCheck(!piece.points.empty(), "an empty piece", input.first);
+        points += piece.points.size();
+        for (const WorldPoint& p : piece.points)
+            fuzzCheck(std::fabs(p.x) <= kFormulaVisibleLimit && std::fabs(p.y) <= kFormulaVisibleLimit,
+                      "a point off the board or not finite", input.first);
+    }
+    fuzzCheck(points <= kMaxPoints, "too many points", input.first);
     fuzzCheck(drawing.captions.size() == 1, "not one caption", input.first);
 }
 
@@ -59,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace curvana;
     const FormulaInput input = inputOf(std::string_view(reinterpret_cast<const char*>(data), size));
-    const auto result = formulaDrawing(input, PixelScale{}, {1, 9});
+    const auto result = formulaDrawing(input, SamplingView{}, {1, 9});
     if (const auto* error = std::get_if<FormulaError>(&result))
         checkError(input, *error);
     else

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "canvas/surface_font.h"
+#include "core/segment_clip.h"
 
 namespace curvana {
 namespace {
@@ -15,32 +16,19 @@ namespace {
 // The rasteriser's full turn is exact: the angles it is given were already rounded by whoever drew
 // them, and the turn only decides where a sweep wraps round, not where any dot of a curve lies.
 constexpr double kTwoPi = 2 * std::numbers::pi;
+// A dashed line's dash and gap in logical pixels, whatever the pen's width.
+constexpr double kDashPixels = 6;
+constexpr double kDashGapPixels = 4;
 
-// Liang-Barsky: cuts a segment to `box`; false when nothing of it lies inside. Meant for ends
-// that are already near the box.
+// Cuts a segment to `box`; false when nothing of it lies inside. Meant for ends that are already
+// near the box.
 bool clipNearSegment(QPointF& a, QPointF& b, const QRectF& box)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    const QPointF start = a;
-    a = start + QPointF(dx, dy) * t0;
-    b = start + QPointF(dx, dy) * t1;
+    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+    if (!clipToBox(ax, ay, bx, by, {box.left(), box.right(), box.top(), box.bottom()}))
+        return false;
+    a = QPointF(ax, ay);
+    b = QPointF(bx, by);
     return true;
 }
 
@@ -107,8 +95,10 @@ void Rasteriser::render(QImage& image, ListPos from, ListPos to) const
         QPainter painter(&image);
         // Positions here are device pixels already; undo the painter's own high-DPI scaling.
         painter.scale(1 / image.devicePixelRatio(), 1 / image.devicePixelRatio());
-        while (i < ops.size() && i < to.op && ops[i].kind != OpKind::Dots)
-            drawShape(painter, ops[i++]);
+        while (i < ops.size() && ListPos{i, 0} < to && ops[i].kind != OpKind::Dots) {
+            drawEntry(painter, ops[i], i == from.op ? from.dot : 0, i == to.op ? to.dot : ops[i].count);
+            ++i;
+        }
     }
 }
 
@@ -117,10 +107,11 @@ void Rasteriser::render(QPainter& painter, ListPos from, ListPos to) const
     const auto& ops = m_surface.ops();
     for (std::uint32_t i = from.op; i < ops.size() && ListPos{i, 0} < to; ++i) {
         const Op& op = ops[i];
+        const std::uint32_t first = i == from.op ? from.dot : 0, last = i == to.op ? to.dot : op.count;
         if (op.kind == OpKind::Dots)
-            drawDots(painter, op, i == from.op ? from.dot : 0, i == to.op ? to.dot : op.count);
+            drawDots(painter, op, first, last);
         else
-            drawShape(painter, op);
+            drawEntry(painter, op, first, last);
     }
 }
 
@@ -188,6 +179,71 @@ void Rasteriser::drawDots(QPainter& painter, const Op& op, std::uint32_t from, s
     painter.fillPath(path, colour);
 }
 
+void Rasteriser::drawEntry(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const
+{
+    if (op.kind == OpKind::Polyline)
+        drawPolyline(painter, op, from, to);
+    else
+        drawShape(painter, op);
+}
+
+// Points [from, to) of the polyline: the lines that end at them, so a polyline revealed in steps
+// joins up, and a lone first point as a dot. Every line is cut to the margin first (far ends would
+// overflow the painter's fixed-point maths); the lines that stay connected go to the painter as one
+// polyline, so a dash pattern runs on along the curve and a vector file holds one path.
+void Rasteriser::drawPolyline(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const
+{
+    to = std::min(to, op.count);
+    if (from >= to)
+        return;
+    const int width = penPixels(op);
+    QPen pen(toQColor(op.colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (op.style == LineStyle::Dashed) {
+        // Flat ends, or the round caps would fill the gaps of a thin line.
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({kDashPixels * m_scale / width, kDashGapPixels * m_scale / width});
+    }
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const FloatPoint* points = m_surface.points().data() + op.first;
+    const auto pixel = [&](std::uint32_t k) { return m_map.toPixel(points[k].x, points[k].y); };
+    const QRectF box = marginBox();
+    if (to - from == 1 && (from == 0 || op.count == 1)) {
+        if (box.contains(pixel(from)))
+            painter.drawPoint(pixel(from));
+        return;
+    }
+    QPolygonF run;
+    const auto flush = [&] {
+        if (run.size() > 1)
+            painter.drawPolyline(run);
+        run.clear();
+    };
+    for (std::uint32_t k = std::max(from, 1u); k < to; ++k) {
+        QPointF a = pixel(k - 1), b = pixel(k);
+        const QPointF end = b;
+        if (!clipSegment(a, b, box)) {
+            flush();
+            continue;
+        }
+        if (run.isEmpty() || run.back() != a) {
+            flush();
+            run << a;
+        }
+        run << b;
+        if (b != end)
+            flush();
+    }
+    flush();
+}
+
+QRectF Rasteriser::marginBox() const
+{
+    const double margin = 4 * m_scale + 8;
+    return QRectF(-margin, -margin, m_pixels.width() + 2 * margin, m_pixels.height() + 2 * margin);
+}
+
 void Rasteriser::drawShape(QPainter& painter, const Op& op) const
 {
     const auto& points = m_surface.points();
@@ -220,6 +276,7 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
         clear(painter, op.colour);
         break;
     case OpKind::Dots:
+    case OpKind::Polyline:
         break;
     }
 }
@@ -227,8 +284,7 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
 void Rasteriser::drawLine(QPainter& painter, QPointF a, QPointF b) const
 {
     // Far-away ends would overflow the painter's fixed-point maths, so cut to a margin first.
-    const double margin = 4 * m_scale + 8;
-    const QRectF box(-margin, -margin, m_pixels.width() + 2 * margin, m_pixels.height() + 2 * margin);
+    const QRectF box = marginBox();
     if (clipSegment(a, b, box))
         painter.drawLine(a, b);
 }

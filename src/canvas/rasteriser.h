@@ -26,6 +26,9 @@ public:
 private:
     void drawDots(QImage& image, const Op& op, std::uint32_t from, std::uint32_t to) const;
     void drawDots(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const;
+    void drawEntry(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const;
+    void drawPolyline(QPainter& painter, const Op& op, std::uint32_t from, std::uint32_t to) const;
+    QRectF marginBox() const;
     void drawShape(QPainter& painter, const Op& op) const;
     void drawLine(QPainter& painter, QPointF a, QPointF b) const;
     void drawCircle(QPainter& painter, const CircleOp& circle) const;

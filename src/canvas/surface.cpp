@@ -1,6 +1,7 @@
 #include "canvas/surface.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 #include "canvas/surface_font.h"
@@ -97,6 +98,27 @@ void Surface::drawLineTo(float x2, float y2, std::optional<Rgb> colour)
     drawLine(m_current.x, m_current.y, x2, y2, colour);
 }
 
+void Surface::drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, LineStyle style)
+{
+    std::size_t start = 0;
+    // Each stretch of real points is an entry of its own.
+    for (std::size_t i = 0; i <= points.size(); ++i) {
+        const bool real = i < points.size()
+            && finite(static_cast<float>(points[i].x), static_cast<float>(points[i].y));
+        if (real)
+            continue;
+        if (i > start) {
+            const auto first = static_cast<std::uint32_t>(m_points.size());
+            for (std::size_t k = start; k < i; ++k)
+                m_points.push_back({static_cast<float>(points[k].x), static_cast<float>(points[k].y)});
+            m_current = m_points.back();
+            append({OpKind::Polyline, static_cast<std::uint8_t>(m_drawWidth), colour, first,
+                    static_cast<std::uint32_t>(i - start), style});
+        }
+        start = i + 1;
+    }
+}
+
 void Surface::drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
                          std::optional<float> end, std::optional<float> aspect)
 {
@@ -136,6 +158,8 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
         setPixel(f(p.x), f(p.y), colour);
     for (const Segment& s : drawing.segments)
         drawLine(f(s.from.x), f(s.from.y), f(s.to.x), f(s.to.y), colour, s.box);
+    for (const Polyline& piece : drawing.polylines)
+        drawPolyline(piece.points, colour, piece.style);
     for (const CircleSpec& c : drawing.circles) {
         const auto opt = [&](std::optional<double> v) { return v ? std::optional<float>(f(*v)) : std::nullopt; };
         drawCircle(f(c.centre.x), f(c.centre.y), f(c.radius), colour, opt(c.start), opt(c.end), opt(c.aspect));
@@ -146,6 +170,12 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
         drawTextAt(f(c.at.x), f(c.at.y), QString::fromStdString(c.text), c.colour.value_or(kBlue));
         m_texts.back().anchor = firstCaption;
     }
+}
+
+// Entries revealed point by point.
+static bool growsByPoints(OpKind kind)
+{
+    return kind == OpKind::Dots || kind == OpKind::Polyline;
 }
 
 ListPos Surface::end() const
@@ -159,7 +189,7 @@ std::uint64_t Surface::unitsBetween(ListPos from, ListPos to) const
 {
     std::uint64_t units = 0;
     for (std::uint32_t i = from.op; i < to.op && i < m_ops.size(); ++i)
-        units += m_ops[i].kind == OpKind::Dots ? m_ops[i].count - (i == from.op ? from.dot : 0) : 1;
+        units += growsByPoints(m_ops[i].kind) ? m_ops[i].count - (i == from.op ? from.dot : 0) : 1;
     if (to.op < m_ops.size())
         units += to.dot - (to.op == from.op ? from.dot : 0);
     return units;
@@ -170,7 +200,7 @@ ListPos Surface::advance(ListPos from, std::uint64_t units) const
     ListPos pos = from;
     while (units > 0 && pos.op < m_ops.size()) {
         const Op& op = m_ops[pos.op];
-        if (op.kind != OpKind::Dots) {
+        if (!growsByPoints(op.kind)) {
             ++pos.op;
             --units;
             continue;
@@ -195,6 +225,18 @@ ListPos Surface::renderStartFor(ListPos pos) const
         start = {clearOp, 0};
     }
     return start;
+}
+
+double Surface::polylineLength(std::uint32_t op, std::uint32_t from, std::uint32_t to) const
+{
+    if (op >= m_ops.size() || m_ops[op].kind != OpKind::Polyline)
+        return 0;
+    const Op& entry = m_ops[op];
+    const FloatPoint* points = m_points.data() + entry.first;
+    double length = 0;
+    for (std::uint32_t k = from + 1; k < std::min(to, entry.count); ++k)
+        length += std::hypot(double(points[k].x) - points[k - 1].x, double(points[k].y) - points[k - 1].y);
+    return length;
 }
 
 void Surface::beginAction()

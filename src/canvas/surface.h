@@ -13,16 +13,18 @@
 
 namespace curvana {
 
-enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear };
+enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear, Polyline };
 
-// One entry of the list. Dots: points[first, first + count); Line and Box: points[first] and
-// points[first + 1]; Circle: circles[first]; Text: texts[first] at points[first + ...] (see below).
+// One entry of the list. Dots and Polyline: points[first, first + count), a polyline's points
+// joined in order; Line and Box: points[first] and points[first + 1]; Circle: circles[first];
+// Text: texts[first].
 struct Op {
     OpKind kind;
     std::uint8_t width; // pen width in logical pixels
     Rgb colour;
     std::uint32_t first;
     std::uint32_t count;
+    LineStyle style = LineStyle::Solid; // polylines only
 };
 
 struct FloatPoint {
@@ -46,7 +48,8 @@ struct TextOp {
     std::uint32_t anchor = 0;
 };
 
-// A position in the list: entry `op`, and for a run of dots, how many of its dots come before.
+// A position in the list: entry `op`, and for a run of dots or a polyline, how many of its points
+// come before.
 struct ListPos {
     std::uint32_t op = 0;
     std::uint32_t dot = 0;
@@ -93,13 +96,16 @@ public:
     void drawPoint(float x, float y, Rgb colour);
     void drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb> colour = {}, bool box = false);
     void drawLineTo(float x2, float y2, std::optional<Rgb> colour = {});
+    // Points joined by straight lines in the pen's width; a point without a real value breaks it in
+    // two, and a piece of one point is drawn as a dot.
+    void drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, LineStyle style = LineStyle::Solid);
     void drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
                     std::optional<float> end = {}, std::optional<float> aspect = {});
     // Writes `text` at the current position in the pen colour, then moves down one line.
     void drawText(const QString& text);
     // A caption: `text` at (x, y), in blue unless another colour is given.
     void drawTextAt(float x, float y, const QString& text, Rgb colour = kBlue);
-    // A whole drawing of the curve and figure functions: dots, segments, circles, captions.
+    // A whole drawing of the curve and figure functions: dots, segments, polylines, circles, captions.
     void draw(const Drawing& drawing, Rgb colour);
 
     // The list
@@ -111,12 +117,16 @@ public:
     // last dot, because the run may still grow: a view that has shown everything up to end() then
     // still sees the dots added to that run later.
     ListPos end() const;
-    // Dots count one each, every other entry one: the pace of the animated reveal.
+    // Dots and a polyline's points count one each, every other entry one: the pace of the
+    // animated reveal, which shows a polyline growing point by point.
     std::uint64_t unitsBetween(ListPos from, ListPos to) const;
     ListPos advance(ListPos from, std::uint64_t units) const;
     // The last Clear at or before `pos`, where a full re-render may start.
     ListPos renderStartFor(ListPos pos) const;
     std::uint64_t dotCount() const { return m_dotCount; }
+    // The length in world units of the lines of polyline entry `op` from its point `from` to its
+    // point `to`; 0 for any other entry.
+    double polylineLength(std::uint32_t op, std::uint32_t from, std::uint32_t to) const;
 
     // Groups of entries that one user action made, for undo.
     void beginAction();

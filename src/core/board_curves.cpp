@@ -30,9 +30,8 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
     }
 }
 
-// An own formula y = f(x): the formula itself, sought where it is drawn. Its sampler sets a dot
-// at least every pixel (20/417 of a unit) wherever the curve is on the board, so a wider gap is
-// where it leaves the board or has no value; a connected piece covers all of its x.
+// An own formula y = f(x): the formula itself, sought where its pieces lie. A piece ends where the
+// curve leaves the board, has no value or jumps, so each piece's stretch of x is drawn whole.
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {
     if (action.kind != FormulaKind::Function)
@@ -40,12 +39,13 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
     auto compiled = compileFunction(action.first);
     const auto drawing = actionDrawing(action);
     auto* function = std::get_if<CompiledFunction>(&compiled);
-    const auto* dots = std::get_if<Drawing>(&drawing);
-    if (!function || !dots)
+    const auto* pieces = std::get_if<Drawing>(&drawing);
+    if (!function || !pieces)
         return;
+    // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(*dots, kFormulaDotGap), writtenWithDecimals(action.first)});
+                               drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

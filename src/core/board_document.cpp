@@ -47,7 +47,7 @@ FormulaInput formulaInputOf(const FormulaAction& action)
 // with no colour chosen the curve is black and the caption keeps the captions' blue.
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
 {
-    auto result = formulaDrawing(formulaInputOf(action), PixelScale{}, formulaCaptionPlace(action.captionLine));
+    auto result = formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
     if (auto* drawing = std::get_if<Drawing>(&result))
         for (Caption& caption : drawing->captions)
             caption.colour = lookupPenColour(action.colour);

@@ -24,8 +24,8 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 DrawingResult actionDrawing(const CurveAction& action);
 DrawingResult actionDrawing(const FigureAction& action);
 DrawingResult actionDrawing(const LabelAction& action);
-// The own formula at the board's design scale, so a replay sets the same dots at any window size,
-// with its caption on the action's caption line.
+// The own formula sampled for the designed board, finely enough for any picture size, so a replay
+// draws the same pieces at any window size, with its caption on the action's caption line.
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
 FormulaInput formulaInputOf(const FormulaAction& action);
 

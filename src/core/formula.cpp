@@ -1,6 +1,8 @@
 #include "core/formula.h"
 
+#include <chrono>
 #include <cmath>
+#include <optional>
 
 #include "core/field_reader.h"
 #include "core/utf8.h"
@@ -9,9 +11,11 @@ namespace curvana {
 
 namespace {
 
-// Parametric and polar curves have no pixel step to start from; this grid is about a pixel per
+// Parametric and polar curves have no pixel step to start from; this grid is about two pixels a
 // step for curves the size of the board, and the splitting fills in the rest.
-constexpr int kParameterSegments = 1024;
+constexpr int kParameterSegments = 512;
+// A function's grid: one step every this many pixels; every step is checked at its middle.
+constexpr double kGridStepPixels = 2;
 constexpr int kFewestSegments = 16;
 constexpr int kMostSegments = 4096;
 
@@ -96,39 +100,53 @@ struct Range {
     double to;
 };
 
-std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const FormulaInput& input,
-                                                         const CompiledFunction& f, Range range, PixelScale scale)
+// A formula may compute this long before it is stopped, so the window never seems to hang.
+constexpr auto kFormulaTimeLimit = std::chrono::milliseconds(300);
+
+CurveSamplingPlan planFor(int segments, long points)
 {
-    const double from = std::fmax(range.from, -kFormulaVisibleLimit);
-    const double to = std::fmin(range.to, kFormulaVisibleLimit);
+    CurveSamplingPlan plan;
+    plan.initialSegments = segments;
+    plan.maxPoints = points;
+    plan.deadline = SamplingClock::now() + kFormulaTimeLimit;
+    return plan;
+}
+
+std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const FormulaInput& input,
+                                                         const CompiledFunction& f, Range range,
+                                                         const SamplingView& view)
+{
+    const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
+    const double from = std::fmax(range.from, frame.left);
+    const double to = std::fmin(range.to, frame.right);
     if (!(from < to))
         return wholeBoxError(FormulaBox::From, input, "这个范围在图板之外：x要在−10到10之间。");
-    CurveSamplingPlan plan;
-    plan.initialSegments = static_cast<int>(
-        std::fmin(std::fmax(std::ceil((to - from) * scale.perUnitX), kFewestSegments), kMostSegments));
-    plan.maxPoints = kFormulaMaxEvaluations;
-    return sampleCurve(drawing, from, to, plan, scale, [&](double x) { return WorldPoint{x, f(x)}; });
+    const int segments = static_cast<int>(
+        std::fmin(std::fmax(std::ceil((to - from) * view.scale.perUnitX / kGridStepPixels), kFewestSegments), kMostSegments));
+    return sampleCurve(drawing, from, to, planFor(segments, kFormulaMaxEvaluations), view,
+                       [&](double x) { return WorldPoint{x, f(x)}; });
 }
 
 std::variant<SamplingTally, FormulaError> sampleParametric(Drawing& drawing, const FormulaInput& input,
-                                                           const CompiledFunction& x, Range range, PixelScale scale)
+                                                           const CompiledFunction& x, Range range,
+                                                           const SamplingView& view)
 {
     auto second = compileBox(input, FormulaBox::Second);
     if (const auto* error = std::get_if<FormulaError>(&second))
         return *error;
     const CompiledFunction& y = std::get<CompiledFunction>(second);
-    const CurveSamplingPlan plan{kParameterSegments, CurveSamplingPlan{}.maxDepth, kFormulaMaxEvaluations / 2};
-    return sampleCurve(drawing, range.from, range.to, plan, scale, [&](double t) { return WorldPoint{x(t), y(t)}; });
+    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations / 2),
+                       view, [&](double t) { return WorldPoint{x(t), y(t)}; });
 }
 
 // A negative r is drawn on the opposite side of the pole, as textbooks draw the rose r = sin 2θ.
-SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, PixelScale scale)
+SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, const SamplingView& view)
 {
-    const CurveSamplingPlan plan{kParameterSegments, CurveSamplingPlan{}.maxDepth, kFormulaMaxEvaluations};
-    return sampleCurve(drawing, range.from, range.to, plan, scale, [&](double theta) {
-        const double radius = r(theta);
-        return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
-    });
+    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations), view,
+                       [&](double theta) {
+                           const double radius = r(theta);
+                           return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
+                       });
 }
 
 std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
@@ -159,11 +177,34 @@ FormulaBox boxWithoutValues(const FormulaInput& input, const CompiledFunction& f
     return FormulaBox::First;
 }
 
-// A scale the window could not measure (zero, negative, not finite) falls back to the design size.
-PixelScale usableScale(PixelScale scale)
+// A view the window could not measure (an empty or reversed rectangle, a scale that is zero,
+// negative or not finite) falls back to the board as designed.
+SamplingView usableView(const SamplingView& view)
 {
     const auto usable = [](double perUnit) { return std::isfinite(perUnit) && perUnit > 0; };
-    return usable(scale.perUnitX) && usable(scale.perUnitY) ? scale : PixelScale{};
+    const bool rectangle = std::isfinite(view.right - view.left) && std::isfinite(view.top - view.bottom)
+        && view.left < view.right && view.bottom < view.top;
+    return rectangle && usable(view.scale.perUnitX) && usable(view.scale.perUnitY) ? view : SamplingView{};
+}
+
+// A visible stretch lost in more than this many pixels makes the drawing untrue.
+constexpr double kTolerableLostPixels = 2;
+
+// Why a sampled curve cannot be shown as it is, if it cannot.
+std::optional<FormulaError> unfaithful(const FormulaInput& input, const SamplingTally& tally, const Drawing& drawing)
+{
+    if (tally.outOfTime)
+        return wholeBoxError(FormulaBox::First, input,
+                             labelOf(input.kind, FormulaBox::First)
+                                 + "里的式子算得太慢（超过0.3秒），已停止。请把式子写得简单些，或把范围缩小些。");
+    if (tally.lostPixels > kTolerableLostPixels)
+        return wholeBoxError(FormulaBox::To, input,
+                             "从“起点”到“终点”的范围太大了：相邻的取值在图板上已相隔很远，"
+                             "这条曲线画不准确。请把范围缩小些。");
+    if (drawing.polylines.empty())
+        return wholeBoxError(FormulaBox::First, input,
+                             "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
+    return std::nullopt;
 }
 
 } // namespace
@@ -175,7 +216,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
     return {"0", "2π"};
 }
 
-std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, PixelScale scale, WorldPoint captionAt)
+std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, const SamplingView& view,
+                                                   WorldPoint captionAt)
 {
     auto first = compileBox(input, FormulaBox::First);
     if (const auto* error = std::get_if<FormulaError>(&first))
@@ -185,7 +227,7 @@ std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, Pi
     if (const auto* error = std::get_if<FormulaError>(&range))
         return *error;
     const Range within = std::get<Range>(range);
-    const PixelScale pixels = usableScale(scale);
+    const SamplingView pixels = usableView(view);
     Drawing drawing;
     std::variant<SamplingTally, FormulaError> sampled;
     switch (input.kind) {
@@ -195,13 +237,13 @@ std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, Pi
     }
     if (const auto* error = std::get_if<FormulaError>(&sampled))
         return *error;
-    if (!std::get<SamplingTally>(sampled).anyRealPoint) {
+    const SamplingTally& tally = std::get<SamplingTally>(sampled);
+    if (!tally.outOfTime && !tally.anyRealPoint) {
         const FormulaBox box = boxWithoutValues(input, f, within);
         return wholeBoxError(box, input, "在所给范围内，" + labelOf(input.kind, box) + "里的函数没有实数值。");
     }
-    if (drawing.dots.empty())
-        return wholeBoxError(FormulaBox::First, input,
-                             "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
+    if (auto problem = unfaithful(input, tally, drawing))
+        return *std::move(problem);
     drawing.captions.push_back({captionAt, captionOf(input)});
     return drawing;
 }

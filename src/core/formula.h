@@ -1,6 +1,6 @@
 #pragma once
 // The own-formula window's work apart from the window: a formula typed in school notation, with
-// its range, turned into the dots of its curve and a caption, or into one clear message that says
+// its range, turned into the connected pieces of its curve and a caption, or into one clear message that says
 // which box holds the mistake and where in it.
 #include <string>
 #include <string_view>
@@ -52,9 +52,10 @@ struct FormulaRangeTexts {
 };
 FormulaRangeTexts defaultFormulaRange(FormulaKind kind);
 
-// The dots of the curve and its caption (the formula as typed, after "y=", "x=…, y=…" or "r=")
-// with its top-left corner at `captionAt`, or the first mistake.
-std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, PixelScale scale,
+// The pieces of the curve within `view` and its caption (the formula as typed, after "y=",
+// "x=…, y=…" or "r=") with its top-left corner at `captionAt`, or the first mistake. A curve that
+// computes longer than about 0.3 s, or that cannot be drawn truly within the view, is a mistake too.
+std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, const SamplingView& view,
                                                    WorldPoint captionAt);
 
 // y = f(x) typed in school notation, compiled for other code to evaluate.

@@ -28,7 +28,7 @@ inline void expectSameList(const ListCopy& want, const Surface& got)
         const Op& a = want.ops[i];
         const Op& b = got.ops()[i];
         ASSERT_TRUE(a.kind == b.kind && a.width == b.width && a.colour == b.colour && a.first == b.first &&
-                    a.count == b.count)
+                    a.count == b.count && a.style == b.style)
             << "entry " << i;
     }
     ASSERT_EQ(got.points().size(), want.points.size());

@@ -110,13 +110,14 @@ FormulaAction formula(const char* text, int captionLine = 0)
     return {FormulaKind::Function, text, "", "-10", "10", "", captionLine};
 }
 
-// A replay draws the dots the window drew, and each caption line stands one text line lower.
+// A replay draws the pieces the window drew, and each caption line stands one text line lower.
 TEST(BoardDocumentTest, FormulaActionsDrawAtTheDesignScaleOnTheirCaptionLine)
 {
     const auto drawing = std::get<Drawing>(actionDrawing(formula("x^2", 2)));
-    const auto direct = std::get<Drawing>(formulaDrawing({FormulaKind::Function, "x^2", "", "-10", "10"}, PixelScale{},
+    const auto direct = std::get<Drawing>(formulaDrawing({FormulaKind::Function, "x^2", "", "-10", "10"}, SamplingView{},
                                                          {-9.8, 9.8 - 2 * kCaptionLineUnits}));
-    EXPECT_EQ(drawing.dots, direct.dots);
+    EXPECT_EQ(drawing.polylines, direct.polylines);
+    EXPECT_FALSE(drawing.polylines.empty());
     EXPECT_EQ(drawing.captions, direct.captions);
     EXPECT_EQ(formulaCaptionPlace(0), (WorldPoint{-9.8, 9.8}));
     EXPECT_LT(formulaCaptionPlace(1).y, 9.8 - 0.6); // a line is about 0.65 units

@@ -16,7 +16,7 @@ const PixelScale kScale;
 
 Drawing drawingOf(const FormulaInput& input)
 {
-    auto result = formulaDrawing(input, kScale, {1, 9});
+    auto result = formulaDrawing(input, SamplingView{}, {1, 9});
     if (const auto* error = std::get_if<FormulaError>(&result)) {
         ADD_FAILURE() << "expected a drawing, got: " << error->message;
         return {};
@@ -26,7 +26,7 @@ Drawing drawingOf(const FormulaInput& input)
 
 FormulaError errorOf(const FormulaInput& input)
 {
-    auto result = formulaDrawing(input, kScale, {1, 9});
+    auto result = formulaDrawing(input, SamplingView{}, {1, 9});
     if (const auto* error = std::get_if<FormulaError>(&result))
         return *error;
     ADD_FAILURE() << "expected a message for \"" << input.first << "\"";
@@ -38,10 +38,6 @@ FormulaInput function(std::string text, std::string from = "-10", std::string to
     return {FormulaKind::Function, std::move(text), "", std::move(from), std::move(to)};
 }
 
-double pixelsBetween(const WorldPoint& a, const WorldPoint& b)
-{
-    return std::hypot((b.x - a.x) * kScale.perUnitX, (b.y - a.y) * kScale.perUnitY);
-}
 
 struct NotationCase {
     const char* typed;
@@ -248,9 +244,9 @@ TEST(FormulaDrawing, MistakesNameTheBox)
 TEST(FormulaDrawing, RangeBoxesTakeFormulasAndCaptionShowsTheTypedFormula)
 {
     const Drawing drawing = drawingOf(function(" y = x² ", "−π/2", "π/2"));
-    ASSERT_FALSE(drawing.dots.empty());
-    EXPECT_FLOAT_EQ(drawing.dots.front().x, static_cast<float>(-kPi / 2));
-    EXPECT_FLOAT_EQ(drawing.dots.back().x, static_cast<float>(kPi / 2));
+    ASSERT_EQ(drawing.polylines.size(), 1u);
+    EXPECT_FLOAT_EQ(drawing.polylines[0].points.front().x, static_cast<float>(-kPi / 2));
+    EXPECT_FLOAT_EQ(drawing.polylines[0].points.back().x, static_cast<float>(kPi / 2));
     ASSERT_EQ(drawing.captions.size(), 1u);
     EXPECT_EQ(drawing.captions[0].text, "y=x²");
     EXPECT_EQ(drawing.captions[0].at, (WorldPoint{1, 9}));
@@ -258,40 +254,51 @@ TEST(FormulaDrawing, RangeBoxesTakeFormulasAndCaptionShowsTheTypedFormula)
     EXPECT_EQ(curve.captions.at(0).text, "x=3cos t, y=3sin t");
 }
 
-// Where a function has no value or leaves the board, its dots may break off; anywhere else two
-// neighbouring dots are at most a pixel apart.
+// Where a function has no value or leaves the board, its pieces end; no piece crosses a pole or
+// reaches where the function has no value, and every line of a piece stays on the curve.
 struct ContinuityCase {
     const char* typed;
-    std::vector<double> breaks; // x where a break is allowed
-    double lowestX;             // no dot left of this
+    std::function<double(double)> meant;
+    std::vector<double> poles;
+    double lowestX; // no point left of this
 };
 
-TEST(FormulaDrawing, SteepCurvesHaveNoGapsAndNoDotsWithoutValue)
+TEST(FormulaDrawing, PiecesFollowSteepCurvesAndEndAtPoles)
 {
     std::vector<double> poles;
     for (int k = -4; k <= 3; ++k)
         poles.push_back(kPi / 2 + k * kPi);
     const ContinuityCase rows[] = {
-        {"1/x", {0}, -10},
-        {"x³", {}, -10},
-        {"x^10", {}, -10},
-        {"tan x", poles, -10},
-        {"√x", {}, 0},
-        {"ln x", {}, 1e-300},
+        {"1/x", [](double x) { return 1 / x; }, {0}, -10},
+        {"x³", [](double x) { return x * x * x; }, {}, -10},
+        {"x^10", [](double x) { return std::pow(x, 10); }, {}, -10},
+        {"tan x", [](double x) { return std::tan(x); }, poles, -10},
+        {"√x", [](double x) { return std::sqrt(x); }, {}, 0},
+        {"ln x", [](double x) { return std::log(x); }, {}, 1e-300},
     };
     for (const ContinuityCase& row : rows) {
         const Drawing drawing = drawingOf(function(row.typed));
-        ASSERT_GT(drawing.dots.size(), 100u) << row.typed;
-        for (std::size_t i = 0; i < drawing.dots.size(); ++i) {
-            const WorldPoint& p = drawing.dots[i];
-            EXPECT_GE(p.x, row.lowestX) << row.typed;
-            EXPECT_LE(std::fabs(p.y), kFormulaVisibleLimit) << row.typed;
-            if (i == 0 || pixelsBetween(drawing.dots[i - 1], p) <= 1.001)
-                continue;
-            const WorldPoint& before = drawing.dots[i - 1];
-            const bool breakBetween = std::any_of(row.breaks.begin(), row.breaks.end(),
-                                                  [&](double at) { return before.x < at && at < p.x; });
-            EXPECT_TRUE(breakBetween) << row.typed << ": gap of " << pixelsBetween(before, p) << " px after x=" << before.x;
+        const auto inside = std::count_if(row.poles.begin(), row.poles.end(), [](double x) { return std::fabs(x) < 10; });
+        ASSERT_GE(drawing.polylines.size(), static_cast<std::size_t>(inside) + 1) << row.typed;
+        for (const Polyline& piece : drawing.polylines) {
+            for (std::size_t i = 0; i < piece.points.size(); ++i) {
+                const WorldPoint& p = piece.points[i];
+                EXPECT_GE(p.x, row.lowestX) << row.typed;
+                EXPECT_LE(std::fabs(p.y), kFormulaVisibleLimit + 1e-6) << row.typed;
+                if (i == 0)
+                    continue;
+                const WorldPoint& before = piece.points[i - 1];
+                for (double pole : row.poles)
+                    EXPECT_FALSE(before.x < pole && pole < p.x) << row.typed << ": joined across x=" << pole;
+                // The middle of each line lies on the curve (or beyond the board with it): its
+                // height off the curve, across the line's slope, is under half a pixel.
+                const double x = (before.x + p.x) / 2, y = row.meant(x);
+                const double slope = (p.y - before.y) * kScale.perUnitY / ((p.x - before.x) * kScale.perUnitX);
+                if (std::fabs(y) < 10) {
+                    const double off = std::fabs(y - (before.y + p.y) / 2) * kScale.perUnitY / std::hypot(1, slope);
+                    EXPECT_LT(off, 0.5) << row.typed << " at " << x;
+                }
+            }
         }
     }
 }
@@ -299,26 +306,34 @@ TEST(FormulaDrawing, SteepCurvesHaveNoGapsAndNoDotsWithoutValue)
 TEST(FormulaDrawing, CurvesReachTheEdgesOfWhatIsVisible)
 {
     const Drawing hyperbola = drawingOf(function("1/x"));
-    const auto highest = std::max_element(hyperbola.dots.begin(), hyperbola.dots.end(),
-                                          [](const WorldPoint& a, const WorldPoint& b) { return a.y < b.y; });
-    EXPECT_GT(highest->y, 10.9);
+    double highest = -INFINITY;
+    for (const Polyline& piece : hyperbola.polylines)
+        for (const WorldPoint& p : piece.points)
+            highest = std::fmax(highest, p.y);
+    EXPECT_GT(highest, 10.9);
     const Drawing root = drawingOf(function("√x"));
-    EXPECT_LT(root.dots.front().x, 1e-4); // the edge of the domain is found, not left a pixel short
+    EXPECT_LT(root.polylines.at(0).points.front().x, 1e-4); // the edge of the domain is found, not a pixel short
 }
 
 TEST(FormulaDrawing, ParametricCircleLiesOnItsRadiusAllRound)
 {
     const Drawing drawing = drawingOf({FormulaKind::Parametric, "3cos t", "3sin t", "0", "2π"});
+    ASSERT_EQ(drawing.polylines.size(), 1u);
+    const std::vector<WorldPoint>& points = drawing.polylines[0].points;
     bool quadrants[4] = {};
-    for (std::size_t i = 0; i < drawing.dots.size(); ++i) {
-        const WorldPoint& p = drawing.dots[i];
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const WorldPoint& p = points[i];
         EXPECT_NEAR(std::hypot(p.x, p.y), 3, 1e-5);
         quadrants[(p.x < 0) + 2 * (p.y < 0)] = true;
+        // Smooth at four times the size: the middle of every line within half a pixel there.
         if (i > 0) {
-            EXPECT_LE(pixelsBetween(drawing.dots[i - 1], p), 1.001);
+            const WorldPoint middle{(points[i - 1].x + p.x) / 2, (points[i - 1].y + p.y) / 2};
+            EXPECT_LT((3 - std::hypot(middle.x, middle.y)) * 4 * kScale.perUnitX, 0.5);
         }
     }
     EXPECT_TRUE(quadrants[0] && quadrants[1] && quadrants[2] && quadrants[3]);
+    EXPECT_LT(std::hypot(points.front().x - points.back().x, points.front().y - points.back().y), 1e-6)
+        << "closed, no gap at t = 0";
 }
 
 TEST(FormulaDrawing, PolarRoseHasFourPetalsOfLengthFour)
@@ -326,15 +341,17 @@ TEST(FormulaDrawing, PolarRoseHasFourPetalsOfLengthFour)
     const Drawing drawing = drawingOf({FormulaKind::Polar, "r = 4 sin 2θ", "", "0", "2π"});
     const auto nearest = [&](WorldPoint target) {
         double best = INFINITY;
-        for (const WorldPoint& p : drawing.dots)
-            best = std::fmin(best, std::hypot(p.x - target.x, p.y - target.y));
+        for (const Polyline& piece : drawing.polylines)
+            for (const WorldPoint& p : piece.points)
+                best = std::fmin(best, std::hypot(p.x - target.x, p.y - target.y));
         return best;
     };
     const double tip = 4 / std::sqrt(2.0);
     for (const WorldPoint target : {WorldPoint{tip, tip}, {-tip, tip}, {-tip, -tip}, {tip, -tip}, {0, 0}})
         EXPECT_LT(nearest(target), 0.02) << target.x << ", " << target.y;
-    for (const WorldPoint& p : drawing.dots)
-        EXPECT_LE(std::hypot(p.x, p.y), 4 + 1e-5);
+    for (const Polyline& piece : drawing.polylines)
+        for (const WorldPoint& p : piece.points)
+            EXPECT_LE(std::hypot(p.x, p.y), 4 + 1e-5);
     // Between the petals, on the axes away from the pole, the rose has no points.
     EXPECT_GT(nearest({3, 0}), 1.0);
     EXPECT_GT(nearest({0, -3}), 1.0);
@@ -349,13 +366,16 @@ TEST(FormulaDrawing, WildCurvesStayWithinTheBudget)
         long calls = 0;
         Drawing drawing;
         const CurveSamplingPlan plan{417, 20, 20000};
-        const SamplingTally tally = sampleCurve(drawing, -10, 10, plan, kScale, [&](double x) {
+        const SamplingTally tally = sampleCurve(drawing, -10, 10, plan, SamplingView{}, [&](double x) {
             ++calls;
             return WorldPoint{x, f(x)};
         });
         EXPECT_LE(calls, plan.maxPoints) << typed;
         EXPECT_EQ(calls, tally.points) << typed;
-        EXPECT_LE(static_cast<long>(drawing.dots.size()), calls) << typed;
+        std::size_t points = 0;
+        for (const Polyline& piece : drawing.polylines)
+            points += piece.points.size();
+        EXPECT_LE(static_cast<long>(points), 2 * calls) << typed;
     }
 }
 

@@ -89,9 +89,11 @@ TEST_F(FormulaWindowTest, TabGoesThroughFormulasColourRangeAndButtons)
 TEST_F(FormulaWindowTest, EnterInTheFormulaBoxDraws)
 {
     type("Text1", "x^2");
-    const std::uint64_t before = surface().dotCount();
+    const std::size_t before = surface().ops().size();
     QTest::keyClick(box("Text1"), Qt::Key_Return);
-    EXPECT_GT(surface().dotCount(), before + 100);
+    ASSERT_GT(surface().ops().size(), before);
+    EXPECT_EQ(surface().ops()[before].kind, OpKind::Polyline);
+    EXPECT_GT(surface().ops()[before].count, 100u);
     ASSERT_FALSE(surface().texts().empty());
     EXPECT_EQ(surface().texts().back().text.toStdString(), "y=x^2");
     EXPECT_TRUE(messages.empty());
