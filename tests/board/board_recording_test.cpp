@@ -30,14 +30,14 @@ TEST_F(Recording, RedoingEveryStepDrawsTheLiveListAgain)
     const testing::ListCopy live(surface());
     for (std::size_t i = 0; i < steps; ++i)
         board->action("undo")->trigger();
-    EXPECT_EQ(surface().actionCount(), 0u);
+    EXPECT_EQ(surface().objectCount(), 0u);
     for (std::size_t i = 0; i < steps; ++i) {
         board->action("redo")->trigger();
         ASSERT_TRUE(inStep());
     }
     testing::expectSameList(live, surface());
     board->action("redo")->trigger(); // nothing left to redo
-    EXPECT_EQ(surface().actionCount(), steps);
+    EXPECT_EQ(surface().objectCount(), steps);
 }
 
 TEST_F(Recording, ASavedBoardOpensAsTheIdenticalListWithItsNameInTheTitle)
@@ -135,14 +135,14 @@ TEST_F(Recording, TheUndoKeysActOnTheBoardFromAPlotterButEditTextInsideABox)
     choose(plotter, 2);
     press(plotter);
     press(plotter);
-    ASSERT_EQ(surface().actionCount(), 2u);
+    ASSERT_EQ(surface().objectCount(), 2u);
     QApplication::setActiveWindow(plotter);
     QPushButton* ok = plotter->controls().button(QStringLiteral("Command1"));
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 1u) << "Ctrl+Z right after 确定";
+    EXPECT_EQ(surface().objectCount(), 1u) << "Ctrl+Z right after 确定";
     QTest::keyClick(ok, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 2u) << "Ctrl+Y";
+    EXPECT_EQ(surface().objectCount(), 2u) << "Ctrl+Y";
     EXPECT_TRUE(inStep());
 
     QLineEdit* box = plotter->controls().text(QStringLiteral("Text1"));
@@ -153,7 +153,7 @@ TEST_F(Recording, TheUndoKeysActOnTheBoardFromAPlotterButEditTextInsideABox)
     EXPECT_NE(box->text(), QStringLiteral("7")) << "the box undoes its typing";
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(box->text(), QStringLiteral("7")) << "and redoes it";
-    EXPECT_EQ(surface().actionCount(), 2u) << "the board is untouched";
+    EXPECT_EQ(surface().objectCount(), 2u) << "the board is untouched";
 }
 
 TEST_F(Recording, TheUndoKeysWorkFromAFigureDialog)
@@ -164,7 +164,7 @@ TEST_F(Recording, TheUndoKeysWorkFromAFigureDialog)
     QApplication::setActiveWindow(dialog);
     dialog->setFocus();
     QTest::keyClick(dialog, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 0u);
+    EXPECT_EQ(surface().objectCount(), 0u);
     EXPECT_TRUE(inStep());
 }
 
