@@ -40,6 +40,35 @@ TEST_F(Recording, RedoingEveryStepDrawsTheLiveListAgain)
     EXPECT_EQ(surface().objectCount(), steps);
 }
 
+TEST_F(Recording, AnObjectReplacedInPlaceIsNoStepAndLeavesTheBoardOfItsActions)
+{
+    drawEveryKind();
+    std::vector<BoardAction> actions = board->document().actions();
+    const std::size_t middle = actions.size() / 2;
+    const CurveAction cubic{CurveWindow::Elementary, 3, {"1", "-1", "+2"}, "蓝"};
+    // A stroke in progress is recorded first, as before any other change.
+    QTest::mousePress(board->view(), Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseMove(board->view(), QPoint(61, 61));
+    ASSERT_TRUE(board->replace(board->document().keys()[middle].id, cubic));
+    QTest::mouseRelease(board->view(), Qt::LeftButton, {}, QPoint(62, 62));
+    ASSERT_EQ(board->document().actions().size(), actions.size() + 1) << "the stroke, and no step for the replacement";
+    EXPECT_TRUE(inStep());
+    actions[middle] = cubic;
+    actions.push_back(board->document().actions().back());
+    EXPECT_EQ(board->document().actions(), actions);
+    EXPECT_EQ(recoveryActions(), actions) << "the recovery file holds the replaced board";
+    EXPECT_FALSE(board->replace(0, cubic)) << "no object has id 0";
+
+    const testing::ListCopy replaced(surface());
+    board->action("undo")->trigger(); // the stroke
+    board->action("redo")->trigger();
+    testing::expectSameList(replaced, surface());
+    openPath = dir.filePath(QStringLiteral("fresh.curvana"));
+    ASSERT_EQ(writeBoardFile(openPath, actions), std::nullopt);
+    board->action("openBoard")->trigger();
+    testing::expectSameList(replaced, surface());
+}
+
 TEST_F(Recording, ASavedBoardOpensAsTheIdenticalListWithItsNameInTheTitle)
 {
     drawEveryKind();
