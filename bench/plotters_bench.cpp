@@ -53,14 +53,14 @@ void oneClick(benchmark::State& state, CurveFunction curve, const FieldTexts& te
     std::uint64_t dots = 0;
     for (auto _ : state) {
         const ListPos from = board.surface.end();
-        board.surface.beginAction();
+        board.surface.beginObject({1, 1});
         const DrawingResult result = curve(option, texts);
         board.surface.draw(std::get<Drawing>(result), kRed);
         Rasteriser(board.surface, QSizeF(kBoard), 1).render(board.image, from, board.surface.end());
         benchmark::ClobberMemory();
         state.PauseTiming();
         dots = board.surface.dotCount();
-        board.surface.undoAction();
+        board.surface.removeObjectsFrom(0);
         state.ResumeTiming();
     }
     state.counters["dots"] = static_cast<double>(dots);

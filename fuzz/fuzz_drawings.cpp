@@ -172,7 +172,7 @@ void drawLikeAWindow(std::string_view input)
     Surface surface(kBoardPixels);
     // A third byte on the choice line widens the pen, as the freehand pen's width does.
     surface.setDrawWidth(lines[0].size() > 2 ? 1 + static_cast<unsigned char>(lines[0][2]) % 3 : 1);
-    surface.beginAction();
+    surface.beginObject({1, 1});
     surface.draw(drawing, penColourOrBlack(colourText));
     checkSurface(surface, drawing);
     render(surface);

@@ -51,8 +51,7 @@ BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
     m_picture = std::make_unique<PictureBox>(*m_controls, m_client);
     m_topRow = TopRow::lookUp(*m_controls);
     m_pen = std::make_unique<FreehandPen>(*view(), surface(), *m_topRow.penColour);
-    // The stroke is already on the surface as one undoable step; the document gets it whole.
-    connect(m_pen.get(), &FreehandPen::strokeFinished, this, [this](const StrokeAction& stroke) { record(stroke); });
+    connect(m_pen.get(), &FreehandPen::strokeFinished, this, &BoardWindow::recordStroke);
     m_specialPoints = new SpecialPointsOverlay(*view(), this);
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*view(), m_client);
@@ -100,29 +99,41 @@ void BoardWindow::endProgramWithBoard()
     m_services.endProgram();
 }
 
-void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
+void BoardWindow::perform(const BoardAction& action)
 {
-    finishStroke();
-    surface().beginAction();
-    surface().draw(drawing, colour);
-    record(action);
+    changeDocument([&](BoardDocument& document) {
+        document.add(action);
+        return true;
+    });
 }
 
-void BoardWindow::finishStroke()
+bool BoardWindow::replace(std::uint64_t id, const BoardAction& action)
+{
+    return changeDocument([&](BoardDocument& document) { return document.replace(id, action); });
+}
+
+bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit)
 {
     if (m_pen->drawing())
         m_pen->release({}, Qt::NoButton);
+    if (!edit(m_document))
+        return false;
+    documentChanged();
+    return true;
 }
 
-void BoardWindow::record(BoardAction action)
+// The pen's dots are on the surface already, as the stroke in progress; recorded, they become
+// the object of its entry, so nothing is drawn again.
+void BoardWindow::recordStroke(const StrokeAction& stroke)
 {
-    m_document.add(std::move(action));
-    stepDone();
+    const EntryKey key = m_document.add(stroke);
+    surface().claimStrokeInProgress({key.id, key.revision});
+    documentChanged();
 }
 
-void BoardWindow::stepDone()
+void BoardWindow::documentChanged()
 {
-    Q_ASSERT(surface().actionCount() == m_document.actions().size());
+    followDocument(surface(), m_document);
     boardActionsChanged();
     writeRecovery();
 }
@@ -278,12 +289,9 @@ void BoardWindow::drawAxes()
 
 void BoardWindow::clearBoard()
 {
-    finishStroke();
-    surface().beginAction();
-    drawAxes();
+    perform(ClearAction{});
     // What a running reveal had still to show before the clear is wiped at once, not shown first.
     view()->revealFromLastClear();
-    record(ClearAction{});
 }
 
 void BoardWindow::quitProgram() { m_services.endProgram(); }
@@ -307,22 +315,12 @@ void BoardWindow::openMathLinks() { m_services.openPage(this, helpPagePath(QStri
 
 void BoardWindow::undo()
 {
-    finishStroke();
-    if (!m_document.undo())
-        return;
-    surface().undoAction();
-    stepDone();
+    changeDocument([](BoardDocument& document) { return document.undo(); });
 }
 
 void BoardWindow::redo()
 {
-    finishStroke();
-    const std::optional<BoardAction> action = m_document.redo();
-    if (!action)
-        return;
-    surface().beginAction();
-    paintAction(surface(), *action);
-    stepDone();
+    changeDocument([](BoardDocument& document) { return document.redo().has_value(); });
 }
 
 void BoardWindow::togglePresentation()

@@ -3,6 +3,7 @@
 // menu bar, and draws on it what the plotters and dialogs hand it.
 #include <QHash>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <span>
 #include <utility>
@@ -41,9 +42,12 @@ public:
     explicit BoardWindow(DesktopServices& services);
     ~BoardWindow() override;
 
-    // BoardTarget: one undoable step on the surface, recorded in the document.
-    void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) override;
-    // "撤销" and "重做": the surface and the document move together.
+    // BoardTarget: one step recorded in the document; the surface follows it.
+    void perform(const BoardAction& action) override;
+    // Changes the object `id` on the board to `action` in place, without a step of its own;
+    // false when the board has no such object.
+    bool replace(std::uint64_t id, const BoardAction& action);
+    // "撤销" and "重做" of the document; the surface follows it.
     void undo() override;
     void redo() override;
     int formulaCaptionLine() const override;
@@ -83,7 +87,7 @@ public:
     // mode. A file that cannot be opened shows its message and changes nothing; false then.
     bool openBoardFile(const QString& path);
 
-    // What the user did on the board, in order; the surface holds one undo step for each.
+    // What the user did on the board, in order; the surface shows one object for each.
     const BoardDocument& document() const { return m_document; }
     void toggleSpecialPoints();
 
@@ -121,13 +125,13 @@ private:
 
     void buildMenus();
     void buildFileEntries(QMenu* menu);
-    // Ends a freehand stroke still in progress, so it is recorded before the next step.
-    void finishStroke();
-    void record(BoardAction action);
+    // Every change of the document: a freehand stroke still in progress is recorded first, so
+    // it stays a step of its own; then `edit` changes the document (false: it changed nothing),
+    // the surface follows and the recovery file holds the board.
+    bool changeDocument(const std::function<bool(BoardDocument&)>& edit);
+    void recordStroke(const StrokeAction& stroke);
     bool loadBoardFile(const QString& path);
-    // After every completed step: the surface and the document agree, and the recovery file
-    // holds the board.
-    void stepDone();
+    void documentChanged();
     void writeRecovery();
     // Whatever depends on the board's actions follows them: call after every change to them.
     void boardActionsChanged();

@@ -9,7 +9,6 @@
 #include "board/board_window.h"
 #include "board/coordinate_readout.h"
 #include "board/surface_view.h"
-#include "canvas/action_painter.h"
 #include "forms/desktop_services.h"
 #include "storage/board_file.h"
 #include "storage/previous_board.h"
@@ -56,17 +55,12 @@ bool BoardWindow::loadBoardFile(const QString& path)
         m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
-    finishStroke();
-    // Back to the board as it was made, then every action as its own step, as if done here; an
-    // animated view reveals them from the first.
-    surface().undoAllActions();
-    auto& actions = std::get<std::vector<BoardAction>>(read);
-    for (const BoardAction& action : actions) {
-        surface().beginAction();
-        paintAction(surface(), action);
-    }
-    m_document.replaceAll(std::move(actions));
-    stepDone();
+    // Every action becomes a new object, so the board goes back to what it was made with and
+    // paints them all, each as its own step; an animated view reveals them from the first.
+    changeDocument([&](BoardDocument& document) {
+        document.replaceAll(std::get<std::vector<BoardAction>>(std::move(read)));
+        return true;
+    });
     return true;
 }
 

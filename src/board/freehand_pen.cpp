@@ -49,7 +49,7 @@ void FreehandPen::updateColour()
 void FreehandPen::setDot(QPointF world)
 {
     if (m_stroke.runs.empty())
-        m_surface.beginAction();
+        m_surface.beginObject(kStrokeInProgress);
     const Rgb dotColour = colour();
     if (m_stroke.runs.empty() || m_stroke.runs.back().colour != dotColour)
         m_stroke.runs.push_back({dotColour, {}});

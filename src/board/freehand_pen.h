@@ -43,7 +43,8 @@ private:
     Surface& m_surface;
     QComboBox& m_combo;
     bool m_drawing = false;
-    // The undo step of the stroke in progress opens with its first dot, so a bare click adds none.
+    // The stroke in progress becomes an object on the surface with its first dot, so a bare click
+    // adds none.
     StrokeAction m_stroke;
     std::optional<Rgb> m_colour;
 };

@@ -40,4 +40,24 @@ void paintAction(Surface& surface, const BoardAction& action)
                action);
 }
 
+void followDocument(Surface& surface, const BoardDocument& document)
+{
+    const auto& keys = document.keys();
+    const auto& actions = document.actions();
+    const auto objectKey = [&](std::size_t i) { return ObjectKey{keys[i].id, keys[i].revision}; };
+    std::size_t kept = 0;
+    for (; kept < keys.size() && kept < surface.objectCount(); ++kept) {
+        const ObjectKey shown = surface.objectKey(kept);
+        if (shown.id != keys[kept].id)
+            break;
+        if (shown != objectKey(kept))
+            surface.replaceObject(objectKey(kept), [&](Surface& drawn) { paintAction(drawn, actions[kept]); });
+    }
+    surface.removeObjectsFrom(kept);
+    for (std::size_t i = kept; i < keys.size(); ++i) {
+        surface.beginObject(objectKey(i));
+        paintAction(surface, actions[i]);
+    }
+}
+
 } // namespace curvana

@@ -1,12 +1,19 @@
 #pragma once
-// Draws a recorded board action on a surface, exactly as the live path drew it: the same drawing
-// function with the same texts, the same dots in the same order. Opening a board and redo use it.
+// Draws the board's document on a surface, exactly as the live path drew it: the same drawing
+// function with the same texts, the same dots in the same order. 确定, redo, opening a board and
+// an object changed in place all come this one way.
 #include "canvas/surface.h"
 #include "core/board_action.h"
+#include "core/board_document.h"
 
 namespace curvana {
 
-// Paints `action` onto `surface` as it is; the caller opens the undo step (beginAction) first.
+// Paints `action` onto `surface` as it is, into the object the caller began.
 void paintAction(Surface& surface, const BoardAction& action);
+
+// Brings the surface's objects in line with `document`: the objects it shows in the same order
+// stay, an entry changed in place is drawn again in its place, whatever follows the first
+// difference (an undone entry, a stroke never committed) is removed and the rest is painted.
+void followDocument(Surface& surface, const BoardDocument& document);
 
 } // namespace curvana

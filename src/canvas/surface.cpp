@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "canvas/surface_font.h"
 
@@ -239,33 +240,35 @@ double Surface::polylineLength(std::uint32_t op, std::uint32_t from, std::uint32
     return length;
 }
 
-void Surface::beginAction()
+Surface::ListSizes Surface::sizes() const
 {
-    m_actionStarts.push_back({m_ops.size(), m_points.size(), m_circles.size(), m_texts.size(),
-                              m_clearOps.size(), m_dotCount});
+    return {m_ops.size(), m_points.size(), m_circles.size(), m_texts.size(), m_clearOps.size(), m_dotCount};
+}
+
+void Surface::beginObject(ObjectKey key)
+{
+    m_objects.push_back({key, sizes()});
     m_runClosed = true;
 }
 
-bool Surface::undoAction()
+void Surface::removeObjectsFrom(std::size_t index)
 {
-    if (m_actionStarts.empty())
-        return false;
-    const ActionMark mark = m_actionStarts.back();
-    m_actionStarts.pop_back();
+    if (index >= m_objects.size())
+        return;
+    const ListSizes mark = m_objects[index].start;
+    m_objects.resize(index);
     cutBackTo(mark);
+}
+
+bool Surface::claimStrokeInProgress(ObjectKey key)
+{
+    if (m_objects.empty() || m_objects.back().key != kStrokeInProgress)
+        return false;
+    m_objects.back().key = key;
     return true;
 }
 
-void Surface::undoAllActions()
-{
-    if (m_actionStarts.empty())
-        return;
-    const ActionMark mark = m_actionStarts.front();
-    m_actionStarts.clear();
-    cutBackTo(mark);
-}
-
-void Surface::cutBackTo(const ActionMark& mark)
+void Surface::cutBackTo(const ListSizes& mark)
 {
     m_ops.resize(mark.ops);
     m_points.resize(mark.points);
@@ -275,6 +278,116 @@ void Surface::cutBackTo(const ActionMark& mark)
     m_dotCount = mark.dots;
     m_runClosed = true;
     emit reset();
+}
+
+bool Surface::replaceObject(ObjectKey key, const std::function<void(Surface&)>& paint)
+{
+    const auto object = std::find_if(m_objects.begin(), m_objects.end(),
+                                     [&](const ObjectRange& range) { return range.key.id == key.id; });
+    if (object == m_objects.end())
+        return false;
+    // The new drawing is made on a blank list in the same drawing state, then takes the old
+    // one's place; what follows it only moves.
+    Surface drawn(m_logicalSize);
+    drawn.m_textLayoutSize = m_textLayoutSize;
+    drawn.m_world = m_world;
+    drawn.m_drawWidth = m_drawWidth;
+    drawn.m_foreColor = m_foreColor;
+    drawn.m_backColor = m_backColor;
+    drawn.m_current = m_current;
+    paint(drawn);
+    const ListSizes from = object->start;
+    const ListSizes to = std::next(object) == m_objects.end() ? sizes() : std::next(object)->start;
+    object->key = key;
+    splice(from, to, drawn);
+    for (auto later = std::next(object); later != m_objects.end(); ++later)
+        later->start = movedPast(later->start, from, to, drawn.sizes());
+    m_runClosed = true;
+    emit reset();
+    return true;
+}
+
+namespace {
+
+// The array an entry's `first` indexes into.
+enum class Store { Points, Circles, Texts, None };
+
+Store storeOf(OpKind kind)
+{
+    switch (kind) {
+    case OpKind::Dots:
+    case OpKind::Line:
+    case OpKind::Box: return Store::Points;
+    case OpKind::Circle: return Store::Circles;
+    case OpKind::Text: return Store::Texts;
+    case OpKind::Clear: return Store::None;
+    }
+    return Store::None;
+}
+
+// Where an index into one array lands when the range [start, end) becomes `length` long.
+std::size_t moved(std::size_t index, std::size_t start, std::size_t end, std::size_t length)
+{
+    return index >= end ? index - (end - start) + length : index;
+}
+
+template <class T>
+void spliceArray(std::vector<T>& into, std::size_t from, std::size_t to, const std::vector<T>& drawn)
+{
+    into.erase(into.begin() + static_cast<std::ptrdiff_t>(from), into.begin() + static_cast<std::ptrdiff_t>(to));
+    into.insert(into.begin() + static_cast<std::ptrdiff_t>(from), drawn.begin(), drawn.end());
+}
+
+} // namespace
+
+Surface::ListSizes Surface::movedPast(const ListSizes& start, const ListSizes& from, const ListSizes& to,
+                                      const ListSizes& added)
+{
+    return {moved(start.ops, from.ops, to.ops, added.ops),
+            moved(start.points, from.points, to.points, added.points),
+            moved(start.circles, from.circles, to.circles, added.circles),
+            moved(start.texts, from.texts, to.texts, added.texts),
+            moved(start.clears, from.clears, to.clears, added.clears),
+            start.dots - (to.dots - from.dots) + added.dots};
+}
+
+void Surface::splice(const ListSizes& from, const ListSizes& to, const Surface& drawn)
+{
+    const ListSizes added = drawn.sizes();
+    // The entries before the object keep their indices, the object's own start at its
+    // beginning, the ones after it shift by the change in length.
+    const auto shift = [&](Op op, bool own) {
+        const Store store = storeOf(op.kind);
+        if (store == Store::None)
+            return op;
+        const auto in = [store](const ListSizes& sizes) {
+            return store == Store::Points ? sizes.points : store == Store::Circles ? sizes.circles : sizes.texts;
+        };
+        op.first = static_cast<std::uint32_t>(own ? op.first + in(from) : moved(op.first, in(from), in(to), in(added)));
+        return op;
+    };
+    for (std::size_t i = to.ops; i < m_ops.size(); ++i)
+        m_ops[i] = shift(m_ops[i], false);
+    for (std::size_t i = to.texts; i < m_texts.size(); ++i)
+        m_texts[i].anchor = static_cast<std::uint32_t>(moved(m_texts[i].anchor, from.texts, to.texts, added.texts));
+    for (std::size_t i = to.clears; i < m_clearOps.size(); ++i)
+        m_clearOps[i] = static_cast<std::uint32_t>(moved(m_clearOps[i], from.ops, to.ops, added.ops));
+    std::vector<Op> ops;
+    ops.reserve(drawn.m_ops.size());
+    for (const Op& op : drawn.m_ops)
+        ops.push_back(shift(op, true));
+    std::vector<TextOp> texts = drawn.m_texts;
+    for (TextOp& text : texts)
+        text.anchor = static_cast<std::uint32_t>(text.anchor + from.texts);
+    std::vector<std::uint32_t> clears = drawn.m_clearOps;
+    for (std::uint32_t& clear : clears)
+        clear = static_cast<std::uint32_t>(clear + from.ops);
+    spliceArray(m_ops, from.ops, to.ops, ops);
+    spliceArray(m_points, from.points, to.points, drawn.m_points);
+    spliceArray(m_circles, from.circles, to.circles, drawn.m_circles);
+    spliceArray(m_texts, from.texts, to.texts, texts);
+    spliceArray(m_clearOps, from.clears, to.clears, clears);
+    m_dotCount = m_dotCount - (to.dots - from.dots) + added.dots;
 }
 
 int Surface::lineHeightPixels()

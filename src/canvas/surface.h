@@ -5,6 +5,7 @@
 #include <QString>
 #include <QSize>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -56,6 +57,16 @@ struct ListPos {
     friend bool operator==(const ListPos&, const ListPos&) = default;
     friend auto operator<=>(const ListPos&, const ListPos&) = default;
 };
+
+// Which drawing a range of the list holds: the document entry it was painted from and the
+// revision of that entry, so the list can tell an entry changed in place from one it already shows.
+struct ObjectKey {
+    std::uint64_t id = 0;
+    std::uint64_t revision = 0;
+    friend bool operator==(const ObjectKey&, const ObjectKey&) = default;
+};
+// The freehand stroke still being drawn: it has no document entry until the pen lifts.
+inline constexpr ObjectKey kStrokeInProgress{};
 
 struct WorldRect {
     float left = -10, top = 10, right = 10, bottom = -10;
@@ -128,13 +139,19 @@ public:
     // point `to`; 0 for any other entry.
     double polylineLength(std::uint32_t op, std::uint32_t from, std::uint32_t to) const;
 
-    // Groups of entries that one user action made, for undo.
-    void beginAction();
-    std::size_t actionCount() const { return m_actionStarts.size(); }
-    bool undoAction();
-    // Undoes every action at once, back to what was drawn before the first (the board's axes), with
-    // one reset for the views however many actions there were.
-    void undoAllActions();
+    // The list after the board as made (its axes) is a sequence of objects, each the range of
+    // entries one document entry drew. Everything drawn after beginObject belongs to that object
+    // until the next one begins.
+    void beginObject(ObjectKey key);
+    std::size_t objectCount() const { return m_objects.size(); }
+    ObjectKey objectKey(std::size_t index) const { return m_objects.at(index).key; }
+    // Removes the objects from `index` on, with one reset for the views however many they were.
+    void removeObjectsFrom(std::size_t index);
+    // The last object, when it is the stroke in progress, now stands for the entry `key`.
+    bool claimStrokeInProgress(ObjectKey key);
+    // Draws the object of `key.id` again in place with `paint`, the objects after it untouched,
+    // and tells the views; false when no object has that id.
+    bool replaceObject(ObjectKey key, const std::function<void(Surface&)>& paint);
 
     // Height of one printed line in logical pixels.
     static int lineHeightPixels();
@@ -149,8 +166,20 @@ signals:
 private:
     void append(Op op);
     void appendDot(float x, float y, Rgb colour);
-    struct ActionMark;
-    void cutBackTo(const ActionMark& mark);
+    // Sizes of every array where an object begins, so it can be cut back or replaced.
+    struct ListSizes {
+        std::size_t ops = 0, points = 0, circles = 0, texts = 0, clears = 0;
+        std::uint64_t dots = 0;
+    };
+    struct ObjectRange {
+        ObjectKey key;
+        ListSizes start;
+    };
+    ListSizes sizes() const;
+    void cutBackTo(const ListSizes& mark);
+    static ListSizes movedPast(const ListSizes& start, const ListSizes& from, const ListSizes& to,
+                               const ListSizes& added);
+    void splice(const ListSizes& from, const ListSizes& to, const Surface& drawn);
     static bool finite(float x, float y);
 
     std::vector<Op> m_ops;
@@ -158,12 +187,7 @@ private:
     std::vector<CircleOp> m_circles;
     std::vector<TextOp> m_texts;
     std::vector<std::uint32_t> m_clearOps;
-    // Sizes of every array when an action began, so undo can cut back to them.
-    struct ActionMark {
-        std::size_t ops, points, circles, texts, clears;
-        std::uint64_t dots;
-    };
-    std::vector<ActionMark> m_actionStarts;
+    std::vector<ObjectRange> m_objects;
     // Set at the boundaries of actions: the next dot opens a run of its own.
     bool m_runClosed = false;
     std::uint64_t m_dotCount = 0;

@@ -2,6 +2,7 @@
 // What a user did on the board, kept as data. Replaying the actions in order draws the board
 // again, dot for dot: a curve or figure is redrawn from the texts its window had, a stroke from
 // its points, a clear wipes the board and draws the axes again.
+#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -73,6 +74,15 @@ struct FormulaAction {
     int captionLine = 0;
     friend bool operator==(const FormulaAction&, const FormulaAction&) = default;
 };
+
+// How a failing test comparison shows an action: its kind and every field, texts quoted as typed.
+void PrintTo(const CurveAction& action, std::ostream* out);
+void PrintTo(const FigureAction& action, std::ostream* out);
+void PrintTo(const StrokeRun& run, std::ostream* out);
+void PrintTo(const StrokeAction& action, std::ostream* out);
+void PrintTo(const ClearAction& action, std::ostream* out);
+void PrintTo(const LabelAction& action, std::ostream* out);
+void PrintTo(const FormulaAction& action, std::ostream* out);
 
 using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction, FormulaAction>;
 

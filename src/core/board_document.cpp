@@ -116,19 +116,27 @@ std::string actionTitle(const BoardAction& action)
                       action);
 }
 
-void BoardDocument::add(BoardAction action)
+EntryKey BoardDocument::nextKey(std::uint64_t id)
+{
+    ++m_changes;
+    return {id, m_changes};
+}
+
+EntryKey BoardDocument::add(BoardAction action)
 {
     m_actions.push_back(std::move(action));
+    m_keys.push_back(nextKey(++m_lastId));
     m_undone.clear();
-    ++m_changes;
+    return m_keys.back();
 }
 
 bool BoardDocument::undo()
 {
     if (m_actions.empty())
         return false;
-    m_undone.push_back(std::move(m_actions.back()));
+    m_undone.emplace_back(m_keys.back(), std::move(m_actions.back()));
     m_actions.pop_back();
+    m_keys.pop_back();
     ++m_changes;
     return true;
 }
@@ -137,15 +145,29 @@ std::optional<BoardAction> BoardDocument::redo()
 {
     if (m_undone.empty())
         return std::nullopt;
-    m_actions.push_back(std::move(m_undone.back()));
+    m_keys.push_back(m_undone.back().first);
+    m_actions.push_back(std::move(m_undone.back().second));
     m_undone.pop_back();
     ++m_changes;
     return m_actions.back();
 }
 
+bool BoardDocument::replace(std::uint64_t id, BoardAction action)
+{
+    const auto key = std::ranges::find(m_keys, id, &EntryKey::id);
+    if (key == m_keys.end())
+        return false;
+    m_actions[static_cast<std::size_t>(key - m_keys.begin())] = std::move(action);
+    *key = nextKey(id);
+    return true;
+}
+
 void BoardDocument::replaceAll(std::vector<BoardAction> actions)
 {
     m_actions = std::move(actions);
+    m_keys.clear();
+    for (std::size_t i = 0; i < m_actions.size(); ++i)
+        m_keys.push_back({++m_lastId, m_changes + 1});
     m_undone.clear();
     ++m_changes;
 }

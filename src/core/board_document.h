@@ -5,6 +5,7 @@
 #include <variant>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/board_action.h"
@@ -52,29 +53,48 @@ inline constexpr std::size_t kLabelBoxCount = 3;
 // "清除" or "文字"; messages about an action name it by this.
 std::string actionTitle(const BoardAction& action);
 
+// The identity of an entry of the document: `id` stays with the object for as long as it exists
+// (through undo, redo and replacement), `revision` changes whenever its action does, so whatever
+// shows the document can tell which entries to draw again.
+struct EntryKey {
+    std::uint64_t id = 0;
+    std::uint64_t revision = 0;
+    friend bool operator==(const EntryKey&, const EntryKey&) = default;
+};
+
 class BoardDocument {
 public:
     // A new action: it goes last, and whatever was undone can no longer be redone.
-    void add(BoardAction action);
+    EntryKey add(BoardAction action);
     // Moves the last action to the redo list; false when there is nothing to undo.
     bool undo();
     // Puts the most recently undone action back at the end and returns it for drawing.
     std::optional<BoardAction> redo();
+    // The object `id` becomes `action`, in its place, keeping its id; false when no action on the
+    // board has that id.
+    bool replace(std::uint64_t id, BoardAction action);
     // An opened file: its actions become the board, with nothing to redo.
     void replaceAll(std::vector<BoardAction> actions);
     // A new, empty board.
     void clear();
 
     const std::vector<BoardAction>& actions() const { return m_actions; }
+    // The identity of each action, in the same order.
+    const std::vector<EntryKey>& keys() const { return m_keys; }
     bool canUndo() const { return !m_actions.empty(); }
     bool canRedo() const { return !m_undone.empty(); }
     // Goes up on every change, so a writer can tell whether the board moved since it last saved.
     std::uint64_t changeCount() const { return m_changes; }
 
 private:
+    EntryKey nextKey(std::uint64_t id);
+
     std::vector<BoardAction> m_actions;
-    std::vector<BoardAction> m_undone; // the next redo is the last one
+    std::vector<EntryKey> m_keys;
+    std::vector<std::pair<EntryKey, BoardAction>> m_undone; // the next redo is the last one
     std::uint64_t m_changes = 0;
+    // Ids start at 1: 0 stands for what no entry drew yet (a stroke still in progress).
+    std::uint64_t m_lastId = 0;
 };
 
 } // namespace curvana

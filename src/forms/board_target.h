@@ -2,8 +2,6 @@
 // What the plotters and figure dialogs draw on: the board, seen only through the few things they
 // ask of it. The board window implements it; tests may stand in for it.
 #include "core/board_action.h"
-#include "core/drawing.h"
-#include "core/pen_colour.h"
 
 namespace curvana {
 
@@ -12,8 +10,9 @@ class DesktopServices;
 class BoardTarget {
 public:
     virtual ~BoardTarget() = default;
-    // Draws `drawing` (what `action` makes) on the board as one undoable step, in `colour`.
-    virtual void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) = 0;
+    // Records `action` as one undoable step; the board draws what the action makes. The caller
+    // has checked its input: an action whose drawing fails is never handed over.
+    virtual void perform(const BoardAction& action) = 0;
     // "撤销" and "重做" of the board, so Ctrl+Z and Ctrl+Y work from the window the user is in.
     virtual void undo() = 0;
     virtual void redo() = 0;

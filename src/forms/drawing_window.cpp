@@ -91,14 +91,9 @@ std::string DrawingWindow::colourText() const
     return m_colourChoice->currentText().toStdString();
 }
 
-Rgb DrawingWindow::penColour() const
+bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& check)
 {
-    return penColourOrBlack(colourText());
-}
-
-bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& result)
-{
-    if (const auto* problem = std::get_if<InputProblem>(&result)) {
+    if (const auto* problem = std::get_if<InputProblem>(&check)) {
         m_board.services().showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
         if (problem->field >= 0 && problem->field < static_cast<int>(m_fields.size())) {
             m_fields[problem->field]->setFocus();
@@ -106,7 +101,7 @@ bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& 
         }
         return false;
     }
-    m_board.perform(action, std::get<Drawing>(result), penColour());
+    m_board.perform(action);
     return true;
 }
 

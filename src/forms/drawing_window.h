@@ -1,6 +1,6 @@
 #pragma once
 // What every plotter window and figure dialog shares: controls built from a table, the texts of
-// its boxes, the pen colour from its combo, and handing a drawing (or the reason there is none)
+// its boxes, the pen colour from its combo, and handing an action (or the reason there is none)
 // to the board it was given.
 #include <QWidget>
 #include <memory>
@@ -36,12 +36,12 @@ public:
     FieldTexts fieldTexts() const;
     // The text of the colour combo, as typed or chosen.
     std::string colourText() const;
-    // The colour of that text: exact name match, otherwise black.
-    Rgb penColour() const;
 
-    // Draws `result` on the board as one step of `action` and returns true; for an input problem
-    // shows its message, focuses and selects the box it names, draws nothing and returns false.
-    bool drawOnBoard(const BoardAction& action, const DrawingResult& result);
+    // `check` is what the action's drawing function made of the boxes. When it drew, hands the
+    // board `action` as one step (the board draws it again from the action) and returns true; for
+    // an input problem shows its message, focuses and selects the box it names, hands the board
+    // nothing and returns false.
+    bool drawOnBoard(const BoardAction& action, const DrawingResult& check);
 
     // Places the top-left corner of the client area at a screen position given in twips.
     void placeAtTwips(int left, int top);

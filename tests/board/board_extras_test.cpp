@@ -26,12 +26,11 @@ struct BoardExtras : testing::UiFixture {
     QTemporaryDir dir;
 
     // As "确定" in the plotter draws it: one recorded step.
-    void drawCurve(int option, const FieldTexts& texts, Rgb colour)
+    void drawCurve(int option, const FieldTexts& texts, const char* colour)
     {
-        board->perform(CurveAction{CurveWindow::Elementary, option, texts, ""},
-                       std::get<Drawing>(elementaryCurve(option, texts)), colour);
+        board->perform(CurveAction{CurveWindow::Elementary, option, texts, colour});
     }
-    void drawParabola(Rgb colour = kRed) { drawCurve(2, {"1", "+2", "+0"}, colour); }
+    void drawParabola() { drawCurve(2, {"1", "+2", "+0"}, "红"); }
     QByteArray saved(const QString& name, const char* filter)
     {
         savePath = dir.filePath(name);
@@ -98,8 +97,8 @@ TEST_F(BoardExtras, SvgAndPdfHoldTheDrawingAsVectors)
 TEST_F(BoardExtras, SvgOfABoardWithCurvesIsCompact)
 {
     for (const char* c : {"+0", "+2", "-3", "+5"}) {
-        drawCurve(2, {"1", "+2", c}, kRed);
-        drawCurve(4, {"3", "1", c}, kBlue);
+        drawCurve(2, {"1", "+2", c}, "红");
+        drawCurve(4, {"3", "1", c}, "蓝");
     }
     const QByteArray svg = saved("curves.svg", "SVG 矢量图 (*.svg)");
     ASSERT_TRUE(svg.contains("<svg"));
@@ -233,8 +232,7 @@ TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
     drawParabola();
     snapshot();
     const FieldTexts corners{"0", "0", "2", "3", "5", "5"}; // a figure: a triangle's three sides
-    board->perform(FigureAction{FigureKind::Triangle, corners, ""},
-                   std::get<Drawing>(figureDrawing(FigureKind::Triangle, corners)), kBlack);
+    board->perform(FigureAction{FigureKind::Triangle, corners, ""});
     snapshot();
     QTest::mousePress(board->view(), Qt::LeftButton, {}, QPoint(100, 100));
     for (int x = 101; x < 120; ++x)
@@ -278,10 +276,10 @@ TEST_F(BoardExtras, UndoWorksWhileARevealIsRunning)
 TEST_F(BoardExtras, AClearDuringARevealDropsWhatWasStillToBeRevealed)
 {
     board->view()->setAnimated(true);
-    Drawing line;
+    StrokeRun line{kRed, {}};
     for (int i = 0; i < 200000; ++i) // five seconds of reveal
-        line.dots.push_back({-9.5f + i * 0.000095f, 5});
-    board->perform(StrokeAction{}, line, kRed);
+        line.points.push_back({-9.5f + i * 0.000095f, 5});
+    board->perform(StrokeAction{{line}});
     QTest::qWait(60);
     const QColor red(255, 0, 0);
     const QImage before = board->view()->shownImage();

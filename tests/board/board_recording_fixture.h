@@ -147,7 +147,7 @@ struct RecordingFixture : PlotterFixture {
         messages.clear(); // some options refuse the boxes they start with: nothing is drawn
     }
 
-    bool inStep() const { return board->surface().actionCount() == board->document().actions().size(); }
+    bool inStep() const { return board->surface().objectCount() == board->document().actions().size(); }
 };
 
 } // namespace curvana::testing

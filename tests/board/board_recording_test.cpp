@@ -30,14 +30,43 @@ TEST_F(Recording, RedoingEveryStepDrawsTheLiveListAgain)
     const testing::ListCopy live(surface());
     for (std::size_t i = 0; i < steps; ++i)
         board->action("undo")->trigger();
-    EXPECT_EQ(surface().actionCount(), 0u);
+    EXPECT_EQ(surface().objectCount(), 0u);
     for (std::size_t i = 0; i < steps; ++i) {
         board->action("redo")->trigger();
         ASSERT_TRUE(inStep());
     }
     testing::expectSameList(live, surface());
     board->action("redo")->trigger(); // nothing left to redo
-    EXPECT_EQ(surface().actionCount(), steps);
+    EXPECT_EQ(surface().objectCount(), steps);
+}
+
+TEST_F(Recording, AnObjectReplacedInPlaceIsNoStepAndLeavesTheBoardOfItsActions)
+{
+    drawEveryKind();
+    std::vector<BoardAction> actions = board->document().actions();
+    const std::size_t middle = actions.size() / 2;
+    const CurveAction cubic{CurveWindow::Elementary, 3, {"1", "-1", "+2"}, "蓝"};
+    // A stroke in progress is recorded first, as before any other change.
+    QTest::mousePress(board->view(), Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseMove(board->view(), QPoint(61, 61));
+    ASSERT_TRUE(board->replace(board->document().keys()[middle].id, cubic));
+    QTest::mouseRelease(board->view(), Qt::LeftButton, {}, QPoint(62, 62));
+    ASSERT_EQ(board->document().actions().size(), actions.size() + 1) << "the stroke, and no step for the replacement";
+    EXPECT_TRUE(inStep());
+    actions[middle] = cubic;
+    actions.push_back(board->document().actions().back());
+    EXPECT_EQ(board->document().actions(), actions);
+    EXPECT_EQ(recoveryActions(), actions) << "the recovery file holds the replaced board";
+    EXPECT_FALSE(board->replace(0, cubic)) << "no object has id 0";
+
+    const testing::ListCopy replaced(surface());
+    board->action("undo")->trigger(); // the stroke
+    board->action("redo")->trigger();
+    testing::expectSameList(replaced, surface());
+    openPath = dir.filePath(QStringLiteral("fresh.curvana"));
+    ASSERT_EQ(writeBoardFile(openPath, actions), std::nullopt);
+    board->action("openBoard")->trigger();
+    testing::expectSameList(replaced, surface());
 }
 
 TEST_F(Recording, ASavedBoardOpensAsTheIdenticalListWithItsNameInTheTitle)
@@ -135,14 +164,14 @@ TEST_F(Recording, TheUndoKeysActOnTheBoardFromAPlotterButEditTextInsideABox)
     choose(plotter, 2);
     press(plotter);
     press(plotter);
-    ASSERT_EQ(surface().actionCount(), 2u);
+    ASSERT_EQ(surface().objectCount(), 2u);
     QApplication::setActiveWindow(plotter);
     QPushButton* ok = plotter->controls().button(QStringLiteral("Command1"));
     ok->setFocus();
     QTest::keyClick(ok, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 1u) << "Ctrl+Z right after 确定";
+    EXPECT_EQ(surface().objectCount(), 1u) << "Ctrl+Z right after 确定";
     QTest::keyClick(ok, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 2u) << "Ctrl+Y";
+    EXPECT_EQ(surface().objectCount(), 2u) << "Ctrl+Y";
     EXPECT_TRUE(inStep());
 
     QLineEdit* box = plotter->controls().text(QStringLiteral("Text1"));
@@ -153,7 +182,7 @@ TEST_F(Recording, TheUndoKeysActOnTheBoardFromAPlotterButEditTextInsideABox)
     EXPECT_NE(box->text(), QStringLiteral("7")) << "the box undoes its typing";
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(box->text(), QStringLiteral("7")) << "and redoes it";
-    EXPECT_EQ(surface().actionCount(), 2u) << "the board is untouched";
+    EXPECT_EQ(surface().objectCount(), 2u) << "the board is untouched";
 }
 
 TEST_F(Recording, TheUndoKeysWorkFromAFigureDialog)
@@ -164,7 +193,7 @@ TEST_F(Recording, TheUndoKeysWorkFromAFigureDialog)
     QApplication::setActiveWindow(dialog);
     dialog->setFocus();
     QTest::keyClick(dialog, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(surface().actionCount(), 0u);
+    EXPECT_EQ(surface().objectCount(), 0u);
     EXPECT_TRUE(inStep());
 }
 

@@ -57,7 +57,7 @@ TEST_F(Pen, EveryButtonDrawsOneDotPerMoveWhileHeldAndTheStrokeIsOneUndoStep)
     for (Qt::MouseButton button : buttons) {
         SCOPED_TRACE(static_cast<int>(button));
         const std::uint64_t dotsBefore = surface().dotCount();
-        const std::size_t actionsBefore = surface().actionCount();
+        const std::size_t actionsBefore = surface().objectCount();
         const std::vector<QPoint> trail{at(2, 3), at(4, 3), at(6, 3)};
 
         stroke(trail, button);
@@ -75,7 +75,7 @@ TEST_F(Pen, EveryButtonDrawsOneDotPerMoveWhileHeldAndTheStrokeIsOneUndoStep)
         }
         EXPECT_EQ(shownAt(4, 3), QColor(Qt::black));
         EXPECT_EQ(shownAt(5, 3), QColor(Qt::white)) << "consecutive dots are not joined";
-        EXPECT_EQ(surface().actionCount() - actionsBefore, 1u);
+        EXPECT_EQ(surface().objectCount() - actionsBefore, 1u);
         board->undo();
         EXPECT_EQ(surface().dotCount(), dotsBefore);
     }
@@ -101,7 +101,7 @@ TEST_F(Pen, EachDotShowsAsSoonAsTheBoardIsRepaintedInEitherMode)
 TEST_F(Pen, MovingWithoutAButtonOrPressingWithoutMovingDrawsNothing)
 {
     const std::size_t opsBefore = surface().ops().size();
-    const std::size_t actionsBefore = surface().actionCount();
+    const std::size_t actionsBefore = surface().objectCount();
     move(at(1, 1), Qt::NoButton);
     move(at(2, 2), Qt::NoButton);
     press(at(3, 3));
@@ -109,7 +109,7 @@ TEST_F(Pen, MovingWithoutAButtonOrPressingWithoutMovingDrawsNothing)
     press(at(4, 4), Qt::RightButton);
     release(at(4, 4), Qt::RightButton);
     EXPECT_EQ(surface().ops().size(), opsBefore);
-    EXPECT_EQ(surface().actionCount(), actionsBefore) << "a bare click leaves nothing to undo";
+    EXPECT_EQ(surface().objectCount(), actionsBefore) << "a bare click leaves nothing to undo";
 }
 
 struct ColourRow {
@@ -244,7 +244,7 @@ TEST(PenStroke, AFinishedStrokeIsReportedAsItsDotsInColourRuns)
     const StrokeAction expected{{StrokeRun{kRed, {{1, 1}, {2, 1}}}, StrokeRun{kBlue, {{3, 1}}}}};
     EXPECT_EQ(strokes[0], expected);
     EXPECT_EQ(surface.dotCount(), 3u);
-    EXPECT_EQ(surface.actionCount(), 1u);
+    EXPECT_EQ(surface.objectCount(), 1u);
 
     // A stroke whose release went elsewhere ends with the first move without a button.
     pen.press({5, 5}, Qt::LeftButton);

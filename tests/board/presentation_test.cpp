@@ -46,7 +46,7 @@ struct PresentationTest : UiFixture {
     void drawParabola()
     {
         const CurveAction parabola{CurveWindow::Elementary, 2, {"1", "0", "0"}, "红"};
-        board->perform(parabola, std::get<Drawing>(actionDrawing(parabola)), kRed);
+        board->perform(parabola);
     }
 
     void sendMouse(QEvent::Type type, QPointF at, Qt::MouseButtons buttons)

@@ -32,7 +32,7 @@ const CurveAction kLine{CurveWindow::Elementary, 1, {"1", "+2"}, "黑"};
 struct SpecialPointsOverlayTest : testing::UiFixture {
     void draw(const CurveAction& action)
     {
-        board->perform(action, std::get<Drawing>(actionDrawing(action)), kRed);
+        board->perform(action);
         waitForSearch();
     }
     void waitForSearch()
@@ -162,9 +162,9 @@ TEST_F(SpecialPointsOverlayTest, ASearchOvertakenByAChangeNeverShows)
 {
     toggle();
     // Changes in quick succession, without waiting: only the board as it ends up is marked.
-    board->perform(kQuadratic, std::get<Drawing>(actionDrawing(kQuadratic)), kRed);
+    board->perform(kQuadratic);
     board->clearBoard();
-    board->perform(kEllipse, std::get<Drawing>(actionDrawing(kEllipse)), kRed);
+    board->perform(kEllipse);
     waitForSearch();
     EXPECT_EQ(markedPlaces().size(), std::size(kEllipsePoints));
 }

@@ -16,7 +16,7 @@ constexpr QSize kViewSize(300, 300);
 template <class Repaint>
 void drawThreeDots(Surface& surface, Repaint repaint)
 {
-    surface.beginAction();
+    surface.beginObject(kStrokeInProgress);
     for (int i = 0; i < 3; ++i) {
         surface.drawPoint(static_cast<float>(i), 2, kRed);
         repaint();
@@ -73,7 +73,7 @@ TEST(SurfaceViews, AnAnimatedViewRevealsADotAddedAfterItCaughtUp)
     view.resize(kViewSize);
     drawAxes(surface, AxesStyle::Board);
     view.setAnimated(true);
-    surface.beginAction();
+    surface.beginObject(kStrokeInProgress);
     surface.drawPoint(1, 1, kRed);
     view.finishReveal();
     surface.drawPoint(2, 1, kRed); // extends the run the view has shown to its end

@@ -106,7 +106,7 @@ TEST(Polylines, APointWithoutValueBreaksTheLineAndFarEndsAreCut)
 TEST(Polylines, RevealGrowsPointByPointAndUndoRemovesTheWhole)
 {
     Surface surface(kDesign);
-    surface.beginAction();
+    surface.beginObject({1, 1});
     surface.drawPolyline({{-8, 2}, {0, 2}, {8, 2}}, kRed);
     EXPECT_EQ(surface.unitsBetween({0, 0}, surface.end()), 3u);
     const ListPos two = surface.advance({0, 0}, 2);
@@ -120,7 +120,7 @@ TEST(Polylines, RevealGrowsPointByPointAndUndoRemovesTheWhole)
     EXPECT_NE(image.pixelColor(right), kQRed);
     Rasteriser(surface, QSizeF(kDesign), 1).render(image, two, surface.end());
     EXPECT_EQ(image, render(surface, kDesign));
-    EXPECT_TRUE(surface.undoAction());
+    surface.removeObjectsFrom(0);
     EXPECT_TRUE(surface.ops().empty());
     EXPECT_TRUE(surface.points().empty());
 }

@@ -329,23 +329,36 @@ TEST(SurfaceList, RenderingStartsAtTheLastClear)
     EXPECT_EQ(s.renderStartFor(s.end()), (ListPos{2, 0}));
 }
 
-TEST(SurfaceList, UndoRemovesWholeActionsBackToTheStart)
+TEST(SurfaceList, RemovingObjectsCutsWholeObjectsBackToTheStart)
 {
     Surface s(kBoardPixels);
     drawAxes(s, AxesStyle::Board);
     const std::size_t axesOps = s.ops().size();
-    s.beginAction();
+    s.beginObject({1, 1});
     s.setPixel(1, 1, kRed);
     s.setPixel(1, 2, kRed);
     s.drawTextAt(4, 9, "一次函数");
-    s.beginAction();
-    s.setPixel(1, 3, kRed); // same colour, still its own action
+    s.beginObject({2, 2});
+    s.setPixel(1, 3, kRed); // same colour, still its own object
     EXPECT_EQ(s.dotCount(), 3u);
-    ASSERT_TRUE(s.undoAction());
+    s.removeObjectsFrom(1);
     EXPECT_EQ(s.dotCount(), 2u);
-    ASSERT_TRUE(s.undoAction());
+    EXPECT_EQ(s.objectKey(0), (ObjectKey{1, 1}));
+    s.removeObjectsFrom(0);
     EXPECT_EQ(s.ops().size(), axesOps);
-    EXPECT_FALSE(s.undoAction());
+    EXPECT_EQ(s.objectCount(), 0u);
+}
+
+TEST(SurfaceList, OnlyTheStrokeInProgressCanBeClaimed)
+{
+    Surface s(kBoardPixels);
+    s.beginObject({1, 1});
+    EXPECT_FALSE(s.claimStrokeInProgress({2, 2})) << "an entry's object is not a stroke in progress";
+    s.beginObject(kStrokeInProgress);
+    s.drawPoint(1, 1, kRed);
+    EXPECT_TRUE(s.claimStrokeInProgress({2, 2}));
+    EXPECT_EQ(s.objectKey(1), (ObjectKey{2, 2}));
+    EXPECT_FALSE(s.replaceObject({7, 3}, [](Surface&) {})) << "no object has id 7";
 }
 
 } // namespace

@@ -59,6 +59,48 @@ TEST(BoardDocumentTest, EveryChangeAndOnlyAChangeCounts)
     EXPECT_FALSE(document.canRedo());
 }
 
+TEST(BoardDocumentTest, AnEntryKeepsItsIdentityThroughUndoRedoAndReplacement)
+{
+    BoardDocument document;
+    const EntryKey first = document.add(curve(1));
+    const EntryKey second = document.add(curve(2));
+    EXPECT_NE(first.id, second.id);
+    document.add(curve(3));
+    document.undo();
+    document.redo();
+    EXPECT_EQ(document.keys()[1], second) << "undo and redo bring back the same entry";
+
+    const std::uint64_t changes = document.changeCount();
+    document.undo(); // curve 3 waits to be redone
+    ASSERT_TRUE(document.replace(first.id, ClearAction{}));
+    EXPECT_EQ(document.actions(), (std::vector<BoardAction>{ClearAction{}, curve(2)}));
+    EXPECT_EQ(document.keys()[0].id, first.id);
+    EXPECT_NE(document.keys()[0].revision, first.revision) << "a replaced entry must be drawn again";
+    EXPECT_GT(document.changeCount(), changes + 1);
+    EXPECT_TRUE(document.canRedo()) << "replacing one object does not drop what was undone";
+    EXPECT_FALSE(document.replace(12345, curve(5)));
+    EXPECT_EQ(document.actions().size(), 2u);
+
+    // An opened board's entries are new objects, never taken for the ones shown before.
+    document.replaceAll(document.actions());
+    EXPECT_NE(document.keys()[0].id, first.id);
+    EXPECT_NE(document.keys()[1].id, second.id);
+    EXPECT_NE(document.keys()[0].id, document.keys()[1].id);
+}
+
+TEST(BoardDocumentTest, AFailingComparisonPrintsTheActionsFields)
+{
+    const std::string curveText = ::testing::PrintToString(BoardAction(curve(2)));
+    EXPECT_NE(curveText.find(R"(CurveAction{Elementary, option 2, ["1", "2", "0"], colour "红"})"), std::string::npos)
+        << curveText;
+    const std::string strokeText =
+        ::testing::PrintToString(StrokeAction{{StrokeRun{kRed, {{1.5, -2}}}, StrokeRun{kBlue, {}}}});
+    EXPECT_EQ(strokeText, "StrokeAction{StrokeRun{colour 0xff, 1 dots: (1.5, -2)}, StrokeRun{colour 0xff0000, 0 dots:}}");
+    const std::string formulaText = ::testing::PrintToString(
+        FormulaAction{FormulaKind::Parametric, "cos(t)", "sin(t)", "0", "2π", "蓝", 3});
+    EXPECT_EQ(formulaText, R"x(FormulaAction{Parametric, "cos(t)", "sin(t)", from "0" to "2π", colour "蓝", caption line 3})x");
+}
+
 TEST(BoardDocumentTest, CurveActionsDrawWithTheirWindowsFunction)
 {
     struct Row {

@@ -47,11 +47,11 @@ TEST_F(LabelDialogTest, TextIsWrittenAtItsPointInItsColourAndUndone)
         EXPECT_EQ(dialog->objectName(), QStringLiteral("DialogText"));
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("画文字"));
         EXPECT_EQ(dialog->controls().text(QStringLiteral("Text3"))->maxLength(), 40);
-        const std::size_t actions = surface().actionCount();
+        const std::size_t actions = surface().objectCount();
         fill(dialog, "2", "3", "顶点", row.colour);
         pressOk(dialog);
         EXPECT_EQ(board->windows().find(QStringLiteral("mmText")), nullptr);
-        ASSERT_EQ(surface().actionCount(), actions + 1);
+        ASSERT_EQ(surface().objectCount(), actions + 1);
         const TextOp& text = surface().texts().back();
         EXPECT_EQ(text.text, QStringLiteral("顶点"));
         EXPECT_EQ(text.at.x, 2.0f);
@@ -72,7 +72,7 @@ TEST_F(LabelDialogTest, TextIsWrittenAtItsPointInItsColourAndUndone)
         EXPECT_GT(inkIn(corner.x(), corner.y(), 40, 20), 5);
         EXPECT_EQ(inkIn(corner.x() - 10, corner.y() - 10, 10, 30) + inkIn(corner.x(), corner.y() - 10, 40, 10), 0);
         board->undo();
-        EXPECT_EQ(surface().actionCount(), actions);
+        EXPECT_EQ(surface().objectCount(), actions);
         shown = board->view()->shownImage();
         EXPECT_EQ(inkIn(corner.x(), corner.y(), 40, 20), 0);
     }
