@@ -114,14 +114,14 @@ TEST(FormulaReading, AngleLettersAndPolarSymbolDrawAsTheirTwins)
         {{FormulaKind::Parametric, "cos θ", "sin φ", "0", "2π"}, {FormulaKind::Parametric, "cos t", "sin t", "0", "2π"}},
     };
     for (const auto& [typed, plain] : pairs) {
-        auto got = formulaDrawing(typed, PixelScale{}, {0, 0});
-        auto want = formulaDrawing(plain, PixelScale{}, {0, 0});
+        auto got = formulaDrawing(typed, SamplingView{}, {0, 0});
+        auto want = formulaDrawing(plain, SamplingView{}, {0, 0});
         ASSERT_TRUE(std::holds_alternative<Drawing>(got))
             << typed.first << ": " << std::get<FormulaError>(got).message;
         ASSERT_TRUE(std::holds_alternative<Drawing>(want)) << plain.first;
         EXPECT_EQ(std::get<Drawing>(got).dots, std::get<Drawing>(want).dots) << typed.first;
     }
-    const auto polar = formulaDrawing({FormulaKind::Polar, "ρ=2cosθ", "", "0", "2π"}, PixelScale{}, {0, 0});
+    const auto polar = formulaDrawing({FormulaKind::Polar, "ρ=2cosθ", "", "0", "2π"}, SamplingView{}, {0, 0});
     EXPECT_EQ(std::get<Drawing>(polar).captions.front().text, "r=2cosθ");
 }
 

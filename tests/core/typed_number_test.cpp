@@ -65,7 +65,7 @@ TEST(TypedNumber, PlotterBoxesAndFormulaRangesReadAlike)
     ASSERT_FALSE(curve.dots.empty());
     EXPECT_NEAR(curve.dots.front().y, std::pow(0.5, curve.dots.front().x), 1e-5);
 
-    const auto ranged = formulaDrawing({FormulaKind::Function, "x", "", "-1。5", "2×3"}, PixelScale{}, {0, 0});
+    const auto ranged = formulaDrawing({FormulaKind::Function, "x", "", "-1。5", "2×3"}, SamplingView{}, {0, 0});
     ASSERT_TRUE(std::holds_alternative<Drawing>(ranged)) << std::get<FormulaError>(ranged).message;
     const Drawing& line = std::get<Drawing>(ranged);
     ASSERT_FALSE(line.dots.empty());
