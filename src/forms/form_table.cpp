@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,7 +39,42 @@ int shiftInto(int start, int length, int availableStart, int availableLength)
     return start + length > end ? end - length : start;
 }
 
-// Moves a window by the least that keeps its frame on the screen its client area was meant for.
+// The frame a window has, or before it shows (when no frame is known yet) the frame its owner has:
+// the same window manager decorates both alike.
+QMargins frameMargins(const QWidget* window)
+{
+    const QMargins own(window->geometry().left() - window->frameGeometry().left(),
+                       window->geometry().top() - window->frameGeometry().top(),
+                       window->frameGeometry().right() - window->geometry().right(),
+                       window->frameGeometry().bottom() - window->geometry().bottom());
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!own.isNull() || !owner || !owner->isVisible())
+        return own;
+    return frameMargins(owner);
+}
+
+// What the other open windows of the same owner must keep in view: their title bars (so each can
+// be brought forward) and their buttons.
+std::vector<QRect> partsToKeepInView(const QWidget* window)
+{
+    std::vector<QRect> parts;
+    const QWidget* owner = window->parentWidget();
+    if (!owner)
+        return parts;
+    for (const QWidget* other : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other == window || !other->isWindow() || !other->isVisible())
+            continue;
+        const QRect frame = other->frameGeometry();
+        parts.emplace_back(frame.left(), frame.top(), frame.width(), other->geometry().top() - frame.top());
+        for (const QPushButton* button : other->findChildren<QPushButton*>())
+            if (button->isVisible())
+                parts.emplace_back(button->mapToGlobal(QPoint(0, 0)), button->size());
+    }
+    return parts;
+}
+
+// Moves a window by the least that keeps its frame on the screen its client area was meant for,
+// and on from there where it would cover what another open window must keep in view.
 void keepOnScreen(QWidget* window, const QRect& client)
 {
     const QScreen* screen = QGuiApplication::screenAt(client.center());
@@ -46,11 +82,11 @@ void keepOnScreen(QWidget* window, const QRect& client)
         screen = window->screen();
     if (!screen)
         return;
-    const QRect frame = window->frameGeometry();
-    const QRect framed = client.adjusted(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
-                                         frame.right() - window->geometry().right(),
-                                         frame.bottom() - window->geometry().bottom());
-    const QRect placed = placedWithin(framed, screen->availableGeometry());
+    const QMargins margins = frameMargins(window);
+    const QRect framed = client.marginsAdded(margins);
+    const int step = margins.top() > 0 ? margins.top()
+                                       : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const QRect placed = cascadedPlace(framed, partsToKeepInView(window), step, screen->availableGeometry());
     window->setGeometry(client.translated(placed.topLeft() - framed.topLeft()));
 }
 
@@ -86,6 +122,25 @@ QRect placedWithin(const QRect& rect, const QRect& available)
 {
     return {shiftInto(rect.left(), rect.width(), available.left(), available.width()),
             shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
+}
+
+QRect cascadedPlace(const QRect& designed, const std::vector<QRect>& keepInView, int step, const QRect& available)
+{
+    const auto coversNothing = [&keepInView](const QRect& place) {
+        return std::none_of(keepInView.begin(), keepInView.end(),
+                            [&place](const QRect& part) { return place.intersects(part); });
+    };
+    step = std::max(1, step);
+    const int stepsOnScreen = std::max(available.width(), available.height()) / step + 1;
+    // Down and to the right first, as windows cascade; up and to the left when that finds no room.
+    for (const int direction : {1, -1}) {
+        for (int k = direction > 0 ? 0 : 1; k <= stepsOnScreen; ++k) {
+            const QRect place = placedWithin(designed.translated(direction * k * step, direction * k * step), available);
+            if (coversNothing(place))
+                return place;
+        }
+    }
+    return placedWithin(designed, available);
 }
 
 void placeClientAtTwips(QWidget* window, int left, int top)

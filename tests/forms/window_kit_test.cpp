@@ -38,6 +38,30 @@ TEST(WindowPlacement, AWindowMovesJustEnoughToLieInsideTheAvailableArea)
         EXPECT_EQ(placedWithin(row.design, available), row.placed) << row.design.x() << "," << row.design.y();
 }
 
+TEST(WindowPlacement, AWindowOpenedOverAnotherCascadesUntilItsTitleAndButtonsShow)
+{
+    const QRect available(0, 0, 1366, 740);
+    // An open window's title bar and its two buttons.
+    const std::vector<QRect> open = {{100, 100, 300, 25}, {110, 400, 60, 20}, {200, 400, 60, 20}};
+    const std::vector<QRect> inCorner = {{1066, 500, 300, 25}};
+    const struct {
+        QRect design;
+        std::vector<QRect> keep;
+        QPoint placed;
+        const char* what;
+    } rows[] = {
+        {{600, 100, 300, 300}, open, {600, 100}, "beside it: the designed place"},
+        {{90, 90, 300, 200}, open, {140, 140}, "on its title: two title bars down and right"},
+        {{100, 250, 300, 200}, open, {275, 425}, "on its buttons: on until both show"},
+        {{1066, 500, 300, 240}, inCorner, {816, 250}, "pressed into the corner: up and to the left"},
+        {{-10, 0, 300, 200}, {available}, {0, 0}, "nowhere free: the designed place, on the screen"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(cascadedPlace(row.design, row.keep, 25, available), QRect(row.placed, row.design.size()));
+    }
+}
+
 using WindowKit = testing::FigureFixture;
 
 // Every window the board opens, from its menu entries.
