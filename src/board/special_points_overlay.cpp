@@ -73,7 +73,7 @@ LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker)
     for (const QChar c : text)
         width += (c.unicode() < 0x2E80 ? 6.5 : 12) * kUnitsPerPixel;
     const WorldRect board = view.surface().scale();
-    const double gap = (SurfaceView::kMarkerRadius + 2) * kUnitsPerPixel;
+    const double gap = (SurfaceView::kMarkerRadius + 4) * kUnitsPerPixel;
     double left = marker.world.x() + gap;
     if (left + width > board.right)
         left = std::max<double>(board.left, marker.world.x() - gap - width);

@@ -53,28 +53,19 @@ QMargins frameMargins(const QWidget* window)
     return frameMargins(owner);
 }
 
-// What the other open windows of the same owner must keep in view: their title bars (so each can
-// be brought forward) and their buttons.
-std::vector<QRect> partsToKeepInView(const QWidget* window)
+// Where the frames of the other open windows of the same owner start.
+std::vector<QPoint> openWindowCorners(const QWidget* window)
 {
-    std::vector<QRect> parts;
-    const QWidget* owner = window->parentWidget();
-    if (!owner)
-        return parts;
-    for (const QWidget* other : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other == window || !other->isWindow() || !other->isVisible())
-            continue;
-        const QRect frame = other->frameGeometry();
-        parts.emplace_back(frame.left(), frame.top(), frame.width(), other->geometry().top() - frame.top());
-        for (const QPushButton* button : other->findChildren<QPushButton*>())
-            if (button->isVisible())
-                parts.emplace_back(button->mapToGlobal(QPoint(0, 0)), button->size());
-    }
-    return parts;
+    std::vector<QPoint> corners;
+    if (const QWidget* owner = window->parentWidget())
+        for (const QWidget* other : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != window && other->isWindow() && other->isVisible())
+                corners.push_back(other->frameGeometry().topLeft());
+    return corners;
 }
 
 // Moves a window by the least that keeps its frame on the screen its client area was meant for,
-// and on from there where it would cover what another open window must keep in view.
+// and on by title bars where another open window already stands there.
 void keepOnScreen(QWidget* window, const QRect& client)
 {
     const QScreen* screen = QGuiApplication::screenAt(client.center());
@@ -86,7 +77,7 @@ void keepOnScreen(QWidget* window, const QRect& client)
     const QRect framed = client.marginsAdded(margins);
     const int step = margins.top() > 0 ? margins.top()
                                        : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
-    const QRect placed = cascadedPlace(framed, partsToKeepInView(window), step, screen->availableGeometry());
+    const QRect placed = cascadedPlace(framed, openWindowCorners(window), step, screen->availableGeometry());
     window->setGeometry(client.translated(placed.topLeft() - framed.topLeft()));
 }
 
@@ -124,23 +115,27 @@ QRect placedWithin(const QRect& rect, const QRect& available)
             shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
 }
 
-QRect cascadedPlace(const QRect& designed, const std::vector<QRect>& keepInView, int step, const QRect& available)
+QRect cascadedPlace(const QRect& designed, const std::vector<QPoint>& taken, int step, const QRect& available)
 {
-    const auto coversNothing = [&keepInView](const QRect& place) {
-        return std::none_of(keepInView.begin(), keepInView.end(),
-                            [&place](const QRect& part) { return place.intersects(part); });
-    };
     step = std::max(1, step);
-    const int stepsOnScreen = std::max(available.width(), available.height()) / step + 1;
-    // Down and to the right first, as windows cascade; up and to the left when that finds no room.
+    const auto free = [&taken, step](const QRect& place) {
+        return std::none_of(taken.begin(), taken.end(), [&](QPoint corner) {
+            return std::abs(corner.x() - place.left()) < step && std::abs(corner.y() - place.top()) < step;
+        });
+    };
+    // One more place than there are windows is always enough: each window takes at most one.
+    const int tries = static_cast<int>(taken.size()) + 1;
+    const QRect onScreen = placedWithin(designed, available);
+    // Down and to the right first, as windows cascade; up and to the left where the screen ends.
     for (const int direction : {1, -1}) {
-        for (int k = direction > 0 ? 0 : 1; k <= stepsOnScreen; ++k) {
-            const QRect place = placedWithin(designed.translated(direction * k * step, direction * k * step), available);
-            if (coversNothing(place))
+        for (int k = direction > 0 ? 0 : 1; k <= tries; ++k) {
+            const int shift = direction * k * step;
+            const QRect place = placedWithin(onScreen.translated(shift, shift), available);
+            if (free(place))
                 return place;
         }
     }
-    return placedWithin(designed, available);
+    return onScreen;
 }
 
 void placeClientAtTwips(QWidget* window, int left, int top)

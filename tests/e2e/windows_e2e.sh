@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of the drawing windows under a window manager (openbox) on a 1366×768 screen:
 # a click on the board or full screen never puts 初等函数 or 自定义函数 behind the board,
-# 自定义函数 opened over 初等函数 leaves its 确定 button free to click, and at a scale factor of
-# 1.5 自定义函数 lies wholly on the screen, frame included.
+# 自定义函数 opened over 初等函数 leaves its 确定 button free to click, a dialog opened where
+# another stands moves on by a title bar, and at a scale factor of 1.5 自定义函数 lies wholly on
+# the screen, frame included.
 #
 #   tests/e2e/windows_e2e.sh [PROGRAM]    (default: build-test/curvana)
 #
@@ -103,11 +104,23 @@ sleep 0.3
 focus_board
 sleep 0.3
 expect_in_front "after a click on it" elementary formula
+# Two dialogs designed for one place: the second moves on by a title bar, the first's stays in view.
+focus_board
+xdotool key ctrl+s
+line=$(e2e_window 画直线)
+focus_board
+xdotool key ctrl+l
+text=$(e2e_window 画文字)
+sleep 0.3
+client_area "$line"; line_x=$X line_y=$Y
+client_area "$text"
+[ $((X - line_x)) -ge 15 ] && [ $((Y - line_y)) -ge 15 ] ||
+    e2e_fail "画文字 opened at ($X, $Y) over 画直线 at ($line_x, $line_y)"
 xdotool key F11
 sleep 0.5
 focus_board
 sleep 0.3
-expect_in_front "in full screen after a click on it" elementary formula
+expect_in_front "in full screen after a click on it" elementary formula line text
 e2e_shot "$out/full-screen.png"
 e2e_cleanup
 echo "in front of the board after clicks and in full screen; 确定 of 初等函数 free"

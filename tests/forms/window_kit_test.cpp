@@ -38,27 +38,25 @@ TEST(WindowPlacement, AWindowMovesJustEnoughToLieInsideTheAvailableArea)
         EXPECT_EQ(placedWithin(row.design, available), row.placed) << row.design.x() << "," << row.design.y();
 }
 
-TEST(WindowPlacement, AWindowOpenedOverAnotherCascadesUntilItsTitleAndButtonsShow)
+TEST(WindowPlacement, AWindowWhosePlaceIsTakenCascadesByATitleBar)
 {
     const QRect available(0, 0, 1366, 740);
-    // An open window's title bar and its two buttons.
-    const std::vector<QRect> open = {{100, 100, 300, 25}, {110, 400, 60, 20}, {200, 400, 60, 20}};
-    const std::vector<QRect> inCorner = {{1066, 500, 300, 25}};
     const struct {
         QRect design;
-        std::vector<QRect> keep;
+        std::vector<QPoint> taken;
         QPoint placed;
         const char* what;
     } rows[] = {
-        {{600, 100, 300, 300}, open, {600, 100}, "beside it: the designed place"},
-        {{90, 90, 300, 200}, open, {140, 140}, "on its title: two title bars down and right"},
-        {{100, 250, 300, 200}, open, {275, 425}, "on its buttons: on until both show"},
-        {{1066, 500, 300, 240}, inCorner, {816, 250}, "pressed into the corner: up and to the left"},
-        {{-10, 0, 300, 200}, {available}, {0, 0}, "nowhere free: the designed place, on the screen"},
+        {{600, 100, 300, 300}, {{100, 100}}, {600, 100}, "free: the designed place"},
+        {{600, 100, 300, 300}, {{600, 340}}, {600, 100}, "overlapping lower down: still free"},
+        {{600, 100, 300, 300}, {{600, 100}}, {625, 125}, "taken: one title bar down and right"},
+        {{600, 100, 300, 300}, {{610, 90}, {625, 125}}, {650, 150}, "that one taken too: two"},
+        {{1200, 600, 300, 240}, {{1066, 500}}, {1041, 475}, "pushed into the corner: up and left"},
+        {{1200, 600, 300, 240}, {{1066, 500}, {1041, 475}}, {1016, 450}, "and on"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        EXPECT_EQ(cascadedPlace(row.design, row.keep, 25, available), QRect(row.placed, row.design.size()));
+        EXPECT_EQ(cascadedPlace(row.design, row.taken, 25, available), QRect(row.placed, row.design.size()));
     }
 }
 
