@@ -16,9 +16,10 @@ struct FilterRow {
     ExportChoice choice;
 };
 
+// A worksheet wants a sharper picture than the screen's, so twice the size comes first.
 const FilterRow kFilters[] = {
-    {"PNG 图片 (*.png)", {ExportFormat::Png, 1}},
     {"PNG 图片，两倍大小 (*.png)", {ExportFormat::Png, 2}},
+    {"PNG 图片 (*.png)", {ExportFormat::Png, 1}},
     {"PNG 图片，四倍大小 (*.png)", {ExportFormat::Png, 4}},
     {"SVG 矢量图 (*.svg)", {ExportFormat::Svg, 1}},
     {"PDF 文件 (*.pdf)", {ExportFormat::Pdf, 1}},
@@ -73,7 +74,7 @@ QStringList exportFilters()
 
 ExportChoice exportChoiceFor(const QString& filter, const QString& path)
 {
-    ExportChoice chosen;
+    ExportChoice chosen = kFilters[0].choice;
     for (const FilterRow& row : kFilters)
         if (filter == QString::fromUtf8(row.text))
             chosen = row.choice;
@@ -83,6 +84,12 @@ ExportChoice exportChoiceFor(const QString& filter, const QString& path)
     if (!typed || *typed == chosen.format)
         return chosen;
     return {*typed, 1};
+}
+
+QString exportFileName(const QString& boardFile)
+{
+    const QString base = QFileInfo(boardFile).completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("图板") : base) + QStringLiteral(".png");
 }
 
 QString withSuffix(const QString& path, ExportFormat format)

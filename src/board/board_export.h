@@ -21,6 +21,9 @@ QStringList exportFilters();
 // What to write for the name `path` typed while `filter` was chosen: a suffix naming an offered
 // format (png, svg, pdf, any case) decides the format; otherwise the chosen filter does.
 ExportChoice exportChoiceFor(const QString& filter, const QString& path);
+// The name the save dialog offers: the board file's name ("二次函数第一课.png" for
+// ".../二次函数第一课.curvana"), "图板.png" for a board never saved or opened (`boardFile` empty).
+QString exportFileName(const QString& boardFile);
 // `path` as it is when its suffix names `format`, otherwise with that suffix added.
 QString withSuffix(const QString& path, ExportFormat format);
 

@@ -1,6 +1,7 @@
 #include "board/board_presentation.h"
 
 #include <QScreen>
+#include <algorithm>
 
 #include <QAction>
 #include <QMainWindow>
@@ -35,6 +36,7 @@ void BoardPresentation::enter()
     m_savedGeometry = m_window.geometry();
     m_savedViewGeometry = m_view.geometry();
     m_savedReadoutGeometry = m_readout.geometry();
+    m_savedReadoutFont = m_readout.font();
     m_active = true;
     m_lentActions = shortcutActions();
     m_window.addActions(m_lentActions);
@@ -66,6 +68,7 @@ void BoardPresentation::leave()
     // Back at its own size first, so the surface hears of no size but the board's.
     m_view.setGeometry(m_savedViewGeometry);
     m_view.setPresentationScale(false);
+    m_readout.setFont(m_savedReadoutFont);
     m_readout.setGeometry(m_savedReadoutGeometry);
     m_view.setFocus();
 }
@@ -75,8 +78,19 @@ void BoardPresentation::layOut()
     const QWidget* client = m_window.centralWidget();
     if (!m_active || !client)
         return;
-    const int readoutHeight = m_savedReadoutGeometry.height();
     const int width = client->width(), height = client->height();
+    // The readout grows with the picture, so its values reach the back of the room as the drawing
+    // does: the factor that fits the designed picture and the enlarged readout under it.
+    const QSizeF design = QSizeF(m_view.surface().textLayoutSize().expandedTo(QSize(1, 1)));
+    const double factor = std::max(1.0, std::min(width / design.width(),
+                                                 height / (design.height() + m_savedReadoutGeometry.height())));
+    QFont font = m_savedReadoutFont;
+    if (m_savedReadoutFont.pointSizeF() > 0)
+        font.setPointSizeF(m_savedReadoutFont.pointSizeF() * factor);
+    else
+        font.setPixelSize(static_cast<int>(m_savedReadoutFont.pixelSize() * factor));
+    m_readout.setFont(font);
+    const int readoutHeight = static_cast<int>(m_savedReadoutGeometry.height() * factor);
     m_view.setGeometry(0, 0, width, std::max(1, height - readoutHeight));
     m_readout.setGeometry(0, height - readoutHeight, width, readoutHeight);
 }

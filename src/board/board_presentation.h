@@ -1,8 +1,9 @@
 #pragma once
 // Full-screen presentation of the board for a projector: the window fills the screen without its
 // menu bar and control row, the view shows the designed picture enlarged by one factor, and the
-// coordinate readout stays under it. Leaving puts back exactly what was there before.
+// coordinate readout stays under it, its text enlarged by the same factor. Leaving puts back exactly what was there before.
 #include <QByteArray>
+#include <QFont>
 #include <QList>
 #include <QRect>
 #include <Qt>
@@ -40,6 +41,7 @@ private:
     QRect m_savedGeometry;
     QRect m_savedViewGeometry;
     QRect m_savedReadoutGeometry;
+    QFont m_savedReadoutFont;
     QList<QAction*> m_lentActions;
 };
 

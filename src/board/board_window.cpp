@@ -14,6 +14,7 @@
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/freehand_pen.h"
+#include "board/reveal_pace.h"
 #include "board/special_points_overlay.h"
 #include "board/surface_view.h"
 #include "canvas/action_painter.h"
@@ -53,6 +54,8 @@ BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
     m_pen = std::make_unique<FreehandPen>(*view(), surface(), *m_topRow.penColour);
     connect(m_pen.get(), &FreehandPen::strokeFinished, this, &BoardWindow::recordStroke);
     m_specialPoints = new SpecialPointsOverlay(*view(), this);
+    // A ring's label pinned to the board is a text, recorded as the text dialog's 确定 records it.
+    connect(m_specialPoints, &SpecialPointsOverlay::pinRequested, this, [this](const LabelAction& label) { perform(label); });
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*view(), m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
@@ -231,18 +234,21 @@ void BoardWindow::addSpeedMenu(QMenu* parent)
     const struct {
         const char* name;
         const char* caption;
-        double dotsPerSecond;
-    } speeds[] = {{"speedSlow", "慢", kSlowRevealDotsPerSecond},
-                  {"speedMedium", "中", SurfaceView::kRevealDotsPerSecond},
-                  {"speedFast", "快", kFastRevealDotsPerSecond}};
+        RevealSpeed speed;
+    } speeds[] = {{"speedSlow", "慢", RevealSpeed::Slow},
+                  {"speedMedium", "中", RevealSpeed::Medium},
+                  {"speedFast", "快", RevealSpeed::Fast}};
+    view()->setRevealSpeed(rememberedRevealSpeed());
     for (const auto& choice : speeds) {
         QAction* action = speed->addAction(QString::fromUtf8(choice.caption));
         action->setObjectName(QString::fromUtf8(choice.name));
         action->setCheckable(true);
-        action->setChecked(choice.dotsPerSecond == view()->revealDotsPerSecond());
+        action->setChecked(choice.speed == view()->revealSpeed());
         choices->addAction(action);
-        const double dotsPerSecond = choice.dotsPerSecond;
-        connect(action, &QAction::triggered, this, [this, dotsPerSecond] { view()->setRevealDotsPerSecond(dotsPerSecond); });
+        connect(action, &QAction::triggered, this, [this, pace = choice.speed] {
+            view()->setRevealSpeed(pace);
+            rememberRevealSpeed(pace);
+        });
     }
     // Print mode shows every drawing at once: there is no pace to choose.
     speed->menuAction()->setEnabled(view()->animated());

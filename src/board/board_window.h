@@ -77,9 +77,6 @@ public:
     void togglePresentation();
     void leavePresentation();
     bool presenting() const;
-    // "动画速度": dots per second of the animated reveal.
-    static constexpr double kSlowRevealDotsPerSecond = 8000;
-    static constexpr double kFastRevealDotsPerSecond = 200000;
     void openBoard();
     void saveBoard();
     void openPreviousBoard();
@@ -149,6 +146,8 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
     BoardDocument m_document;
+    // The board file last opened or saved, empty before either.
+    QString m_boardFile;
     // A recovery file that cannot be written is reported once, not after every step.
     bool m_recoveryFailureShown = false;
     WindowRegistry m_windows;

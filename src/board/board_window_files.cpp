@@ -45,6 +45,7 @@ bool BoardWindow::openBoardFile(const QString& path)
     if (!loadBoardFile(path))
         return false;
     setWindowTitle(boardWindowTitle(path));
+    m_boardFile = path;
     return true;
 }
 
@@ -74,12 +75,13 @@ void BoardWindow::saveBoard()
         return;
     }
     setWindowTitle(boardWindowTitle(path));
+    m_boardFile = path;
 }
 
 void BoardWindow::saveImage()
 {
     QString filter;
-    const QString chosen = m_services.chooseSaveFile(this, QStringLiteral("导出图象"), QStringLiteral("Curvana.png"),
+    const QString chosen = m_services.chooseSaveFile(this, QStringLiteral("导出图象"), exportFileName(m_boardFile),
                                                      exportFilters().join(QStringLiteral(";;")), &filter);
     if (chosen.isEmpty())
         return;

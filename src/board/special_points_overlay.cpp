@@ -2,8 +2,17 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
 #include "board/surface_view.h"
+#include "canvas/world_map.h"
 #include "core/board_curves.h"
+#include "core/label.h"
+#include "core/pen_colour.h"
 
 namespace curvana {
 namespace {
@@ -17,7 +26,61 @@ std::vector<ViewMarker> markersFor(const std::vector<SpecialPoint>& points)
     return markers;
 }
 
+// The pen colour drawn most around `world` in the board's own rendering, the axes' blue only when no
+// other is there: the colour of the curve the point lies on.
+std::string curveColourAt(const SurfaceView& view, QPointF world)
+{
+    const QSize size = view.surface().logicalSize();
+    const QImage image = view.renderImage(size, 1);
+    const WorldRect w = view.surface().scale();
+    const QPointF centre = WorldMap(w.left, w.top, w.right, w.bottom, QSizeF(size)).toPixel(world.x(), world.y());
+    constexpr int kReach = 3;
+    std::array<int, kColourComboItems.size()> counts{};
+    for (int dy = -kReach; dy <= kReach; ++dy)
+        for (int dx = -kReach; dx <= kReach; ++dx) {
+            const QPoint pixel(static_cast<int>(std::lround(centre.x())) + dx, static_cast<int>(std::lround(centre.y())) + dy);
+            if (!image.rect().contains(pixel))
+                continue;
+            const QRgb shown = image.pixel(pixel) | 0xff000000u;
+            for (std::size_t i = 0; i < kColourComboItems.size(); ++i) {
+                const Rgb pen = penColourOrBlack(kColourComboItems[i]);
+                counts[i] += shown == qRgb(redOf(pen), greenOf(pen), blueOf(pen)) && pen != kBlue ? 1 : 0;
+            }
+        }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return std::string(*most > 0 ? kColourComboItems[static_cast<std::size_t>(most - counts.begin())] : "蓝");
+}
+
+std::string coordinateText(double value)
+{
+    return QString::number(value, 'g', 6).toStdString();
+}
+
 } // namespace
+
+LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker)
+{
+    // Every label of the ring, when the marker is one the view shows.
+    QString text = view.markerLabelsAt(marker.world);
+    if (text.isEmpty())
+        text = marker.label;
+    text.truncate(static_cast<int>(kLabelMaxCharacters));
+    // Beside the ring on its right, its first line level with the point; on the left where the
+    // text would run off the board. The board's text is 12 pixels high on 433 for 20 units, and a
+    // Chinese character as wide as high, a Latin one half as wide.
+    constexpr double kUnitsPerPixel = 20.0 / 433;
+    double width = 0;
+    for (const QChar c : text)
+        width += (c.unicode() < 0x2E80 ? 6.5 : 12) * kUnitsPerPixel;
+    const WorldRect board = view.surface().scale();
+    const double gap = (SurfaceView::kMarkerRadius + 4) * kUnitsPerPixel;
+    double left = marker.world.x() + gap;
+    if (left + width > board.right)
+        left = std::max<double>(board.left, marker.world.x() - gap - width);
+    const double top = std::clamp<double>(marker.world.y() + 8 * kUnitsPerPixel, board.bottom, board.top);
+    return LabelAction{{coordinateText(left), coordinateText(top), text.toStdString()},
+                       curveColourAt(view, marker.world)};
+}
 
 // Runs in the worker: everything it evaluates is built here from its own copy of the actions.
 BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
@@ -33,6 +96,21 @@ BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
 SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search)
     : QObject(parent), m_view(view), m_search(std::move(search))
 {
+    connect(&view, &SurfaceView::mousePressed, this, [this](QPointF world, Qt::MouseButton) { m_pressedAt = world; });
+    connect(&view, &SurfaceView::mouseMoved, this, [this](QPointF, Qt::MouseButtons buttons) {
+        if (buttons != Qt::NoButton)
+            m_pressedAt.reset(); // a pen stroke
+    });
+    connect(&view, &SurfaceView::mouseReleased, this, &SpecialPointsOverlay::pointerReleased);
+}
+
+void SpecialPointsOverlay::pointerReleased()
+{
+    const std::optional<QPointF> pressedAt = std::exchange(m_pressedAt, std::nullopt);
+    if (!m_enabled || !pressedAt)
+        return;
+    if (const ViewMarker* marker = m_view.markerAt(*pressedAt))
+        emit pinRequested(pinnedLabel(m_view, *marker));
 }
 
 void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& actions)

@@ -8,16 +8,22 @@
 #include <optional>
 #include <vector>
 
+#include <QPointF>
+
 #include "core/board_action.h"
 #include "core/special_points.h"
 
 namespace curvana {
 
 class SurfaceView;
+struct ViewMarker;
 
 // The search the worker runs: the special points of the curves on a board with these actions.
 using BoardPointSearch = std::function<BoardPoints(const std::vector<BoardAction>&)>;
 BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions);
+// The text action that writes `marker`'s labels beside it, in the colour of the curve drawn
+// through it (blue when only the axes pass there).
+LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker);
 
 class SpecialPointsOverlay : public QObject {
     Q_OBJECT
@@ -38,8 +44,12 @@ public:
 signals:
     // The view shows the points of the current board (none when the overlay is off).
     void pointsShown();
+    // A click on a ring (a press and release with no move between, which the pen draws nothing
+    // for) asks for the ring's label to be written beside it, as the text dialog writes a text.
+    void pinRequested(const LabelAction& label);
 
 private:
+    void pointerReleased();
     void startSearch(std::vector<BoardAction> actions);
     void searchFinished(std::uint64_t generation, const BoardPoints& found);
     void show(const BoardPoints& found);
@@ -54,6 +64,8 @@ private:
     // The board as it stood at the latest change, while an older search still runs: one search
     // at a time, and the newest board waits instead of every change in between.
     std::optional<std::vector<BoardAction>> m_waiting;
+    // Where the button went down, until the pointer moves with it held.
+    std::optional<QPointF> m_pressedAt;
 };
 
 } // namespace curvana

@@ -35,11 +35,6 @@ void SurfaceView::setAnimated(bool animated)
         emit animatedChanged(animated);
 }
 
-void SurfaceView::setRevealDotsPerSecond(double dotsPerSecond)
-{
-    m_revealDotsPerSecond = std::max(1.0, dotsPerSecond);
-}
-
 void SurfaceView::finishReveal()
 {
     m_reveal.stop();
@@ -56,7 +51,7 @@ void SurfaceView::onAppended()
     }
     if (!m_reveal.isActive()) {
         m_revealClock.start();
-        m_revealCarry = 0;
+        m_revealBudget = 0;
         m_reveal.start();
     }
 }
@@ -67,7 +62,7 @@ void SurfaceView::revealFromLastClear()
     const std::vector<Op>& ops = m_surface.ops();
     if (lastClear.op >= ops.size() || ops[lastClear.op].kind != OpKind::Clear || lastClear < m_limit)
         return;
-    m_limit = {lastClear.op + 1, 0};
+    m_limit = m_surface.end();
     update();
 }
 
@@ -78,10 +73,8 @@ void SurfaceView::revealStep()
 
 void SurfaceView::advanceReveal(double elapsedMs)
 {
-    const double units = m_revealDotsPerSecond * std::max(0.0, elapsedMs) / 1000.0 + m_revealCarry;
-    const auto whole = static_cast<std::uint64_t>(units);
-    m_revealCarry = units - static_cast<double>(whole);
-    m_limit = m_surface.advance(m_limit, whole);
+    m_revealBudget += boardsPerSecond(m_revealSpeed) * std::max(0.0, elapsedMs) / 1000.0;
+    m_limit = advanceAlongPath(m_surface, m_limit, m_revealBudget);
     update();
     if (m_limit == m_surface.end()) {
         m_reveal.stop();
@@ -208,13 +201,13 @@ void SurfaceView::setMarkers(std::vector<ViewMarker> markers)
     update();
 }
 
-QString SurfaceView::markerLabelsAt(QPointF world) const
+const ViewMarker* SurfaceView::markerAt(QPointF world) const
 {
     if (revealing())
-        return {}; // no ring shows yet
+        return nullptr; // no ring shows yet
     const QPointF pointer = widgetPointOf(world);
     const ViewMarker* nearest = nullptr;
-    double nearestDistance = kMarkerReach;
+    double nearestDistance = kMarkerReach * m_pictureFactor;
     for (const ViewMarker& marker : m_markers) {
         const double distance = QLineF(pointer, widgetPointOf(marker.world)).length();
         if (distance <= nearestDistance) {
@@ -222,13 +215,19 @@ QString SurfaceView::markerLabelsAt(QPointF world) const
             nearestDistance = distance;
         }
     }
+    return nearest;
+}
+
+QString SurfaceView::markerLabelsAt(QPointF world) const
+{
+    const ViewMarker* nearest = markerAt(world);
     if (!nearest)
         return {};
     // Marks less than a pixel apart draw one ring: the pointer reads all of them.
     const QPointF place = widgetPointOf(nearest->world);
     QStringList labels;
     for (const ViewMarker& marker : m_markers)
-        if (QLineF(place, widgetPointOf(marker.world)).length() < 1)
+        if (QLineF(place, widgetPointOf(marker.world)).length() < m_pictureFactor)
             labels << marker.label;
     return labels.join(QStringLiteral("；"));
 }
@@ -241,10 +240,12 @@ void SurfaceView::paintMarkers(QPainter& painter) const
         return;
     painter.save();
     painter.setClipRect(contentsRect());
-    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    // The rings grow with the picture, as its pens do.
+    painter.setPen(QPen(QColor(128, 128, 128), std::max(1.0, m_pictureFactor)));
     painter.setBrush(Qt::NoBrush);
+    const double radius = kMarkerRadius * m_pictureFactor;
     for (const ViewMarker& marker : m_markers)
-        painter.drawEllipse(widgetPointOf(marker.world), kMarkerRadius, kMarkerRadius);
+        painter.drawEllipse(widgetPointOf(marker.world), radius, radius);
     painter.restore();
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <vector>
 
+#include "board/reveal_pace.h"
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
 #include "canvas/world_map.h"
@@ -25,9 +26,6 @@ struct ViewMarker {
 class SurfaceView : public QFrame {
     Q_OBJECT
 public:
-    // Dots per second that the animated reveal shows, unless set otherwise.
-    static constexpr double kRevealDotsPerSecond = 40000;
-
     // `surface` outlives the view.
     explicit SurfaceView(Surface& surface, QWidget* parent = nullptr);
 
@@ -39,9 +37,10 @@ public:
     bool revealing() const { return m_reveal.isActive(); }
     // Shows everything still waiting to be revealed at once.
     void finishReveal();
-    // The reveal's pace; a change applies from the next step, also in the middle of a reveal.
-    void setRevealDotsPerSecond(double dotsPerSecond);
-    double revealDotsPerSecond() const { return m_revealDotsPerSecond; }
+    // The reveal's pace, by the length of path shown; a change applies from the next step, also in
+    // the middle of a reveal.
+    void setRevealSpeed(RevealSpeed speed) { m_revealSpeed = speed; }
+    RevealSpeed revealSpeed() const { return m_revealSpeed; }
     // How far the list is shown now.
     ListPos revealedTo() const { return m_limit; }
     // One step of the reveal after `elapsedMs` milliseconds; the reveal's timer calls it.
@@ -56,8 +55,10 @@ public:
     // contents rectangle and 1 outside presentation scale), as of the last resize.
     QRectF pictureRect() const { return m_pictureRect; }
     double pictureFactor() const { return m_pictureFactor; }
-    // Drops what still waits to be revealed before the list's last clear: the user's clear takes
-    // effect at once. A show that wipes between its scenes keeps its clears in the reveal instead.
+    // Drops what still waits to be revealed before the list's last clear and shows the clear with
+    // what follows it (the fresh axes): the user's clear takes effect at once, and the next drawing
+    // does not wait on the axes being drawn out. A show that wipes between its scenes keeps its
+    // clears in the reveal instead.
     void revealFromLastClear();
 
     // What the view shows now, at its own resolution.
@@ -71,14 +72,18 @@ public:
     QPointF worldAt(QPointF widgetPos) const;
     QPointF widgetPointOf(QPointF world) const;
 
-    // Marks drawn as small grey rings over the drawing; an empty list removes them.
+    // Marks drawn as small grey rings over the drawing; an empty list removes them. The radius and
+    // the reach are for the picture at its designed size and grow with it (pictureFactor).
     static constexpr double kMarkerRadius = 4;
     static constexpr double kMarkerReach = 5; // how near the pointer must be to read a mark
     void setMarkers(std::vector<ViewMarker> markers);
     const std::vector<ViewMarker>& markers() const { return m_markers; }
-    // The labels of the mark nearest to `world` within kMarkerReach pixels and of the marks at
+    // The labels of the mark nearest to `world` within the reach and of the marks at
     // the same place, joined by "；"; empty when no mark is that near.
     QString markerLabelsAt(QPointF world) const;
+    // The mark nearest to `world` within the reach; null when none is that near or the rings do
+    // not show yet.
+    const ViewMarker* markerAt(QPointF world) const;
 
 signals:
     void mousePressed(QPointF world, Qt::MouseButton button);
@@ -117,8 +122,8 @@ private:
     bool m_animated = false;
     QTimer m_reveal;
     QElapsedTimer m_revealClock;
-    double m_revealCarry = 0;
-    double m_revealDotsPerSecond = kRevealDotsPerSecond;
+    double m_revealBudget = 0; // path length paid for but not yet shown, negative when in debt
+    RevealSpeed m_revealSpeed = RevealSpeed::Medium;
     bool m_presentation = false;
     QRectF m_pictureRect;
     double m_pictureFactor = 1;

@@ -39,7 +39,9 @@ QLineEdit* focusedTextBox()
 
 DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
                              std::span<const ControlRow> rows, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_board(board), m_controls(std::make_unique<FormTable>(this, rows))
+    // A dialog is transient for the board it is given, so a window manager keeps it in front of the
+    // board, also when the board is clicked or fills the screen; a plain window falls behind.
+    : QWidget(parent, Qt::Dialog), m_board(board), m_controls(std::make_unique<FormTable>(this, rows))
 {
     setWindowTitle(caption);
     setClientTwips(this, clientWidth, clientHeight);

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,7 +39,33 @@ int shiftInto(int start, int length, int availableStart, int availableLength)
     return start + length > end ? end - length : start;
 }
 
-// Moves a window by the least that keeps its frame on the screen its client area was meant for.
+// The frame a window has, or before it shows (when no frame is known yet) the frame its owner has:
+// the same window manager decorates both alike.
+QMargins frameMargins(const QWidget* window)
+{
+    const QMargins own(window->geometry().left() - window->frameGeometry().left(),
+                       window->geometry().top() - window->frameGeometry().top(),
+                       window->frameGeometry().right() - window->geometry().right(),
+                       window->frameGeometry().bottom() - window->geometry().bottom());
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!own.isNull() || !owner || !owner->isVisible())
+        return own;
+    return frameMargins(owner);
+}
+
+// Where the frames of the other open windows of the same owner start.
+std::vector<QPoint> openWindowCorners(const QWidget* window)
+{
+    std::vector<QPoint> corners;
+    if (const QWidget* owner = window->parentWidget())
+        for (const QWidget* other : owner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != window && other->isWindow() && other->isVisible())
+                corners.push_back(other->frameGeometry().topLeft());
+    return corners;
+}
+
+// Moves a window by the least that keeps its frame on the screen its client area was meant for,
+// and on by title bars where another open window already stands there.
 void keepOnScreen(QWidget* window, const QRect& client)
 {
     const QScreen* screen = QGuiApplication::screenAt(client.center());
@@ -46,11 +73,11 @@ void keepOnScreen(QWidget* window, const QRect& client)
         screen = window->screen();
     if (!screen)
         return;
-    const QRect frame = window->frameGeometry();
-    const QRect framed = client.adjusted(window->geometry().left() - frame.left(), window->geometry().top() - frame.top(),
-                                         frame.right() - window->geometry().right(),
-                                         frame.bottom() - window->geometry().bottom());
-    const QRect placed = placedWithin(framed, screen->availableGeometry());
+    const QMargins margins = frameMargins(window);
+    const QRect framed = client.marginsAdded(margins);
+    const int step = margins.top() > 0 ? margins.top()
+                                       : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const QRect placed = cascadedPlace(framed, openWindowCorners(window), step, screen->availableGeometry());
     window->setGeometry(client.translated(placed.topLeft() - framed.topLeft()));
 }
 
@@ -86,6 +113,29 @@ QRect placedWithin(const QRect& rect, const QRect& available)
 {
     return {shiftInto(rect.left(), rect.width(), available.left(), available.width()),
             shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
+}
+
+QRect cascadedPlace(const QRect& designed, const std::vector<QPoint>& taken, int step, const QRect& available)
+{
+    step = std::max(1, step);
+    const auto free = [&taken, step](const QRect& place) {
+        return std::none_of(taken.begin(), taken.end(), [&](QPoint corner) {
+            return std::abs(corner.x() - place.left()) < step && std::abs(corner.y() - place.top()) < step;
+        });
+    };
+    // One more place than there are windows is always enough: each window takes at most one.
+    const int tries = static_cast<int>(taken.size()) + 1;
+    const QRect onScreen = placedWithin(designed, available);
+    // Down and to the right first, as windows cascade; up and to the left where the screen ends.
+    for (const int direction : {1, -1}) {
+        for (int k = direction > 0 ? 0 : 1; k <= tries; ++k) {
+            const int shift = direction * k * step;
+            const QRect place = placedWithin(onScreen.translated(shift, shift), available);
+            if (free(place))
+                return place;
+        }
+    }
+    return onScreen;
 }
 
 void placeClientAtTwips(QWidget* window, int left, int top)

@@ -86,5 +86,10 @@ void placeClientAtTwips(QWidget* window, int left, int top);
 // `rect` moved just enough to lie wholly inside `available`. A rect larger than `available` in one
 // direction has its left or top edge on that of `available`, so its title bar stays reachable.
 QRect placedWithin(const QRect& rect, const QRect& available);
+// Where a window's frame goes: `designed` moved into `available`, or where another window's frame
+// already starts within `step` (a title bar's height) of that place, the first free place cascading
+// by `step` down and to the right (up and to the left where the screen ends), so the window below
+// keeps its title bar and its buttons in view. `taken`: where the open windows' frames start.
+QRect cascadedPlace(const QRect& designed, const std::vector<QPoint>& taken, int step, const QRect& available);
 
 } // namespace curvana

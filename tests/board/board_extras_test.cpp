@@ -168,6 +168,23 @@ TEST_F(BoardExtras, TheSaveDialogOpensInThePicturesFolderThenWhereTheLastFileWen
         qputenv("XDG_CONFIG_HOME", config);
 }
 
+TEST_F(BoardExtras, TheExportOffersTwiceTheSizeFirstNamedAfterTheBoardFile)
+{
+    savePath.clear();
+    board->action("saveImage")->trigger();
+    EXPECT_TRUE(offeredFilters.startsWith("PNG 图片，两倍大小 (*.png);;")) << offeredFilters.toStdString();
+    EXPECT_EQ(QFileInfo(suggestedPath).fileName(), "图板.png") << "a board never saved";
+    // A type the dialog does not report falls back on the first one offered.
+    EXPECT_EQ(exportChoiceFor(QString(), "a.png").scale, 2);
+    savePath = dir.filePath("二次函数第一课.curvana");
+    board->action("saveBoard")->trigger();
+    ASSERT_TRUE(QFile::exists(savePath));
+    savePath.clear();
+    board->action("saveImage")->trigger();
+    EXPECT_EQ(QFileInfo(suggestedPath).fileName(), "二次函数第一课.png");
+    EXPECT_EQ(exportFileName("/x/y/第 2.1 课.curvana"), "第 2.1 课.png");
+}
+
 TEST_F(BoardExtras, TheCoordinateFieldSaysBrieflyWhatASaveOrCopyDid)
 {
     QLabel* readout = board->coordinateReadout();
@@ -277,8 +294,8 @@ TEST_F(BoardExtras, AClearDuringARevealDropsWhatWasStillToBeRevealed)
 {
     board->view()->setAnimated(true);
     StrokeRun line{kRed, {}};
-    for (int i = 0; i < 200000; ++i) // five seconds of reveal
-        line.points.push_back({-9.5f + i * 0.000095f, 5});
+    for (int i = 0; i < 200000; ++i) // five times across the board, ten seconds of reveal
+        line.points.push_back({(i / 40000) % 2 ? 9.5f - (i % 40000) * 0.000475f : -9.5f + (i % 40000) * 0.000475f, 5});
     board->perform(StrokeAction{{line}});
     QTest::qWait(60);
     const QColor red(255, 0, 0);
@@ -287,9 +304,10 @@ TEST_F(BoardExtras, AClearDuringARevealDropsWhatWasStillToBeRevealed)
     QTest::mouseClick(board->clearButton(), Qt::LeftButton);
     const QImage atOnce = board->view()->shownImage();
     EXPECT_EQ(testing::countColour(atOnce, atOnce.rect(), red), 0);
-    // Only the fresh axes are left to reveal, which takes a moment, not the rest of the curve.
+    EXPECT_GT(testing::countColour(atOnce, atOnce.rect(), QColor(0, 0, 255)), 100) << "the fresh axes at once";
+    // Nothing is left to reveal: the reveal ends at its next step, not after the rest of the curve.
     QSignalSpy finished(board->view(), &SurfaceView::revealFinished);
-    ASSERT_TRUE(finished.wait(1000));
+    ASSERT_TRUE(finished.wait(500));
     const QImage after = board->view()->shownImage();
     EXPECT_EQ(testing::countColour(after, after.rect(), red), 0);
     EXPECT_GT(testing::countColour(after, after.rect(), QColor(0, 0, 255)), 100) << "the axes";

@@ -1,11 +1,13 @@
 // Full-screen presentation and the reveal's pace, on a real board.
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QMouseEvent>
 #include <cmath>
 
 #include "board/coordinate_readout.h"
+#include "board/reveal_pace.h"
 #include "core/board_document.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
@@ -82,7 +84,8 @@ TEST_F(PresentationTest, PictureIsTheDesignPictureScaledByOneFactor)
         SCOPED_TRACE(what);
         ASSERT_FALSE(small.isEmpty());
         const QRectF expected = scaled(small);
-        const double slack = k + 1.5; // a pixel's rounding at each size
+        // A pixel's rounding at each size, and a text's font rounded to whole pixels.
+        const double slack = k + 1.5 + 0.03 * expected.width();
         EXPECT_NEAR(large.center().x(), expected.center().x(), slack);
         EXPECT_NEAR(large.center().y(), expected.center().y(), slack);
         EXPECT_NEAR(large.width(), expected.width(), slack);
@@ -171,6 +174,20 @@ TEST_F(PresentationTest, PointerAndPenWorkOnTheEnlargedPicture)
     EXPECT_GT(testing::countNear(big, dot, 1, QColor(0, 255, 0)), 0);
 }
 
+// The path length shown between two places of the list.
+double lengthBetween(const Surface& surface, ListPos from, ListPos to)
+{
+    double length = 0;
+    for (ListPos pos = from; pos < to && pos.op < surface.ops().size();) {
+        if (pos.dot >= revealPieces(surface.ops()[pos.op])) {
+            pos = {pos.op + 1, 0};
+            continue;
+        }
+        length += pieceLength(surface, pos.op, pos.dot++);
+    }
+    return length;
+}
+
 TEST_F(PresentationTest, RevealKeepsThePaceChosenEvenMidway)
 {
     QAction* speedMenu = board->action(QStringLiteral("revealSpeed"));
@@ -178,30 +195,65 @@ TEST_F(PresentationTest, RevealKeepsThePaceChosenEvenMidway)
     EXPECT_FALSE(speedMenu->isEnabled()); // print mode: nothing is revealed
     view().setAnimated(true);
     EXPECT_TRUE(speedMenu->isEnabled());
-    EXPECT_TRUE(board->action(QStringLiteral("speedMedium"))->isChecked());
     for (int i = 0; i < 4; ++i)
         drawParabola();
     ASSERT_TRUE(view().revealing());
-    struct Step {
+    const struct {
         const char* choice;
         double milliseconds;
-        double dotsPerSecond;
+        double boardsPerSecond;
     } steps[] = {
-        {"speedMedium", 50, 40000}, {"speedSlow", 250, 8000}, {"speedFast", 10, 200000},
-        {"speedSlow", 125, 8000},   {"speedMedium", 25, 40000},
+        {"speedMedium", 300, 0.5}, {"speedSlow", 600, 1.0 / 6}, {"speedFast", 100, 2},
+        {"speedSlow", 300, 1.0 / 6}, {"speedMedium", 150, 0.5},
     };
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
         SCOPED_TRACE(step.choice);
         board->action(QString::fromUtf8(step.choice))->trigger();
         EXPECT_TRUE(board->action(QString::fromUtf8(step.choice))->isChecked());
         const ListPos from = view().revealedTo();
-        ASSERT_GT(surface().unitsBetween(from, surface().end()), 2001u);
+        ASSERT_GT(lengthBetween(surface(), from, surface().end()), 0.3);
         view().advanceReveal(step.milliseconds);
-        const double units = static_cast<double>(surface().unitsBetween(from, view().revealedTo()));
-        EXPECT_NEAR(units / (step.milliseconds / 1000), step.dotsPerSecond, 1000 / step.milliseconds);
+        const double shown = lengthBetween(surface(), from, view().revealedTo());
+        // Within one dot's step of the length paid for.
+        EXPECT_NEAR(shown, step.boardsPerSecond * step.milliseconds / 1000, 0.05);
     }
+    board->action("speedMedium")->trigger();
     view().setAnimated(false);
     EXPECT_FALSE(speedMenu->isEnabled());
+}
+
+TEST_F(PresentationTest, RingsAndTheReadoutGrowWithThePicture)
+{
+    drawParabola();
+    QLabel* readout = board->coordinateReadout();
+    const double designPoints = readout->font().pointSizeF();
+    const int designHeight = readout->height();
+    view().setMarkers({{QPointF(0, 0), QStringLiteral("零点 (0, 0)")}});
+    // Three design pixels right of the ring: beyond its reach on the board.
+    const auto pointerBeside = [this](double designPixels) {
+        return view().worldAt(view().widgetPointOf({0, 0}) + QPointF(designPixels * view().pictureFactor(), 0));
+    };
+    EXPECT_EQ(view().markerAt(pointerBeside(SurfaceView::kMarkerReach + 1)), nullptr);
+    board->action(QStringLiteral("presentation"))->trigger();
+    QApplication::processEvents();
+    const double k = view().pictureFactor();
+    ASSERT_GT(k, 1.2);
+    EXPECT_NEAR(readout->font().pointSizeF(), designPoints * k, 0.1 * designPoints * k);
+    EXPECT_NEAR(readout->height(), designHeight * k, 0.1 * designHeight * k);
+    EXPECT_NE(view().markerAt(pointerBeside(SurfaceView::kMarkerReach - 0.5)), nullptr) << "the reach grew";
+    EXPECT_EQ(view().markerAt(pointerBeside(SurfaceView::kMarkerReach + 1)), nullptr);
+    // The ring's grey stands a grown radius from the point.
+    const QImage shown = view().grab().toImage();
+    const QPointF centre = view().widgetPointOf({0, 0}) * shown.devicePixelRatio();
+    const int radius = static_cast<int>(std::lround(SurfaceView::kMarkerRadius * k * shown.devicePixelRatio()));
+    int grey = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        grey += QColor(shown.pixel(static_cast<int>(centre.x()) + dy, static_cast<int>(centre.y()) - radius)) == QColor(128, 128, 128);
+    EXPECT_GT(grey, 0) << "no ring at radius " << radius;
+    board->action(QStringLiteral("presentation"))->trigger();
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(readout->font().pointSizeF(), designPoints);
+    EXPECT_EQ(readout->height(), designHeight);
 }
 
 } // namespace

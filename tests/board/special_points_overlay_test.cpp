@@ -276,5 +276,49 @@ TEST_F(SpecialPointsOverlayTest, TheFieldCountsThePointsLeftOut)
     EXPECT_FALSE(readout->text().contains(QStringLiteral("已省略")));
 }
 
+TEST_F(SpecialPointsOverlayTest, AClickOnARingPinsItsLabelAsATextAndAStrokeDoesNot)
+{
+    const CurveAction redParabola{CurveWindow::Elementary, 2, {"1", "-2", "-3"}, "红"};
+    board->perform(redParabola);
+    waitForSearch();
+    SurfaceView* view = board->view();
+    const QPoint minimum = pixelOf({1, -4}).toPoint();
+    // Off: a click on the place draws nothing.
+    QTest::mouseClick(view, Qt::LeftButton, {}, minimum);
+    EXPECT_EQ(board->boardActions().size(), 1u);
+    toggle();
+    // A press that moves is a pen stroke, even when it starts on a ring.
+    QTest::mousePress(view, Qt::LeftButton, {}, minimum);
+    QTest::mouseMove(view, minimum + QPoint(20, 10));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, minimum + QPoint(20, 10));
+    ASSERT_EQ(board->boardActions().size(), 2u);
+    EXPECT_TRUE(std::holds_alternative<StrokeAction>(board->boardActions().back()));
+    board->undo();
+    waitForSearch();
+    QTest::mouseClick(view, Qt::LeftButton, {}, minimum + QPoint(2, -1));
+    ASSERT_EQ(board->boardActions().size(), 2u);
+    const auto* pinned = std::get_if<LabelAction>(&board->boardActions().back());
+    ASSERT_NE(pinned, nullptr);
+    const QString label = view->markerLabelsAt({1, -4});
+    EXPECT_TRUE(label.contains(QStringLiteral("(1, −4)")));
+    EXPECT_EQ(pinned->texts.at(2), label.toStdString());
+    EXPECT_EQ(pinned->colour, "红") << "the curve's colour";
+    // Beside the point: right of the ring, its first line level with it.
+    const double left = std::stod(pinned->texts.at(0)), top = std::stod(pinned->texts.at(1));
+    EXPECT_GT(left, 1.1);
+    EXPECT_LT(left, 1.6);
+    EXPECT_GT(top, -4);
+    EXPECT_LT(top, -3.4);
+    // Undone and redone like any text.
+    board->undo();
+    EXPECT_EQ(board->boardActions().size(), 1u);
+    board->redo();
+    EXPECT_EQ(board->boardActions().back(), BoardAction(*pinned));
+    // Near the right edge the label goes to the left of its point; on the axes alone it is blue.
+    const LabelAction atEdge = pinnedLabel(*view, {QPointF(9.5, 0), QStringLiteral("零点 (9.5, 0)")});
+    EXPECT_LT(std::stod(atEdge.texts.at(0)), 9.5 - 3);
+    EXPECT_EQ(atEdge.colour, "蓝");
+}
+
 } // namespace
 } // namespace curvana

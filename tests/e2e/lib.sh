@@ -24,11 +24,12 @@ e2e_need() {
     done
 }
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display (of $E2E_SCREEN_SIZE, 1280x1024 unless set) and exports
+# DISPLAY.
 e2e_start_display() {
     local d=90
     while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-    Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$d -screen 0 "${E2E_SCREEN_SIZE:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$d ] && break; sleep 0.05; done
     [ -e /tmp/.X11-unix/X$d ] || e2e_fail "Xvfb did not start on :$d"

@@ -38,6 +38,28 @@ TEST(WindowPlacement, AWindowMovesJustEnoughToLieInsideTheAvailableArea)
         EXPECT_EQ(placedWithin(row.design, available), row.placed) << row.design.x() << "," << row.design.y();
 }
 
+TEST(WindowPlacement, AWindowWhosePlaceIsTakenCascadesByATitleBar)
+{
+    const QRect available(0, 0, 1366, 740);
+    const struct {
+        QRect design;
+        std::vector<QPoint> taken;
+        QPoint placed;
+        const char* what;
+    } rows[] = {
+        {{600, 100, 300, 300}, {{100, 100}}, {600, 100}, "free: the designed place"},
+        {{600, 100, 300, 300}, {{600, 340}}, {600, 100}, "overlapping lower down: still free"},
+        {{600, 100, 300, 300}, {{600, 100}}, {625, 125}, "taken: one title bar down and right"},
+        {{600, 100, 300, 300}, {{610, 90}, {625, 125}}, {650, 150}, "that one taken too: two"},
+        {{1200, 600, 300, 240}, {{1066, 500}}, {1041, 475}, "pushed into the corner: up and left"},
+        {{1200, 600, 300, 240}, {{1066, 500}, {1041, 475}}, {1016, 450}, "and on"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(cascadedPlace(row.design, row.taken, 25, available), QRect(row.placed, row.design.size()));
+    }
+}
+
 using WindowKit = testing::FigureFixture;
 
 // Every window the board opens, from its menu entries.
