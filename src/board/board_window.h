@@ -15,6 +15,7 @@
 #include "forms/form_table.h"
 #include "forms/menu_entry.h"
 #include "forms/window_registry.h"
+#include "storage/recovery_journal.h"
 
 class QComboBox;
 class QLabel;
@@ -141,6 +142,7 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
     BoardDocument m_document;
+    RecoveryJournal m_recovery;
     // A recovery file that cannot be written is reported once, not after every step.
     bool m_recoveryFailureShown = false;
     WindowRegistry m_windows;

@@ -12,13 +12,13 @@
 #include "canvas/action_painter.h"
 #include "forms/desktop_services.h"
 #include "storage/board_file.h"
-#include "storage/previous_board.h"
+#include "storage/recovery_files.h"
 
 namespace curvana {
 
 void BoardWindow::writeRecovery()
 {
-    const std::optional<QString> problem = writeRecoveryFile(m_document.actions());
+    const std::optional<QString> problem = m_recovery.record(recoveryFilePath(), m_document.actions());
     if (!problem || m_recoveryFailureShown)
         return;
     // The board itself is untouched; only the copy kept against a crash is missing.
@@ -37,7 +37,14 @@ void BoardWindow::openBoard()
 
 void BoardWindow::openPreviousBoard()
 {
-    if (loadBoardFile(previousBoardFilePath()))
+    const QString path = lastEndedBoardPath();
+    if (path.isEmpty()) {
+        showMessage(this, {QStringLiteral("打开上次的图板"),
+                           QStringLiteral("没有找到上次的图板：以前运行的程序没有留下画过的图板。"),
+                           QMessageBox::Information});
+        return;
+    }
+    if (loadBoardFile(path))
         setWindowTitle(QStringLiteral("Curvana — 上次的图板"));
 }
 
@@ -66,6 +73,7 @@ bool BoardWindow::loadBoardFile(const QString& path)
         paintAction(surface(), action);
     }
     m_document.replaceAll(std::move(actions));
+    m_recovery.startOver();
     stepDone();
     return true;
 }
@@ -75,11 +83,14 @@ void BoardWindow::saveBoard()
     const QString path = chooseBoardToSave(this);
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> problem = writeBoardFile(path, m_document.actions())) {
+    if (const std::optional<QString> problem = writeBoardFile(path, shownActions(m_document.actions()))) {
         showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
         return;
     }
     setWindowTitle(boardWindowTitle(path));
+    // A good moment to drop the undo lines the recovery file has gathered.
+    m_recovery.startOver();
+    writeRecovery();
 }
 
 void BoardWindow::saveImage()

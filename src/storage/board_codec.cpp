@@ -47,9 +47,9 @@ QByteArray quotedTexts(const FieldTexts& texts)
 
 // The shortest text that reads back as the same float. The pen only makes finite points; a
 // non-finite one could not be shown either, so it is kept as 0 rather than spoiling the file.
-void appendCoordinate(QByteArray& out, double value)
+void appendCoordinate(QByteArray& out, float value)
 {
-    const float single = std::isfinite(static_cast<float>(value)) ? static_cast<float>(value) : 0.0f;
+    const float single = std::isfinite(value) ? value : 0.0f;
     // QJsonValue keeps any whole number as an integer, so "-0" or "-0.0" come back as +0. A
     // negative number too small for a float does round to -0 when read as one.
     if (single == 0 && std::signbit(single)) {
@@ -119,12 +119,19 @@ QByteArray encodeFormula(const FormulaAction& formula)
 
 // ---- reading ----
 
+const QString& boundedText(const QString& text, const char* key, const QString& title)
+{
+    if (text.size() > kMaxFieldCharacters)
+        fail(title, textTooLong(key, kMaxFieldCharacters));
+    return text;
+}
+
 QString stringField(const QJsonObject& object, const char* key, const QString& title)
 {
     const QJsonValue value = object.value(QLatin1StringView(key));
     if (!value.isString())
         fail(title, fieldWrong(key, kText));
-    return value.toString();
+    return boundedText(value.toString(), key, title);
 }
 
 int intField(const QJsonObject& object, const char* key, const QString& title)
@@ -151,7 +158,7 @@ FieldTexts textsField(const QJsonObject& object, const QString& title, std::size
     for (const QJsonValue& value : array) {
         if (!value.isString())
             fail(title, fieldWrong(key, kTextList));
-        texts.push_back(value.toString().toStdString());
+        texts.push_back(boundedText(value.toString(), key, title).toStdString());
     }
     if (texts.size() != boxes)
         fail(title, wrongBoxCount(static_cast<qsizetype>(boxes), array.size()));
@@ -264,7 +271,7 @@ std::optional<Rgb> parseHexColour(const QString& text)
 }
 
 // A coordinate the pen could have made: a finite number that fits a float, kept as that float.
-std::optional<WorldPoint> parsePoint(const QJsonValue& value)
+std::optional<StrokePoint> parsePoint(const QJsonValue& value)
 {
     const QJsonArray pair = value.toArray();
     if (!value.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
@@ -273,7 +280,7 @@ std::optional<WorldPoint> parsePoint(const QJsonValue& value)
     const float y = static_cast<float>(pair[1].toDouble());
     if (!std::isfinite(x) || !std::isfinite(y))
         return std::nullopt;
-    return WorldPoint{x, y};
+    return StrokePoint{x, y};
 }
 
 StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& strokePoints, const QString& title)
@@ -293,7 +300,7 @@ StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& s
         throw FileProblem{tooManyStrokePoints()};
     run.points.reserve(static_cast<std::size_t>(points.size()));
     for (qsizetype p = 0; p < points.size(); ++p) {
-        const std::optional<WorldPoint> point = parsePoint(points[p]);
+        const std::optional<StrokePoint> point = parsePoint(points[p]);
         if (!point)
             fail(title, badPoint(runNumber, p + 1));
         run.points.push_back(*point);

@@ -17,5 +17,8 @@ inline constexpr std::size_t kMaxBoardCurves = 2'000;
 // An own formula may cost far more: up to kFormulaMaxEvaluations values, about 50 ms in a
 // release build for the dearest (tan x^3, 1/sin(50x)). This many keeps opening within 5 seconds.
 inline constexpr std::size_t kMaxBoardFormulas = 100;
+// No box takes more than an own formula (1,000 characters); a longer text in a file is refused
+// before anything is computed from it.
+inline constexpr int kMaxFieldCharacters = 1000;
 
 } // namespace curvana

@@ -3,6 +3,8 @@
 
 #include "storage/board_file_limits.h"
 
+#include <cerrno>
+
 namespace curvana::board_messages {
 
 QString notBoardFile() { return QStringLiteral("这不是Curvana图板文件。"); }
@@ -97,6 +99,38 @@ QString reasonNotAFile() { return QStringLiteral("这不是一个普通文件。
 QString reasonCannotCreateFolder() { return QStringLiteral("无法创建它所在的文件夹。"); }
 QString reasonNotAFolder() { return QStringLiteral("路径中有一部分不是文件夹。"); }
 QString reasonWriteFailed() { return QStringLiteral("写入失败，磁盘可能已满。"); }
+
+QString reasonLinkLoop() { return QStringLiteral("路径中的符号链接形成了循环。"); }
+QString reasonNameTooLong() { return QStringLiteral("文件名太长。"); }
+QString reasonNameNotUtf8()
+{
+    return QStringLiteral("文件名中有无法识别的字符（不是UTF-8编码），请先给文件改一个名字。");
+}
+
+QString reasonSystemError(int error)
+{
+    switch (error) {
+    case EIO: return QStringLiteral("读写时出错，磁盘或设备可能有问题。");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("文件正被占用。");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("同时打开的文件太多。");
+    case ENXIO:
+    case ENODEV: return QStringLiteral("设备不存在或不可用。");
+    case EEXIST: return QStringLiteral("文件已经存在。");
+    default: return QStringLiteral("操作系统报告了错误（错误号%1）。").arg(error);
+    }
+}
+
+QString utf16File()
+{
+    return QStringLiteral("这个文件是UTF-16编码的；图板文件应是UTF-8编码，请在编辑器里另存为UTF-8后再打开。");
+}
+
+QString textTooLong(const char* field, qsizetype limit)
+{
+    return QStringLiteral("“%1”太长了（超过%2个字符）。").arg(QLatin1StringView(field)).arg(limit);
+}
 
 QString reasonBoardTooLarge()
 {

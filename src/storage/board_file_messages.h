@@ -44,5 +44,12 @@ QString reasonCannotCreateFolder();
 QString reasonNotAFolder();
 QString reasonWriteFailed();
 QString reasonBoardTooLarge();
+QString reasonLinkLoop();
+QString reasonNameTooLong();
+QString reasonNameNotUtf8();
+// Any other error the system reports, in Chinese: the system's own text is English.
+QString reasonSystemError(int error);
+QString utf16File();
+QString textTooLong(const char* field, qsizetype limit);
 
 } // namespace curvana::board_messages

@@ -15,7 +15,7 @@ namespace {
 
 namespace msg = board_messages;
 
-WorldPoint widened(float x, float y) { return {x, y}; }
+StrokePoint widened(float x, float y) { return {x, y}; }
 
 std::vector<BoardAction> everyKindOfAction()
 {
@@ -66,9 +66,9 @@ std::vector<BoardAction> actionsOf(const BoardReadResult& result)
     return std::get<std::vector<BoardAction>>(result);
 }
 
-std::vector<WorldPoint> strokePoints(const std::vector<BoardAction>& actions)
+std::vector<StrokePoint> strokePoints(const std::vector<BoardAction>& actions)
 {
-    std::vector<WorldPoint> points;
+    std::vector<StrokePoint> points;
     for (const BoardAction& action : actions)
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
             for (const StrokeRun& run : stroke->runs)
@@ -82,11 +82,11 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     const QByteArray bytes = encodeBoard(board);
     const std::vector<BoardAction> decoded = actionsOf(decodeBoard(bytes));
     EXPECT_EQ(decoded, board);
-    // Equal as doubles is not enough: the bits must match too, so the dots land where they did.
-    const std::vector<WorldPoint> before = strokePoints(board);
-    const std::vector<WorldPoint> after = strokePoints(decoded);
+    // Equal as numbers is not enough: the bits must match too, so the dots land where they did.
+    const std::vector<StrokePoint> before = strokePoints(board);
+    const std::vector<StrokePoint> after = strokePoints(decoded);
     ASSERT_EQ(before.size(), after.size());
-    EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(WorldPoint)), 0);
+    EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(StrokePoint)), 0);
     // One action per line, readable in an editor.
     EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
