@@ -176,16 +176,24 @@ std::size_t nameIndex(const std::array<const char*, N>& names, const char* key, 
 }
 
 // The texts must still draw as they did: the same message the window gives otherwise.
+void addDrawn(ReplayCost& cost, const Drawing& drawing)
+{
+    cost.drawnDots += drawnDots(drawing);
+    if (cost.drawnDots > kMaxDrawnDots)
+        throw FileProblem{tooMuchToDraw()};
+}
+
 template <class Action>
-Action checkedDrawing(Action action, const QString& title)
+Action checkedDrawing(Action action, const QString& title, ReplayCost& cost)
 {
     const DrawingResult result = actionDrawing(action);
     if (const auto* problem = std::get_if<InputProblem>(&result))
         fail(title, QString::fromStdString(problem->message));
+    addDrawn(cost, std::get<Drawing>(result));
     return action;
 }
 
-CurveAction decodeCurve(const QJsonObject& object)
+CurveAction decodeCurve(const QJsonObject& object, ReplayCost& cost)
 {
     CurveAction curve;
     curve.window = static_cast<CurveWindow>(nameIndex(kWindowNames, "window", stringField(object, "window", {})));
@@ -195,32 +203,32 @@ CurveAction decodeCurve(const QJsonObject& object)
         fail(title, unknownOption(curve.option));
     curve.texts = textsField(object, title, boxCount(curve.window));
     curve.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(curve), title);
+    return checkedDrawing(std::move(curve), title, cost);
 }
 
 // The boxes and colour of a window's action, read after its kind, and checked by drawing it.
 template <class Action>
-Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes)
+Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes, ReplayCost& cost)
 {
     const QString title = QString::fromStdString(actionTitle(action));
     action.texts = textsField(object, title, boxes);
     action.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(action), title);
+    return checkedDrawing(std::move(action), title, cost);
 }
 
-FigureAction decodeFigure(const QJsonObject& object)
+FigureAction decodeFigure(const QJsonObject& object, ReplayCost& cost)
 {
     FigureAction figure;
     figure.figure = static_cast<FigureKind>(nameIndex(kFigureNames, "figure", stringField(object, "figure", {})));
-    return decodeBoxes(std::move(figure), object, boxCount(figure.figure));
+    return decodeBoxes(std::move(figure), object, boxCount(figure.figure), cost);
 }
 
-LabelAction decodeLabel(const QJsonObject& object)
+LabelAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
 {
-    return decodeBoxes(LabelAction{}, object, kLabelBoxCount);
+    return decodeBoxes(LabelAction{}, object, kLabelBoxCount, cost);
 }
 
-FormulaAction decodeFormula(const QJsonObject& object)
+FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
 {
     FormulaAction formula;
     formula.kind = static_cast<FormulaKind>(nameIndex(kFormulaKindNames, "kind", stringField(object, "kind", {})));
@@ -239,6 +247,7 @@ FormulaAction decodeFormula(const QJsonObject& object)
     const auto drawing = actionDrawing(formula);
     if (const auto* problem = std::get_if<FormulaError>(&drawing))
         fail(title, QString::fromStdString(problem->message));
+    addDrawn(cost, std::get<Drawing>(drawing));
     return formula;
 }
 
@@ -283,7 +292,7 @@ std::optional<StrokePoint> parsePoint(const QJsonValue& value)
     return StrokePoint{x, y};
 }
 
-StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& strokePoints, const QString& title)
+StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, ReplayCost& cost, const QString& title)
 {
     if (!value.isObject())
         fail(title, fieldWrong("runs", kObjectList));
@@ -295,8 +304,8 @@ StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& s
         fail(title, badColour(runNumber, colourText));
     run.colour = *colour;
     const QJsonArray points = arrayField(object, "points", title, kArray);
-    strokePoints += static_cast<std::size_t>(points.size());
-    if (strokePoints > kMaxStrokePoints)
+    cost.strokePoints += static_cast<std::size_t>(points.size());
+    if (cost.strokePoints > kMaxStrokePoints)
         throw FileProblem{tooManyStrokePoints()};
     run.points.reserve(static_cast<std::size_t>(points.size()));
     for (qsizetype p = 0; p < points.size(); ++p) {
@@ -308,17 +317,48 @@ StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& s
     return run;
 }
 
-StrokeAction decodeStroke(const QJsonObject& object, std::size_t& strokePoints)
+StrokeAction decodeStroke(const QJsonObject& object, ReplayCost& cost)
 {
     const QString title = QString::fromStdString(actionTitle(StrokeAction{}));
     const QJsonArray runs = arrayField(object, "runs", title, kObjectList);
     StrokeAction stroke;
     for (qsizetype r = 0; r < runs.size(); ++r)
-        stroke.runs.push_back(decodeRun(runs[r], r + 1, strokePoints, title));
+        stroke.runs.push_back(decodeRun(runs[r], r + 1, cost, title));
     return stroke;
 }
 
 } // namespace
+
+double drawnDots(const Drawing& drawing)
+{
+    // The picture at its design size: 433 pixels for the 20 units from -10 to 10.
+    constexpr double kPixelsPerUnit = 433.0 / 20.0;
+    constexpr double kTurn = 6.283185307179586;
+    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
+    for (const Segment& segment : drawing.segments)
+        dots += 1 + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit *
+                        (segment.box ? 2 : 1);
+    for (const Polyline& polyline : drawing.polylines)
+        dots += static_cast<double>(polyline.points.size());
+    for (const CircleSpec& circle : drawing.circles)
+        dots += 1 + kTurn * std::fabs(circle.radius) * kPixelsPerUnit * std::max(1.0, std::fabs(circle.aspect.value_or(1)));
+    // A huge or non-finite size counts as too much, never as nothing.
+    return std::isfinite(dots) ? dots : std::numeric_limits<double>::max();
+}
+
+double drawnDots(const BoardAction& action)
+{
+    const auto ofResult = [](const auto& result) {
+        const auto* drawing = std::get_if<Drawing>(&result);
+        return drawing ? drawnDots(*drawing) : 0.0;
+    };
+    return std::visit(Overloaded{
+                          [](const StrokeAction&) { return 0.0; },
+                          [](const ClearAction&) { return 0.0; },
+                          [&](const auto& drawn) { return ofResult(actionDrawing(drawn)); },
+                      },
+                      action);
+}
 
 QByteArray encodeAction(const BoardAction& action)
 {
@@ -333,21 +373,21 @@ QByteArray encodeAction(const BoardAction& action)
                       action);
 }
 
-BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints)
+BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)
 {
     const QString type = stringField(object, "type", {});
     if (type == u"curve")
-        return decodeCurve(object);
+        return decodeCurve(object, cost);
     if (type == u"figure")
-        return decodeFigure(object);
+        return decodeFigure(object, cost);
     if (type == u"stroke")
-        return decodeStroke(object, strokePoints);
+        return decodeStroke(object, cost);
     if (type == u"clear")
         return ClearAction{};
     if (type == u"label")
-        return decodeLabel(object);
+        return decodeLabel(object, cost);
     if (type == u"formula")
-        return decodeFormula(object);
+        return decodeFormula(object, cost);
     fail({}, unknownName("type", type));
 }
 

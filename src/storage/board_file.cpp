@@ -78,12 +78,12 @@ BoardReadResult decodeActions(const QJsonArray& array)
         return tooManyFormulas();
     std::vector<BoardAction> actions;
     actions.reserve(static_cast<std::size_t>(array.size()));
-    std::size_t strokePoints = 0;
+    ReplayCost cost;
     for (qsizetype i = 0; i < array.size(); ++i) {
         try {
             if (!array[i].isObject())
                 throw ActionProblem{{}, fieldWrong("actions", kObject)};
-            actions.push_back(decodeAction(array[i].toObject(), strokePoints));
+            actions.push_back(decodeAction(array[i].toObject(), cost));
         } catch (const ActionProblem& problem) {
             return inAction(i + 1, problem.title, problem.message);
         } catch (const FileProblem& problem) {
@@ -98,7 +98,9 @@ bool withinLimits(const std::vector<BoardAction>& actions)
     std::size_t points = 0;
     std::size_t curves = 0;
     std::size_t formulas = 0;
+    double drawn = 0;
     for (const BoardAction& action : actions) {
+        drawn += drawnDots(action);
         curves += std::holds_alternative<CurveAction>(action);
         formulas += std::holds_alternative<FormulaAction>(action);
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
@@ -106,7 +108,7 @@ bool withinLimits(const std::vector<BoardAction>& actions)
                 points += run.points.size();
     }
     return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && formulas <= kMaxBoardFormulas &&
-           points <= kMaxStrokePoints;
+           points <= kMaxStrokePoints && drawn <= kMaxDrawnDots;
 }
 
 // The lines of a recovery journal after its header, each an action or an undo of the one before.

@@ -43,6 +43,11 @@ QString tooManyStrokePoints()
     return QStringLiteral("图板里手绘的点太多了（超过%1个），无法打开。").arg(kMaxStrokePoints);
 }
 
+QString tooMuchToDraw()
+{
+    return QStringLiteral("图板里的曲线和图形太大太多了（要画的点超过%1个），无法打开。").arg(static_cast<qint64>(kMaxDrawnDots));
+}
+
 QString topFieldWrong(const char* field, const char* expected)
 {
     return QStringLiteral("图板文件的“%1”应是%2。").arg(QLatin1StringView(field), QString::fromUtf8(expected));
@@ -134,12 +139,14 @@ QString textTooLong(const char* field, qsizetype limit)
 
 QString reasonBoardTooLarge()
 {
-    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、自定义函数超过%3个、手绘的点超过%4个或文件超过%5 MB）。")
+    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、自定义函数超过%3个、手绘的点超过%4个、"
+                          "要画的点超过%6个或文件超过%5 MB）。")
         .arg(kMaxBoardActions)
         .arg(kMaxBoardCurves)
         .arg(kMaxBoardFormulas)
         .arg(kMaxStrokePoints)
-        .arg(kMaxBoardFileBytes / (1024 * 1024));
+        .arg(kMaxBoardFileBytes / (1024 * 1024))
+        .arg(static_cast<qint64>(kMaxDrawnDots));
 }
 
 } // namespace curvana::board_messages

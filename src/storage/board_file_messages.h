@@ -14,6 +14,7 @@ QString tooManyActions();
 QString tooManyCurves();
 QString tooManyFormulas();
 QString tooManyStrokePoints();
+QString tooMuchToDraw();
 // A top-level field of the wrong kind: "图板文件的“actions”应是数组。"
 QString topFieldWrong(const char* field, const char* expected);
 

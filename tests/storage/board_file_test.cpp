@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/board_document.h"
+#include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"
 
@@ -248,6 +249,20 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
         half += ",[0,0]";
     const QByteArray stroke = R"({"type": "stroke", "runs": [{"colour": "#000000", "points": [)" + half + "]}]}";
     EXPECT_EQ(std::get<QString>(decodeBoard(boardWith(stroke + "," + stroke))), msg::tooManyStrokePoints());
+
+    // What opening costs, not how many actions: an ellipse of radius 1000 sets 136,000 dots.
+    const FigureAction huge{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
+    const auto hugeOnes = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(huge)));
+    ASSERT_GT(hugeOnes, 100u);
+    EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(
+        decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes + 1, huge)))),
+              msg::tooMuchToDraw());
+
+    // No box holds a text this long; it is refused before anything is drawn from it.
+    const std::string longColour(kMaxFieldCharacters + 1, 'x');
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard({CurveAction{CurveWindow::Classic, 1, {"1"}, longColour}}))),
+              msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
 }
 
 } // namespace
