@@ -1,11 +1,15 @@
 // The recovery file of a busy board: one step of a long lesson with the pen (4,000 strokes), which
 // must cost the same as on an empty board and well under a frame, and opening the file of a board
 // of 50 curves and a 10,000-point stroke.
+#include <QImage>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
+#include "canvas/action_painter.h"
+#include "canvas/rasteriser.h"
 #include "core/board_document.h"
+#include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/recovery_files.h"
 #include "storage/recovery_journal.h"
@@ -89,6 +93,34 @@ void openRecoveryFile(benchmark::State& state)
     }
 }
 BENCHMARK(openRecoveryFile)->Unit(benchmark::kMillisecond);
+
+// The dearest board the limits admit: ellipses of radius 1000 up to the cap on drawn dots, opened
+// (read, checked, every action painted) and rendered once, as the board does after opening.
+void openBoardAtTheDrawingLimit(benchmark::State& state)
+{
+    const FigureAction ellipse{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
+    const auto count = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(ellipse)));
+    const QByteArray file = encodeBoard(std::vector<BoardAction>(count, ellipse));
+    const QSize board(417, 433);
+    QImage image(board, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const BoardReadResult read = decodeBoard(file);
+        const auto* actions = std::get_if<std::vector<BoardAction>>(&read);
+        if (!actions) {
+            state.SkipWithError("the board at the limit was refused");
+            return;
+        }
+        Surface surface(board);
+        surface.setScale(-10, 10, 10, -10);
+        for (const BoardAction& action : *actions)
+            paintAction(surface, action);
+        image.fill(Qt::white);
+        Rasteriser(surface, QSizeF(board), 1).render(image, {0, 0}, surface.end());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(std::to_string(count) + " ellipses of radius 1000");
+}
+BENCHMARK(openBoardAtTheDrawingLimit)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace curvana
