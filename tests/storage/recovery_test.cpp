@@ -201,10 +201,13 @@ TEST_F(FullDiskTest, ASaveThatDoesNotFitSaysWhyAndKeepsTheOldFile)
     ASSERT_EQ(writeBoardFile(path, {kParabola}), std::nullopt);
     const QByteArray before = contentsOf(path);
     fill(0);
-    EXPECT_EQ(writeBoardFile(path, {strokeOf(2000)}), msg::cannotSave(path, msg::reasonWriteFailed()));
+    // Small enough to sit in the write buffer until the flush, where a full disk shows only then.
+    const std::vector<BoardAction> small{strokeOf(300)};
+    ASSERT_LT(encodeBoard(small).size(), 8000);
+    EXPECT_EQ(writeBoardFile(path, small), msg::cannotSave(path, msg::reasonWriteFailed()));
     EXPECT_EQ(contentsOf(path), before);
     const QString fresh = disk + "/new.curvana";
-    EXPECT_EQ(writeBoardFile(fresh, {strokeOf(2000)}), msg::cannotSave(fresh, msg::reasonWriteFailed()));
+    EXPECT_EQ(writeBoardFile(fresh, small), msg::cannotSave(fresh, msg::reasonWriteFailed()));
     EXPECT_FALSE(QFile::exists(fresh));
 }
 
