@@ -12,10 +12,12 @@ inline constexpr int kBoardFormatVersion = 2;
 // the file's size while it parses, so the file and the points are kept to what a lesson holds.
 inline constexpr std::int64_t kMaxBoardFileBytes = 16LL * 1024 * 1024;
 inline constexpr std::size_t kMaxStrokePoints = 500'000;
-// The dots the rasteriser sets for every curve and figure on the picture's design size (a circle
-// of radius 1000 alone is 136,000): each costs a few nanoseconds on every repaint and resize, so
-// this many keeps an opened board, and every step after it, within about a second.
-inline constexpr double kMaxDrawnDots = 100'000'000;
+// The dots the surface holds and the rasteriser sets for every curve and figure at the picture's
+// design size (a function curve is about 30,000, a circle of radius 1000 alone 136,000). The
+// surface keeps about 12 bytes a dot and every repaint and resize sets them all again. This many
+// is some 430 function curves, more than a lesson draws; measured in a Debug build on a busy
+// machine such a board opened in 6 s with 125 MB, so an optimised build stays near a second.
+inline constexpr double kMaxDrawnDots = 10'000'000;
 inline constexpr std::size_t kMaxBoardActions = 20'000;
 // Every curve is computed again on opening, at up to about a millisecond each: a few seconds at
 // most. (Figures cost next to nothing.)
