@@ -1,10 +1,18 @@
-// Saving and opening the recovery file of a busy board: 50 curves and a 10,000-point stroke. The
-// recovery file is written after every change, so both must stay well under a frame or two.
+// The recovery file of a busy board: one step of a long lesson with the pen (4,000 strokes), which
+// must cost the same as on an empty board and well under a frame, and opening the file of a board
+// of 50 curves and a 10,000-point stroke.
+#include <QImage>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
+#include "canvas/action_painter.h"
+#include "canvas/rasteriser.h"
+#include "core/board_document.h"
+#include "storage/board_codec.h"
 #include "storage/board_file.h"
+#include "storage/recovery_files.h"
+#include "storage/recovery_journal.h"
 
 namespace curvana {
 namespace {
@@ -37,20 +45,43 @@ private:
     QByteArray m_saved;
 };
 
-void saveRecoveryFile(benchmark::State& state)
+// A stroke of a hundred dots, as a short pen movement leaves.
+StrokeAction penStroke(int n)
+{
+    StrokeRun run{kBlue, {}};
+    for (int i = 0; i < 100; ++i)
+        run.points.push_back({static_cast<float>(-9 + (n % 180) * 0.1 + i * 0.001), static_cast<float>(9 - (n / 180) * 0.5)});
+    return StrokeAction{{run}};
+}
+
+// One step on a board of `state.range(0)` strokes: a stroke added, then undone, each as the board
+// window records it.
+void recoveryStep(benchmark::State& state)
 {
     const ScratchState scratch;
-    const std::vector<BoardAction> board = busyBoard();
-    for (auto _ : state)
-        if (writeRecoveryFile(board))
+    std::vector<BoardAction> board;
+    for (int i = 0; i < state.range(0); ++i)
+        board.push_back(penStroke(i));
+    RecoveryJournal journal;
+    const QString path = recoveryFilePath();
+    if (journal.record(path, board))
+        state.SkipWithError("the recovery file could not be written");
+    const BoardAction stroke = penStroke(7);
+    for (auto _ : state) {
+        board.push_back(stroke);
+        const bool added = !journal.record(path, board);
+        board.pop_back();
+        if (!added || journal.record(path, board))
             state.SkipWithError("the recovery file could not be written");
+    }
+    state.SetItemsProcessed(2 * state.iterations()); // steps
 }
-BENCHMARK(saveRecoveryFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(recoveryStep)->Arg(100)->Arg(4000)->Unit(benchmark::kMicrosecond);
 
 void openRecoveryFile(benchmark::State& state)
 {
     const ScratchState scratch;
-    if (writeRecoveryFile(busyBoard())) {
+    if (RecoveryJournal().compact(recoveryFilePath(), busyBoard())) {
         state.SkipWithError("the recovery file could not be written");
         return;
     }
@@ -62,6 +93,34 @@ void openRecoveryFile(benchmark::State& state)
     }
 }
 BENCHMARK(openRecoveryFile)->Unit(benchmark::kMillisecond);
+
+// The dearest board the limits admit: ellipses of radius 1000 up to the cap on drawn dots, opened
+// (read, checked, every action painted) and rendered once, as the board does after opening.
+void openBoardAtTheDrawingLimit(benchmark::State& state)
+{
+    const FigureAction ellipse{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
+    const auto count = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(ellipse)));
+    const QByteArray file = encodeBoard(std::vector<BoardAction>(count, ellipse));
+    const QSize board(417, 433);
+    QImage image(board, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const BoardReadResult read = decodeBoard(file);
+        const auto* actions = std::get_if<std::vector<BoardAction>>(&read);
+        if (!actions) {
+            state.SkipWithError("the board at the limit was refused");
+            return;
+        }
+        Surface surface(board);
+        surface.setScale(-10, 10, 10, -10);
+        for (const BoardAction& action : *actions)
+            paintAction(surface, action);
+        image.fill(Qt::white);
+        Rasteriser(surface, QSizeF(board), 1).render(image, {0, 0}, surface.end());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel(std::to_string(count) + " ellipses of radius 1000");
+}
+BENCHMARK(openBoardAtTheDrawingLimit)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 } // namespace curvana

@@ -4,8 +4,11 @@
 
 #include "app/welcome_window.h"
 #include "app/startup.h"
+#include <QLockFile>
+#include <memory>
+
 #include "forms/desktop_services.h"
-#include "storage/previous_board.h"
+#include "storage/recovery_files.h"
 
 namespace {
 
@@ -39,8 +42,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
-    // Before anything writes the recovery file: the last run's board becomes "打开上次的图板".
-    curvana::keepPreviousBoard();
+    // This run's own recovery file, locked until the program ends, so another program running now
+    // never takes it for an ended run's board; then the ended runs' empty and oldest files go.
+    const std::unique_ptr<QLockFile> recoveryLock = curvana::claimRecoveryFile();
+    curvana::pruneEndedBoards();
     auto* welcome = new curvana::WelcomeWindow(services);
     // `curvana FILE`, as a file manager starts it for a board file.
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)

@@ -34,9 +34,11 @@ QString chooseBoardToSave(DesktopServices& services, QWidget* parent)
 {
     const QString suggested = QDir(documentsFolder()).filePath(QStringLiteral("图板.%1").arg(kBoardFileSuffix));
     const QString chosen = services.chooseSaveFile(parent, QStringLiteral("保存图板"), suggested, boardFilter());
-    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+    // Any other ending ("lesson.v2") would hide the file from the open dialog's filter.
+    const QString suffix = QLatin1Char('.') + QString::fromLatin1(kBoardFileSuffix);
+    if (chosen.isEmpty() || chosen.endsWith(suffix, Qt::CaseInsensitive))
         return chosen;
-    return chosen + QLatin1Char('.') + QString::fromLatin1(kBoardFileSuffix);
+    return chosen + suffix;
 }
 
 QString boardWindowTitle(const QString& path)

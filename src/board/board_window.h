@@ -16,6 +16,7 @@
 #include "forms/form_table.h"
 #include "forms/menu_entry.h"
 #include "forms/window_registry.h"
+#include "storage/recovery_journal.h"
 
 class QComboBox;
 class QLabel;
@@ -148,6 +149,7 @@ private:
     BoardDocument m_document;
     // The board file last opened or saved, empty before either.
     QString m_boardFile;
+    RecoveryJournal m_recovery;
     // A recovery file that cannot be written is reported once, not after every step.
     bool m_recoveryFailureShown = false;
     WindowRegistry m_windows;

@@ -11,13 +11,13 @@
 #include "board/surface_view.h"
 #include "forms/desktop_services.h"
 #include "storage/board_file.h"
-#include "storage/previous_board.h"
+#include "storage/recovery_files.h"
 
 namespace curvana {
 
 void BoardWindow::writeRecovery()
 {
-    const std::optional<QString> problem = writeRecoveryFile(m_document.actions());
+    const std::optional<QString> problem = m_recovery.record(recoveryFilePath(), m_document.actions());
     if (!problem || m_recoveryFailureShown)
         return;
     // The board itself is untouched; only the copy kept against a crash is missing.
@@ -36,7 +36,14 @@ void BoardWindow::openBoard()
 
 void BoardWindow::openPreviousBoard()
 {
-    if (loadBoardFile(previousBoardFilePath()))
+    const QString path = lastEndedBoardPath();
+    if (path.isEmpty()) {
+        m_services.showMessage(this, {QStringLiteral("打开上次的图板"),
+                           QStringLiteral("没有找到上次的图板：以前运行的程序没有留下画过的图板。"),
+                           QMessageBox::Information});
+        return;
+    }
+    if (loadBoardFile(path))
         setWindowTitle(QStringLiteral("Curvana — 上次的图板"));
 }
 
@@ -56,6 +63,8 @@ bool BoardWindow::loadBoardFile(const QString& path)
         m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
+    // An opened board is written to the recovery file whole.
+    m_recovery.startOver();
     // Every action becomes a new object, so the board goes back to what it was made with and
     // paints them all, each as its own step; an animated view reveals them from the first.
     changeDocument([&](BoardDocument& document) {
@@ -70,12 +79,15 @@ void BoardWindow::saveBoard()
     const QString path = chooseBoardToSave(m_services, this);
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> problem = writeBoardFile(path, m_document.actions())) {
+    if (const std::optional<QString> problem = writeBoardFile(path, shownActions(m_document.actions()))) {
         m_services.showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
         return;
     }
     setWindowTitle(boardWindowTitle(path));
     m_boardFile = path;
+    // A good moment to drop the undo lines the recovery file has gathered.
+    m_recovery.startOver();
+    writeRecovery();
 }
 
 void BoardWindow::saveImage()

@@ -53,13 +53,12 @@ void FreehandPen::setDot(QPointF world)
     const Rgb dotColour = colour();
     if (m_stroke.runs.empty() || m_stroke.runs.back().colour != dotColour)
         m_stroke.runs.push_back({dotColour, {}});
-    // The surface keeps single precision; the stroke records the dot it stored, so a replay or a
-    // saved board holds the very same dots.
-    const auto x = static_cast<float>(world.x());
-    const auto y = static_cast<float>(world.y());
-    m_stroke.runs.back().points.push_back({x, y});
+    // The surface keeps single precision; the stroke records the very float it stored, so a replay
+    // or a saved board holds the same dots.
+    const StrokePoint dot{static_cast<float>(world.x()), static_cast<float>(world.y())};
+    m_stroke.runs.back().points.push_back(dot);
     // The dot takes the surface's pen width; the pen sets none of its own.
-    m_surface.drawPoint(x, y, dotColour);
+    m_surface.drawPoint(dot.x, dot.y, dotColour);
 }
 
 void FreehandPen::endStroke()

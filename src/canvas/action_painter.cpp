@@ -21,8 +21,8 @@ void paintWindowAction(Surface& surface, const WindowAction& action)
 void paintStroke(Surface& surface, const StrokeAction& stroke)
 {
     for (const StrokeRun& run : stroke.runs)
-        for (const WorldPoint& point : run.points)
-            surface.setPixel(static_cast<float>(point.x), static_cast<float>(point.y), run.colour);
+        for (const StrokePoint& point : run.points)
+            surface.setPixel(point.x, point.y, run.colour);
 }
 
 } // namespace

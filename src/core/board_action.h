@@ -35,11 +35,20 @@ struct FigureAction {
     friend bool operator==(const FigureAction&, const FigureAction&) = default;
 };
 
+// A pen dot in world coordinates, in the single precision the surface stores it in. Keeping the
+// float itself (not a double that was once rounded to one) means the live board, a replay and a
+// saved board hold bit-for-bit the same dots whatever the optimiser does with a cast.
+struct StrokePoint {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(const StrokePoint&, const StrokePoint&) = default;
+};
+
 // Dots of one colour, in the order the pen set them. The pen reads its colour on every move, so
 // one stroke may change colour part-way.
 struct StrokeRun {
     Rgb colour = kBlack;
-    std::vector<WorldPoint> points;
+    std::vector<StrokePoint> points;
     friend bool operator==(const StrokeRun&, const StrokeRun&) = default;
 };
 

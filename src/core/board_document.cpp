@@ -63,13 +63,24 @@ WorldPoint formulaCaptionPlace(int captionLine)
 
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
 {
-    int formulas = 0;
-    for (auto action = actions.rbegin(); action != actions.rend(); ++action) {
-        if (std::holds_alternative<ClearAction>(*action))
-            break;
-        formulas += std::holds_alternative<FormulaAction>(*action);
-    }
-    return formulas;
+    const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
+    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(), [](const BoardAction& action) {
+        return std::holds_alternative<FormulaAction>(action);
+    }));
+}
+
+std::size_t firstShownAction(const std::vector<BoardAction>& actions)
+{
+    std::size_t first = actions.size();
+    while (first > 0 && !std::holds_alternative<ClearAction>(actions[first - 1]))
+        --first;
+    return first;
+}
+
+std::vector<BoardAction> shownActions(const std::vector<BoardAction>& actions)
+{
+    const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
+    return {actions.begin() + first, actions.end()};
 }
 
 bool isCurveOption(CurveWindow window, int option)

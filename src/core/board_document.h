@@ -40,6 +40,11 @@ inline constexpr double kCaptionLineUnits = 14.0 * 20.0 / 433.0;
 WorldPoint formulaCaptionPlace(int captionLine);
 // The caption line of the next own formula: the own formulas among `actions` since the last clear.
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions);
+// Where what the board shows begins: the index just after the last clear (0 without one). A saved
+// board and the recovery file hold the actions from here, so what a clear wiped is neither
+// written, nor counted against the file limits, nor flashed while a lesson opens.
+std::size_t firstShownAction(const std::vector<BoardAction>& actions);
+std::vector<BoardAction> shownActions(const std::vector<BoardAction>& actions);
 
 // The options each curve window offers; any other number draws nothing and is never recorded.
 bool isCurveOption(CurveWindow window, int option);

@@ -47,9 +47,9 @@ QByteArray quotedTexts(const FieldTexts& texts)
 
 // The shortest text that reads back as the same float. The pen only makes finite points; a
 // non-finite one could not be shown either, so it is kept as 0 rather than spoiling the file.
-void appendCoordinate(QByteArray& out, double value)
+void appendCoordinate(QByteArray& out, float value)
 {
-    const float single = std::isfinite(static_cast<float>(value)) ? static_cast<float>(value) : 0.0f;
+    const float single = std::isfinite(value) ? value : 0.0f;
     // QJsonValue keeps any whole number as an integer, so "-0" or "-0.0" come back as +0. A
     // negative number too small for a float does round to -0 when read as one.
     if (single == 0 && std::signbit(single)) {
@@ -119,12 +119,19 @@ QByteArray encodeFormula(const FormulaAction& formula)
 
 // ---- reading ----
 
+const QString& boundedText(const QString& text, const char* key, const QString& title)
+{
+    if (text.size() > kMaxFieldCharacters)
+        fail(title, textTooLong(key, kMaxFieldCharacters));
+    return text;
+}
+
 QString stringField(const QJsonObject& object, const char* key, const QString& title)
 {
     const QJsonValue value = object.value(QLatin1StringView(key));
     if (!value.isString())
         fail(title, fieldWrong(key, kText));
-    return value.toString();
+    return boundedText(value.toString(), key, title);
 }
 
 int intField(const QJsonObject& object, const char* key, const QString& title)
@@ -151,7 +158,7 @@ FieldTexts textsField(const QJsonObject& object, const QString& title, std::size
     for (const QJsonValue& value : array) {
         if (!value.isString())
             fail(title, fieldWrong(key, kTextList));
-        texts.push_back(value.toString().toStdString());
+        texts.push_back(boundedText(value.toString(), key, title).toStdString());
     }
     if (texts.size() != boxes)
         fail(title, wrongBoxCount(static_cast<qsizetype>(boxes), array.size()));
@@ -169,16 +176,24 @@ std::size_t nameIndex(const std::array<const char*, N>& names, const char* key, 
 }
 
 // The texts must still draw as they did: the same message the window gives otherwise.
+void addDrawn(ReplayCost& cost, const Drawing& drawing)
+{
+    cost.drawnDots += drawnDots(drawing);
+    if (cost.drawnDots > kMaxDrawnDots)
+        throw FileProblem{tooMuchToDraw()};
+}
+
 template <class Action>
-Action checkedDrawing(Action action, const QString& title)
+Action checkedDrawing(Action action, const QString& title, ReplayCost& cost)
 {
     const DrawingResult result = actionDrawing(action);
     if (const auto* problem = std::get_if<InputProblem>(&result))
         fail(title, QString::fromStdString(problem->message));
+    addDrawn(cost, std::get<Drawing>(result));
     return action;
 }
 
-CurveAction decodeCurve(const QJsonObject& object)
+CurveAction decodeCurve(const QJsonObject& object, ReplayCost& cost)
 {
     CurveAction curve;
     curve.window = static_cast<CurveWindow>(nameIndex(kWindowNames, "window", stringField(object, "window", {})));
@@ -188,32 +203,32 @@ CurveAction decodeCurve(const QJsonObject& object)
         fail(title, unknownOption(curve.option));
     curve.texts = textsField(object, title, boxCount(curve.window));
     curve.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(curve), title);
+    return checkedDrawing(std::move(curve), title, cost);
 }
 
 // The boxes and colour of a window's action, read after its kind, and checked by drawing it.
 template <class Action>
-Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes)
+Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes, ReplayCost& cost)
 {
     const QString title = QString::fromStdString(actionTitle(action));
     action.texts = textsField(object, title, boxes);
     action.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(action), title);
+    return checkedDrawing(std::move(action), title, cost);
 }
 
-FigureAction decodeFigure(const QJsonObject& object)
+FigureAction decodeFigure(const QJsonObject& object, ReplayCost& cost)
 {
     FigureAction figure;
     figure.figure = static_cast<FigureKind>(nameIndex(kFigureNames, "figure", stringField(object, "figure", {})));
-    return decodeBoxes(std::move(figure), object, boxCount(figure.figure));
+    return decodeBoxes(std::move(figure), object, boxCount(figure.figure), cost);
 }
 
-LabelAction decodeLabel(const QJsonObject& object)
+LabelAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
 {
-    return decodeBoxes(LabelAction{}, object, kLabelBoxCount);
+    return decodeBoxes(LabelAction{}, object, kLabelBoxCount, cost);
 }
 
-FormulaAction decodeFormula(const QJsonObject& object)
+FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
 {
     FormulaAction formula;
     formula.kind = static_cast<FormulaKind>(nameIndex(kFormulaKindNames, "kind", stringField(object, "kind", {})));
@@ -232,6 +247,7 @@ FormulaAction decodeFormula(const QJsonObject& object)
     const auto drawing = actionDrawing(formula);
     if (const auto* problem = std::get_if<FormulaError>(&drawing))
         fail(title, QString::fromStdString(problem->message));
+    addDrawn(cost, std::get<Drawing>(drawing));
     return formula;
 }
 
@@ -264,7 +280,7 @@ std::optional<Rgb> parseHexColour(const QString& text)
 }
 
 // A coordinate the pen could have made: a finite number that fits a float, kept as that float.
-std::optional<WorldPoint> parsePoint(const QJsonValue& value)
+std::optional<StrokePoint> parsePoint(const QJsonValue& value)
 {
     const QJsonArray pair = value.toArray();
     if (!value.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
@@ -273,10 +289,10 @@ std::optional<WorldPoint> parsePoint(const QJsonValue& value)
     const float y = static_cast<float>(pair[1].toDouble());
     if (!std::isfinite(x) || !std::isfinite(y))
         return std::nullopt;
-    return WorldPoint{x, y};
+    return StrokePoint{x, y};
 }
 
-StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& strokePoints, const QString& title)
+StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, ReplayCost& cost, const QString& title)
 {
     if (!value.isObject())
         fail(title, fieldWrong("runs", kObjectList));
@@ -288,12 +304,12 @@ StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& s
         fail(title, badColour(runNumber, colourText));
     run.colour = *colour;
     const QJsonArray points = arrayField(object, "points", title, kArray);
-    strokePoints += static_cast<std::size_t>(points.size());
-    if (strokePoints > kMaxStrokePoints)
+    cost.strokePoints += static_cast<std::size_t>(points.size());
+    if (cost.strokePoints > kMaxStrokePoints)
         throw FileProblem{tooManyStrokePoints()};
     run.points.reserve(static_cast<std::size_t>(points.size()));
     for (qsizetype p = 0; p < points.size(); ++p) {
-        const std::optional<WorldPoint> point = parsePoint(points[p]);
+        const std::optional<StrokePoint> point = parsePoint(points[p]);
         if (!point)
             fail(title, badPoint(runNumber, p + 1));
         run.points.push_back(*point);
@@ -301,17 +317,48 @@ StrokeRun decodeRun(const QJsonValue& value, qsizetype runNumber, std::size_t& s
     return run;
 }
 
-StrokeAction decodeStroke(const QJsonObject& object, std::size_t& strokePoints)
+StrokeAction decodeStroke(const QJsonObject& object, ReplayCost& cost)
 {
     const QString title = QString::fromStdString(actionTitle(StrokeAction{}));
     const QJsonArray runs = arrayField(object, "runs", title, kObjectList);
     StrokeAction stroke;
     for (qsizetype r = 0; r < runs.size(); ++r)
-        stroke.runs.push_back(decodeRun(runs[r], r + 1, strokePoints, title));
+        stroke.runs.push_back(decodeRun(runs[r], r + 1, cost, title));
     return stroke;
 }
 
 } // namespace
+
+double drawnDots(const Drawing& drawing)
+{
+    // The picture at its design size: 433 pixels for the 20 units from -10 to 10.
+    constexpr double kPixelsPerUnit = 433.0 / 20.0;
+    constexpr double kTurn = 6.283185307179586;
+    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
+    for (const Segment& segment : drawing.segments)
+        dots += 1 + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit *
+                        (segment.box ? 2 : 1);
+    for (const Polyline& polyline : drawing.polylines)
+        dots += static_cast<double>(polyline.points.size());
+    for (const CircleSpec& circle : drawing.circles)
+        dots += 1 + kTurn * std::fabs(circle.radius) * kPixelsPerUnit * std::max(1.0, std::fabs(circle.aspect.value_or(1)));
+    // A huge or non-finite size counts as too much, never as nothing.
+    return std::isfinite(dots) ? dots : std::numeric_limits<double>::max();
+}
+
+double drawnDots(const BoardAction& action)
+{
+    const auto ofResult = [](const auto& result) {
+        const auto* drawing = std::get_if<Drawing>(&result);
+        return drawing ? drawnDots(*drawing) : 0.0;
+    };
+    return std::visit(Overloaded{
+                          [](const StrokeAction&) { return 0.0; },
+                          [](const ClearAction&) { return 0.0; },
+                          [&](const auto& drawn) { return ofResult(actionDrawing(drawn)); },
+                      },
+                      action);
+}
 
 QByteArray encodeAction(const BoardAction& action)
 {
@@ -326,21 +373,21 @@ QByteArray encodeAction(const BoardAction& action)
                       action);
 }
 
-BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints)
+BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)
 {
     const QString type = stringField(object, "type", {});
     if (type == u"curve")
-        return decodeCurve(object);
+        return decodeCurve(object, cost);
     if (type == u"figure")
-        return decodeFigure(object);
+        return decodeFigure(object, cost);
     if (type == u"stroke")
-        return decodeStroke(object, strokePoints);
+        return decodeStroke(object, cost);
     if (type == u"clear")
         return ClearAction{};
     if (type == u"label")
-        return decodeLabel(object);
+        return decodeLabel(object, cost);
     if (type == u"formula")
-        return decodeFormula(object);
+        return decodeFormula(object, cost);
     fail({}, unknownName("type", type));
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "core/board_action.h"
+#include "core/drawing.h"
 
 namespace curvana {
 
@@ -21,10 +22,22 @@ struct FileProblem {
     QString message;
 };
 
+// What replaying a file costs, added up while it is read so an over-long file is refused before
+// the rest is computed: the stroke points, and the dots the surface sets for every curve and
+// figure (a circle's whole circumference counts, on- or off-picture).
+struct ReplayCost {
+    std::size_t strokePoints = 0;
+    double drawnDots = 0;
+};
+// The dots `drawing` costs the rasteriser at the board's design scale.
+double drawnDots(const Drawing& drawing);
+// The same for an action, computing its drawing (strokes count as stroke points, not here).
+double drawnDots(const BoardAction& action);
+
 QByteArray encodeAction(const BoardAction& action);
 
-// The action, or throws ActionProblem or FileProblem. `strokePoints` counts the stroke points read
-// so far in the file, so the total is capped while reading.
-BoardAction decodeAction(const QJsonObject& object, std::size_t& strokePoints);
+// The action, or throws ActionProblem or FileProblem. `cost` adds up what the file read so far
+// costs to replay, so the totals are capped while reading.
+BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost);
 
 } // namespace curvana

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <sys/stat.h>
 
 #include "storage/board_codec.h"
 #include "storage/board_file_messages.h"
@@ -58,6 +59,15 @@ std::size_t actionsOfType(const QJsonArray& array, const char* type)
     }));
 }
 
+// A name that came from bytes that are not UTF-8 was decoded with stand-in characters; the file
+// under that name is not the one the user meant, so say why rather than "not found".
+std::optional<QString> nameProblem(const QString& path)
+{
+    if (path.contains(QChar::ReplacementCharacter))
+        return reasonNameNotUtf8();
+    return std::nullopt;
+}
+
 BoardReadResult decodeActions(const QJsonArray& array)
 {
     if (static_cast<std::size_t>(array.size()) > kMaxBoardActions)
@@ -68,12 +78,12 @@ BoardReadResult decodeActions(const QJsonArray& array)
         return tooManyFormulas();
     std::vector<BoardAction> actions;
     actions.reserve(static_cast<std::size_t>(array.size()));
-    std::size_t strokePoints = 0;
+    ReplayCost cost;
     for (qsizetype i = 0; i < array.size(); ++i) {
         try {
             if (!array[i].isObject())
                 throw ActionProblem{{}, fieldWrong("actions", kObject)};
-            actions.push_back(decodeAction(array[i].toObject(), strokePoints));
+            actions.push_back(decodeAction(array[i].toObject(), cost));
         } catch (const ActionProblem& problem) {
             return inAction(i + 1, problem.title, problem.message);
         } catch (const FileProblem& problem) {
@@ -88,7 +98,9 @@ bool withinLimits(const std::vector<BoardAction>& actions)
     std::size_t points = 0;
     std::size_t curves = 0;
     std::size_t formulas = 0;
+    double drawn = 0;
     for (const BoardAction& action : actions) {
+        drawn += drawnDots(action);
         curves += std::holds_alternative<CurveAction>(action);
         formulas += std::holds_alternative<FormulaAction>(action);
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
@@ -96,11 +108,56 @@ bool withinLimits(const std::vector<BoardAction>& actions)
                 points += run.points.size();
     }
     return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && formulas <= kMaxBoardFormulas &&
-           points <= kMaxStrokePoints;
+           points <= kMaxStrokePoints && drawn <= kMaxDrawnDots;
 }
 
-// The reason for a failed open, read or write, from errno just after it, in the user's words.
-QString failureReason(int error, const QFileDevice& file, const QString& path)
+// The lines of a recovery journal after its header, each an action or an undo of the one before.
+// A last line cut short by a crash mid-write is left out; anything else wrong is damage.
+BoardReadResult decodeJournal(const QByteArray& bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    QJsonParseError error{};
+    const QJsonObject header = QJsonDocument::fromJson(lines.front(), &error).object();
+    if (const auto problem = versionProblem(header.value(QLatin1StringView("version"))))
+        return *problem;
+    QJsonArray actions;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            continue;
+        const QJsonDocument line = QJsonDocument::fromJson(lines[i], &error);
+        const bool torn = i == lines.size() - 1;
+        if (error.error != QJsonParseError::NoError || !line.isObject()) {
+            if (torn)
+                break;
+            return damagedAt(i + 1);
+        }
+        if (line.object().value(QLatin1StringView("type")) != QLatin1StringView("undo"))
+            actions.append(line.object());
+        else if (!actions.isEmpty())
+            actions.removeLast();
+        else
+            return damagedAt(i + 1);
+    }
+    return decodeActions(actions);
+}
+
+bool isJournal(const QByteArray& bytes)
+{
+    const QByteArray firstLine = bytes.left(bytes.indexOf('\n'));
+    return firstLine.startsWith('{') && firstLine.contains(QByteArray("\"") + kJournalFormatName + '"');
+}
+
+// A file saved as UTF-16 starts with a byte order mark or has a zero byte beside every ASCII one.
+bool looksLikeUtf16(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    return bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
+}
+
+} // namespace
+
+QString failureReason(int error, const QString& path)
 {
     // Some file systems (/proc, /sys) answer "no such file" for a folder that is there but takes
     // no new files.
@@ -112,14 +169,38 @@ QString failureReason(int error, const QFileDevice& file, const QString& path)
     case EROFS: return reasonNoPermission();
     case ENOENT: return reasonNoFolder();
     case ENOTDIR: return reasonNotAFolder();
+    case EISDIR: return reasonNotAFile();
+    case ELOOP: return reasonLinkLoop();
+    case ENAMETOOLONG: return reasonNameTooLong();
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return reasonWriteFailed();
-    default: return file.errorString();
+    case EFBIG:
+    case 0: return reasonWriteFailed(); // a short write that set no error: the disk took no more
+    default: return reasonSystemError(error);
     }
 }
 
-} // namespace
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failureReason(errno, path);
+    // commit() renames the new file over the old one even when its data never reached the disk
+    // (Qt 6.4): a full disk would leave a cut or empty file. So every byte must be written out,
+    // and the file hold all of them, before it may replace the old one.
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
+    if (!written) {
+        const int error = errno;
+        file.cancelWriting();
+        return failureReason(error, path);
+    }
+    errno = 0;
+    if (!file.commit())
+        return failureReason(errno, path);
+    return std::nullopt;
+}
 
 QByteArray encodeBoard(const std::vector<BoardAction>& actions)
 {
@@ -137,6 +218,10 @@ BoardReadResult decodeBoard(const QByteArray& bytes)
         return fileTooLarge();
     // Some editors start a UTF-8 file with a byte order mark; JSON does not allow one.
     const QByteArray text = bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes;
+    if (looksLikeUtf16(text))
+        return utf16File();
+    if (isJournal(text))
+        return decodeJournal(text);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
@@ -154,61 +239,40 @@ BoardReadResult decodeBoard(const QByteArray& bytes)
 
 std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions)
 {
+    if (const std::optional<QString> problem = nameProblem(path))
+        return cannotSave(path, *problem);
+    if (QFileInfo(path).isDir())
+        return cannotSave(path, reasonNotAFile());
     const QByteArray bytes = withinLimits(actions) ? encodeBoard(actions) : QByteArray();
     if (bytes.isEmpty() || bytes.size() > kMaxBoardFileBytes)
         return cannotSave(path, reasonBoardTooLarge());
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return cannotSave(path, failureReason(errno, file, path));
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
-        file.cancelWriting();
-        return cannotSave(path, failureReason(error, file, path));
-    }
-    errno = 0;
-    if (!file.commit())
-        return cannotSave(path, failureReason(errno, file, path));
+    if (const std::optional<QString> problem = replaceFile(path, bytes))
+        return cannotSave(path, *problem);
     return std::nullopt;
 }
 
 BoardReadResult readBoardFile(const QString& path)
 {
-    const QFileInfo info(path);
+    if (const std::optional<QString> problem = nameProblem(path))
+        return cannotOpen(path, *problem);
     // Only a plain file: a folder has nothing to read and a pipe or device might never end.
-    if (!info.exists())
-        return cannotOpen(path, reasonNoFile());
-    if (!info.isFile())
+    struct stat status {};
+    errno = 0;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return cannotOpen(path, errno == ENOENT ? reasonNoFile() : failureReason(errno, path));
+    if (!S_ISREG(status.st_mode))
         return cannotOpen(path, reasonNotAFile());
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return cannotOpen(path, failureReason(errno, file, path));
+        return cannotOpen(path, failureReason(errno, path));
     if (file.size() > kMaxBoardFileBytes)
         return fileTooLarge();
     errno = 0;
     const QByteArray bytes = file.read(kMaxBoardFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return cannotOpen(path, failureReason(errno, file, path));
+        return cannotOpen(path, failureReason(errno, path));
     return decodeBoard(bytes);
-}
-
-QString recoveryFilePath()
-{
-    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory rules ignore a relative path.
-    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
-        stateHome = QDir::homePath() + QStringLiteral("/.local/state");
-    return stateHome + QStringLiteral("/curvana/recovery.curvana");
-}
-
-std::optional<QString> writeRecoveryFile(const std::vector<BoardAction>& actions)
-{
-    const QString path = recoveryFilePath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return cannotSave(path, reasonCannotCreateFolder());
-    return writeBoardFile(path, actions);
 }
 
 } // namespace curvana

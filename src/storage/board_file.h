@@ -14,12 +14,15 @@
 namespace curvana {
 
 inline constexpr const char* kBoardFileSuffix = "curvana";
+// The "format" of the recovery journal (recovery_journal.h), which opens like a board file.
+inline constexpr const char* kJournalFormatName = "curvana-journal";
 
 // The actions of an opened board, or the message saying why it cannot be opened.
 using BoardReadResult = std::variant<std::vector<BoardAction>, QString>;
 
 QByteArray encodeBoard(const std::vector<BoardAction>& actions);
-// Any version up to kBoardFormatVersion; every curve and figure is checked by computing it.
+// Any version up to kBoardFormatVersion, a saved board or a recovery journal; every curve and
+// figure is checked by computing it.
 BoardReadResult decodeBoard(const QByteArray& bytes);
 
 // Writes beside the old file and renames over it, so a failed save leaves the old file as it
@@ -27,9 +30,10 @@ BoardReadResult decodeBoard(const QByteArray& bytes);
 std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions);
 BoardReadResult readBoardFile(const QString& path);
 
-// $XDG_STATE_HOME/curvana/recovery.curvana, by default ~/.local/state/curvana/recovery.curvana.
-QString recoveryFilePath();
-// Saves to recoveryFilePath(), creating its folder first.
-std::optional<QString> writeRecoveryFile(const std::vector<BoardAction>& actions);
+// Replaces the file at `path` with `bytes`, or leaves it untouched: nothing on success, else the
+// reason in the user's words.
+std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes);
+// The reason for a failed open, read or write, from errno just after it, in the user's words.
+QString failureReason(int error, const QString& path);
 
 } // namespace curvana

@@ -3,6 +3,8 @@
 
 #include "storage/board_file_limits.h"
 
+#include <cerrno>
+
 namespace curvana::board_messages {
 
 QString notBoardFile() { return QStringLiteral("这不是Curvana图板文件。"); }
@@ -39,6 +41,11 @@ QString tooManyFormulas()
 QString tooManyStrokePoints()
 {
     return QStringLiteral("图板里手绘的点太多了（超过%1个），无法打开。").arg(kMaxStrokePoints);
+}
+
+QString tooMuchToDraw()
+{
+    return QStringLiteral("图板里的曲线和图形太大太多了（要画的点超过%1个），无法打开。").arg(static_cast<qint64>(kMaxDrawnDots));
 }
 
 QString topFieldWrong(const char* field, const char* expected)
@@ -98,14 +105,48 @@ QString reasonCannotCreateFolder() { return QStringLiteral("无法创建它所�
 QString reasonNotAFolder() { return QStringLiteral("路径中有一部分不是文件夹。"); }
 QString reasonWriteFailed() { return QStringLiteral("写入失败，磁盘可能已满。"); }
 
+QString reasonLinkLoop() { return QStringLiteral("路径中的符号链接形成了循环。"); }
+QString reasonNameTooLong() { return QStringLiteral("文件名太长。"); }
+QString reasonNameNotUtf8()
+{
+    return QStringLiteral("文件名中有无法识别的字符（不是UTF-8编码），请先给文件改一个名字。");
+}
+
+QString reasonSystemError(int error)
+{
+    switch (error) {
+    case EIO: return QStringLiteral("读写时出错，磁盘或设备可能有问题。");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("文件正被占用。");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("同时打开的文件太多。");
+    case ENXIO:
+    case ENODEV: return QStringLiteral("设备不存在或不可用。");
+    case EEXIST: return QStringLiteral("文件已经存在。");
+    default: return QStringLiteral("操作系统报告了错误（错误号%1）。").arg(error);
+    }
+}
+
+QString utf16File()
+{
+    return QStringLiteral("这个文件是UTF-16编码的；图板文件应是UTF-8编码，请在编辑器里另存为UTF-8后再打开。");
+}
+
+QString textTooLong(const char* field, qsizetype limit)
+{
+    return QStringLiteral("“%1”太长了（超过%2个字符）。").arg(QLatin1StringView(field)).arg(limit);
+}
+
 QString reasonBoardTooLarge()
 {
-    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、自定义函数超过%3个、手绘的点超过%4个或文件超过%5 MB）。")
+    return QStringLiteral("图板的内容太多（动作超过%1个、曲线超过%2条、自定义函数超过%3个、手绘的点超过%4个、"
+                          "要画的点超过%6个或文件超过%5 MB）。")
         .arg(kMaxBoardActions)
         .arg(kMaxBoardCurves)
         .arg(kMaxBoardFormulas)
         .arg(kMaxStrokePoints)
-        .arg(kMaxBoardFileBytes / (1024 * 1024));
+        .arg(kMaxBoardFileBytes / (1024 * 1024))
+        .arg(static_cast<qint64>(kMaxDrawnDots));
 }
 
 } // namespace curvana::board_messages

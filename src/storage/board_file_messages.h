@@ -14,6 +14,7 @@ QString tooManyActions();
 QString tooManyCurves();
 QString tooManyFormulas();
 QString tooManyStrokePoints();
+QString tooMuchToDraw();
 // A top-level field of the wrong kind: "图板文件的“actions”应是数组。"
 QString topFieldWrong(const char* field, const char* expected);
 
@@ -44,5 +45,12 @@ QString reasonCannotCreateFolder();
 QString reasonNotAFolder();
 QString reasonWriteFailed();
 QString reasonBoardTooLarge();
+QString reasonLinkLoop();
+QString reasonNameTooLong();
+QString reasonNameNotUtf8();
+// Any other error the system reports, in Chinese: the system's own text is English.
+QString reasonSystemError(int error);
+QString utf16File();
+QString textTooLong(const char* field, qsizetype limit);
 
 } // namespace curvana::board_messages

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
@@ -11,6 +12,7 @@
 
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"
+#include <cerrno>
 
 namespace curvana {
 namespace {
@@ -24,7 +26,7 @@ const std::vector<BoardAction> kSmallBoard = {
 
 StrokeAction strokeOf(std::size_t points)
 {
-    return StrokeAction{{{kBlack, std::vector<WorldPoint>(points, WorldPoint{1.25, -7.5})}}};
+    return StrokeAction{{{kBlack, std::vector<StrokePoint>(points, StrokePoint{1.25f, -7.5f})}}};
 }
 
 QByteArray contentsOf(const QString& path)
@@ -67,6 +69,8 @@ TEST_F(BoardFileIoTest, FailedSavesSayWhyAndCreateNothing)
     };
     const Row rows[] = {
         {pathOf("plain/board.curvana"), msg::reasonNotAFolder()},
+        {dir.path(), msg::reasonNotAFile()},
+        {QFile::decodeName("/tmp/\xff\xfe.curvana"), msg::reasonNameNotUtf8()},
         {pathOf("gone/board.curvana"), msg::reasonNoFolder()},
         // No one, not even root, may create files there.
         {"/proc/curvana-board.curvana", msg::reasonNoPermission()},
@@ -75,7 +79,7 @@ TEST_F(BoardFileIoTest, FailedSavesSayWhyAndCreateNothing)
         const std::optional<QString> message = writeBoardFile(row.path, kSmallBoard);
         ASSERT_TRUE(message.has_value()) << row.path.toStdString();
         EXPECT_EQ(*message, msg::cannotSave(row.path, row.reason));
-        EXPECT_FALSE(QFile::exists(row.path));
+        EXPECT_FALSE(QFileInfo(row.path).isFile());
     }
 }
 
@@ -127,7 +131,8 @@ TEST_F(BoardFileIoTest, BoardTooBigToOpenAgainIsNotSaved)
     const std::vector<BoardAction> tooMany(kMaxBoardActions + 1, ClearAction{});
     const std::vector<BoardAction> tooManyPoints = {strokeOf(kMaxStrokePoints / 2), strokeOf(kMaxStrokePoints / 2 + 1)};
     const std::vector<BoardAction> tooManyCurves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
-    for (const auto& board : {tooMany, tooManyPoints, tooManyCurves}) {
+    const std::vector<BoardAction> tooMuchToDraw(800, FigureAction{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""});
+    for (const auto& board : {tooMany, tooManyPoints, tooManyCurves, tooMuchToDraw}) {
         EXPECT_EQ(writeBoardFile(path, board), msg::cannotSave(path, msg::reasonBoardTooLarge()));
         EXPECT_EQ(contentsOf(path), encodeBoard(kSmallBoard));
     }
@@ -139,6 +144,11 @@ TEST_F(BoardFileIoTest, FailedOpensSayWhy)
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxBoardFileBytes + 1));
     sparse.close();
     writeRaw(pathOf("notes.txt"), "今天的作业");
+    const QString utf16 = QStringLiteral("{\"format\": \"curvana-board\"}");
+    writeRaw(pathOf("utf16.curvana"), QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2));
+    QFile::link(pathOf("loop-a"), pathOf("loop-b"));
+    QFile::link(pathOf("loop-b"), pathOf("loop-a"));
+    const QString notUtf8 = QFile::decodeName(QFile::encodeName(dir.path()) + "/\xff\xfe.curvana");
     struct Row {
         QString path;
         QString message;
@@ -149,39 +159,16 @@ TEST_F(BoardFileIoTest, FailedOpensSayWhy)
         {"/dev/zero", msg::cannotOpen("/dev/zero", msg::reasonNotAFile())},
         {pathOf("huge.curvana"), msg::fileTooLarge()},
         {pathOf("notes.txt"), msg::notBoardFile()},
+        {pathOf("utf16.curvana"), msg::utf16File()},
+        {pathOf("loop-a"), msg::cannotOpen(pathOf("loop-a"), msg::reasonLinkLoop())},
+        {notUtf8, msg::cannotOpen(notUtf8, msg::reasonNameNotUtf8())},
+        {"/proc/self/mem", msg::cannotOpen("/proc/self/mem", msg::reasonSystemError(EIO))},
     };
     for (const Row& row : rows) {
         const BoardReadResult read = readBoardFile(row.path);
         ASSERT_TRUE(std::holds_alternative<QString>(read)) << row.path.toStdString();
         EXPECT_EQ(std::get<QString>(read), row.message);
     }
-}
-
-class RecoveryPathTest : public BoardFileIoTest {
-protected:
-    void SetUp() override { saved = qgetenv("XDG_STATE_HOME"); }
-    void TearDown() override { qputenv("XDG_STATE_HOME", saved); }
-    QByteArray saved;
-};
-
-TEST_F(RecoveryPathTest, FollowsXdgStateHomeAndCreatesTheFolder)
-{
-    const QString home = QDir::homePath() + "/.local/state/curvana/recovery.curvana";
-    qputenv("XDG_STATE_HOME", pathOf("state/deeper").toUtf8());
-    const QString path = recoveryFilePath();
-    EXPECT_EQ(path, pathOf("state/deeper/curvana/recovery.curvana"));
-    ASSERT_EQ(writeRecoveryFile(kSmallBoard), std::nullopt);
-    EXPECT_EQ(contentsOf(path), encodeBoard(kSmallBoard));
-
-    qputenv("XDG_STATE_HOME", "relative/state");
-    EXPECT_EQ(recoveryFilePath(), home);
-    qputenv("XDG_STATE_HOME", "");
-    EXPECT_EQ(recoveryFilePath(), home);
-
-    writeRaw(pathOf("file"), "x");
-    qputenv("XDG_STATE_HOME", pathOf("file").toUtf8());
-    EXPECT_EQ(writeRecoveryFile(kSmallBoard),
-              msg::cannotSave(pathOf("file/curvana/recovery.curvana"), msg::reasonCannotCreateFolder()));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/board_document.h"
+#include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 namespace msg = board_messages;
 
-WorldPoint widened(float x, float y) { return {x, y}; }
+StrokePoint widened(float x, float y) { return {x, y}; }
 
 std::vector<BoardAction> everyKindOfAction()
 {
@@ -66,9 +67,9 @@ std::vector<BoardAction> actionsOf(const BoardReadResult& result)
     return std::get<std::vector<BoardAction>>(result);
 }
 
-std::vector<WorldPoint> strokePoints(const std::vector<BoardAction>& actions)
+std::vector<StrokePoint> strokePoints(const std::vector<BoardAction>& actions)
 {
-    std::vector<WorldPoint> points;
+    std::vector<StrokePoint> points;
     for (const BoardAction& action : actions)
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
             for (const StrokeRun& run : stroke->runs)
@@ -82,11 +83,11 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     const QByteArray bytes = encodeBoard(board);
     const std::vector<BoardAction> decoded = actionsOf(decodeBoard(bytes));
     EXPECT_EQ(decoded, board);
-    // Equal as doubles is not enough: the bits must match too, so the dots land where they did.
-    const std::vector<WorldPoint> before = strokePoints(board);
-    const std::vector<WorldPoint> after = strokePoints(decoded);
+    // Equal as numbers is not enough: the bits must match too, so the dots land where they did.
+    const std::vector<StrokePoint> before = strokePoints(board);
+    const std::vector<StrokePoint> after = strokePoints(decoded);
     ASSERT_EQ(before.size(), after.size());
-    EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(WorldPoint)), 0);
+    EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(StrokePoint)), 0);
     // One action per line, readable in an editor.
     EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
@@ -248,6 +249,20 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
         half += ",[0,0]";
     const QByteArray stroke = R"({"type": "stroke", "runs": [{"colour": "#000000", "points": [)" + half + "]}]}";
     EXPECT_EQ(std::get<QString>(decodeBoard(boardWith(stroke + "," + stroke))), msg::tooManyStrokePoints());
+
+    // What opening costs, not how many actions: an ellipse of radius 1000 sets 136,000 dots.
+    const FigureAction huge{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
+    const auto hugeOnes = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(huge)));
+    ASSERT_GT(hugeOnes, 10u);
+    EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(
+        decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes + 1, huge)))),
+              msg::tooMuchToDraw());
+
+    // No box holds a text this long; it is refused before anything is drawn from it.
+    const std::string longColour(kMaxFieldCharacters + 1, 'x');
+    EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard({CurveAction{CurveWindow::Classic, 1, {"1"}, longColour}}))),
+              msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
 }
 
 } // namespace
