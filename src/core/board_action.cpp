@@ -54,7 +54,7 @@ void PrintTo(const FigureAction& action, std::ostream* out)
 void PrintTo(const StrokeRun& run, std::ostream* out)
 {
     *out << "StrokeRun{colour 0x" << std::hex << run.colour << std::dec << ", " << run.points.size() << " dots:";
-    for (const WorldPoint& point : run.points)
+    for (const StrokePoint& point : run.points)
         *out << " (" << point.x << ", " << point.y << ')';
     *out << '}';
 }
