@@ -57,6 +57,8 @@ BoardWindow::BoardWindow()
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*view(), m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
+    connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, m_coordinateReadout,
+            [this] { m_coordinateReadout->setOmitted(m_specialPoints->omitted()); });
     QWidget::setTabOrder(m_topRow.quit, view());
     m_presentation = std::make_unique<BoardPresentation>(*this, *view(), *m_coordinateReadout, m_topRow.widgets());
     connect(m_topRow.clear, &QPushButton::clicked, this, &BoardWindow::clearBoard);

@@ -17,13 +17,13 @@ CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent) : QL
 {
     setObjectName(QStringLiteral("coordinateReadout"));
     connect(&picture, &SurfaceView::mouseMoved, this, &CoordinateReadout::showPoint);
-    connect(&picture, &SurfaceView::pointerLeft, this, &QLabel::clear);
+    connect(&picture, &SurfaceView::pointerLeft, this, &CoordinateReadout::showResting);
     m_noticeEnd.setSingleShot(true);
     m_noticeEnd.setInterval(kNoticeMilliseconds);
     connect(&m_noticeEnd, &QTimer::timeout, this, [this] {
         // A pointer move may already have put coordinates in its place.
         if (text() == m_notice)
-            clear();
+            showResting();
     });
 }
 
@@ -34,6 +34,25 @@ void CoordinateReadout::showNotice(const QString& notice)
     m_noticeEnd.start();
 }
 
+void CoordinateReadout::setOmitted(std::size_t count)
+{
+    const QString before = omittedText(m_omitted);
+    m_omitted = count;
+    if (text().isEmpty() || text() == before)
+        showResting();
+}
+
+QString CoordinateReadout::omittedText(std::size_t count)
+{
+    return count == 0 ? QString() : QStringLiteral("已省略 %1 个点").arg(count);
+}
+
+// With the pointer off the board: the omission, or nothing.
+void CoordinateReadout::showResting()
+{
+    setText(omittedText(m_omitted));
+}
+
 QString CoordinateReadout::textFor(QPointF world)
 {
     return QStringLiteral("x = %1  y = %2").arg(number(world.x()), number(world.y()));
@@ -42,7 +61,12 @@ QString CoordinateReadout::textFor(QPointF world)
 void CoordinateReadout::showPoint(QPointF world)
 {
     const QString marked = m_picture.markerLabelsAt(world);
-    setText(marked.isEmpty() ? textFor(world) : marked);
+    if (!marked.isEmpty())
+        setText(marked);
+    else if (m_omitted == 0)
+        setText(textFor(world));
+    else
+        setText(textFor(world) + QStringLiteral("  ") + omittedText(m_omitted));
 }
 
 } // namespace curvana

@@ -20,11 +20,11 @@ std::vector<ViewMarker> markersFor(const std::vector<SpecialPoint>& points)
 } // namespace
 
 // Runs in the worker: everything it evaluates is built here from its own copy of the actions.
-std::vector<SpecialPoint> searchBoardPoints(const std::vector<BoardAction>& actions)
+BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
 {
     try {
         const auto [functions, conics] = curvesOnBoard(actions);
-        return specialPoints(functions, conics);
+        return boardPoints(functions, conics);
     } catch (const std::exception&) {
         return {}; // out of memory in the worker: the board shows no rings rather than stopping
     }
@@ -44,7 +44,13 @@ void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& a
     }
     ++m_generation;
     m_waiting.reset();
-    m_view.setMarkers({});
+    show({});
+}
+
+void SpecialPointsOverlay::show(const BoardPoints& found)
+{
+    m_omitted = found.omitted;
+    m_view.setMarkers(markersFor(found.points));
     emit pointsShown();
 }
 
@@ -65,10 +71,10 @@ void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
     const std::uint64_t generation = m_generation;
     // The worker gets its own copies of the actions and of the search; nothing it reads is shared.
     QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); })
-        .then(this, [this, generation](const std::vector<SpecialPoint>& points) { searchFinished(generation, points); });
+        .then(this, [this, generation](const BoardPoints& found) { searchFinished(generation, found); });
 }
 
-void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const std::vector<SpecialPoint>& points)
+void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const BoardPoints& found)
 {
     m_running = false;
     if (m_waiting) {
@@ -79,8 +85,7 @@ void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const std::v
     }
     if (generation != m_generation)
         return; // turned off while searching
-    m_view.setMarkers(markersFor(points));
-    emit pointsShown();
+    show(found);
 }
 
 } // namespace curvana

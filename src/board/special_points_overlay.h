@@ -16,8 +16,8 @@ namespace curvana {
 class SurfaceView;
 
 // The search the worker runs: the special points of the curves on a board with these actions.
-using BoardPointSearch = std::function<std::vector<SpecialPoint>(const std::vector<BoardAction>&)>;
-std::vector<SpecialPoint> searchBoardPoints(const std::vector<BoardAction>& actions);
+using BoardPointSearch = std::function<BoardPoints(const std::vector<BoardAction>&)>;
+BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions);
 
 class SpecialPointsOverlay : public QObject {
     Q_OBJECT
@@ -32,6 +32,8 @@ public:
     void refresh(const std::vector<BoardAction>& actions);
     // Whether a search is still running or waiting to run.
     bool searching() const { return m_running; }
+    // How many points the shown rings leave out (the cap per curve, rings too close together).
+    std::size_t omitted() const { return m_omitted; }
 
 signals:
     // The view shows the points of the current board (none when the overlay is off).
@@ -39,12 +41,14 @@ signals:
 
 private:
     void startSearch(std::vector<BoardAction> actions);
-    void searchFinished(std::uint64_t generation, const std::vector<SpecialPoint>& points);
+    void searchFinished(std::uint64_t generation, const BoardPoints& found);
+    void show(const BoardPoints& found);
 
     SurfaceView& m_view;
     BoardPointSearch m_search;
     bool m_enabled = false;
     bool m_running = false;
+    std::size_t m_omitted = 0;
     // Goes up on every change; a search started before the latest change is stale.
     std::uint64_t m_generation = 0;
     // The board as it stood at the latest change, while an older search still runs: one search

@@ -21,16 +21,18 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
             found.functions.push_back(std::move(*curve));
         break;
     case CurveWindow::Conic:
-        if (auto conic = conicCurveOf(action.option, action.texts))
+        if (auto conic = conicCurveOf(action.option, action.texts)) {
+            conic->typedDecimals = writtenWithDecimals(action.texts);
             found.conics.push_back(*conic);
+        }
         break;
     case CurveWindow::Classic: break; // parametric and polar curves: no points are sought on them
     }
 }
 
-// An own formula y = f(x): the formula itself, sought where its dots lie. Its sampler sets a dot
+// An own formula y = f(x): the formula itself, sought where it is drawn. Its sampler sets a dot
 // at least every pixel (20/417 of a unit) wherever the curve is on the board, so a wider gap is
-// where it leaves the board or has no value.
+// where it leaves the board or has no value; a connected piece covers all of its x.
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {
     if (action.kind != FormulaKind::Function)
@@ -43,7 +45,7 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
         return;
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(dots->dots, kFormulaDotGap)});
+                               drawnIntervals(*dots, kFormulaDotGap), writtenWithDecimals(action.first)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

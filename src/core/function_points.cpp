@@ -2,10 +2,13 @@
 // shared by all of them, so the difference of two curves costs no new evaluations; sign changes
 // bracket what is sought and bisection narrows each bracket to 1e-12.
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <cmath>
 #include <limits>
 #include <optional>
 
+#include "core/function_points_track.h"
 #include "core/special_points_search.h"
 
 namespace curvana::points {
@@ -16,35 +19,16 @@ constexpr int kGridSteps = 8000;
 constexpr double kGridStep = (kBoardMax - kBoardMin) / kGridSteps;
 // A stretch spanning fewer grid points than this gets a finer grid of its own.
 constexpr int kMinSamples = 256;
-constexpr double kRootWidth = 1e-12;
-constexpr int kMaxBisections = 200;
-// A narrowed sign change whose value is not below this share of its bracket's values is a pole
-// or a jump, not a zero.
-constexpr double kPoleShare = 1e-6;
-// A difference between neighbouring samples below this share of their size is rounding, not slope.
-constexpr double kFlatShare = 1e-14;
-// An extremum this close to zero (as a share of 1 + the values around it) touches the axis.
-constexpr double kTouchShare = 1e-12;
-// The step of the central difference that locates an extremum, relative to max(1, |x|).
-constexpr double kSlopeStep = 1e-5;
+// Two curves whose values differ by less than this share of their size have the same value: the
+// plotters' π is 1e-10 off, so sin(x + 90°) and cos x never quite agree, and two ways of writing
+// one function differ by rounding. Far below a pixel, far above both.
+constexpr double kSameValueShare = 1e-8;
+// A curve turning more often than once in this many grid steps (0.04 units, under a pixel) is
+// drawn as a smear, not a curve: sin(1e10·x) shows no extremum a pupil could see.
+constexpr int kStepsPerVisibleTurn = 16;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // A curve broken into more stretches than this is dust rather than a curve; the rest are not searched.
 constexpr std::size_t kMaxStretches = 1000;
-
-struct Sample {
-    double x = 0;
-    double v = 0;
-};
-using Track = std::vector<Sample>;
-
-// A local extremum of a sampled function: where, its value and the size of the values around it.
-struct Turn {
-    double x = 0;
-    double y = 0;
-    bool maximum = false;
-    double scale = 1;
-    bool touchesZero() const { return std::fabs(y) <= kTouchShare * scale; }
-};
 
 double gridX(int k)
 {
@@ -137,161 +121,99 @@ Track trackOver(Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
     return track;
 }
 
-// The zero inside a sign change from a to b, or nothing when the change is a pole or a jump.
-template <class Fn>
-std::optional<double> narrowedRoot(Fn&& fn, Sample a, Sample b)
+// How often the samples change direction, against how many there are: a curve that turns more
+// often than it can be seen has no points worth a ring.
+bool resolved(const SampledCurve& sampled)
 {
-    double lo = a.x;
-    double hi = b.x;
-    const bool negativeAtLo = a.v < 0;
-    for (int i = 0; i < kMaxBisections && hi - lo > kRootWidth; ++i) {
-        const double mid = lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi)
-            break;
-        const double v = fn(mid);
-        if (std::isnan(v))
-            return std::nullopt;
-        if (v == 0)
-            return mid;
-        (v < 0) == negativeAtLo ? lo = mid : hi = mid;
-    }
-    const double x = lo + (hi - lo) / 2;
-    if (!(std::fabs(fn(x)) <= kPoleShare * std::max(std::fabs(a.v), std::fabs(b.v))))
-        return std::nullopt;
-    return x;
-}
-
-template <class Fn, class Found>
-void forEachZero(const Track& track, Fn&& fn, Found&& found)
-{
-    const auto isZero = [&](std::size_t i) { return i < track.size() && track[i].v == 0; };
-    for (std::size_t i = 0; i < track.size(); ++i) {
-        const Sample& here = track[i];
-        if (here.v == 0) {
-            // A zero sample is a zero unless it belongs to a stretch lying on zero.
-            if (!(i > 0 && isZero(i - 1)) && !isZero(i + 1))
-                found(here.x);
+    std::size_t samples = 0;
+    std::size_t turns = 0;
+    int lastDirection = 0;
+    for (std::size_t k = 1; k < sampled.grid.size(); ++k) {
+        const double a = sampled.grid[k - 1];
+        const double b = sampled.grid[k];
+        if (!std::isfinite(a) || !std::isfinite(b) || a == b)
             continue;
-        }
-        if (i + 1 == track.size())
-            break;
-        const Sample& next = track[i + 1];
-        if (std::isfinite(here.v) && std::isfinite(next.v) && next.v != 0 && (here.v < 0) != (next.v < 0))
-            if (const auto root = narrowedRoot(fn, here, next))
-                found(*root);
+        ++samples;
+        const int direction = b > a ? 1 : -1;
+        turns += lastDirection != 0 && direction != lastDirection;
+        lastDirection = direction;
     }
+    return turns * kStepsPerVisibleTurn <= samples + kStepsPerVisibleTurn;
 }
 
-// Where the central difference of fn with the given step changes sign between lo and hi, to the
-// last bit: the two runs below are combined with weights 4/3 and 1/3, which would magnify a
-// coarser stop.
-template <class Fn>
-std::optional<double> slopeChange(Fn&& fn, double lo, double hi, bool risingAtLo, double step)
+// y = ax² + bx + c with a != 0: its extremum is the parabola's vertex. Third differences vanish
+// and second ones do not, up to rounding.
+bool isQuadratic(const std::function<double(double)>& f)
 {
-    for (int i = 0; i < kMaxBisections; ++i) {
-        const double mid = lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi)
-            break;
-        const double rise = fn(mid + step) - fn(mid - step);
-        if (std::isnan(rise))
-            return std::nullopt;
-        if (rise == 0)
-            return mid;
-        (rise > 0) == risingAtLo ? lo = mid : hi = mid;
+    double v[6];
+    double size = 0;
+    for (int i = 0; i < 6; ++i) {
+        v[i] = f(i - 2.0);
+        if (!std::isfinite(v[i]))
+            return false;
+        size += std::fabs(v[i]);
     }
-    return lo + (hi - lo) / 2;
+    const double tolerance = 1e-9 * (1 + size);
+    const auto second = [&](int i) { return v[i + 2] - 2 * v[i + 1] + v[i]; };
+    return std::fabs(second(1) - second(0)) <= tolerance && std::fabs(second(3) - second(2)) <= tolerance &&
+           std::fabs(second(0)) > tolerance;
 }
 
-// Where the slope of fn changes sign between lo and hi. A central difference of step h misplaces
-// a corner (|x² − 4| at 2) or a lopsided extremum by about c·h²; two steps cancel that error.
-template <class Fn>
-std::optional<double> narrowedTurn(Fn&& fn, double lo, double hi, bool risingAtLo)
-{
-    const double step = std::min(kSlopeStep * std::max(1.0, std::fabs(lo)), (hi - lo) / 8);
-    const auto coarse = slopeChange(fn, lo, hi, risingAtLo, step);
-    const auto fine = slopeChange(fn, lo, hi, risingAtLo, step / 2);
-    if (!coarse || !fine)
-        return std::nullopt;
-    return std::clamp((4 * *fine - *coarse) / 3, lo, hi);
-}
-
-// A turn bracketed by the samples left and right, or nothing when it is not a true extremum
-// (a pole between them, say).
-template <class Fn>
-std::optional<Turn> turnBetween(Fn&& fn, const Sample& left, const Sample& right, bool maximum)
-{
-    const auto x = narrowedTurn(fn, left.x, right.x, maximum);
-    if (!x)
-        return std::nullopt;
-    const double y = fn(*x);
-    const double scale = 1 + std::fabs(left.v) + std::fabs(right.v);
-    const double slack = kFlatShare * scale;
-    const bool beyondBoth = maximum ? y >= std::max(left.v, right.v) - slack : y <= std::min(left.v, right.v) + slack;
-    if (!std::isfinite(y) || !beyondBoth)
-        return std::nullopt;
-    return Turn{*x, y, maximum, scale};
-}
-
-// Extrema: the direction of the samples turns, with at most one flat step between.
-template <class Fn, class Found>
-void forEachTurn(const Track& track, Fn&& fn, Found&& found)
-{
-    std::size_t lastSloped = 0;
-    bool haveSloped = false;
-    bool lastRising = false;
-    for (std::size_t i = 0; i + 1 < track.size(); ++i) {
-        const double a = track[i].v;
-        const double b = track[i + 1].v;
-        if (!std::isfinite(a) || !std::isfinite(b)) {
-            haveSloped = false;
-            continue;
-        }
-        if (!(std::fabs(b - a) > kFlatShare * (std::fabs(a) + std::fabs(b))))
-            continue;
-        const bool rising = b > a;
-        if (haveSloped && rising != lastRising && i - lastSloped <= 2)
-            if (const auto turn = turnBetween(fn, track[lastSloped], track[i + 1], lastRising))
-                found(*turn);
-        lastSloped = i;
-        lastRising = rising;
-        haveSloped = true;
-    }
-}
-
-void addCurvePoints(const SampledCurve& sampled, std::vector<FoundPoint>& found)
+void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<FoundPoint>& found)
 {
     const auto& f = sampled.curve->f;
+    const bool decimals = sampled.curve->typedDecimals;
+    const auto add = [&](PointKind kind, double x, double y) { found.push_back({kind, x, y, owner, decimals}); };
+    const bool quadratic = isQuadratic(f);
     bool interceptFound = false;
     for (const Interval& stretch : sampled.stretches) {
         const Track track = trackOver(stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
-        forEachZero(track, f, [&](double x) { found.push_back({PointKind::Zero, x, 0}); });
+        const auto addZero = [&](double x) { add(PointKind::Zero, x, 0); };
+        forEachZero(track, f, addZero);
+        forEachEdgeZero(track, f, addZero);
         forEachTurn(track, f, [&](const Turn& turn) {
-            found.push_back({turn.maximum ? PointKind::Maximum : PointKind::Minimum, turn.x, turn.y});
+            add(turn.maximum ? PointKind::Maximum : PointKind::Minimum, turn.x, turn.y);
+            if (quadratic)
+                add(PointKind::Vertex, turn.x, turn.y);
             if (turn.touchesZero())
-                found.push_back({PointKind::Zero, turn.x, 0});
+                add(PointKind::Zero, turn.x, 0);
         });
         if (!interceptFound && stretch.lo <= 0 && stretch.hi >= 0 && std::isfinite(f(0))) {
-            found.push_back({PointKind::YIntercept, 0, f(0)});
+            add(PointKind::YIntercept, 0, f(0));
             interceptFound = true;
         }
     }
 }
 
-void addIntersections(const SampledCurve& one, const SampledCurve& other, std::vector<FoundPoint>& found)
+double sameValueTolerance(double a, double b)
+{
+    return kSameValueShare * (1 + std::fabs(a) + std::fabs(b));
+}
+
+// f − g, with differences too small to be more than rounding taken as none: where two curves
+// coincide, the gap is a run of zeros, which has no intersections inside it.
+double visibleGap(double a, double b)
+{
+    const double gap = a - b;
+    return std::fabs(gap) <= sameValueTolerance(a, b) ? 0 : gap;
+}
+
+void addIntersections(const SampledCurve& one, const SampledCurve& other, std::size_t owner, std::vector<FoundPoint>& found)
 {
     const auto& f = one.curve->f;
     const auto& g = other.curve->f;
+    const bool decimals = one.curve->typedDecimals || other.curve->typedDecimals;
     const auto gap = [&](double x) { return f(x) - g(x); };
     const auto gapAtGrid = [&](int k) {
         const auto index = static_cast<std::size_t>(k);
-        return one.grid[index] - other.grid[index];
+        return visibleGap(one.grid[index], other.grid[index]);
     };
-    const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x)}); };
+    const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x), owner, decimals}); };
     forEachOverlap(one.stretches, other.stretches, [&](Interval both) {
-        const Track track = trackOver(both, gapAtGrid, gap);
+        const Track track = trackOver(both, gapAtGrid, [&](double x) { return visibleGap(f(x), g(x)); });
         forEachZero(track, gap, add);
         forEachTurn(track, gap, [&](const Turn& turn) {
-            if (turn.touchesZero())
+            if (std::fabs(turn.y) <= sameValueTolerance(f(turn.x), g(turn.x)))
                 add(turn.x);
         });
     });
@@ -306,9 +228,11 @@ void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<Fou
     for (const FunctionCurve& curve : curves)
         sampled.push_back(sampledCurve(curve));
     for (std::size_t i = 0; i < sampled.size(); ++i) {
-        addCurvePoints(sampled[i], found);
-        for (std::size_t j = i + 1; j < sampled.size(); ++j)
-            addIntersections(sampled[i], sampled[j], found);
+        if (!resolved(sampled[i]))
+            sampled[i].stretches.clear();
+        addCurvePoints(sampled[i], i, found);
+        for (std::size_t j = 0; j < i; ++j)
+            addIntersections(sampled[j], sampled[i], i, found);
     }
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 using points::FoundPoint;
 
-// Two points of one kind closer than this in both coordinates are the same point found twice.
+// Two points closer than this in both coordinates are at the same place.
 constexpr double kSamePlace = 1e-8;
 // The elementary plotter's dots lie one sampling step apart; wider gaps are breaks in the curve
 // (the tangent's asymptotes leave 0.002).
@@ -32,44 +32,67 @@ bool onBoard(const FoundPoint& p)
 
 bool samePlace(const FoundPoint& a, const FoundPoint& b)
 {
-    return a.kind == b.kind && std::fabs(a.x - b.x) <= kSamePlace && std::fabs(a.y - b.y) <= kSamePlace;
+    return std::fabs(a.x - b.x) <= kSamePlace && std::fabs(a.y - b.y) <= kSamePlace;
 }
 
-// Sorted by kind and x, a repeat lies among the kept points just before it.
-std::vector<FoundPoint> withoutRepeats(std::vector<FoundPoint> found)
+// All kinds found at one place, whoever found them.
+struct Place {
+    FoundPoint first;
+    std::vector<PointKind> kinds;
+    bool typedDecimals = false;
+};
+
+// The order a label names the kinds of one place in: "零点、与y轴交点", "顶点、极小值点".
+int namingRank(PointKind kind)
 {
-    std::sort(found.begin(), found.end(), [](const FoundPoint& a, const FoundPoint& b) {
-        return a.kind != b.kind ? a.kind < b.kind : a.x < b.x;
-    });
-    std::vector<FoundPoint> kept;
+    constexpr PointKind order[] = {PointKind::Zero,    PointKind::YIntercept,   PointKind::Vertex,
+                                   PointKind::Maximum, PointKind::Minimum,      PointKind::Intersection,
+                                   PointKind::Centre,  PointKind::CircleCentre, PointKind::Focus};
+    return static_cast<int>(std::find(std::begin(order), std::end(order), kind) - std::begin(order));
+}
+
+// Sorted by x, the points of one place lie among the places just before it.
+std::vector<Place> placesOf(std::vector<FoundPoint> found)
+{
+    std::sort(found.begin(), found.end(), [](const FoundPoint& a, const FoundPoint& b) { return a.x < b.x; });
+    std::vector<Place> places;
     for (const FoundPoint& p : found) {
-        bool repeat = false;
-        for (auto it = kept.rbegin(); it != kept.rend() && it->kind == p.kind && p.x - it->x <= kSamePlace; ++it)
-            repeat = repeat || samePlace(*it, p);
-        if (!repeat)
-            kept.push_back(p);
+        auto it = places.rbegin();
+        while (it != places.rend() && p.x - it->first.x <= kSamePlace && !samePlace(it->first, p))
+            ++it;
+        if (it == places.rend() || p.x - it->first.x > kSamePlace) {
+            places.push_back({p, {p.kind}, p.typedDecimals});
+            continue;
+        }
+        if (std::find(it->kinds.begin(), it->kinds.end(), p.kind) == it->kinds.end())
+            it->kinds.push_back(p.kind);
+        it->first.owner = std::min(it->first.owner, p.owner);
+        it->typedDecimals = it->typedDecimals || p.typedDecimals;
     }
-    return kept;
+    for (Place& place : places)
+        std::sort(place.kinds.begin(), place.kinds.end(),
+                  [](PointKind a, PointKind b) { return namingRank(a) < namingRank(b); });
+    return places;
 }
 
-bool nearerToOrigin(const FoundPoint& a, const FoundPoint& b)
+bool nearerToOrigin(const Place& one, const Place& other)
 {
+    const FoundPoint& a = one.first;
+    const FoundPoint& b = other.first;
     const double da = a.x * a.x + a.y * a.y;
     const double db = b.x * b.x + b.y * b.y;
     if (da != db)
         return da < db;
-    if (a.x != b.x)
-        return a.x < b.x;
-    return a.y != b.y ? a.y < b.y : a.kind < b.kind;
+    return a.x != b.x ? a.x < b.x : a.y < b.y;
 }
 
-std::string coordinateText(double value, bool& irrational)
+std::string coordinateText(double value, bool typedDecimals, bool& irrational)
 {
-    if (const auto exact = exactForm(value)) {
+    if (const auto exact = exactForm(value, typedDecimals)) {
         irrational = irrational || isIrrationalForm(*exact);
         return *exact;
     }
-    return decimalForm(value);
+    return "≈" + decimalForm(value);
 }
 
 } // namespace
@@ -78,42 +101,64 @@ std::string kindName(PointKind kind)
 {
     switch (kind) {
     case PointKind::Zero: return "零点";
-    case PointKind::YIntercept: return "y轴交点";
+    case PointKind::YIntercept: return "与y轴交点";
     case PointKind::Maximum: return "极大值点";
     case PointKind::Minimum: return "极小值点";
     case PointKind::Intersection: return "交点";
     case PointKind::Centre: return "中心";
     case PointKind::Vertex: return "顶点";
     case PointKind::Focus: return "焦点";
+    case PointKind::CircleCentre: return "圆心";
     }
     return {};
 }
 
+std::string pointLabel(const std::vector<PointKind>& kinds, double x, double y, bool typedDecimals)
+{
+    std::string label;
+    for (PointKind kind : kinds)
+        label += (label.empty() ? "" : "、") + kindName(kind);
+    bool irrational = false;
+    label += " (" + coordinateText(x, typedDecimals, irrational) + ", " + coordinateText(y, typedDecimals, irrational) + ")";
+    if (irrational)
+        label += " ≈ (" + decimalForm(x) + ", " + decimalForm(y) + ")";
+    return label;
+}
+
 std::string pointLabel(PointKind kind, double x, double y)
 {
-    bool irrational = false;
-    std::string label = kindName(kind) + " (" + coordinateText(x, irrational) + ", " + coordinateText(y, irrational) + ")";
-    if (irrational)
-        label += " ≈ (" + approximateForm(x) + ", " + approximateForm(y) + ")";
-    return label;
+    return pointLabel(std::vector<PointKind>{kind}, x, y);
+}
+
+BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
+{
+    std::vector<FoundPoint> found;
+    points::addFunctionPoints(functions, found);
+    for (std::size_t i = 0; i < conics.size(); ++i)
+        points::addConicPoints(conics[i], functions.size() + i, found);
+    std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
+    std::vector<Place> places = placesOf(std::move(found));
+    std::sort(places.begin(), places.end(), nearerToOrigin);
+    BoardPoints result;
+    std::vector<std::size_t> perCurve(functions.size() + conics.size());
+    for (const Place& place : places) {
+        const FoundPoint& p = place.first;
+        const bool crowded = std::any_of(result.points.begin(), result.points.end(), [&](const SpecialPoint& kept) {
+            return std::hypot(kept.x - p.x, kept.y - p.y) < kRingSpacing;
+        });
+        if (crowded || perCurve[p.owner] >= kMaxPointsPerCurve) {
+            ++result.omitted;
+            continue;
+        }
+        ++perCurve[p.owner];
+        result.points.push_back({place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
+    }
+    return result;
 }
 
 std::vector<SpecialPoint> specialPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
 {
-    std::vector<FoundPoint> found;
-    points::addFunctionPoints(functions, found);
-    for (const ConicCurve& conic : conics)
-        points::addConicPoints(conic, found);
-    std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
-    found = withoutRepeats(std::move(found));
-    std::sort(found.begin(), found.end(), nearerToOrigin);
-    if (found.size() > kMaxSpecialPoints)
-        found.resize(kMaxSpecialPoints);
-    std::vector<SpecialPoint> result;
-    result.reserve(found.size());
-    for (const FoundPoint& p : found)
-        result.push_back({p.kind, p.x, p.y, pointLabel(p.kind, p.x, p.y)});
-    return result;
+    return boardPoints(functions, conics).points;
 }
 
 std::vector<Interval> drawnIntervals(const std::vector<WorldPoint>& dots, double maxGap)
@@ -144,6 +189,29 @@ std::vector<Interval> drawnIntervals(const std::vector<WorldPoint>& dots, double
     return joined;
 }
 
+bool writtenWithDecimals(const std::string& text)
+{
+    return text.find('.') != std::string::npos || text.find("。") != std::string::npos;
+}
+
+bool writtenWithDecimals(const FieldTexts& texts)
+{
+    return std::any_of(texts.begin(), texts.end(), [](const std::string& text) { return writtenWithDecimals(text); });
+}
+
+std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
+{
+    std::vector<Interval> stretches = drawnIntervals(drawing.dots, maxGap);
+    for (const Polyline& piece : drawing.polylines) {
+        if (piece.points.empty())
+            continue;
+        const auto [left, right] = std::minmax_element(piece.points.begin(), piece.points.end(),
+                                                       [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+        stretches.push_back({left->x, right->x});
+    }
+    return stretches;
+}
+
 std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldTexts& texts)
 {
     const std::optional<ElementaryParams> params = elementaryParams(option, texts);
@@ -154,7 +222,7 @@ std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldText
     if (!drawing)
         return std::nullopt;
     return FunctionCurve{[option, p = *params](double x) { return elementaryY(option, p, x); },
-                         drawnIntervals(drawing->dots, kElementaryDotGap)};
+                         drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
 }
 
 } // namespace curvana

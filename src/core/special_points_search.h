@@ -10,10 +10,13 @@ namespace curvana::points {
 inline constexpr double kBoardMin = -10;
 inline constexpr double kBoardMax = 10;
 
+// `owner`: the index of the curve whose point it is (functions first, then conics).
 struct FoundPoint {
     PointKind kind = PointKind::Zero;
     double x = 0;
     double y = 0;
+    std::size_t owner = 0;
+    bool typedDecimals = false;
 };
 
 // Zeros, y-intercepts and extrema of every curve and the intersections of every two of them,
@@ -21,6 +24,6 @@ struct FoundPoint {
 void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found);
 
 // The centre, vertices and foci of one conic (vertices only where the conic is drawn).
-void addConicPoints(const ConicCurve& conic, std::vector<FoundPoint>& found);
+void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found);
 
 } // namespace curvana::points

@@ -241,22 +241,39 @@ TEST_F(SpecialPointsOverlayTest, ThePointerOnARingReadsItsLabel)
         QPointF offset;
         const char* text;
     } cases[] = {
-        {{1, -4}, {3, 2}, "极小值点 (1, −4)"},
-        {{0, -3}, {-4, 0}, "y轴交点 (0, −3)"},
+        {{1, -4}, {3, 2}, "顶点、极小值点 (1, −4)"},
+        {{0, -3}, {-4, 0}, "与y轴交点 (0, −3)"},
         {{std::sqrt(5.0), 0}, {0, 3}, "焦点 (√5, 0) ≈ (2.236, 0)"},
     };
     for (const auto& c : cases) {
         QTest::mouseMove(board->view(), (pixelOf(c.world) + c.offset).toPoint());
         EXPECT_EQ(readout->text(), QString::fromUtf8(c.text)) << c.text;
     }
-    // A zero of the parabola and a vertex of the ellipse share one ring: both are read.
+    // A zero of the parabola and a vertex of the ellipse share one ring and one label.
     QTest::mouseMove(board->view(), pixelOf({3, 0}).toPoint());
-    QStringList shared = readout->text().split(QStringLiteral("；"));
-    shared.sort();
-    EXPECT_EQ(shared, QStringList({"零点 (3, 0)", "顶点 (3, 0)"}));
+    EXPECT_EQ(readout->text(), QStringLiteral("零点、顶点 (3, 0)"));
     const QPoint away = (pixelOf({1, -4}) + QPointF(8, 0)).toPoint();
     QTest::mouseMove(board->view(), away);
     EXPECT_EQ(readout->text(), CoordinateReadout::textFor(board->view()->worldAt(away)));
+}
+
+// sin 20x has more extrema than rings fit: the field says how many were left out, beside the
+// coordinates and on its own when the pointer leaves, and forgets it when the rings go.
+TEST_F(SpecialPointsOverlayTest, TheFieldCountsThePointsLeftOut)
+{
+    draw(CurveAction{CurveWindow::Elementary, 4, {"1", "20", "0"}, "红"});
+    toggle();
+    const std::size_t omitted = board->specialPoints().omitted();
+    ASSERT_GT(omitted, 0u);
+    const QString notice = QStringLiteral("已省略 %1 个点").arg(omitted);
+    QLabel* readout = board->coordinateReadout();
+    EXPECT_EQ(readout->text(), notice);
+    const QPoint corner = pixelOf({-9.9, 9.9}).toPoint();
+    QTest::mouseMove(board->view(), corner);
+    EXPECT_EQ(readout->text(), CoordinateReadout::textFor(board->view()->worldAt(corner)) + "  " + notice);
+    toggle();
+    QTest::mouseMove(board->view(), corner + QPoint(1, 0));
+    EXPECT_FALSE(readout->text().contains(QStringLiteral("已省略")));
 }
 
 } // namespace

@@ -73,5 +73,19 @@ TEST(BoardCurves, OwnFormulasHaveTheirPoints)
         EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
 }
 
+// What the user typed as decimals comes back as decimals, from every window.
+TEST(BoardCurves, TypedDecimalsStayDecimals)
+{
+    const std::vector<BoardAction> actions{CurveAction{CurveWindow::Conic, 1, {"0.1", "0", "3", "2"}, "蓝"},
+                                           FormulaAction{FormulaKind::Function, "0.5x−4.5", "", "-10", "10", "红", 0},
+                                           kQuadratic};
+    const auto [functions, conics] = curvesOnBoard(actions);
+    std::vector<std::string> labels;
+    for (const SpecialPoint& p : specialPoints(functions, conics))
+        labels.push_back(p.label);
+    for (const char* expected : {"顶点 (−2.9, 0)", "顶点 (0.1, 2)", "与y轴交点 (0, −4.5)", "零点 (9, 0)", "零点 (−1, 0)"})
+        EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
+}
+
 } // namespace
 } // namespace curvana
