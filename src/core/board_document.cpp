@@ -43,9 +43,15 @@ FormulaInput formulaInputOf(const FormulaAction& action)
     return {action.kind, action.first, action.second, action.from, action.to};
 }
 
+// The caption is written in the curve's colour, so a pupil can tell which line each formula drew;
+// with no colour chosen the curve is black and the caption keeps the captions' blue.
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
 {
-    return formulaDrawing(formulaInputOf(action), PixelScale{}, formulaCaptionPlace(action.captionLine));
+    auto result = formulaDrawing(formulaInputOf(action), PixelScale{}, formulaCaptionPlace(action.captionLine));
+    if (auto* drawing = std::get_if<Drawing>(&result))
+        for (Caption& caption : drawing->captions)
+            caption.colour = lookupPenColour(action.colour);
+    return result;
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)

@@ -8,7 +8,6 @@
 
 #include "core/curves.h"
 #include "core/field_reader.h"
-#include "core/number.h"
 #include "core/plot_points.h"
 
 namespace curvana {
@@ -65,7 +64,7 @@ DrawingResult linear(FieldReader& in)
         plotAlongX(drawing, -8, -8 / p.a, y);
     else
         plotAlongX(drawing, -8, 8, y);
-    drawing.captions.push_back({{4, 9}, "一次函数y=" + displayForm(p.a) + "x" + in.typed(kFieldB)});
+    drawing.captions.push_back({{4, 9}, "一次函数y=" + in.shown(kFieldA) + "x" + in.typed(kFieldB)});
     return drawing;
 }
 
@@ -83,7 +82,7 @@ DrawingResult quadraticFamily(FieldReader& in, int option, const char* name, con
     } else {
         plotAlongX(drawing, -8, 8, y);
     }
-    drawing.captions.push_back({{2, 9}, std::string(name) + displayForm(p.a) + "x  " + in.typed(kFieldB) +
+    drawing.captions.push_back({{2, 9}, std::string(name) + in.shown(kFieldA) + "x  " + in.typed(kFieldB) +
                                             "x" + in.typed(kFieldC) + closing});
     drawing.captions.push_back({{6, 9.3}, "2"});
     return drawing;
@@ -111,28 +110,31 @@ DrawingResult trigonometric(FieldReader& in, int option, const TrigCaption& capt
     } else {
         plotOverAngle(drawing, p, -kTwoPi, kTwoPi, 0, y);
     }
-    drawing.captions.push_back({caption.at, std::string(caption.name) + displayForm(p.a) + caption.function +
-                                                displayForm(p.b) + "x" + in.typed(kFieldC) + "°)"});
+    drawing.captions.push_back({caption.at, std::string(caption.name) + in.shown(kFieldA) + caption.function +
+                                                in.shown(kFieldB) + "x" + in.typed(kFieldC) + "°)"});
     return drawing;
 }
 
 // The families that read A alone: one run over a fixed stretch of x, and captions made from A.
 struct OneParameterFamily {
     double from, to;
-    std::vector<Caption> (*captions)(double a);
+    std::vector<Caption> (*captions)(const std::string& a); // A as shown
 };
 
-const OneParameterFamily kReciprocal{-8, 8, [](double a) {
-    return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, displayForm(a)}, {{5.8, 1.6}, "x"}};
+const OneParameterFamily kReciprocal{-8, 8, [](const std::string& a) {
+    return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, a}, {{5.8, 1.6}, "x"}};
 }};
-const OneParameterFamily kPowerOfA{-3, 3, [](double a) {
-    return std::vector<Caption>{{{4, 9}, "幂函数y=" + displayForm(a)}, {{6.8, 9.3}, "x"}};
+// y = A^x has the variable in the exponent (an exponential function), y = x^A in the base (a power
+// function). The raised part sits just past the end of the line before it, which is one CJK
+// character (about 0.6 units) longer for the exponential's name.
+const OneParameterFamily kPowerOfA{-3, 3, [](const std::string& a) {
+    return std::vector<Caption>{{{4, 9}, "指数函数y=" + a}, {{7.5, 9.3}, "x"}};
 }};
-const OneParameterFamily kPowerOfX{-3, 3, [](double a) {
-    return std::vector<Caption>{{{4, 9}, "指数函数y=x"}, {{6.8, 9.2}, displayForm(a)}};
+const OneParameterFamily kPowerOfX{-3, 3, [](const std::string& a) {
+    return std::vector<Caption>{{{4, 9}, "幂函数y=x"}, {{6.6, 9.2}, a}};
 }};
-const OneParameterFamily kLogarithm{0.1, 10, [](double a) {
-    return std::vector<Caption>{{{4, 9}, "对数函数y=log" + displayForm(a)}, {{8.5, 9.5}, "x"}};
+const OneParameterFamily kLogarithm{0.1, 10, [](const std::string& a) {
+    return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};
 }};
 
 // The option is a template argument so that the formula is chosen once, not at every sample.
@@ -147,7 +149,7 @@ DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
         return InputProblem{kFieldA, "对数的底数A必须大于0且不等于1。"};
     Drawing drawing;
     plotAlongX(drawing, family.from, family.to, [&](double x) { return elementaryY(Option, p, x); });
-    drawing.captions = family.captions(p.a);
+    drawing.captions = family.captions(in.shown(kFieldA));
     return drawing;
 }
 
@@ -206,9 +208,7 @@ DrawingResult elementaryCurve(int option, const FieldTexts& texts)
     case 3: return oneParameter<3>(in, kReciprocal);
     case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
     case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
-    // "ton(", not "tan(": the caption the tangent has always had on the board. Captions are part of
-    // what users see and compare with earlier printouts, so it is kept letter for letter.
-    case 6: return trigonometric(in, 6, {"正切曲线y=", "ton(", {1, 2}});
+    case 6: return trigonometric(in, 6, {"正切曲线y=", "tan(", {1, 2}});
     case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
     case 8: return oneParameter<8>(in, kPowerOfA);
     case 9: return oneParameter<9>(in, kPowerOfX);

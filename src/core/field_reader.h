@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/drawing.h"
+#include "core/formula_text.h"
 
 namespace curvana {
 
@@ -18,6 +19,17 @@ inline constexpr std::string_view kConicPlaces[] = {"在“m=”后面", "在“
                                                     "在“b=”后面"};
 inline constexpr std::string_view kClassicPlaces[] = {"在“R=”后面"};
 
+// The number typed in a box, read the same way in every window: a decimal as parseNumber reads it
+// ("1e3", "1。5", "－３"), otherwise a formula without variable ("1/2", "-3/4", "√2", "π/3", "2π",
+// "2×3"). Without a value, `problem` says why, in words that follow the box's name ("第3个字符处：…",
+// "里的值不是一个实数。"); `tooLarge` marks a number beyond a finite double ("1e400", "10^400").
+struct TypedNumber {
+    std::optional<double> value;
+    TextProblem problem;
+    bool tooLarge = false;
+};
+TypedNumber readTypedNumber(std::string_view text);
+
 // Callers read the boxes in the order Text1, Text2, ...; the first box that fails is the one
 // reported, and every later read is ignored. A failed read yields 0 so the caller can carry on
 // to the check without branching after every box.
@@ -28,6 +40,9 @@ public:
     double number(int field);       // double precision
     double single(int field);       // single precision, widened back to double
     std::string typed(int field) const; // the box text exactly as typed ("" for a missing box)
+    // The box in a caption: a decimal in its display form (" 2", "-.5"), as captions have always
+    // shown it; anything else as typed, blanks trimmed, with the same blank before it (" 1/2", "-√2").
+    std::string shown(int field) const;
 
     bool ok() const { return !problem_; }
     const InputProblem& problem() const { return *problem_; }

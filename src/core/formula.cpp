@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/field_reader.h"
 #include "core/utf8.h"
 
 namespace curvana {
@@ -55,23 +56,22 @@ std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& inpu
     return std::get<CompiledFunction>(std::move(compiled));
 }
 
+// A range box reads what every number box reads.
 std::variant<double, FormulaError> rangeEnd(const FormulaInput& input, FormulaBox box)
 {
-    auto compiled = compileBox(input, box);
-    if (const auto* error = std::get_if<FormulaError>(&compiled))
-        return *error;
-    const double value = std::get<CompiledFunction>(compiled)(0);
-    if (!std::isfinite(value))
-        return wholeBoxError(box, input, labelOf(input.kind, box) + "里的值不是一个实数。");
-    return value;
+    const TypedNumber reading = readTypedNumber(boxText(input, box));
+    if (!reading.value)
+        return FormulaError{box, reading.problem.start, reading.problem.length,
+                            labelOf(input.kind, box) + reading.problem.message};
+    return *reading.value;
 }
 
 // The formula as typed, without a leading "y =" and without blanks around it.
-std::string typedBody(std::string_view text, std::string_view leftSide)
+std::string typedBody(const FormulaInput& input, FormulaBox box)
 {
-    const std::u32string codes = codePointsOf(text);
+    const std::u32string codes = codePointsOf(boxText(input, box));
     std::u32string_view body(codes);
-    body.remove_prefix(static_cast<std::size_t>(leftSideLength(body, leftSide)));
+    body.remove_prefix(static_cast<std::size_t>(leftSideLength(body, vocabularyOf(input.kind, box))));
     const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
     while (!body.empty() && blank(body.front()))
         body.remove_prefix(1);
@@ -84,11 +84,11 @@ std::string captionOf(const FormulaInput& input)
 {
     switch (input.kind) {
     case FormulaKind::Parametric:
-        return "x=" + typedBody(input.first, "x") + ", y=" + typedBody(input.second, "y");
-    case FormulaKind::Polar: return "r=" + typedBody(input.first, "r");
+        return "x=" + typedBody(input, FormulaBox::First) + ", y=" + typedBody(input, FormulaBox::Second);
+    case FormulaKind::Polar: return "r=" + typedBody(input, FormulaBox::First);
     case FormulaKind::Function: break;
     }
-    return "y=" + typedBody(input.first, "y");
+    return "y=" + typedBody(input, FormulaBox::First);
 }
 
 struct Range {

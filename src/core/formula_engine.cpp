@@ -43,15 +43,17 @@ double schoolPower(double base, double exponent)
     return std::nan("");
 }
 
-// An integer exponent keeps muparser's own power; any other goes through schoolPower.
-bool isIntegerNumber(const SyntaxNode& node)
+// a^b for an exponent that says nothing about roots: no value for a negative base.
+double positiveBasePower(double base, double exponent)
 {
-    return node.kind == SyntaxKind::Number && std::nearbyint(node.value) == node.value;
+    return base < 0 ? std::nan("") : std::pow(base, exponent);
 }
+
+double wholePart(double v) { return std::floor(v); }
 
 // The school's names that muparser spells differently or lacks (those it lacks are defined below).
 const std::map<std::string, std::string, std::less<>> kMuparserNames = {
-    {"arcsin", "asin"}, {"arccos", "acos"}, {"arctan", "atan"}, {"lg", "log10"}, {"log", "logb"}};
+    {"arcsin", "asin"}, {"arccos", "acos"}, {"arctan", "atan"}, {"lg", "log10"}, {"log", "logb"}, {"sgn", "sign"}};
 
 void emit(const SyntaxTree& tree, int index, std::string& out)
 {
@@ -83,10 +85,12 @@ void emit(const SyntaxTree& tree, int index, std::string& out)
     case SyntaxKind::Multiply: return binary("*");
     case SyntaxKind::Divide: return binary("/");
     case SyntaxKind::Power:
-        if (isIntegerNumber(tree.nodes[static_cast<std::size_t>(node.right)]))
-            return binary("^");
-        out += "spow";
-        return binary(",");
+        switch (powerReading(tree, node)) {
+        case PowerReading::Whole: return binary("^");
+        case PowerReading::OddRoot: out += "spow"; return binary(",");
+        case PowerReading::PositiveBase: out += "ppow"; return binary(",");
+        }
+        return;
     case SyntaxKind::Call: {
         const auto renamed = kMuparserNames.find(node.function);
         out += renamed == kMuparserNames.end() ? node.function : renamed->second;
@@ -113,6 +117,8 @@ struct CompiledFunction::Engine {
         parser.DefineFun("csc", cosecant);
         parser.DefineFun("logb", logarithmToBase);
         parser.DefineFun("spow", schoolPower);
+        parser.DefineFun("ppow", positiveBasePower);
+        parser.DefineFun("floor", wholePart);
         parser.SetExpr(text);
         parser.Eval(); // compiles now, so evaluating later only runs the byte code
     }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/formula_powers.h"
 #include "core/utf8.h"
 
 namespace curvana {
@@ -89,7 +90,7 @@ private:
     bool startsImplicitFactor(const Token& token) const
     {
         switch (token.kind) {
-        case TokenKind::Name: case TokenKind::Open: case TokenKind::Root: return true;
+        case TokenKind::Name: case TokenKind::Open: case TokenKind::Root: case TokenKind::OpenFloor: return true;
         case TokenKind::Bar: return m_openBars == 0;
         default: return false;
         }
@@ -133,23 +134,101 @@ private:
         return sign.kind == TokenKind::Minus ? negate(operand) : operand;
     }
 
-    // x^2^3 is x^(2^3); the exponent may carry a sign (x^-1).
+    // x^2^3 is x^(2^3); the exponent may carry a sign (x^-1). A number or sign after ^ takes
+    // the letters after it, as sin 2x does: e^2x is e^(2x), e^-2x is e^(-2x).
     int parsePower()
     {
+        const std::size_t baseFirst = m_next;
         const int base = parsePostfix(parsePrimary());
         if (!peekIs(TokenKind::Power))
             return base;
-        Nesting nesting(*this, take());
-        return join(SyntaxKind::Power, base, parseSigned());
+        const Token& caret = take();
+        Nesting nesting(*this, caret);
+        if (!peekIs(TokenKind::Minus) && !peekIs(TokenKind::Plus) && !peekIs(TokenKind::Number))
+            return join(SyntaxKind::Power, base, parseSigned());
+        const std::size_t exponentFirst = m_next;
+        const int exponent = parseWrittenExponent();
+        if (peekIs(TokenKind::Divide) && !readsAsPowerThenQuotient(m_tokens, exponentFirst, m_next))
+            failTwoReadings(baseFirst, exponentFirst);
+        return join(SyntaxKind::Power, base, exponent);
     }
 
+    // The exponent typed without brackets after ^: signs, then a number with the letters it
+    // multiplies; a function ends it unless it comes straight after the number (e^2sin x).
+    int parseWrittenExponent()
+    {
+        if (peekIs(TokenKind::Minus) || peekIs(TokenKind::Plus)) {
+            const Token& sign = take();
+            Nesting nesting(*this, sign);
+            const int operand = parseWrittenExponent();
+            return sign.kind == TokenKind::Minus ? negate(operand) : operand;
+        }
+        if (isFunctionName(peek())) {
+            const Token& name = take();
+            return parseApplication(name, name.word);
+        }
+        const bool number = peekIs(TokenKind::Number);
+        int term = parsePower();
+        if (number && isFunctionName(peek())) {
+            const Token& name = take();
+            return join(SyntaxKind::Multiply, term, parseApplication(name, name.word));
+        }
+        while (peekIs(TokenKind::Name) && !isFunctionName(peek()))
+            term = join(SyntaxKind::Multiply, term, parsePower());
+        return term;
+    }
+
+    // x^1/2 is read by some as x^(1/2) and by others as (x^1)/2: neither is guessed.
+    [[noreturn]] void failTwoReadings(std::size_t baseFirst, std::size_t exponentFirst)
+    {
+        const std::size_t slash = m_next;
+        take();
+        parsePower();
+        const Token& last = m_tokens[m_next - 1];
+        const auto span = [&](std::size_t first, int end) {
+            return trimmed(m_codes.substr(m_tokens[first].start, end - m_tokens[first].start));
+        };
+        const int start = m_tokens[baseFirst].start;
+        const std::string base = span(baseFirst, m_tokens[exponentFirst - 1].start);
+        const std::string exponent = span(exponentFirst, m_tokens[slash].start);
+        const std::string divisor = span(slash + 1, last.start + last.length);
+        const std::string whole = span(baseFirst, last.start + last.length);
+        throw ParseFailure{{start, last.start + last.length - start,
+                            placeOf(start) + twoReadingsMessage(whole, base, exponent, divisor)}};
+    }
+
+    std::string trimmed(std::u32string_view codes) const
+    {
+        while (!codes.empty() && codes.back() == U' ')
+            codes.remove_suffix(1);
+        return utf8Of(codes);
+    }
+
+    // A raised number typed as such: x², x⁻¹, x¹⁰.
+    int superscriptValue(const Token& token)
+    {
+        const std::optional<int> value = raisedNumber(token.word);
+        if (!value)
+            fail(token, "这个上标写得不对：" + typed(token) + "。");
+        return leaf(SyntaxKind::Number, *value);
+    }
+
+    // Raised numbers are powers; ° turns degrees into the radians the functions take.
     int parsePostfix(int node)
     {
-        while (peekIs(TokenKind::Squared) || peekIs(TokenKind::Cubed)) {
-            const double exponent = take().kind == TokenKind::Squared ? 2 : 3;
-            node = join(SyntaxKind::Power, node, leaf(SyntaxKind::Number, exponent));
+        for (;;) {
+            if (peekIs(TokenKind::Superscript))
+                node = join(SyntaxKind::Power, node, superscriptValue(take()));
+            else if (peekIs(TokenKind::Degree))
+                node = join(SyntaxKind::Multiply, node, degreeToRadian(take()));
+            else
+                return node;
         }
-        return node;
+    }
+
+    int degreeToRadian(const Token&)
+    {
+        return join(SyntaxKind::Divide, leaf(SyntaxKind::Pi), leaf(SyntaxKind::Number, 180));
     }
 
     int parsePrimary()
@@ -158,8 +237,10 @@ private:
         switch (token.kind) {
         case TokenKind::Number: return parseNumber(take());
         case TokenKind::Name: return parseName(take());
-        case TokenKind::Root: return parseApplication(take(), "sqrt");
+        case TokenKind::Root: return parseRoot(take(), token.word);
+        case TokenKind::Superscript: return parseRaisedRoot(take());
         case TokenKind::Open: return parseBracket(take());
+        case TokenKind::OpenFloor: return parseFloor(take());
         case TokenKind::Bar: return parseAbsolute(take());
         default: failMissing(token);
         }
@@ -223,6 +304,41 @@ private:
         return inner;
     }
 
+    int parseFloor(const Token& open)
+    {
+        const int inner = parseEnclosed(open);
+        if (!peekIs(TokenKind::CloseFloor))
+            fail(open, typed(open) + "没有配对的“]”。");
+        take();
+        return call("floor", inner);
+    }
+
+    // √x, or ∛x and ∜x as powers of a fraction, so that the cube root of a negative number is real.
+    int parseRoot(const Token& root, const std::string& degree)
+    {
+        if (degree.empty())
+            return parseApplication(root, "sqrt");
+        Nesting nesting(*this, root);
+        const int radicand = parseArgument(true);
+        const double n = degree == "3" ? 3 : 4;
+        return join(SyntaxKind::Power, radicand,
+                    join(SyntaxKind::Divide, leaf(SyntaxKind::Number, 1), leaf(SyntaxKind::Number, n)));
+    }
+
+    // ³√x: a raised whole number before √ is the root's degree.
+    int parseRaisedRoot(const Token& raised)
+    {
+        if (!peekIs(TokenKind::Root) || !peek().word.empty())
+            fail(raised, typed(raised) + "前面缺少底数。");
+        const int degree = superscriptValue(raised);
+        const double n = m_tree.nodes[static_cast<std::size_t>(degree)].value;
+        if (n < 2)
+            fail(raised, "根指数要是不小于2的整数：" + typed(raised) + "。");
+        Nesting nesting(*this, take());
+        const int radicand = parseArgument(true);
+        return join(SyntaxKind::Power, radicand, join(SyntaxKind::Divide, leaf(SyntaxKind::Number, 1), degree));
+    }
+
     int parseAbsolute(const Token& bar)
     {
         Nesting nesting(*this, bar);
@@ -241,15 +357,33 @@ private:
         Nesting nesting(*this, name);
         if (function == "log")
             return parseLogarithm(name);
+        if (function != "sqrt" && takesInverse(name))
+            return call("arc" + function, parseArgument(false));
         int exponent = -1;
-        if (peekIs(TokenKind::Squared) || peekIs(TokenKind::Cubed))
-            exponent = leaf(SyntaxKind::Number, take().kind == TokenKind::Squared ? 2 : 3);
+        if (peekIs(TokenKind::Superscript))
+            exponent = superscriptValue(take());
         else if (peekIs(TokenKind::Power) && function != "sqrt") {
             take();
             exponent = parseSigned();
         }
         const int value = call(function, parseArgument(function == "sqrt"));
         return exponent < 0 ? value : join(SyntaxKind::Power, value, exponent);
+    }
+
+    // sin⁻¹ x and sin^-1 x are arcsin x, as on a calculator; for other functions the -1 would be
+    // read as an inverse by some and as a reciprocal by others, so it is refused.
+    bool takesInverse(const Token& name)
+    {
+        const bool raised = peekIs(TokenKind::Superscript) && peek().word == "-1";
+        const bool typedPower = peekIs(TokenKind::Power) && m_tokens[m_next + 1].kind == TokenKind::Minus
+            && m_tokens[m_next + 2].kind == TokenKind::Number && m_tokens[m_next + 2].word == "1";
+        if (!raised && !typedPower)
+            return false;
+        if (name.word != "sin" && name.word != "cos" && name.word != "tan")
+            fail(name, typed(name) + "的-1次方读不清：倒数请写成1/" + utf8Of(m_codes.substr(name.start, name.length))
+                           + "(…)。");
+        m_next += raised ? 1 : 3;
+        return true;
     }
 
     int parseArgument(bool singleFactor)
@@ -279,6 +413,10 @@ private:
 
     int parseLogarithm(const Token& name)
     {
+        if (peekIs(TokenKind::Subscript)) {
+            const int base = parseNumber(take());
+            return call("log", base, parseArgument(false));
+        }
         if (peekIs(TokenKind::Underscore)) {
             take();
             const int base = parsePrimary();

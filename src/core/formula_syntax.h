@@ -31,6 +31,12 @@ struct SyntaxTree {
     int root = -1;
 };
 
+// How a power is taken where its base is negative: a whole exponent as it is, an exponent typed as
+// a fraction of whole numbers with an odd denominator (x^(1/3), x^(-2/5), ∛x) as a real root, any
+// other exponent (x^0.5, x^x, (-2)^x) not at all, so no stray dots appear where it happens to be whole.
+enum class PowerReading { Whole, OddRoot, PositiveBase };
+PowerReading powerReading(const SyntaxTree& tree, const SyntaxNode& power);
+
 // The tree of `text` (UTF-8) or its first mistake. An empty text is a mistake too.
 std::variant<SyntaxTree, TextProblem> parseFormula(std::string_view text, const FormulaVocabulary& vocabulary);
 

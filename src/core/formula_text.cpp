@@ -4,35 +4,44 @@
 #include <array>
 #include <span>
 
+#include "core/typed_text.h"
 #include "core/utf8.h"
 
 namespace curvana {
 
 namespace {
 
-constexpr std::array<std::string_view, 15> kFunctionWords = {
-    "arcsin", "arccos", "arctan", "sqrt", "sin", "cos", "tan", "cot",
-    "sec",    "csc",    "abs",    "exp",  "log", "ln",  "lg"};
+constexpr std::array<std::string_view, 18> kFunctionWords = {
+    "arcsin", "arccos", "arctan", "sqrt", "sin", "cos", "tan", "cot", "sec",
+    "csc",    "abs",    "exp",    "log",  "ln",  "lg",  "sgn", "tg",  "ctg"};
 constexpr std::array<std::string_view, 2> kConstantWords = {"pi", "e"};
 constexpr std::array<std::string_view, 3> kVariableWords = {"x", "t", "theta"};
 
-// What a typed character counts as: full-width forms, the multiplication and division signs,
-// the centred dot, the minus sign and capitals are read as the plain ASCII a formula is made of.
-char32_t plainForm(char32_t code)
+// Other names of a function, as Chinese and Russian textbooks write them; a token holds the
+// usual one.
+std::string_view usualName(std::string_view word)
 {
-    if (code >= U'！' && code <= U'～')
-        code -= 0xFEE0;
+    if (word == "tg")
+        return "tan";
+    if (word == "ctg")
+        return "cot";
+    return word;
+}
+
+// The ASCII form of a raised (`lowered` false) or lowered digit or sign, or 0 for another code.
+char scriptedForm(char32_t code, bool lowered)
+{
+    if (lowered)
+        return code >= U'₀' && code <= U'₉' ? static_cast<char>('0' + (code - U'₀')) : 0;
     switch (code) {
-    case U'\t': case U'\n': case U'\r': case U'　': return U' ';
-    case U'×': case U'·': case U'⋅': case U'∙': return U'*';
-    case U'÷': return U'/';
-    case U'−': case U'–': case U'—': return U'-';
-    case U'∣': return U'|';
-    default: break;
+    case U'⁰': return '0';
+    case U'¹': return '1';
+    case U'²': return '2';
+    case U'³': return '3';
+    case U'⁺': return '+';
+    case U'⁻': return '-';
+    default: return code >= U'⁴' && code <= U'⁹' ? static_cast<char>('4' + (code - U'⁴')) : 0;
     }
-    if (code >= U'A' && code <= U'Z')
-        return code - U'A' + U'a';
-    return code;
 }
 
 bool isLetter(char32_t code) { return code >= U'a' && code <= U'z'; }
@@ -54,9 +63,10 @@ std::optional<TokenKind> signKind(char32_t code)
     case U'|': return TokenKind::Bar;
     case U'_': return TokenKind::Underscore;
     case U'=': return TokenKind::Equals;
-    case U'√': return TokenKind::Root;
-    case U'²': return TokenKind::Squared;
-    case U'³': return TokenKind::Cubed;
+    case U'√': case U'∛': case U'∜': return TokenKind::Root;
+    case U'°': return TokenKind::Degree;
+    case U'[': return TokenKind::OpenFloor;
+    case U']': return TokenKind::CloseFloor;
     default: return std::nullopt;
     }
 }
@@ -106,18 +116,22 @@ public:
 
     Tokenized run()
     {
-        int at = leftSideLength(m_codes, m_vocabulary.leftSide);
+        int at = leftSideLength(m_codes, m_vocabulary);
         const int size = static_cast<int>(m_codes.size());
         while (at < size && !m_result.problem) {
             const char32_t code = plainForm(m_codes[at]);
-            if (code == U' ')
+            if (code == U' ' || code == kSkippedCode)
                 ++at;
             else if (isDigit(code) || code == U'.')
                 at = readNumber(at);
-            else if (isLetter(code) || code == U'π' || code == U'θ')
+            else if (isLetter(code) || isGreekWord(code))
                 at = readLetters(at);
+            else if (scriptedForm(code, false) || scriptedForm(code, true))
+                at = readScripted(at, scriptedForm(code, true) != 0);
             else if (const auto kind = signKind(code))
-                m_result.tokens.push_back({*kind, at++, 1, {}});
+                m_result.tokens.push_back({*kind, at++, 1, rootDegree(code)});
+            else if (isInvisible(code))
+                fail(at, 1, "有一个看不见的字符" + codeName(m_codes[at]) + "，请删去它。");
             else
                 fail(at, 1, "不认识" + quoted(m_codes.substr(at, 1)) + "。");
         }
@@ -131,6 +145,24 @@ private:
         m_result.problem = TextProblem{start, length, placeOf(start) + message};
     }
 
+    static bool isGreekWord(char32_t code) { return code == U'π' || code == U'θ' || code == U'φ'; }
+    static std::string rootDegree(char32_t code) { return code == U'∛' ? "3" : code == U'∜' ? "4" : ""; }
+
+    // A run of raised (x⁻¹, x¹⁰) or lowered (log₂) digits and signs, as one token.
+    int readScripted(int start, bool lowered)
+    {
+        std::string word;
+        int at = start;
+        for (; at < static_cast<int>(m_codes.size()); ++at) {
+            const char ascii = scriptedForm(m_codes[at], lowered);
+            if (ascii == 0)
+                break;
+            word += ascii;
+        }
+        m_result.tokens.push_back({lowered ? TokenKind::Subscript : TokenKind::Superscript, start, at - start, word});
+        return at;
+    }
+
     int readNumber(int start)
     {
         int at = start;
@@ -138,6 +170,8 @@ private:
         std::string digits;
         for (; at < static_cast<int>(m_codes.size()); ++at) {
             const char32_t code = plainForm(m_codes[at]);
+            if (code == kSkippedCode)
+                continue;
             if (!isDigit(code) && code != U'.')
                 break;
             points += code == U'.';
@@ -149,14 +183,20 @@ private:
         return at;
     }
 
-    // π and θ stand alone; a run of Latin letters is split into words.
+    // An angle's letter: θ or φ is the variable of a curve drawn along an angle or a parameter.
+    std::string angleWord() const
+    {
+        return m_vocabulary.variable == "t" ? "t" : "theta";
+    }
+
+    // π, θ and φ stand alone; a run of Latin letters is split into words.
     int readLetters(int start)
     {
         std::string letters;
         int at = start;
         const char32_t first = plainForm(m_codes[at]);
-        if (first == U'π' || first == U'θ') {
-            letters = first == U'π' ? "pi" : "theta";
+        if (isGreekWord(first)) {
+            letters = first == U'π' ? "pi" : angleWord();
             ++at;
         } else {
             for (; at < static_cast<int>(m_codes.size()) && isLetter(plainForm(m_codes[at])); ++at)
@@ -171,7 +211,7 @@ private:
         int wordStart = start;
         for (const std::string_view part : parts) {
             const int length = at - start == 1 ? 1 : static_cast<int>(part.size());
-            m_result.tokens.push_back({TokenKind::Name, wordStart, length, std::string(part)});
+            m_result.tokens.push_back({TokenKind::Name, wordStart, length, std::string(usualName(part))});
             wordStart += length;
         }
         return at;
@@ -207,23 +247,63 @@ bool isConstantWord(std::string_view word)
     return std::find(kConstantWords.begin(), kConstantWords.end(), word) != kConstantWords.end();
 }
 
-int leftSideLength(std::u32string_view codes, std::string_view leftSide)
+namespace {
+
+// Reads `letters` at `at` (plain forms compared); false, with `at` unspecified, when absent.
+bool readsLetters(std::u32string_view codes, std::size_t& at, std::u32string_view letters)
 {
-    std::size_t at = 0;
-    const auto skipBlanks = [&] {
-        while (at < codes.size() && plainForm(codes[at]) == U' ')
-            ++at;
-    };
-    skipBlanks();
-    for (const char letter : leftSide) {
-        if (at >= codes.size() || plainForm(codes[at]) != static_cast<char32_t>(letter))
-            return 0;
+    for (const char32_t letter : letters) {
+        if (at >= codes.size() || plainForm(codes[at]) != letter)
+            return false;
         ++at;
     }
-    skipBlanks();
-    if (leftSide.empty() || at >= codes.size() || plainForm(codes[at]) != U'=')
+    return true;
+}
+
+// `codes` from `at` on, past blanks and zero-width characters.
+std::size_t pastBlanks(std::u32string_view codes, std::size_t at)
+{
+    while (at < codes.size() && (plainForm(codes[at]) == U' ' || plainForm(codes[at]) == kSkippedCode))
+        ++at;
+    return at;
+}
+
+// "f(x)", "g(x)", "h(x)" with the formula's variable; θ or φ for an angle or a parameter.
+bool readsFunctionName(std::u32string_view codes, std::size_t& at, const FormulaVocabulary& vocabulary)
+{
+    if (at >= codes.size() || std::u32string_view(U"fghr").find(plainForm(codes[at])) == std::u32string_view::npos)
+        return false;
+    ++at;
+    if (!readsLetters(codes, at, U"(") || at >= codes.size())
+        return false;
+    const char32_t named = plainForm(codes[at]);
+    const bool angle = vocabulary.variable != "x" && (named == U'θ' || named == U'φ');
+    if (angle)
+        ++at;
+    return (angle || readsLetters(codes, at, codePointsOf(vocabulary.variable))) && readsLetters(codes, at, U")");
+}
+
+} // namespace
+
+int leftSideLength(std::u32string_view codes, const FormulaVocabulary& vocabulary)
+{
+    if (vocabulary.leftSide.empty())
         return 0;
-    return static_cast<int>(at + 1);
+    const std::size_t start = pastBlanks(codes, 0);
+    const std::u32string side = codePointsOf(vocabulary.leftSide);
+    // The box's own letter (ρ for r), or a function of the variable: "y =", "f(x) =", "r(θ) =".
+    for (int form = 0; form < 3; ++form) {
+        std::size_t at = start;
+        const bool read = form == 0 ? readsLetters(codes, at, side)
+                        : form == 1 ? side == U"r" && readsLetters(codes, at, U"ρ")
+                                    : readsFunctionName(codes, at, vocabulary);
+        if (!read)
+            continue;
+        at = pastBlanks(codes, at);
+        if (at < codes.size() && plainForm(codes[at]) == U'=')
+            return static_cast<int>(at + 1);
+    }
+    return 0;
 }
 
 Tokenized tokenize(std::u32string_view codes, const FormulaVocabulary& vocabulary)

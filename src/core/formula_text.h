@@ -13,9 +13,11 @@ enum class TokenKind {
     Name,       // a known word (function, constant or variable); `word` holds it ("pi" for π)
     Plus, Minus, Times, Divide, Power,
     Open, Close, Comma, Bar, Underscore, Equals,
-    Root,       // √
-    Squared,    // ²
-    Cubed,      // ³
+    Root,        // √, ∛, ∜; `word` holds the degree of a cube or fourth root ("3", "4"), else ""
+    Superscript, // a run of raised digits and signs; `word` holds them in ASCII ("2", "-1")
+    Subscript,   // a run of lowered digits, as the base in log₂x; `word` holds them in ASCII
+    Degree,      // °
+    OpenFloor, CloseFloor, // [ and ], the whole part of a number
     End,
 };
 
@@ -44,8 +46,10 @@ struct FormulaVocabulary {
     std::string leftSide; // a leading "y =" (this letter and "=") is skipped when typed; "" none
 };
 
-// The position in `codes` just past a leading "<leftSide> =" with blanks, or 0 when absent.
-int leftSideLength(std::u32string_view codes, std::string_view leftSide);
+// The position in `codes` just past a leading "<leftSide> =" with blanks, or 0 when absent. The
+// left side may also name a function of the formula's variable ("f(x) =", "g(x) =", "r(θ) ="), and
+// ρ stands for r.
+int leftSideLength(std::u32string_view codes, const FormulaVocabulary& vocabulary);
 
 // Tokens of `codes`, ending with an End token, or the first character or word not understood.
 // A run of letters is split into known words from the left, longest first ("xsinx" is x sin x).

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <system_error>
 
+#include "core/typed_text.h"
 #include "core/utf8.h"
 
 namespace curvana {
@@ -16,21 +17,12 @@ namespace {
 // Marks a code point that has no place in a number, so the whole text is refused.
 constexpr char kForeign = '\x01';
 
-// The ASCII character a typed code point stands for: full-width forms as typed by a Chinese
-// input method count as their half-width ones, and every blank becomes a space.
+// The ASCII character a typed code point stands for, read as in a formula; what has no ASCII form
+// has no place in a number.
 char asciiEquivalent(char32_t code)
 {
-    if (code >= U'０' && code <= U'９')
-        return static_cast<char>('0' + (code - U'０'));
-    switch (code) {
-    case U'\t': case U'　': return ' ';
-    case U'＋': return '+';
-    case U'－': case U'−': return '-';
-    case U'．': case U'。': return '.'; // a Chinese input method's point and full stop
-    case U'ｅ': return 'e';
-    case U'Ｅ': return 'E';
-    default: return code < 0x80 ? static_cast<char>(code) : kForeign;
-    }
+    const char32_t plain = plainForm(code);
+    return plain < 0x80 ? static_cast<char>(plain) : kForeign;
 }
 
 std::string toAscii(std::string_view text)
@@ -38,7 +30,8 @@ std::string toAscii(std::string_view text)
     std::string ascii;
     ascii.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();)
-        ascii += asciiEquivalent(nextCodePoint(text, pos));
+        if (const char32_t code = nextCodePoint(text, pos); plainForm(code) != kSkippedCode)
+            ascii += asciiEquivalent(code);
     return ascii;
 }
 

@@ -123,6 +123,22 @@ TEST(BoardDocumentTest, FormulaActionsDrawAtTheDesignScaleOnTheirCaptionLine)
     EXPECT_EQ(std::get<FormulaError>(actionDrawing(formula("sinn x"))).box, FormulaBox::First);
 }
 
+TEST(BoardDocumentTest, FormulaCaptionsTakeTheCurvesColour)
+{
+    const struct {
+        const char* colour;
+        std::optional<Rgb> caption;
+    } rows[] = {{"红", kRed}, {"绿", rgb(0, 255, 0)}, {"", std::nullopt}, {"请选择颜色", std::nullopt}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.colour);
+        FormulaAction action = formula("x^2");
+        action.colour = row.colour;
+        const auto drawing = std::get<Drawing>(actionDrawing(action));
+        ASSERT_EQ(drawing.captions.size(), 1u);
+        EXPECT_EQ(drawing.captions.front().colour, row.caption);
+    }
+}
+
 TEST(BoardDocumentTest, FormulaCaptionLinesCountOwnFormulasSinceTheLastClear)
 {
     EXPECT_EQ(nextFormulaCaptionLine({}), 0);

@@ -42,9 +42,9 @@ TEST(ElementaryCurve, DefaultsDrawTheirRangeFormulaAndCaption)
         {7, {"1", "-2", "-3"}, -2, 4, expectedSamples(-2, 4), [](double x) { return std::fabs(x * x - 2 * x - 3); },
          {{{2, 9}, "二次函数y=| 1x  -2x-3|"}, {{6, 9.3}, "2"}}},
         {8, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return std::pow(2, x); },
-         {{{4, 9}, "幂函数y= 2"}, {{6.8, 9.3}, "x"}}},
+         {{{4, 9}, "指数函数y= 2"}, {{7.5, 9.3}, "x"}}},
         {9, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return x * x; },
-         {{{4, 9}, "指数函数y=x"}, {{6.8, 9.2}, " 2"}}},
+         {{{4, 9}, "幂函数y=x"}, {{6.6, 9.2}, " 2"}}},
         {10, {"2", "+2", "+0"}, 0.1, 10, expectedSamples(0.1, 10), [](double x) { return std::log2(x); },
          {{{4, 9}, "对数函数y=log 2"}, {{8.5, 9.5}, "x"}}},
     };
@@ -86,8 +86,12 @@ TEST(ElementaryCurve, CaptionsShowBAndCAsTyped)
         {2, {"+1", " +2 ", "0"}, "二次函数y= 1x   +2 x0"},
         {1, {"-1", "+2"}, "一次函数y=-1x+2"},
         {1, {"0.5", "-3"}, "一次函数y= .5x-3"},
-        {6, {"1", "1", "+0"}, "正切曲线y= 1ton( 1x+0°)"},
+        {6, {"1", "1", "+0"}, "正切曲线y= 1tan( 1x+0°)"},
         {4, {"3", "+0.5", "-30"}, "正弦曲线y= 3sin( .5x-30°)"},
+        // A number typed as a fraction, root or multiple of π is shown as typed.
+        {8, {" 1/2 "}, "指数函数y= 1/2"},
+        {1, {"-√2", "+1"}, "一次函数y=-√2x+1"},
+        {4, {"1", "π/3", "+0"}, "正弦曲线y= 1sin( π/3x+0°)"},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(elementaryCurve(row.option, row.texts));

@@ -233,7 +233,7 @@ TEST(FormulaDrawing, MistakesNameTheBox)
         {{FormulaKind::Parametric, "cos t", "√(t-100)", "0", "2π"}, FormulaBox::Second, 0, 8, "“y =”框里的函数没有实数值"},
         {{FormulaKind::Parametric, "ln(-t)", "t", "0", "2π"}, FormulaBox::First, 0, 6, "“x =”框里的函数没有实数值"},
         {{FormulaKind::Polar, "sin x", "", "0", "2π"}, FormulaBox::First, 4, 1, "“r =”框第5个字符处：不认识“x”：这里的变量是θ。"},
-        {{FormulaKind::Polar, "1", "", "0", "1e400"}, FormulaBox::To, 2, 3, "“终点”框第3个字符处：“400”前面缺少运算符。"},
+        {{FormulaKind::Polar, "1", "", "0", "1e400"}, FormulaBox::To, 0, 5, "“终点”框里的这个数太大了。"},
         {{FormulaKind::Polar, "1", "", "-9" + std::string(300, '9'), "9" + std::string(308, '9')}, FormulaBox::To, 0, 309, "这个数太大了"},
     };
     for (const BoxMistakeCase& row : rows) {

@@ -23,6 +23,8 @@ TEST(ParseNumber, AcceptsTypedForms)
         {"007", 7.0},        {"1.5e0", 1.5},        {"＋５", 5.0},        {"－３．５", -3.5},
         {"−2", -2.0},        {"１２", 12.0},        {"1。5", 1.5},        {"1．5", 1.5},        {"　4　", 4.0},       {"２ｅ３", 2000.0},
         {"1.7976931348623157e308", 1.7976931348623157e308},
+        // Read with the formulas' reading of characters: dashes, no-break spaces, zero-width marks.
+        {"—2", -2.0},        {"\u00A02\u00A0", 2.0}, {"1\u200B5", 15.0},    {"\uFEFF3", 3.0},
     };
     for (const auto& row : rows) {
         const auto parsed = parseNumber(row.text);
