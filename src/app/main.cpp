@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <memory>
 
+#include "forms/desktop_services.h"
 #include "storage/recovery_files.h"
 
 namespace {
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
         return 2;
     }
     qInstallMessageHandler(fatalToExit);
+    // Made before the application, so it outlives every window handed it.
+    curvana::SystemDesktopServices services;
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     curvana::prepareApplication(app);
@@ -43,7 +46,7 @@ int main(int argc, char** argv)
     // never takes it for an ended run's board; then the ended runs' empty and oldest files go.
     const std::unique_ptr<QLockFile> recoveryLock = curvana::claimRecoveryFile();
     curvana::pruneEndedBoards();
-    auto* welcome = new curvana::WelcomeWindow;
+    auto* welcome = new curvana::WelcomeWindow(services);
     // `curvana FILE`, as a file manager starts it for a board file.
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
         welcome->setBoardFile(arguments.at(1));

@@ -40,9 +40,9 @@ void prepareApplication(QApplication& app)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/curvana.svg")));
 }
 
-BoardWindow* createBoard()
+BoardWindow* createBoard(DesktopServices& services)
 {
-    auto* board = new BoardWindow;
+    auto* board = new BoardWindow(services);
     board->setAttribute(Qt::WA_DeleteOnClose);
     board->addWindowEntries("fd5", plotterMenuEntries());
     board->addWindowEntries("mm", figureMenuEntries());

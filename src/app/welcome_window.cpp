@@ -81,7 +81,7 @@ void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
-WelcomeWindow::WelcomeWindow()
+WelcomeWindow::WelcomeWindow(DesktopServices& services) : m_services(services)
 {
     setWindowTitle(QStringLiteral("欢迎您使用《Linora2002》"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -122,7 +122,7 @@ void WelcomeWindow::openBoard()
 {
     m_countdown.stop();
     const bool animated = m_modeChoice->currentText() == QString::fromUtf8(kAnimationChoice);
-    m_board = createBoard();
+    m_board = createBoard(m_services);
     m_board->view()->setAnimated(animated);
     const char* modeText = animated ? BoardWindow::kAnimationModeText : BoardWindow::kPrintModeText;
     m_board->modeField()->setText(QString::fromUtf8(modeText));
@@ -138,7 +138,7 @@ void WelcomeWindow::openBoard()
         board->openBoardFile(boardFile);
 }
 
-void WelcomeWindow::quitProgram() { endProgram(); }
+void WelcomeWindow::quitProgram() { m_services.endProgram(); }
 
 void WelcomeWindow::countDown()
 {
@@ -150,8 +150,8 @@ void WelcomeWindow::countDown()
         emit showDue();
 }
 
-void WelcomeWindow::openHomePage() { openPage(this, authorPage(kHomePage)); }
-void WelcomeWindow::openCollectionPage() { openPage(this, authorPage(kCollectionPage)); }
+void WelcomeWindow::openHomePage() { m_services.openPage(this, authorPage(kHomePage)); }
+void WelcomeWindow::openCollectionPage() { m_services.openPage(this, authorPage(kCollectionPage)); }
 
 void WelcomeWindow::resizeEvent(QResizeEvent* event)
 {

@@ -16,6 +16,7 @@ class QPushButton;
 namespace curvana {
 
 class BoardWindow;
+class DesktopServices;
 class SurfaceView;
 class WelcomeShowPlayer;
 
@@ -38,7 +39,8 @@ public:
     static constexpr const char* kAnimationChoice = "具有动画显示";
 
     // Runs the load steps: white picture with its axes, the counter at "50", the timer running.
-    WelcomeWindow();
+    // `services` outlive the window and the board it opens.
+    explicit WelcomeWindow(DesktopServices& services);
     ~WelcomeWindow() override;
 
     // Wipes the picture and draws its axes with arrows and letters.
@@ -74,6 +76,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    DesktopServices& m_services;
     QString m_boardFile;
     std::unique_ptr<FormTable> m_controls;
     std::unique_ptr<PictureBox> m_picture;

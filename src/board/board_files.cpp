@@ -25,15 +25,15 @@ QString documentsFolder()
 
 } // namespace
 
-QString chooseBoardToOpen(QWidget* parent)
+QString chooseBoardToOpen(DesktopServices& services, QWidget* parent)
 {
-    return chooseOpenFile(parent, QStringLiteral("打开图板"), documentsFolder(), boardFilter());
+    return services.chooseOpenFile(parent, QStringLiteral("打开图板"), documentsFolder(), boardFilter());
 }
 
-QString chooseBoardToSave(QWidget* parent)
+QString chooseBoardToSave(DesktopServices& services, QWidget* parent)
 {
     const QString suggested = QDir(documentsFolder()).filePath(QStringLiteral("图板.%1").arg(kBoardFileSuffix));
-    const QString chosen = chooseSaveFile(parent, QStringLiteral("保存图板"), suggested, boardFilter());
+    const QString chosen = services.chooseSaveFile(parent, QStringLiteral("保存图板"), suggested, boardFilter());
     // Any other ending ("lesson.v2") would hide the file from the open dialog's filter.
     const QString suffix = QLatin1Char('.') + QString::fromLatin1(kBoardFileSuffix);
     if (chosen.isEmpty() || chosen.endsWith(suffix, Qt::CaseInsensitive))

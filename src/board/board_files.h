@@ -7,10 +7,12 @@ class QWidget;
 
 namespace curvana {
 
+class DesktopServices;
+
 // The chosen board file, or empty when the user cancels.
-QString chooseBoardToOpen(QWidget* parent);
+QString chooseBoardToOpen(DesktopServices& services, QWidget* parent);
 // The chosen name with ".curvana" added when it was typed without an extension; empty on cancel.
-QString chooseBoardToSave(QWidget* parent);
+QString chooseBoardToSave(DesktopServices& services, QWidget* parent);
 // "Curvana — <file name>".
 QString boardWindowTitle(const QString& path);
 

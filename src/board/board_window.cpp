@@ -42,7 +42,7 @@ const ControlRow kBoardControls[] = {
 
 } // namespace
 
-BoardWindow::BoardWindow()
+BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
 {
     setWindowTitle(QStringLiteral("Curvana"));
     m_client = new QWidget(this);
@@ -97,7 +97,7 @@ void BoardWindow::endProgramWithBoard()
     if (m_programEnded)
         return;
     m_programEnded = true;
-    endProgram();
+    m_services.endProgram();
 }
 
 void BoardWindow::perform(const BoardAction& action, const Drawing& drawing, Rgb colour)
@@ -286,24 +286,24 @@ void BoardWindow::clearBoard()
     record(ClearAction{});
 }
 
-void BoardWindow::quitProgram() { endProgram(); }
+void BoardWindow::quitProgram() { m_services.endProgram(); }
 
 void BoardWindow::printBoard()
 {
     if (m_topRow.mode->text() == QString::fromUtf8(kAnimationModeText)) {
-        showMessage(this, {QStringLiteral("《Linora2002》"),
-                           QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
-                           QMessageBox::NoIcon});
+        m_services.showMessage(this, {QStringLiteral("《Linora2002》"),
+                                      QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
+                                      QMessageBox::NoIcon});
         return;
     }
     sendBoardToPrinter(*this);
 }
 
-void BoardWindow::openPaintProgram() { startPaintProgram(this); }
-void BoardWindow::openHelp() { openPage(this, helpPagePath(QString::fromUtf8(kHelpPage))); }
-void BoardWindow::openCollectionPage() { openPage(this, authorPage(kCollectionPage)); }
-void BoardWindow::openHomePage() { openPage(this, authorPage(kHomePage)); }
-void BoardWindow::openMathLinks() { openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
+void BoardWindow::openPaintProgram() { m_services.startPaintProgram(this); }
+void BoardWindow::openHelp() { m_services.openPage(this, helpPagePath(QString::fromUtf8(kHelpPage))); }
+void BoardWindow::openCollectionPage() { m_services.openPage(this, authorPage(kCollectionPage)); }
+void BoardWindow::openHomePage() { m_services.openPage(this, authorPage(kHomePage)); }
+void BoardWindow::openMathLinks() { m_services.openPage(this, helpPagePath(QString::fromUtf8(kMathLinksPage))); }
 
 void BoardWindow::undo()
 {

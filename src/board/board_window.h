@@ -25,6 +25,7 @@ class QPushButton;
 namespace curvana {
 
 class BoardPresentation;
+class DesktopServices;
 class CoordinateReadout;
 class FreehandPen;
 class SpecialPointsOverlay;
@@ -37,7 +38,8 @@ public:
     static constexpr const char* kPrintModeText = "可打印，不动画演示！";
 
     // Runs the load steps: caption, controls, menus, white surface, axes. The caller shows it.
-    BoardWindow();
+    // `services` outlive the board.
+    explicit BoardWindow(DesktopServices& services);
     ~BoardWindow() override;
 
     // BoardTarget: one undoable step on the surface, recorded in the document.
@@ -46,6 +48,7 @@ public:
     void undo() override;
     void redo() override;
     int formulaCaptionLine() const override;
+    DesktopServices& services() override { return m_services; }
 
     // Wipes the surface and draws the axes with ticks and numbers.
     void drawAxes();
@@ -106,6 +109,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    DesktopServices& m_services;
     // The row of controls above the surface, looked up in the table once it is built.
     struct TopRow {
         QComboBox* penColour = nullptr;

@@ -23,15 +23,15 @@ void BoardWindow::writeRecovery()
         return;
     // The board itself is untouched; only the copy kept against a crash is missing.
     m_recoveryFailureShown = true;
-    showMessage(this, {QStringLiteral("Curvana"),
-                       QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
-                           .arg(*problem),
-                       QMessageBox::Warning});
+    m_services.showMessage(this, {QStringLiteral("Curvana"),
+                                  QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
+                                      .arg(*problem),
+                                  QMessageBox::Warning});
 }
 
 void BoardWindow::openBoard()
 {
-    if (const QString path = chooseBoardToOpen(this); !path.isEmpty())
+    if (const QString path = chooseBoardToOpen(m_services, this); !path.isEmpty())
         openBoardFile(path);
 }
 
@@ -39,7 +39,7 @@ void BoardWindow::openPreviousBoard()
 {
     const QString path = lastEndedBoardPath();
     if (path.isEmpty()) {
-        showMessage(this, {QStringLiteral("打开上次的图板"),
+        m_services.showMessage(this, {QStringLiteral("打开上次的图板"),
                            QStringLiteral("没有找到上次的图板：以前运行的程序没有留下画过的图板。"),
                            QMessageBox::Information});
         return;
@@ -60,7 +60,7 @@ bool BoardWindow::loadBoardFile(const QString& path)
 {
     BoardReadResult read = readBoardFile(path);
     if (const QString* problem = std::get_if<QString>(&read)) {
-        showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
+        m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
     finishStroke();
@@ -80,11 +80,11 @@ bool BoardWindow::loadBoardFile(const QString& path)
 
 void BoardWindow::saveBoard()
 {
-    const QString path = chooseBoardToSave(this);
+    const QString path = chooseBoardToSave(m_services, this);
     if (path.isEmpty())
         return;
     if (const std::optional<QString> problem = writeBoardFile(path, shownActions(m_document.actions()))) {
-        showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
+        m_services.showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
         return;
     }
     setWindowTitle(boardWindowTitle(path));
@@ -96,15 +96,15 @@ void BoardWindow::saveBoard()
 void BoardWindow::saveImage()
 {
     QString filter;
-    const QString chosen = chooseSaveFile(this, QStringLiteral("导出图象"), QStringLiteral("Curvana.png"),
-                                          exportFilters().join(QStringLiteral(";;")), &filter);
+    const QString chosen = m_services.chooseSaveFile(this, QStringLiteral("导出图象"), QStringLiteral("Curvana.png"),
+                                                     exportFilters().join(QStringLiteral(";;")), &filter);
     if (chosen.isEmpty())
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
     if (!exportBoard(*view(), path, choice)) {
-        showMessage(this, {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
-                           QMessageBox::Warning});
+        m_services.showMessage(this, {QStringLiteral("导出图象"),
+                                      QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path), QMessageBox::Warning});
         return;
     }
     showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)));

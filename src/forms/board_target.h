@@ -1,11 +1,13 @@
 #pragma once
-// What the plotters and figure dialogs draw on: the board, seen only through the one thing they
+// What the plotters and figure dialogs draw on: the board, seen only through the few things they
 // ask of it. The board window implements it; tests may stand in for it.
 #include "core/board_action.h"
 #include "core/drawing.h"
 #include "core/pen_colour.h"
 
 namespace curvana {
+
+class DesktopServices;
 
 class BoardTarget {
 public:
@@ -18,6 +20,8 @@ public:
     // The caption line for the next own formula: how many own formulas the board shows since it
     // was last cleared, so their captions stand one under the other.
     virtual int formulaCaptionLine() const = 0;
+    // The message boxes and dialogs of the desktop the board was handed.
+    virtual DesktopServices& services() = 0;
 };
 
 } // namespace curvana

@@ -14,61 +14,6 @@
 namespace curvana {
 namespace {
 
-MessageSink& messageSink()
-{
-    static MessageSink sink;
-    return sink;
-}
-
-QString& pageLauncher()
-{
-    static QString launcher = QStringLiteral("xdg-open");
-    return launcher;
-}
-
-QStringList& paintPrograms()
-{
-    static QStringList programs{QStringLiteral("kolourpaint"), QStringLiteral("mtpaint"),
-                                QStringLiteral("pinta"), QStringLiteral("drawing"),
-                                QStringLiteral("xpaint"), QStringLiteral("gimp")};
-    return programs;
-}
-
-SaveFileChooser& saveFileChooser()
-{
-    static SaveFileChooser chooser;
-    return chooser;
-}
-
-OpenFileChooser& openFileChooser()
-{
-    static OpenFileChooser chooser;
-    return chooser;
-}
-
-std::function<void()>& programEnder()
-{
-    static std::function<void()> ender;
-    return ender;
-}
-
-// The folder the last file was saved into during this run; empty before the first save.
-QString& lastSaveFolder()
-{
-    static QString folder;
-    return folder;
-}
-
-// Where a save dialog opens: the last folder used, else the user's pictures folder, else home.
-// Never the working directory, which for a program started from a menu is nobody's choice.
-QString saveFolder()
-{
-    if (!lastSaveFolder().isEmpty())
-        return lastSaveFolder();
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-}
-
 bool isWebAddress(const QString& address)
 {
     return address.startsWith(QLatin1String("http://")) || address.startsWith(QLatin1String("https://"));
@@ -86,58 +31,128 @@ bool isClosed(const QWidget* parent)
     return false;
 }
 
+// The paint program opens minimised, out of the board's way, where it can be asked to: X toolkit
+// programs (xpaint) take the toolkit's "-iconic". Qt/KDE (kolourpaint), GTK (mtpaint, pinta,
+// drawing, gimp) programs have no portable option to start minimised and open normally.
+QStringList paintProgramArguments(const QString& program)
+{
+    static const QStringList xToolkitPrograms{QStringLiteral("xpaint")};
+    return xToolkitPrograms.contains(QFileInfo(program).fileName()) ? QStringList{QStringLiteral("-iconic")}
+                                                                    : QStringList{};
+}
+
 } // namespace
 
-void setMessageSink(MessageSink sink) { messageSink() = std::move(sink); }
-
-QMessageBox::StandardButton showMessage(QWidget* parent, const MessageRequest& request)
+QMessageBox::StandardButton DesktopServices::showMessage(QWidget* parent, const MessageRequest& request)
 {
     if (isClosed(parent))
         return QMessageBox::NoButton;
-    if (messageSink())
-        return messageSink()(parent, request);
+    return presentMessage(parent, request);
+}
+
+QString DesktopServices::chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested,
+                                        const QString& filter, QString* selectedFilter)
+{
+    // The last folder used, else the user's pictures folder, else home; never the working
+    // directory, which for a program started from a menu is nobody's choice.
+    QString folder = m_lastSaveFolder;
+    if (folder.isEmpty()) {
+        const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    }
+    const QString chosen = askSaveFileName(parent, title, QDir(folder).filePath(suggested), filter, selectedFilter);
+    if (!chosen.isEmpty())
+        m_lastSaveFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+SystemDesktopServices::SystemDesktopServices(QString pageLauncher, QStringList paintPrograms)
+    : m_pageLauncher(std::move(pageLauncher)), m_paintPrograms(std::move(paintPrograms))
+{
+}
+
+QStringList SystemDesktopServices::defaultPaintPrograms()
+{
+    return {QStringLiteral("kolourpaint"), QStringLiteral("mtpaint"), QStringLiteral("pinta"),
+            QStringLiteral("drawing"),     QStringLiteral("xpaint"),  QStringLiteral("gimp")};
+}
+
+QMessageBox::StandardButton SystemDesktopServices::presentMessage(QWidget* parent, const MessageRequest& request)
+{
     QMessageBox box(request.icon, request.title, request.text, request.buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void showBrowserError(QWidget* parent)
+QString SystemDesktopServices::askSaveFileName(QWidget* parent, const QString& title, const QString& start,
+                                               const QString& filter, QString* selectedFilter)
+{
+    return QFileDialog::getSaveFileName(parent, title, start, filter, selectedFilter);
+}
+
+QString SystemDesktopServices::chooseOpenFile(QWidget* parent, const QString& title, const QString& folder,
+                                              const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+}
+
+void SystemDesktopServices::showBrowserError(QWidget* parent)
 {
     showMessage(parent, {QStringLiteral("错误："), QStringLiteral("调用浏览器错误！"), QMessageBox::Critical});
 }
 
-void setPageLauncher(const QString& program) { pageLauncher() = program; }
-
-void openPage(QWidget* parent, const QString& address)
+void SystemDesktopServices::openPage(QWidget* parent, const QString& address)
 {
     if (!isWebAddress(address) && (address.isEmpty() || !QFileInfo::exists(address))) {
         showBrowserError(parent);
         return;
     }
     const QString target = isWebAddress(address) ? address : QUrl::fromLocalFile(address).toString();
-    auto* launcher = new QProcess;
-    launcher->setProgram(pageLauncher());
-    launcher->setArguments({target});
     // The launcher may hand over to a browser that outlives us: it is deliberately not parented,
     // so quitting never kills the browser it started.
+    auto* launcher = new QProcess;
+    launcher->setProgram(m_pageLauncher);
+    launcher->setArguments({target});
+    QObject::connect(launcher, &QProcess::finished, launcher, &QObject::deleteLater);
+    QObject::connect(launcher, &QProcess::errorOccurred, launcher, [launcher](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            launcher->deleteLater();
+    });
     // A window deleted meanwhile gets no error box of its own.
     const bool owned = parent != nullptr;
     QPointer<QWidget> owner(parent);
-    const auto reportError = [owned, owner] {
+    const auto reportError = [this, owned, owner] {
         if (!owned || owner)
             showBrowserError(owner);
     };
-    QObject::connect(launcher, &QProcess::finished, launcher, [launcher, reportError](int code, QProcess::ExitStatus status) {
-        if (code != 0 || status != QProcess::NormalExit)
-            reportError();
-        launcher->deleteLater();
-    });
-    QObject::connect(launcher, &QProcess::errorOccurred, launcher, [launcher, reportError](QProcess::ProcessError error) {
-        if (error != QProcess::FailedToStart)
-            return;
-        reportError();
-        launcher->deleteLater();
-    });
+    QObject::connect(launcher, &QProcess::finished, &m_launchReports,
+                     [reportError](int code, QProcess::ExitStatus status) {
+                         if (code != 0 || status != QProcess::NormalExit)
+                             reportError();
+                     });
+    QObject::connect(launcher, &QProcess::errorOccurred, &m_launchReports,
+                     [reportError](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             reportError();
+                     });
     launcher->start();
+}
+
+void SystemDesktopServices::startPaintProgram(QWidget* parent)
+{
+    for (const QString& name : m_paintPrograms) {
+        const QString path = QStandardPaths::findExecutable(name);
+        if (!path.isEmpty() && QProcess::startDetached(path, paintProgramArguments(path)))
+            return;
+    }
+    showMessage(parent, {QStringLiteral("画图"),
+                         QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
+                         QMessageBox::Warning});
+}
+
+void SystemDesktopServices::endProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 QString helpPagePath(const QString& fileName)
@@ -155,70 +170,6 @@ QString helpPagePathFrom(const QString& appDir, const QString& fileName)
             return page.absoluteFilePath();
     }
     return {};
-}
-
-void setPaintPrograms(const QStringList& programs) { paintPrograms() = programs; }
-
-namespace {
-
-// The paint program opens minimised, out of the board's way, where it can be asked to: X toolkit
-// programs (xpaint) take the toolkit's "-iconic". Qt/KDE (kolourpaint), GTK (mtpaint, pinta,
-// drawing, gimp) programs have no portable option to start minimised and open normally.
-QStringList paintProgramArguments(const QString& program)
-{
-    static const QStringList xToolkitPrograms{QStringLiteral("xpaint")};
-    return xToolkitPrograms.contains(QFileInfo(program).fileName()) ? QStringList{QStringLiteral("-iconic")}
-                                                                    : QStringList{};
-}
-
-} // namespace
-
-void startPaintProgram(QWidget* parent)
-{
-    for (const QString& name : paintPrograms()) {
-        const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty() && QProcess::startDetached(path, paintProgramArguments(path)))
-            return;
-    }
-    showMessage(parent, {QStringLiteral("画图"),
-                         QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
-                         QMessageBox::Warning});
-}
-
-void setSaveFileChooser(SaveFileChooser chooser) { saveFileChooser() = std::move(chooser); }
-
-QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
-                       QString* selectedFilter)
-{
-    const QString start = QDir(saveFolder()).filePath(suggested);
-    const QString chosen = saveFileChooser() ? saveFileChooser()(parent, title, start, filter, selectedFilter)
-                                             : QFileDialog::getSaveFileName(parent, title, start, filter, selectedFilter);
-    if (!chosen.isEmpty())
-        lastSaveFolder() = QFileInfo(chosen).absolutePath();
-    return chosen;
-}
-
-void setOpenFileChooser(OpenFileChooser chooser) { openFileChooser() = std::move(chooser); }
-
-QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
-{
-    if (openFileChooser())
-        return openFileChooser()(parent, title, folder, filter);
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
-}
-
-void forgetLastSaveFolder() { lastSaveFolder().clear(); }
-
-void setProgramEnder(std::function<void()> ender) { programEnder() = std::move(ender); }
-
-void endProgram()
-{
-    if (programEnder()) {
-        programEnder()();
-        return;
-    }
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
 }
 
 } // namespace curvana

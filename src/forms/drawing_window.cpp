@@ -99,7 +99,7 @@ Rgb DrawingWindow::penColour() const
 bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& result)
 {
     if (const auto* problem = std::get_if<InputProblem>(&result)) {
-        showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
+        m_board.services().showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
         if (problem->field >= 0 && problem->field < static_cast<int>(m_fields.size())) {
             m_fields[problem->field]->setFocus();
             m_fields[problem->field]->selectAll();

@@ -164,7 +164,7 @@ void FormulaWindow::drawFormula()
 
 void FormulaWindow::pointAt(const FormulaError& error)
 {
-    showMessage(this, {windowTitle(), QString::fromStdString(error.message), QMessageBox::Warning});
+    m_board.services().showMessage(this, {windowTitle(), QString::fromStdString(error.message), QMessageBox::Warning});
     QLineEdit& faulty = box(error.box);
     const QString text = faulty.text();
     const int start = utf16Index(text, error.start);

@@ -11,8 +11,8 @@
 #include "app/welcome_window.h"
 #include "board/board_window.h"
 #include "board/surface_view.h"
-#include "forms/desktop_services.h"
 #include "support/pixels.h"
+#include "support/recording_services.h"
 
 namespace curvana {
 namespace {
@@ -23,15 +23,16 @@ constexpr Rgb kCyan = rgb(0, 255, 255);
 constexpr Rgb kMagenta = rgb(255, 0, 255);
 
 struct Show : ::testing::Test {
+    // Declared first: the welcome window and its board use it until they are gone.
+    testing::RecordingServices services;
+    int& programEnds = services.programEnds;
     QPointer<WelcomeWindow> welcome;
     QPointer<BoardWindow> board;
-    int programEnds = 0;
     std::size_t loadOps = 0;
 
     void SetUp() override
     {
-        setProgramEnder([this] { ++programEnds; });
-        welcome = new WelcomeWindow;
+        welcome = new WelcomeWindow(services);
         welcome->countdown().stop(); // the ticks are driven by hand
         welcome->show();
         QApplication::processEvents();
@@ -42,7 +43,6 @@ struct Show : ::testing::Test {
         delete welcome.data();
         delete board.data();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setProgramEnder({});
     }
     Surface& picture() { return welcome->picture(); }
     void tick(int times = 1)

@@ -14,23 +14,25 @@
 #include "app/welcome_window.h"
 #include "board/board_window.h"
 #include "board/surface_view.h"
-#include "forms/desktop_services.h"
+#include "forms/pages.h"
 #include "storage/board_file.h"
 #include "support/pixels.h"
+#include "support/recording_services.h"
 #include "support/typing.h"
 
 namespace curvana {
 namespace {
 
 struct Welcome : ::testing::Test {
+    // Declared first: the welcome window and its board use it until they are gone.
+    testing::RecordingServices services;
+    int& programEnds = services.programEnds;
     QPointer<WelcomeWindow> welcome;
     QPointer<BoardWindow> board;
-    int programEnds = 0;
 
     void SetUp() override
     {
-        setProgramEnder([this] { ++programEnds; });
-        welcome = new WelcomeWindow;
+        welcome = new WelcomeWindow(services);
         welcome->show();
     }
     void TearDown() override
@@ -38,7 +40,6 @@ struct Welcome : ::testing::Test {
         delete welcome.data();
         delete board.data();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setProgramEnder({});
     }
     void start()
     {
@@ -109,11 +110,7 @@ TEST_F(Welcome, TheBoardDrawsTheFileNamedAtStart)
     const std::vector<BoardAction> lesson{CurveAction{CurveWindow::Conic, 1, {"1", "1", "4", "3"}, "红"}};
     const QString good = dir.filePath("lesson.curvana");
     ASSERT_FALSE(writeBoardFile(good, lesson));
-    std::vector<MessageRequest> messages;
-    setMessageSink([&](QWidget*, const MessageRequest& request) {
-        messages.push_back(request);
-        return QMessageBox::Ok;
-    });
+    const std::vector<MessageRequest>& messages = services.messages;
     for (const QString& path : {good, dir.filePath("missing.curvana")}) {
         TearDown();
         SetUp();
@@ -126,7 +123,6 @@ TEST_F(Welcome, TheBoardDrawsTheFileNamedAtStart)
         EXPECT_EQ(board->view()->revealing(), opens) << "drawn at the pace of the chosen mode";
         EXPECT_EQ(messages.size(), opens ? 0u : 1u);
     }
-    setMessageSink({});
 }
 
 TEST_F(Welcome, StartingStopsTheTimer)
@@ -224,17 +220,22 @@ TEST_F(Welcome, ALinkOpensOnceForALeftClickOrADoubleClickAndNeverForTheRightButt
         {{{press, Qt::RightButton}, {release, Qt::RightButton}, {QEvent::MouseButtonDblClick, Qt::RightButton},
           {release, Qt::RightButton}}, 0},
     };
-    setPageLauncher("true");
-    for (LinkLabel* link : {welcome->homePageLink(), welcome->collectionLink()}) {
+    const std::pair<LinkLabel*, const char*> links[] = {{welcome->homePageLink(), kHomePage},
+                                                        {welcome->collectionLink(), kCollectionPage}};
+    for (const auto& [link, page] : links) {
         for (const auto& [events, opened] : rows) {
+            services.openedPages.clear();
             QSignalSpy clicks(link, &LinkLabel::clicked);
             for (const auto& [type, button] : events)
                 sendMouse(link, type, button);
-            EXPECT_EQ(clicks.count(), opened) << link->objectName().toStdString() << " after " << events.size();
+            const std::string where = link->objectName().toStdString() + " after " + std::to_string(events.size());
+            EXPECT_EQ(clicks.count(), opened) << where;
+            ASSERT_EQ(services.openedPages.size(), static_cast<qsizetype>(opened)) << where;
+            if (opened) {
+                EXPECT_EQ(services.openedPages.front(), authorPage(page)) << where;
+            }
         }
     }
-    QTest::qWait(100); // the stand-in launchers end
-    setPageLauncher("xdg-open");
 }
 
 TEST_F(Welcome, TheContactLinesSayWhatTheHelpPageQuotes)

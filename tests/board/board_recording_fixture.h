@@ -52,18 +52,7 @@ inline void expectSameList(const ListCopy& want, const Surface& got)
 
 struct RecordingFixture : PlotterFixture {
     QTemporaryDir dir;
-    QString openPath; // what the open dialog answers
-
-    void SetUp() override
-    {
-        PlotterFixture::SetUp();
-        setOpenFileChooser([this](QWidget*, const QString&, const QString&, const QString&) { return openPath; });
-    }
-    void TearDown() override
-    {
-        setOpenFileChooser({});
-        PlotterFixture::TearDown();
-    }
+    QString& openPath = services.openPath; // what the open dialog answers
 
     void curves(const char* entry, std::initializer_list<int> options, const char* colour)
     {

@@ -58,7 +58,7 @@ TEST_F(Recording, ASavedBoardOpensAsTheBoardShownWithItsNameInTheTitle)
 
     // On a fresh board, as `curvana FILE` opens it, and over the same board.
     QPointer<BoardWindow> first = board;
-    board = createBoard();
+    board = createBoard(services);
     board->show();
     openPath = savePath + QStringLiteral(".curvana");
     std::optional<testing::ListCopy> firstOpen;

@@ -15,6 +15,7 @@
 
 #include "board/board_print.h"
 #include "canvas/rasteriser.h"
+#include "forms/pages.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 
@@ -213,32 +214,16 @@ TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)
     EXPECT_GT(testing::countColour(page, QRect(0, 0, 900, static_cast<int>(20 * fit)), QColor(255, 0, 0)), 0);
 }
 
-TEST_F(Board, AMissingLocalPageShowsTheBrowserError)
+TEST_F(Board, EachPageEntryAsksForItsOwnPage)
 {
-    openPage(board, "/no/such/index.htm");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "错误：");
-    EXPECT_EQ(messages[0].text, "调用浏览器错误！");
-    EXPECT_EQ(messages[0].icon, QMessageBox::Critical);
-}
-
-TEST_F(Board, ALauncherThatFailsLaterStillShowsTheBrowserError)
-{
-    for (const char* launcher : {"false", "/no/such/launcher"}) {
-        messages.clear();
-        setPageLauncher(launcher);
-        board->action("ty")->trigger(); // the shipped help page exists
-        for (int i = 0; i < 100 && messages.empty(); ++i)
-            QTest::qWait(20);
-        ASSERT_EQ(messages.size(), 1u) << launcher;
-        EXPECT_EQ(messages[0].text, "调用浏览器错误！");
+    const std::pair<const char*, const char*> rows[] = {
+        {"ty", kHelpPage}, {"jj", kCollectionPage}, {"rr", kHomePage}, {"dffffffff", kMathLinksPage}};
+    for (const auto& [entry, page] : rows) {
+        services.openedPages.clear();
+        board->action(QString::fromUtf8(entry))->trigger();
+        ASSERT_EQ(services.openedPages.size(), 1) << entry;
+        EXPECT_EQ(services.openedPages.front(), helpPagePath(QString::fromUtf8(page))) << entry;
     }
-    setPageLauncher("true");
-    messages.clear();
-    board->action("dffffffff")->trigger();
-    QTest::qWait(300);
-    EXPECT_TRUE(messages.empty());
-    setPageLauncher("xdg-open");
 }
 
 TEST_F(Board, TheShippedPagesAreFound)
@@ -247,13 +232,11 @@ TEST_F(Board, TheShippedPagesAreFound)
         EXPECT_FALSE(helpPagePath(QString::fromUtf8(page)).isEmpty()) << page;
 }
 
-TEST_F(Board, NoPaintProgramGivesAMessageAndLeavesTheBoard)
+TEST_F(Board, ThePaintEntryStartsAPaintProgramAndLeavesTheBoard)
 {
-    setPaintPrograms({"no-such-paint-program"});
     const auto ops = surface().ops().size();
     board->action("sd")->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains("画图程序"));
+    EXPECT_EQ(services.paintProgramStarts, 1);
     EXPECT_EQ(surface().ops().size(), ops);
 }
 

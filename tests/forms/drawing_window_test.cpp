@@ -9,8 +9,8 @@
 #include "core/curves.h"
 #include "figures/figure_dialog.h"
 #include "forms/board_target.h"
-#include "forms/desktop_services.h"
 #include "plotters/plotters.h"
+#include "support/recording_services.h"
 
 namespace curvana {
 namespace {
@@ -22,6 +22,7 @@ struct RecordingTarget : BoardTarget {
         Rgb colour;
     };
     std::vector<Call> calls;
+    testing::RecordingServices desktop;
     void perform(const BoardAction& action, const Drawing& drawing, Rgb colour) override
     {
         calls.push_back({action, drawing, colour});
@@ -29,19 +30,12 @@ struct RecordingTarget : BoardTarget {
     void undo() override {}
     void redo() override {}
     int formulaCaptionLine() const override { return 0; }
+    DesktopServices& services() override { return desktop; }
 };
 
 struct DrawingWindows : ::testing::Test {
     RecordingTarget board;
-    std::vector<MessageRequest> messages;
-    void SetUp() override
-    {
-        setMessageSink([this](QWidget*, const MessageRequest& request) {
-            messages.push_back(request);
-            return QMessageBox::Ok;
-        });
-    }
-    void TearDown() override { setMessageSink({}); }
+    std::vector<MessageRequest>& messages = board.desktop.messages;
 };
 
 TEST_F(DrawingWindows, APlotterHandsTheCurveAndItsActionAsTyped)

@@ -113,7 +113,7 @@ TEST_F(WindowKit, SizedCaptionsAreInTheSongFaceAndTheOthersKeepTheUiFace)
         {"fd3", "Label1", true},      {"fd3", "Frame1", true},     {"fd3", "Option1", false},
         {"jk8", "Label2", true},      {"jk8", "Label3", true},     {"jk8", "Label1", false},
     };
-    QPointer<WelcomeWindow> welcome = new WelcomeWindow;
+    QPointer<WelcomeWindow> welcome = new WelcomeWindow(services);
     for (const FaceRow& row : rows) {
         SCOPED_TRACE(std::string(row.entry ? row.entry : "welcome") + "." + row.control);
         QWidget* window = welcome;

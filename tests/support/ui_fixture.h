@@ -1,6 +1,6 @@
 #pragma once
-// A board for window tests, with message boxes, program ending and file dialogs observed instead
-// of blocking.
+// A board for window tests, on a desktop that records message boxes, program ending and file
+// dialogs instead of blocking.
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,37 +11,25 @@
 #include "app/startup.h"
 #include "board/board_window.h"
 #include "board/surface_view.h"
-#include "forms/desktop_services.h"
+#include "support/recording_services.h"
 
 namespace curvana::testing {
 
 struct UiFixture : ::testing::Test {
-    std::vector<MessageRequest> messages;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
-    int programEnds = 0;
-    QString savePath;
-    QString saveFilter;     // the type the user picks in the save dialog
-    QString offeredFilters; // what the save dialog offered
-    QString suggestedPath;  // where the save dialog opened
+    // Declared first: the board and its windows use it until they are gone.
+    RecordingServices services;
+    std::vector<MessageRequest>& messages = services.messages;
+    QMessageBox::StandardButton& answer = services.answer;
+    int& programEnds = services.programEnds;
+    QString& savePath = services.savePath;
+    QString& saveFilter = services.saveFilter;
+    QString& offeredFilters = services.offeredFilters;
+    QString& suggestedPath = services.suggestedPath;
     QPointer<BoardWindow> board;
 
     void SetUp() override
     {
-        setMessageSink([this](QWidget*, const MessageRequest& request) {
-            messages.push_back(request);
-            return answer;
-        });
-        setProgramEnder([this] { ++programEnds; });
-        forgetLastSaveFolder();
-        setSaveFileChooser([this](QWidget*, const QString&, const QString& suggested, const QString& offered,
-                                  QString* chosen) {
-            suggestedPath = suggested;
-            offeredFilters = offered;
-            if (chosen)
-                *chosen = saveFilter;
-            return savePath;
-        });
-        board = createBoard();
+        board = createBoard(services);
         board->show();
         QApplication::processEvents();
     }
@@ -53,9 +41,6 @@ struct UiFixture : ::testing::Test {
             delete board.data();
         }
         QApplication::processEvents();
-        setMessageSink({});
-        setProgramEnder({});
-        setSaveFileChooser({});
     }
 
     Surface& surface() { return board->surface(); }
