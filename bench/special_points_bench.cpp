@@ -9,13 +9,13 @@ namespace curvana {
 namespace {
 
 struct FamilyTexts {
-    int option;
+    CurveFamily option;
     FieldTexts texts;
 };
 
 const FamilyTexts kTenFamilies[] = {
-    {1, {"1", "+2"}},       {2, {"1", "-2", "-3"}}, {3, {"2"}},   {4, {"2", "1", "0"}}, {5, {"1", "2", "30"}},
-    {6, {"1", "1", "0"}},   {7, {"1", "0", "-4"}},  {8, {"2"}},   {9, {"2"}},           {10, {"2"}},
+    {CurveFamily::Line, {"1", "+2"}},       {CurveFamily::Quadratic, {"1", "-2", "-3"}}, {CurveFamily::Reciprocal, {"2"}},   {CurveFamily::Sine, {"2", "1", "0"}}, {CurveFamily::Cosine, {"1", "2", "30"}},
+    {CurveFamily::Tangent, {"1", "1", "0"}},   {CurveFamily::AbsoluteQuadratic, {"1", "0", "-4"}},  {CurveFamily::Exponential, {"2"}},   {CurveFamily::Power, {"2"}},           {CurveFamily::Logarithm, {"2"}},
 };
 
 std::vector<FunctionCurve> tenCurves()
@@ -29,7 +29,7 @@ std::vector<FunctionCurve> tenCurves()
 
 std::vector<ConicCurve> twoConics()
 {
-    return {*conicCurveOf(1, {"1", "1", "3", "2"}), *conicCurveOf(2, {"0", "0", "2", "1"})};
+    return {*conicCurveOf(CurveFamily::Ellipse, {"1", "1", "3", "2"}), *conicCurveOf(CurveFamily::Hyperbola, {"0", "0", "2", "1"})};
 }
 
 // The search alone, on curves already described.

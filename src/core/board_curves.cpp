@@ -15,13 +15,16 @@ struct CurvesFound {
 
 void addCurveOf(const CurveAction& action, CurvesFound& found)
 {
+    const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
+    if (!family)
+        return; // an option the window has no button for draws nothing
     switch (action.window) {
     case CurveWindow::Elementary:
-        if (auto curve = elementaryFunctionCurve(action.option, action.texts))
+        if (auto curve = elementaryFunctionCurve(*family, action.texts))
             found.functions.push_back(std::move(*curve));
         break;
     case CurveWindow::Conic:
-        if (auto conic = conicCurveOf(action.option, action.texts)) {
+        if (auto conic = conicCurveOf(*family, action.texts)) {
             conic->typedDecimals = writtenWithDecimals(action.texts);
             found.conics.push_back(*conic);
         }
@@ -31,7 +34,7 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
 }
 
 // An own formula y = f(x): the formula itself, sought where it is drawn. Its sampler sets a dot
-// at least every pixel (20/417 of a unit) wherever the curve is on the board, so a wider gap is
+// at least every pixel of the picture at its design size wherever the curve is on the board, so a wider gap is
 // where it leaves the board or has no value; a connected piece covers all of its x.
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {

@@ -8,13 +8,14 @@
 
 #include "core/drawing.h"
 #include "core/plot_points.h"
+#include "core/window_catalogue.h"
 
 namespace curvana {
 
 // Board pixels per world unit; the defaults are the board picture at its design size.
 struct PixelScale {
-    double perUnitX = 417.0 / 20;
-    double perUnitY = 433.0 / 20;
+    double perUnitX = kDesignPixelsPerUnitX;
+    double perUnitY = kDesignPixelsPerUnitY;
 };
 
 // Dots beyond this in x or y are not kept: the board shows -10 to 10, a little more is harmless.

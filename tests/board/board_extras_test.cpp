@@ -29,7 +29,7 @@ struct BoardExtras : testing::UiFixture {
     void drawCurve(int option, const FieldTexts& texts, Rgb colour)
     {
         board->perform(CurveAction{CurveWindow::Elementary, option, texts, ""},
-                       std::get<Drawing>(elementaryCurve(option, texts)), colour);
+                       std::get<Drawing>(actionDrawing(CurveAction{CurveWindow::Elementary, option, texts, ""})), colour);
     }
     void drawParabola(Rgb colour = kRed) { drawCurve(2, {"1", "+2", "+0"}, colour); }
     QByteArray saved(const QString& name, const char* filter)

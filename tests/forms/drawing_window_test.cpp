@@ -52,7 +52,7 @@ TEST_F(DrawingWindows, APlotterHandsTheCurveAndItsActionAsTyped)
     const FieldTexts typed{" 0.5", "1", "3", "2"};
     EXPECT_EQ(*action, (CurveAction{CurveWindow::Conic, 3, typed, "绿"}));
     EXPECT_EQ(board.calls[0].colour, penColourOrBlack("绿"));
-    const Drawing expected = std::get<Drawing>(conicCurve(3, typed));
+    const Drawing expected = std::get<Drawing>(conicCurve(CurveFamily::Parabola, typed));
     EXPECT_EQ(board.calls[0].drawing.dots.size(), expected.dots.size());
 }
 
@@ -76,7 +76,7 @@ TEST_F(DrawingWindows, AFigureDialogHandsItsFigureAndABadBoxHandsNothing)
 TEST(FigureDesigns, EveryFigureHasTheDialogThatDrawsIt)
 {
     for (const FigureDialogDesign& design : figureDialogDesigns())
-        EXPECT_EQ(&figureDialogDesign(design.kind), &design) << design.name;
+        EXPECT_EQ(&figureDialogDesign(design.kind), &design) << figureDialogEntry(design.kind).designName;
 }
 
 // A table without its colour combo, or with a gap in its boxes, stops the program at once.

@@ -177,7 +177,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
                                     R"("texts": ["1", "1", "3", "2"]})"),
          msg::inAction(1, "圆锥曲线", msg::fieldWrong("colour", msg::kText))},
         {"not a number any more", boardWith(clear + "," + elementaryAbc),
-         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(2, {"abc", "2", "0"})))},
+         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
          "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
         {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
