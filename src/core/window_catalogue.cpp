@@ -45,6 +45,7 @@ constexpr const char* kThreePointBoxes[] = {"x1", "y1", "x2", "y2", "x3", "y3"};
 constexpr const char* kParallelogramBoxes[] = {"x1", "y1", "x2", "y2", "x4", "y4"};
 
 // Indexed by FigureKind, in its order.
+static_assert(static_cast<std::size_t>(FigureKind::Parallelogram) + 1 == kFigureKindCount);
 const std::array<WindowEntry, kFigureKindCount> kFigureDialogs{{
     {"Dialog", "画点", kPointBoxes},
     {"Dialog1", "画直线", kTwoPointBoxes},
