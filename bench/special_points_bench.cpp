@@ -8,21 +8,22 @@
 namespace curvana {
 namespace {
 
+// As a saved board holds them: the option button's number and the boxes.
 struct FamilyTexts {
-    CurveFamily option;
+    int option;
     FieldTexts texts;
 };
 
 const FamilyTexts kTenFamilies[] = {
-    {CurveFamily::Line, {"1", "+2"}},       {CurveFamily::Quadratic, {"1", "-2", "-3"}}, {CurveFamily::Reciprocal, {"2"}},   {CurveFamily::Sine, {"2", "1", "0"}}, {CurveFamily::Cosine, {"1", "2", "30"}},
-    {CurveFamily::Tangent, {"1", "1", "0"}},   {CurveFamily::AbsoluteQuadratic, {"1", "0", "-4"}},  {CurveFamily::Exponential, {"2"}},   {CurveFamily::Power, {"2"}},           {CurveFamily::Logarithm, {"2"}},
+    {1, {"1", "+2"}},       {2, {"1", "-2", "-3"}}, {3, {"2"}},   {4, {"2", "1", "0"}}, {5, {"1", "2", "30"}},
+    {6, {"1", "1", "0"}},   {7, {"1", "0", "-4"}},  {8, {"2"}},   {9, {"2"}},           {10, {"2"}},
 };
 
 std::vector<FunctionCurve> tenCurves()
 {
     std::vector<FunctionCurve> curves;
     for (const FamilyTexts& family : kTenFamilies)
-        if (auto curve = elementaryFunctionCurve(family.option, family.texts))
+        if (auto curve = elementaryFunctionCurve(*curveFamily(CurveWindow::Elementary, family.option), family.texts))
             curves.push_back(std::move(*curve));
     return curves;
 }
