@@ -10,13 +10,19 @@ namespace {
 const FieldTexts kElementaryDefaults{"1", "+2", "+0"};
 const FieldTexts kConicDefaults{"1", "1", "3", "2"};
 
+// The benchmark's argument is the option button's number in `window`.
+CurveFamily familyOf(CurveWindow window, const benchmark::State& state)
+{
+    return curveFamily(window, static_cast<int>(state.range(0))).value();
+}
+
 void elementaryDefaults(benchmark::State& state)
 {
-    const int option = static_cast<int>(state.range(0));
+    const CurveFamily family = familyOf(CurveWindow::Elementary, state);
     // The window's default base 1 has no logarithm; base 2 draws the full range.
-    const FieldTexts texts = option == 10 ? FieldTexts{"2", "+2", "+0"} : kElementaryDefaults;
+    const FieldTexts texts = family == CurveFamily::Logarithm ? FieldTexts{"2", "+2", "+0"} : kElementaryDefaults;
     for (auto _ : state)
-        benchmark::DoNotOptimize(elementaryCurve(option, texts));
+        benchmark::DoNotOptimize(elementaryCurve(family, texts));
 }
 BENCHMARK(elementaryDefaults)->DenseRange(1, 10)->Unit(benchmark::kMicrosecond);
 
@@ -25,24 +31,24 @@ void elementaryWorstBounded(benchmark::State& state)
 {
     const FieldTexts flat{"1e-12", "+2", "+0"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(elementaryCurve(1, flat));
+        benchmark::DoNotOptimize(elementaryCurve(CurveFamily::Line, flat));
 }
 BENCHMARK(elementaryWorstBounded)->Unit(benchmark::kMicrosecond);
 
 void conicDefaults(benchmark::State& state)
 {
-    const int option = static_cast<int>(state.range(0));
+    const CurveFamily family = familyOf(CurveWindow::Conic, state);
     for (auto _ : state)
-        benchmark::DoNotOptimize(conicCurve(option, kConicDefaults));
+        benchmark::DoNotOptimize(conicCurve(family, kConicDefaults));
 }
 BENCHMARK(conicDefaults)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 void classicDefaults(benchmark::State& state)
 {
-    const int option = static_cast<int>(state.range(0));
+    const CurveFamily family = familyOf(CurveWindow::Classic, state);
     const FieldTexts r{"1"};
     for (auto _ : state)
-        benchmark::DoNotOptimize(classicCurve(option, r));
+        benchmark::DoNotOptimize(classicCurve(family, r));
 }
 BENCHMARK(classicDefaults)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
 

@@ -30,7 +30,7 @@ void ensureApplication()
     }
 }
 
-using CurveFunction = DrawingResult (*)(int, const FieldTexts&);
+using CurveFunction = DrawingResult (*)(CurveFamily, const FieldTexts&);
 
 // The board as a click finds it: its axes drawn and room in its lists from earlier curves. Each
 // click is taken back afterwards, so every iteration draws onto the same board.
@@ -45,10 +45,11 @@ struct Board {
     }
 };
 
-void oneClick(benchmark::State& state, CurveFunction curve, const FieldTexts& texts)
+// The benchmark's argument is the option button's number in `window`.
+void oneClick(benchmark::State& state, CurveWindow window, CurveFunction curve, const FieldTexts& texts)
 {
     ensureApplication();
-    const int option = static_cast<int>(state.range(0));
+    const CurveFamily option = curveFamily(window, static_cast<int>(state.range(0))).value();
     Board board;
     std::uint64_t dots = 0;
     for (auto _ : state) {
@@ -71,26 +72,26 @@ void elementaryClick(benchmark::State& state)
 {
     // Base 1 has no logarithm, so the last family gets base 2.
     const FieldTexts texts{state.range(0) == 10 ? "2" : "1", "+2", "+0"};
-    oneClick(state, &elementaryCurve, texts);
+    oneClick(state, CurveWindow::Elementary, &elementaryCurve, texts);
 }
 BENCHMARK(elementaryClick)->DenseRange(1, 10)->Unit(benchmark::kMillisecond);
 
 void conicClick(benchmark::State& state)
 {
-    oneClick(state, &conicCurve, {"1", "1", "3", "2"});
+    oneClick(state, CurveWindow::Conic, &conicCurve, {"1", "1", "3", "2"});
 }
 BENCHMARK(conicClick)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
 
 void classicClick(benchmark::State& state)
 {
-    oneClick(state, &classicCurve, {"1"});
+    oneClick(state, CurveWindow::Classic, &classicCurve, {"1"});
 }
 BENCHMARK(classicClick)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
 // The longest run the bounded loops allow: a line so flat that its range would start at -8e12.
 void flatLineClick(benchmark::State& state)
 {
-    oneClick(state, &elementaryCurve, {"1e-12", "+2", "+0"});
+    oneClick(state, CurveWindow::Elementary, &elementaryCurve, {"1e-12", "+2", "+0"});
 }
 BENCHMARK(flatLineClick)->Arg(1)->Unit(benchmark::kMillisecond);
 

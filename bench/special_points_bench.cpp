@@ -8,6 +8,7 @@
 namespace curvana {
 namespace {
 
+// As a saved board holds them: the option button's number and the boxes.
 struct FamilyTexts {
     int option;
     FieldTexts texts;
@@ -22,14 +23,14 @@ std::vector<FunctionCurve> tenCurves()
 {
     std::vector<FunctionCurve> curves;
     for (const FamilyTexts& family : kTenFamilies)
-        if (auto curve = elementaryFunctionCurve(family.option, family.texts))
+        if (auto curve = elementaryFunctionCurve(*curveFamily(CurveWindow::Elementary, family.option), family.texts))
             curves.push_back(std::move(*curve));
     return curves;
 }
 
 std::vector<ConicCurve> twoConics()
 {
-    return {*conicCurveOf(1, {"1", "1", "3", "2"}), *conicCurveOf(2, {"0", "0", "2", "1"})};
+    return {*conicCurveOf(CurveFamily::Ellipse, {"1", "1", "3", "2"}), *conicCurveOf(CurveFamily::Hyperbola, {"0", "0", "2", "1"})};
 }
 
 // The search alone, on curves already described.

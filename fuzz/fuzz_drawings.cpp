@@ -15,10 +15,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
+#include "core/board_document.h"
 #include "core/curves.h"
 #include "core/pen_colour.h"
 #include "core/sampling.h"
@@ -33,34 +35,39 @@ const QSize kDevicePixels(103, 107);
 // Each family samples at most a few runs; every run stops at kMaxSamplesPerRun.
 constexpr std::size_t kMaxDots = 4 * kMaxSamplesPerRun;
 
-using CurveFunction = DrawingResult (*)(int option, const FieldTexts& texts);
-
-DrawingResult figureOfDialog(int dialog, const FieldTexts& texts)
-{
-    return figureDrawing(static_cast<FigureKind>(dialog - 1), texts);
-}
-
-// One option of one window: the letter of its window, the option number, how many boxes the
-// window has and the function its "确定" calls.
+// One option of one window: the letter of its window, the option number and how many boxes the
+// window has, as the catalogue lists them.
 struct Choice {
     char window;
     int option;
     int boxes;
-    CurveFunction draw;
 };
 
-constexpr std::array kChoices = {
-    Choice{'e', 1, 3, elementaryCurve},  Choice{'e', 2, 3, elementaryCurve},  Choice{'e', 3, 3, elementaryCurve},
-    Choice{'e', 4, 3, elementaryCurve},  Choice{'e', 5, 3, elementaryCurve},  Choice{'e', 6, 3, elementaryCurve},
-    Choice{'e', 7, 3, elementaryCurve},  Choice{'e', 8, 3, elementaryCurve},  Choice{'e', 9, 3, elementaryCurve},
-    Choice{'e', 10, 3, elementaryCurve}, Choice{'c', 1, 4, conicCurve},       Choice{'c', 2, 4, conicCurve},
-    Choice{'c', 3, 4, conicCurve},       Choice{'c', 5, 4, conicCurve},       Choice{'k', 1, 1, classicCurve},
-    Choice{'k', 2, 1, classicCurve},     Choice{'k', 3, 1, classicCurve},     Choice{'k', 4, 1, classicCurve},
-    Choice{'k', 5, 1, classicCurve},     Choice{'k', 6, 1, classicCurve},     Choice{'f', 1, 2, figureOfDialog},
-    Choice{'f', 2, 4, figureOfDialog},   Choice{'f', 3, 4, figureOfDialog},   Choice{'f', 4, 4, figureOfDialog},
-    Choice{'f', 5, 4, figureOfDialog},   Choice{'f', 6, 5, figureOfDialog},   Choice{'f', 7, 6, figureOfDialog},
-    Choice{'f', 8, 6, figureOfDialog},
-};
+constexpr std::array kCurveLetters{std::pair{'e', CurveWindow::Elementary}, std::pair{'c', CurveWindow::Conic},
+                                   std::pair{'k', CurveWindow::Classic}};
+
+const std::vector<Choice>& choices()
+{
+    static const std::vector<Choice> list = [] {
+        std::vector<Choice> all;
+        for (const auto& [letter, window] : kCurveLetters)
+            for (const CurveOption& option : curveWindowEntry(window).options)
+                all.push_back({letter, option.number, static_cast<int>(boxCount(window))});
+        for (std::size_t i = 0; i < kFigureKindCount; ++i)
+            all.push_back({'f', static_cast<int>(i) + 1, static_cast<int>(boxCount(static_cast<FigureKind>(i)))});
+        return all;
+    }();
+    return list;
+}
+
+// What the choice's "确定" draws.
+DrawingResult drawChoice(const Choice& choice, const FieldTexts& texts)
+{
+    for (const auto& [letter, window] : kCurveLetters)
+        if (letter == choice.window)
+            return actionDrawing(CurveAction{window, choice.option, texts, ""});
+    return figureDrawing(static_cast<FigureKind>(choice.option - 1), texts);
+}
 constexpr std::string_view kWindows = "eckf";
 
 // A readable choice is taken as written; any other bytes still pick one, so no input is wasted.
@@ -73,7 +80,7 @@ const Choice& decodeChoice(std::string_view line)
                             : kWindows[windowByte % kWindows.size()];
     const int option = optionByte == '0' ? 10 : optionByte - '0';
     std::vector<const Choice*> ofWindow;
-    for (const Choice& choice : kChoices) {
+    for (const Choice& choice : choices()) {
         if (choice.window != window)
             continue;
         if (choice.option == option)
@@ -160,7 +167,7 @@ void drawLikeAWindow(std::string_view input)
         const std::size_t line = 2 + static_cast<std::size_t>(box);
         texts.push_back(line < lines.size() ? asTyped(lines[line]) : std::string());
     }
-    const DrawingResult result = choice.draw(choice.option, texts);
+    const DrawingResult result = drawChoice(choice, texts);
     if (const auto* problem = std::get_if<InputProblem>(&result)) {
         fuzzCheck(problem->field >= -1 && problem->field < choice.boxes, "message names a box the window lacks",
                   problem->message);

@@ -14,9 +14,6 @@
 
 namespace curvana {
 
-// The three curve windows.
-enum class CurveWindow { Elementary, Conic, Classic };
-
 // "确定" in a curve window: the chosen option, the texts of its boxes exactly as typed (Text1
 // first) and the text of its colour combo.
 struct CurveAction {

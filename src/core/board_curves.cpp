@@ -15,13 +15,16 @@ struct CurvesFound {
 
 void addCurveOf(const CurveAction& action, CurvesFound& found)
 {
+    const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
+    if (!family)
+        return; // an option the window has no button for draws nothing
     switch (action.window) {
     case CurveWindow::Elementary:
-        if (auto curve = elementaryFunctionCurve(action.option, action.texts))
+        if (auto curve = elementaryFunctionCurve(*family, action.texts))
             found.functions.push_back(std::move(*curve));
         break;
     case CurveWindow::Conic:
-        if (auto conic = conicCurveOf(action.option, action.texts)) {
+        if (auto conic = conicCurveOf(*family, action.texts)) {
             conic->typedDecimals = writtenWithDecimals(action.texts);
             found.conics.push_back(*conic);
         }

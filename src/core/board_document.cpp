@@ -2,34 +2,21 @@
 #include "core/board_document.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "core/label.h"
 
 namespace curvana {
 
-namespace {
-
-constexpr std::array kConicOptions{1, 2, 3, 5};
-constexpr int kElementaryOptions = 10;
-constexpr int kClassicOptions = 6;
-
-// Indexed by FigureKind, in its order; the captions are the dialogs' titles.
-constexpr std::array<std::size_t, 8> kFigureBoxes{2, 4, 4, 4, 4, 5, 6, 6};
-constexpr std::array<const char*, 8> kFigureTitles{"画点", "画直线", "画矩形", "画椭圆",
-                                                   "画扇形", "画弧", "画三角形", "画平行四边形"};
-
-std::size_t figureIndex(FigureKind figure) { return static_cast<std::size_t>(figure); }
-
-} // namespace
-
 DrawingResult actionDrawing(const CurveAction& action)
 {
+    const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
+    if (!family)
+        return Drawing{}; // no option selected
     switch (action.window) {
-    case CurveWindow::Elementary: return elementaryCurve(action.option, action.texts);
-    case CurveWindow::Conic: return conicCurve(action.option, action.texts);
-    case CurveWindow::Classic: return classicCurve(action.option, action.texts);
+    case CurveWindow::Elementary: return elementaryCurve(*family, action.texts);
+    case CurveWindow::Conic: return conicCurve(*family, action.texts);
+    case CurveWindow::Classic: return classicCurve(*family, action.texts);
     }
     return Drawing{};
 }
@@ -83,46 +70,27 @@ std::vector<BoardAction> shownActions(const std::vector<BoardAction>& actions)
     return {actions.begin() + first, actions.end()};
 }
 
-bool isCurveOption(CurveWindow window, int option)
-{
-    switch (window) {
-    case CurveWindow::Elementary: return option >= 1 && option <= kElementaryOptions;
-    case CurveWindow::Conic: return std::ranges::find(kConicOptions, option) != kConicOptions.end();
-    case CurveWindow::Classic: return option >= 1 && option <= kClassicOptions;
-    }
-    return false;
-}
+bool isCurveOption(CurveWindow window, int option) { return curveFamily(window, option).has_value(); }
 
-std::size_t boxCount(CurveWindow window)
-{
-    switch (window) {
-    case CurveWindow::Elementary: return 3;
-    case CurveWindow::Conic: return 4;
-    case CurveWindow::Classic: return 1;
-    }
-    return 0;
-}
+std::size_t boxCount(CurveWindow window) { return curveWindowEntry(window).design.boxes.size(); }
 
-std::size_t boxCount(FigureKind figure) { return kFigureBoxes.at(figureIndex(figure)); }
+std::size_t boxCount(FigureKind figure) { return figureDialogEntry(figure).boxes.size(); }
+
+std::size_t labelBoxCount() { return labelDialogEntry().boxes.size(); }
 
 std::string actionTitle(const BoardAction& action)
 {
     return std::visit(Overloaded{
                           [](const CurveAction& curve) -> std::string {
-                              switch (curve.window) {
-                              case CurveWindow::Elementary: return "画函数图象";
-                              case CurveWindow::Conic: return "圆锥曲线";
-                              case CurveWindow::Classic: return "其他数学函数";
-                              }
-                              return {};
+                              return curveWindowEntry(curve.window).design.caption;
                           },
                           [](const FigureAction& figure) -> std::string {
-                              return kFigureTitles.at(figureIndex(figure.figure));
+                              return figureDialogEntry(figure.figure).caption;
                           },
                           [](const StrokeAction&) -> std::string { return "手绘"; },
                           [](const ClearAction&) -> std::string { return "清除"; },
                           [](const LabelAction&) -> std::string { return "文字"; },
-                          [](const FormulaAction&) -> std::string { return "自定义函数"; },
+                          [](const FormulaAction&) -> std::string { return formulaWindowEntry().caption; },
                       },
                       action);
 }

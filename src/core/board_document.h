@@ -31,10 +31,10 @@ std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
 FormulaInput formulaInputOf(const FormulaAction& action);
 
 // The board's text line in world units: the board font (12-pixel WenQuanYi Micro Hei Mono) has a
-// line of 14 logical pixels, on a picture of 433 pixels for the 20 units from y = -10 to 10. Core
-// cannot ask the font, and captions are placed for the picture at its design size, where this
-// holds; a window test checks it against the font.
-inline constexpr double kCaptionLineUnits = 14.0 * 20.0 / 433.0;
+// line of 14 logical pixels on the picture at its design size. Core cannot ask the font, and
+// captions are placed for the picture at its design size, where this holds; a window test checks
+// it against the font.
+inline constexpr double kCaptionLineUnits = 14.0 * kBoardUnits / kDesignPictureHeight;
 // Own-formula captions stand one under the other from the top-left corner of the board, so they
 // never cover each other: line 0 at (-9.8, 9.8), each next line one text line lower.
 WorldPoint formulaCaptionPlace(int captionLine);
@@ -46,13 +46,13 @@ int nextFormulaCaptionLine(const std::vector<BoardAction>& actions);
 std::size_t firstShownAction(const std::vector<BoardAction>& actions);
 std::vector<BoardAction> shownActions(const std::vector<BoardAction>& actions);
 
-// The options each curve window offers; any other number draws nothing and is never recorded.
+// The options each curve window offers (window_catalogue.h); any other number draws nothing and
+// is never recorded.
 bool isCurveOption(CurveWindow window, int option);
 // How many text boxes the window or dialog has (Text1, Text2, ...).
 std::size_t boxCount(CurveWindow window);
 std::size_t boxCount(FigureKind figure);
-// The text dialog's boxes: x, y and the text.
-inline constexpr std::size_t kLabelBoxCount = 3;
+std::size_t labelBoxCount();
 
 // The caption of the window or dialog that made the action ("画椭圆", "圆锥曲线"), and "手绘",
 // "清除" or "文字"; messages about an action name it by this.

@@ -1,5 +1,6 @@
 // The classic-curve plotter: six curves about the origin, sampled along the angle θ.
 #include <cmath>
+#include <iterator>
 
 #include "core/curves.h"
 #include "core/field_reader.h"
@@ -56,18 +57,25 @@ constexpr ClassicCurve kCurves[] = {
     {cardioid, "心脏线", {4, 6}},       {threeLeafRose, "三叶玫瑰线", {6, 4}},
     {astroid, "四尖点星形线", {-6, 6}}, {lemniscate, nullptr, {}},
 };
+static_assert(std::size(kCurves) == static_cast<std::size_t>(CurveFamily::Lemniscate) - static_cast<std::size_t>(CurveFamily::Involute) + 1);
+
+// Indexed by the classic families in their order, from the involute.
+std::size_t curveIndex(CurveFamily family)
+{
+    return static_cast<std::size_t>(family) - static_cast<std::size_t>(CurveFamily::Involute);
+}
 
 } // namespace
 
-DrawingResult classicCurve(int option, const FieldTexts& texts)
+DrawingResult classicCurve(CurveFamily family, const FieldTexts& texts)
 {
-    if (option < 1 || option > 6)
-        return Drawing{}; // no option selected
+    if (windowOfFamily(family) != CurveWindow::Classic)
+        return Drawing{}; // a family of another window
     FieldReader in(texts, kClassicPlaces);
     const double r = in.single(0);
     if (!in.ok())
         return in.problem();
-    const ClassicCurve& curve = kCurves[option - 1];
+    const ClassicCurve& curve = kCurves[curveIndex(family)];
     Drawing drawing;
     plotAlongAngle(drawing, [&](double t) { return curve.pointAt(r, t); });
     if (curve.name)

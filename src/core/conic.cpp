@@ -58,21 +58,21 @@ std::variant<Conic, InputProblem> checkedConic(const FieldReader& in, const Coni
 // and hyperbola's a is taken as a size and b keeps its sign; the parabola has a signed a and no
 // b; the circle reads all in single precision as the surface takes them (a negative radius draws
 // as its size).
-std::variant<Conic, InputProblem> readConic(int option, FieldReader& in)
+std::variant<Conic, InputProblem> readConic(CurveFamily family, FieldReader& in)
 {
-    switch (option) {
-    case 1:
-    case 2:
+    switch (family) {
+    case CurveFamily::Ellipse:
+    case CurveFamily::Hyperbola:
         return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
                                       in.number(kFieldB)});
-    case 3: return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
+    case CurveFamily::Parabola: return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
     default: return checkedConic(in, Conic{in.single(kFieldM), in.single(kFieldN), std::fabs(in.single(kFieldA))});
     }
 }
 
-bool drawsConic(int option)
+bool drawsConic(CurveFamily family)
 {
-    return option == 1 || option == 2 || option == 3 || option == 5;
+    return windowOfFamily(family) == CurveWindow::Conic;
 }
 
 Drawing ellipse(const Conic& k)
@@ -125,33 +125,33 @@ Drawing circle(const Conic& k)
 
 } // namespace
 
-DrawingResult conicCurve(int option, const FieldTexts& texts)
+DrawingResult conicCurve(CurveFamily family, const FieldTexts& texts)
 {
-    if (!drawsConic(option))
-        return Drawing{}; // no option selected
+    if (!drawsConic(family))
+        return Drawing{}; // a family of another window
     FieldReader in(texts, kConicPlaces);
-    const auto read = readConic(option, in);
+    const auto read = readConic(family, in);
     if (const auto* problem = std::get_if<InputProblem>(&read))
         return *problem;
     const Conic& k = std::get<Conic>(read);
-    switch (option) {
-    case 1: return ellipse(k);
-    case 2: return hyperbola(k);
-    case 3: return parabola(k);
+    switch (family) {
+    case CurveFamily::Ellipse: return ellipse(k);
+    case CurveFamily::Hyperbola: return hyperbola(k);
+    case CurveFamily::Parabola: return parabola(k);
     default: return circle(k);
     }
 }
 
-std::optional<ConicCurve> conicCurveOf(int option, const FieldTexts& texts)
+std::optional<ConicCurve> conicCurveOf(CurveFamily family, const FieldTexts& texts)
 {
-    if (!drawsConic(option))
+    if (!drawsConic(family))
         return std::nullopt;
     FieldReader in(texts, kConicPlaces);
-    const auto read = readConic(option, in);
+    const auto read = readConic(family, in);
     const Conic* k = std::get_if<Conic>(&read);
     if (!k)
         return std::nullopt;
-    return ConicCurve{option, k->m, k->n, k->a, std::fabs(k->b)}; // the points need only the half-axes' sizes
+    return ConicCurve{family, k->m, k->n, k->a, std::fabs(k->b)}; // the points need only the half-axes' sizes
 }
 
 } // namespace curvana

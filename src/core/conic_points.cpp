@@ -43,10 +43,10 @@ bool branchShows(double from, double to, double n, Half&& half)
 // drawing nothing at all, has no centre or focus worth a ring either.
 bool showsOnBoard(const ConicCurve& k)
 {
-    switch (k.option) {
-    case 1:
-    case 5: {
-        const double b = k.option == 5 ? k.a : k.b;
+    switch (k.family) {
+    case CurveFamily::Ellipse:
+    case CurveFamily::Circle: {
+        const double b = k.family == CurveFamily::Circle ? k.a : k.b;
         for (int i = 0; i < kVisibilitySamples; ++i) {
             const double t = 2 * std::numbers::pi * i / kVisibilitySamples;
             if (insideBoard(k.m + k.a * std::cos(t), k.n + b * std::sin(t)))
@@ -54,7 +54,7 @@ bool showsOnBoard(const ConicCurve& k)
         }
         return false;
     }
-    case 2:
+    case CurveFamily::Hyperbola:
         for (double side : {-1.0, 1.0}) {
             const double vertex = k.m + side * k.a;
             const double end = side < 0 ? kConicOuterLeft : kConicOuterRight;
@@ -63,7 +63,7 @@ bool showsOnBoard(const ConicCurve& k)
                 return true;
         }
         return false;
-    case 3:
+    case CurveFamily::Parabola:
         return startsWithinOpenConicRange(k.m, k.a) &&
                branchShows(k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
                            [&](double x) { return std::sqrt(std::fabs(2 * k.a * (x - k.m))); });
@@ -128,11 +128,11 @@ void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<Foun
     if (!showsOnBoard(conic))
         return;
     const Add add = [&](PointKind kind, double x, double y) { found.push_back({kind, x, y, owner, conic.typedDecimals}); };
-    switch (conic.option) {
-    case 1: addEllipsePoints(conic, add); break;
-    case 2: addHyperbolaPoints(conic, add); break;
-    case 3: addParabolaPoints(conic, add); break;
-    case 5: add(PointKind::CircleCentre, conic.m, conic.n); break;
+    switch (conic.family) {
+    case CurveFamily::Ellipse: addEllipsePoints(conic, add); break;
+    case CurveFamily::Hyperbola: addHyperbolaPoints(conic, add); break;
+    case CurveFamily::Parabola: addParabolaPoints(conic, add); break;
+    case CurveFamily::Circle: add(PointKind::CircleCentre, conic.m, conic.n); break;
     default: break;
     }
 }

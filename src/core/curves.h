@@ -3,23 +3,25 @@
 // functions from the texts of the boxes to what is drawn.
 #include "core/drawing.h"
 #include "core/pen_colour.h"
+#include "core/window_catalogue.h"
 
 namespace curvana {
 
-// Elementary functions, option 1..10; texts = {A, B, C}. Reads only the boxes the family uses.
-DrawingResult elementaryCurve(int option, const FieldTexts& texts);
+// Each curve function draws the families of its window (window_catalogue.h) and nothing for
+// any other family.
+
+// Elementary functions; texts = {A, B, C}. Reads only the boxes the family uses.
+DrawingResult elementaryCurve(CurveFamily family, const FieldTexts& texts);
 
 // The hyperbola's and the parabola's open ends stop here whatever the parameters.
 inline constexpr double kConicOuterLeft = -9;
 inline constexpr double kConicOuterRight = 9;
 
-// Conic sections, option 1 (ellipse), 2 (hyperbola), 3 (parabola) or 5 (circle); texts = {m, n, a, b}.
-DrawingResult conicCurve(int option, const FieldTexts& texts);
+// Conic sections: ellipse, hyperbola, parabola and circle; texts = {m, n, a, b}.
+DrawingResult conicCurve(CurveFamily family, const FieldTexts& texts);
 
-// Classic curves, option 1..6 (involute, cycloid, cardioid, rose, astroid, lemniscate); texts = {R}.
-DrawingResult classicCurve(int option, const FieldTexts& texts);
-
-enum class FigureKind { Point, Line, Rectangle, Ellipse, Sector, Arc, Triangle, Parallelogram };
+// Classic curves (involute, cycloid, cardioid, rose, astroid, lemniscate); texts = {R}.
+DrawingResult classicCurve(CurveFamily family, const FieldTexts& texts);
 
 // The basic figures; texts are Text1, Text2, ... of the dialog, read as single-precision numbers.
 DrawingResult figureDrawing(FigureKind kind, const FieldTexts& texts);

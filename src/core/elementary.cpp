@@ -29,6 +29,20 @@ constexpr int kFieldA = 0;
 constexpr int kFieldB = 1;
 constexpr int kFieldC = 2;
 
+bool isElementary(CurveFamily family) { return windowOfFamily(family) == CurveWindow::Elementary; }
+
+bool isTrigonometric(CurveFamily family)
+{
+    return family == CurveFamily::Sine || family == CurveFamily::Cosine || family == CurveFamily::Tangent;
+}
+
+// The reciprocal, the exponential, the power and the logarithm read A alone.
+bool readsOnlyA(CurveFamily family)
+{
+    return family == CurveFamily::Reciprocal || family == CurveFamily::Exponential || family == CurveFamily::Power
+           || family == CurveFamily::Logarithm;
+}
+
 double finiteOrNoValue(double y)
 {
     return std::isfinite(y) ? y : kNoValue;
@@ -58,7 +72,7 @@ DrawingResult linear(FieldReader& in)
     if (!in.ok())
         return in.problem();
     Drawing drawing;
-    const auto y = [&](double x) { return elementaryY(1, p, x); };
+    const auto y = [&](double x) { return elementaryY(CurveFamily::Line, p, x); };
     if (p.a > 0)
         plotAlongX(drawing, -8 / p.a, 8, y);
     else if (p.a < 0)
@@ -69,14 +83,14 @@ DrawingResult linear(FieldReader& in)
     return drawing;
 }
 
-// Options 2 and 7: three units either side of the vertex; a = 0 leaves the line b*x + c.
-DrawingResult quadraticFamily(FieldReader& in, int option, const char* name, const char* closing)
+// The quadratic and its absolute value: three units either side of the vertex; a = 0 leaves the line b*x + c.
+DrawingResult quadraticFamily(FieldReader& in, CurveFamily family, const char* name, const char* closing)
 {
     const ElementaryParams p{in.number(kFieldA), in.number(kFieldB), in.number(kFieldC)};
     if (!in.ok())
         return in.problem();
     Drawing drawing;
-    const auto y = [&](double x) { return elementaryY(option, p, x); };
+    const auto y = [&](double x) { return elementaryY(family, p, x); };
     if (p.a != 0) {
         const double vertex = p.b / (2 * p.a);
         plotAlongX(drawing, -3 - vertex, 3 - vertex, y);
@@ -95,17 +109,17 @@ struct TrigCaption {
     WorldPoint at;
 };
 
-DrawingResult trigonometric(FieldReader& in, int option, const TrigCaption& caption)
+DrawingResult trigonometric(FieldReader& in, CurveFamily family, const TrigCaption& caption)
 {
     ElementaryParams p{in.number(kFieldA), in.number(kFieldB), in.number(kFieldC)};
     if (!in.ok())
         return in.problem();
     p.c = degreesToPlotRadians(p.c);
     Drawing drawing;
-    const auto y = [&](double x) { return elementaryY(option, p, x); };
+    const auto y = [&](double x) { return elementaryY(family, p, x); };
     if (p.b == 0) {
         plotAlongX(drawing, -kTwoPi, kTwoPi, y); // a constant: the width of the other graphs
-    } else if (option == 6) {
+    } else if (family == CurveFamily::Tangent) {
         plotOverAngle(drawing, p, -kHalfPi, kHalfPi, kAsymptoteMargin, y);
         plotOverAngle(drawing, p, kHalfPi, kThreeHalfPi, kAsymptoteMargin, y);
     } else {
@@ -152,18 +166,17 @@ const OneParameterFamily kLogarithm{0.1, 10, [](const std::string& a) {
     return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};
 }};
 
-// The option is a template argument so that the formula is chosen once, not at every sample.
-template <int Option>
+// The family is a template argument so that the formula is chosen once, not at every sample.
+template <CurveFamily Family>
 DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
 {
-    static_assert(Option == 3 || Option >= 8);
     const ElementaryParams p{in.number(kFieldA)};
     if (!in.ok())
         return in.problem();
-    if (Option == 10 && (p.a <= 0 || p.a == 1))
+    if (Family == CurveFamily::Logarithm && (p.a <= 0 || p.a == 1))
         return InputProblem{kFieldA, "对数的底数A必须大于0且不等于1。"};
     Drawing drawing;
-    plotAlongX(drawing, family.from, family.to, [&](double x) { return elementaryY(Option, p, x); });
+    plotAlongX(drawing, family.from, family.to, [&](double x) { return elementaryY(Family, p, x); });
     drawing.captions = family.captions(in.shown(kFieldA));
     return drawing;
 }
@@ -175,32 +188,32 @@ double degreesToPlotRadians(double degrees)
     return degrees * kPlotPi / 180;
 }
 
-double elementaryY(int option, const ElementaryParams& p, double x)
+double elementaryY(CurveFamily family, const ElementaryParams& p, double x)
 {
-    switch (option) {
-    case 1: return finiteOrNoValue(p.a * x + p.b);
-    case 2: return finiteOrNoValue(quadratic(p, x));
-    case 3: return x == 0 ? kNoValue : finiteOrNoValue(p.a / x);
-    case 4: return finiteOrNoValue(p.a * std::sin(p.b * x + p.c));
-    case 5: return finiteOrNoValue(p.a * std::cos(p.b * x + p.c));
-    case 6: return finiteOrNoValue(p.a * std::tan(p.b * x + p.c));
-    case 7: return finiteOrNoValue(std::fabs(quadratic(p, x)));
+    switch (family) {
+    case CurveFamily::Line: return finiteOrNoValue(p.a * x + p.b);
+    case CurveFamily::Quadratic: return finiteOrNoValue(quadratic(p, x));
+    case CurveFamily::Reciprocal: return x == 0 ? kNoValue : finiteOrNoValue(p.a / x);
+    case CurveFamily::Sine: return finiteOrNoValue(p.a * std::sin(p.b * x + p.c));
+    case CurveFamily::Cosine: return finiteOrNoValue(p.a * std::cos(p.b * x + p.c));
+    case CurveFamily::Tangent: return finiteOrNoValue(p.a * std::tan(p.b * x + p.c));
+    case CurveFamily::AbsoluteQuadratic: return finiteOrNoValue(std::fabs(quadratic(p, x)));
     // pow gives NaN for a negative base with a non-whole exponent and infinity for 0 to a
     // negative power: neither has a real value to draw.
-    case 8: return finiteOrNoValue(std::pow(p.a, x));
-    case 9: return finiteOrNoValue(std::pow(x, p.a));
-    case 10: return finiteOrNoValue(std::log(x) / std::log(p.a));
+    case CurveFamily::Exponential: return finiteOrNoValue(std::pow(p.a, x));
+    case CurveFamily::Power: return finiteOrNoValue(std::pow(x, p.a));
+    case CurveFamily::Logarithm: return finiteOrNoValue(std::log(x) / std::log(p.a));
     default: return kNoValue;
     }
 }
 
-std::optional<ElementaryParams> elementaryParams(int option, const FieldTexts& texts)
+std::optional<ElementaryParams> elementaryParams(CurveFamily family, const FieldTexts& texts)
 {
-    if (option < 1 || option > 10)
+    if (!isElementary(family))
         return std::nullopt;
     // The line reads A and B, the families of one parameter only A, the others all three boxes.
-    const bool onlyA = option == 3 || option >= 8;
-    const bool readsC = !onlyA && option != 1;
+    const bool onlyA = readsOnlyA(family);
+    const bool readsC = !onlyA && family != CurveFamily::Line;
     FieldReader in(texts, kElementaryPlaces);
     ElementaryParams p{in.number(kFieldA)};
     if (!onlyA)
@@ -209,26 +222,26 @@ std::optional<ElementaryParams> elementaryParams(int option, const FieldTexts& t
         p.c = in.number(kFieldC);
     if (!in.ok())
         return std::nullopt;
-    if (option >= 4 && option <= 6)
+    if (isTrigonometric(family))
         p.c = degreesToPlotRadians(p.c);
     return p;
 }
 
-DrawingResult elementaryCurve(int option, const FieldTexts& texts)
+DrawingResult elementaryCurve(CurveFamily family, const FieldTexts& texts)
 {
     FieldReader in(texts, kElementaryPlaces);
-    switch (option) {
-    case 1: return linear(in);
-    case 2: return quadraticFamily(in, 2, "二次函数y=", "");
-    case 3: return oneParameter<3>(in, kReciprocal);
-    case 4: return trigonometric(in, 4, {"正弦曲线y=", "sin(", {1, -6}});
-    case 5: return trigonometric(in, 5, {"余弦曲线y=", "cos(", {-1, 6}});
-    case 6: return trigonometric(in, 6, {"正切曲线y=", "tan(", {1, 2}});
-    case 7: return quadraticFamily(in, 7, "二次函数y=|", "|");
-    case 8: return oneParameter<8>(in, kPowerOfA);
-    case 9: return oneParameter<9>(in, kPowerOfX);
-    case 10: return oneParameter<10>(in, kLogarithm);
-    default: return Drawing{}; // no option selected: nothing drawn
+    switch (family) {
+    case CurveFamily::Line: return linear(in);
+    case CurveFamily::Quadratic: return quadraticFamily(in, family, "二次函数y=", "");
+    case CurveFamily::Reciprocal: return oneParameter<CurveFamily::Reciprocal>(in, kReciprocal);
+    case CurveFamily::Sine: return trigonometric(in, family, {"正弦曲线y=", "sin(", {1, -6}});
+    case CurveFamily::Cosine: return trigonometric(in, family, {"余弦曲线y=", "cos(", {-1, 6}});
+    case CurveFamily::Tangent: return trigonometric(in, family, {"正切曲线y=", "tan(", {1, 2}});
+    case CurveFamily::AbsoluteQuadratic: return quadraticFamily(in, family, "二次函数y=|", "|");
+    case CurveFamily::Exponential: return oneParameter<CurveFamily::Exponential>(in, kPowerOfA);
+    case CurveFamily::Power: return oneParameter<CurveFamily::Power>(in, kPowerOfX);
+    case CurveFamily::Logarithm: return oneParameter<CurveFamily::Logarithm>(in, kLogarithm);
+    default: return Drawing{}; // a family of another window
     }
 }
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/drawing.h"
+#include "core/window_catalogue.h"
 
 namespace curvana {
 
@@ -12,14 +13,15 @@ struct ElementaryParams {
     double c = 0; // radians in the trigonometric families
 };
 
-// y of family `option` (1..10) at x, or kNoValue where the formula has no real value there.
-double elementaryY(int option, const ElementaryParams& p, double x);
+// y of the elementary family at x, or kNoValue where the formula has no real value there (or the
+// family is not one of the elementary window's).
+double elementaryY(CurveFamily family, const ElementaryParams& p, double x);
 
-// A, B and C of family `option` read from texts {A, B, C} as its plotter reads them (only the boxes
+// A, B and C of the elementary family read from texts {A, B, C} as its plotter reads them (only the boxes
 // the family uses; C in radians for the trigonometric families); nothing when a box it uses holds
-// no number or the option is no family. Whether the plotter accepts the values (the logarithm's
+// no number or the family is not an elementary one. Whether the plotter accepts the values (the logarithm's
 // base) is the plotter's own check.
-std::optional<ElementaryParams> elementaryParams(int option, const FieldTexts& texts);
+std::optional<ElementaryParams> elementaryParams(CurveFamily family, const FieldTexts& texts);
 
 // C typed in degrees, converted with the plotters' own value of pi.
 double degreesToPlotRadians(double degrees);

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/drawing.h"
+#include "core/window_catalogue.h"
 
 namespace curvana {
 
 // Board pixels per world unit; the defaults are the board picture at its design size.
 struct PixelScale {
-    double perUnitX = 417.0 / 20;
-    double perUnitY = 433.0 / 20;
+    double perUnitX = kDesignPixelsPerUnitX;
+    double perUnitY = kDesignPixelsPerUnitY;
 };
 
 // The world rectangle a curve is sampled for and its pixels per unit there; the defaults are the

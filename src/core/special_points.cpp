@@ -240,16 +240,16 @@ std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
     return stretches;
 }
 
-std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldTexts& texts)
+std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const FieldTexts& texts)
 {
-    const std::optional<ElementaryParams> params = elementaryParams(option, texts);
+    const std::optional<ElementaryParams> params = elementaryParams(family, texts);
     if (!params)
         return std::nullopt;
-    const DrawingResult result = elementaryCurve(option, texts);
+    const DrawingResult result = elementaryCurve(family, texts);
     const auto* drawing = std::get_if<Drawing>(&result);
     if (!drawing)
         return std::nullopt;
-    return FunctionCurve{[option, p = *params](double x) { return elementaryY(option, p, x); },
+    return FunctionCurve{[family, p = *params](double x) { return elementaryY(family, p, x); },
                          drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
 }
 

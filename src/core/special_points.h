@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/drawing.h"
+#include "core/window_catalogue.h"
 
 namespace curvana {
 
@@ -26,10 +27,10 @@ struct FunctionCurve {
     bool typedDecimals = false;
 };
 
-// A conic as the conic plotter reads it: option 1 ellipse, 2 hyperbola, 3 parabola, 5 circle;
+// A conic as the conic plotter reads it (ellipse, hyperbola, parabola or circle);
 // a and b as drawn (half-axes not negative; the parabola's signed a; b unused by parabola and circle).
 struct ConicCurve {
-    int option = 0;
+    CurveFamily family = CurveFamily::Ellipse;
     double m = 0;
     double n = 0;
     double a = 0;
@@ -57,8 +58,8 @@ struct BoardPoints {
 
 // At most this many rings per curve (an intersection belongs to the later of its two curves).
 inline constexpr std::size_t kMaxPointsPerCurve = 30;
-// A ring's width in board units (9 pixels of the 417 that show 20 units); rings never come closer.
-inline constexpr double kRingSpacing = 20.0 * 9 / 417;
+// A ring's width in board units (9 pixels of the picture at its design size); rings never come closer.
+inline constexpr double kRingSpacing = kBoardUnits * 9 / kDesignPictureWidth;
 
 // The points inside the board, nearest to (0, 0) first: every curve's nearest ones up to
 // kMaxPointsPerCurve, and none closer than kRingSpacing to one kept before it. All kinds found at
@@ -83,12 +84,12 @@ std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap);
 bool writtenWithDecimals(const std::string& text);
 bool writtenWithDecimals(const FieldTexts& texts);
 
-// The elementary family curve `option` (1..10) with texts {A, B, C}, drawn where the elementary
+// The elementary family's curve with texts {A, B, C}, drawn where the elementary
 // plotter draws it; nothing when the plotter would refuse the texts.
-std::optional<FunctionCurve> elementaryFunctionCurve(int option, const FieldTexts& texts);
+std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const FieldTexts& texts);
 
-// The conic `option` with texts {m, n, a, b} as the conic plotter reads them; nothing when the
-// plotter would refuse the texts or the option draws no conic.
-std::optional<ConicCurve> conicCurveOf(int option, const FieldTexts& texts);
+// The conic of `family` with texts {m, n, a, b} as the conic plotter reads them; nothing when the
+// plotter would refuse the texts or the family is no conic.
+std::optional<ConicCurve> conicCurveOf(CurveFamily family, const FieldTexts& texts);
 
 } // namespace curvana

@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/board_document.h"
+
 namespace curvana {
 
 namespace {
@@ -30,18 +32,18 @@ void focusFirstInTabOrder(DrawingWindow& dialog, std::span<const ControlRow> row
 } // namespace
 
 FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board, QWidget* owner)
-    : DrawingWindow(board, QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows,
-                    owner),
+    : DrawingWindow(board, QString::fromUtf8(figureDialogEntry(design.kind).caption), design.clientWidth,
+                    design.clientHeight, design.rows, owner),
       m_kind(design.kind)
 {
-    setUpBoardDialog(*this, design.name, design.rows, design.buttons, [this] { drawAndClose(); });
+    setUpBoardDialog(*this, figureDialogEntry(design.kind).designName, design.rows, design.buttons,
+                     [this] { drawAndClose(); });
 }
 
 void FigureDialog::drawAndClose()
 {
-    FigureAction action{m_kind, fieldTexts(), colourText()};
-    const DrawingResult result = figureDrawing(m_kind, action.texts);
-    if (drawOnBoard(action, result))
+    const FigureAction action{m_kind, fieldTexts(), colourText()};
+    if (drawOnBoard(action, actionDrawing(action)))
         close();
 }
 

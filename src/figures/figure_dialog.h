@@ -16,10 +16,9 @@ struct FigureButtons {
     const char* cancel;
 };
 
+// A figure dialog's layout; its design name and caption are the catalogue's.
 struct FigureDialogDesign {
-    const char* name;    // "Dialog", "Dialog1", ...
-    const char* caption; // "画点", ...
-    int clientWidth;     // twips
+    int clientWidth; // twips
     int clientHeight;
     std::span<const ControlRow> rows;
     FigureKind kind;

@@ -86,14 +86,14 @@ constexpr auto kParallelogramRows = joinRows(
     closingRows({{120, 1920, 1335, 20}, kCommands, 2400, {360, 735, 8}, {1560, 855, 9}}));
 
 const FigureDialogDesign kDialogs[] = {
-    {"Dialog", "画点", 2550, 2370, kPointRows, FigureKind::Point, kOkCancel},
-    {"Dialog1", "画直线", 2370, 2640, kLineRows, FigureKind::Line, kCommands},
-    {"Dialog2", "画矩形", 2580, 2670, kRectangleRows, FigureKind::Rectangle, kCommands},
-    {"Dialog4", "画椭圆", 2415, 3015, kEllipseRows, FigureKind::Ellipse, kCommands},
-    {"Dialog5", "画扇形", 2535, 3120, kSectorRows, FigureKind::Sector, kCommands},
-    {"Dialog6", "画三角形", 2370, 3225, kTriangleRows, FigureKind::Triangle, kCommands},
-    {"Dialog7", "画平行四边形", 2535, 2880, kParallelogramRows, FigureKind::Parallelogram, kCommands},
-    {"Dialog8", "画弧", 2535, 3045, kArcRows, FigureKind::Arc, kCommands},
+    {2550, 2370, kPointRows, FigureKind::Point, kOkCancel},
+    {2370, 2640, kLineRows, FigureKind::Line, kCommands},
+    {2580, 2670, kRectangleRows, FigureKind::Rectangle, kCommands},
+    {2415, 3015, kEllipseRows, FigureKind::Ellipse, kCommands},
+    {2535, 3120, kSectorRows, FigureKind::Sector, kCommands},
+    {2370, 3225, kTriangleRows, FigureKind::Triangle, kCommands},
+    {2535, 2880, kParallelogramRows, FigureKind::Parallelogram, kCommands},
+    {2535, 3045, kArcRows, FigureKind::Arc, kCommands},
 };
 
 } // namespace

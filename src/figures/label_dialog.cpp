@@ -27,10 +27,10 @@ constexpr int kClientHeight = 2970;
 } // namespace
 
 LabelDialog::LabelDialog(BoardTarget& board, QWidget* owner)
-    : DrawingWindow(board, QString::fromUtf8(kCaption), kClientWidth, kClientHeight, kLabelRows, owner)
+    : DrawingWindow(board, QString::fromUtf8(labelDialogEntry().caption), kClientWidth, kClientHeight, kLabelRows, owner)
 {
     controls().requireText("Text3").setMaxLength(static_cast<int>(kLabelMaxCharacters));
-    setUpBoardDialog(*this, kName, kLabelRows, kLabelButtons, [this] { drawAndClose(); });
+    setUpBoardDialog(*this, labelDialogEntry().designName, kLabelRows, kLabelButtons, [this] { drawAndClose(); });
 }
 
 void LabelDialog::drawAndClose()

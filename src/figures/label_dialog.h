@@ -8,9 +8,6 @@ namespace curvana {
 class LabelDialog : public DrawingWindow {
     Q_OBJECT
 public:
-    static constexpr const char* kName = "DialogText";
-    static constexpr const char* kCaption = "画文字";
-
     // Placed beside the board, not yet shown; draws on `board`, stays above `owner` and deletes
     // itself when closed.
     LabelDialog(BoardTarget& board, QWidget* owner = nullptr);

@@ -1,5 +1,4 @@
 // The classic-curve plotter.
-#include "core/curves.h"
 #include "plotters/plotters.h"
 
 namespace curvana {
@@ -22,10 +21,7 @@ const ControlRow kRows[] = {
     {Ctl::Button, "Command2", nullptr, "取消", 1560, 5280, 735, 375, 1},
 };
 
-constexpr int kOptions[] = {1, 2, 3, 4, 5, 6};
-
-const PlotterDesign kClassicCurvePlotterDesign{"Form6", CurveWindow::Classic,
-    "其他数学函数", 2850, 5775, 9060, 345, kRows, kOptions, &classicCurve, "Command1"};
+const PlotterDesign kClassicCurvePlotterDesign{CurveWindow::Classic, 2850, 5775, 9060, 345, kRows, "Command1"};
 
 } // namespace
 

@@ -1,5 +1,4 @@
 // The conic-section plotter. There is no Option4: the circle is Option5.
-#include "core/curves.h"
 #include "plotters/plotters.h"
 
 namespace curvana {
@@ -30,10 +29,7 @@ const ControlRow kRows[] = {
     {Ctl::Button, "Command2", nullptr, "返回", 2160, 3360, 615, 375, 14},
 };
 
-constexpr int kOptions[] = {1, 2, 3, 5};
-
-const PlotterDesign kConicPlotterDesign{"Form4", CurveWindow::Conic,
-    "圆锥曲线", 3015, 3885, 9060, 3945, kRows, kOptions, &conicCurve, "Option1"};
+const PlotterDesign kConicPlotterDesign{CurveWindow::Conic, 3015, 3885, 9060, 3945, kRows, "Option1"};
 
 } // namespace
 

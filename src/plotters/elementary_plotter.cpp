@@ -1,5 +1,4 @@
 // The elementary-function plotter.
-#include "core/curves.h"
 #include "plotters/plotters.h"
 
 namespace curvana {
@@ -42,10 +41,7 @@ const ControlRow kRows[] = {
     {Ctl::Button, "Command2", nullptr, "返回", 960, 6240, 735, 375, 1},
 };
 
-constexpr int kOptions[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-
-const PlotterDesign kElementaryPlotterDesign{"Form2", CurveWindow::Elementary,
-    "画函数图象", 1950, 7245, 60, 345, kRows, kOptions, &elementaryCurve, "Command1"};
+const PlotterDesign kElementaryPlotterDesign{CurveWindow::Elementary, 1950, 7245, 60, 345, kRows, "Command1"};
 
 } // namespace
 

@@ -17,7 +17,6 @@ namespace {
 
 constexpr Rgb kLabelRed = rgb(255, 0, 0);
 constexpr FontSpec kLabelFont{12, true};
-constexpr const char* kCaption = "自定义函数";
 
 // Tab order: the formula boxes, the colour, the range, "确定", "返回"; the kinds come last, so
 // the keys go first where the typing is.
@@ -89,9 +88,9 @@ void keepOnScreen(QWidget* window)
 } // namespace
 
 FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
-    : DrawingWindow(board, QString::fromUtf8(kCaption), kClientWidth, kClientHeight, kRows, parent), m_board(board)
+    : DrawingWindow(board, QString::fromUtf8(formulaWindowEntry().caption), kClientWidth, kClientHeight, kRows, parent), m_board(board)
 {
-    setObjectName(QStringLiteral("FormFormula"));
+    setObjectName(QString::fromUtf8(formulaWindowEntry().designName));
     for (std::size_t i = 0; i < kKinds.size(); ++i) {
         QRadioButton& option = controls().requireOption(kOptionNames[i]);
         const FormulaKind kind = kKinds[i];

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/board_document.h"
+
 namespace curvana {
 namespace {
 
@@ -61,15 +63,16 @@ std::string optionName(int number)
 } // namespace
 
 PlotterWindow::PlotterWindow(const PlotterDesign& design, BoardTarget& board, QWidget* parent)
-    : DrawingWindow(board, QString::fromUtf8(design.caption), design.clientWidth, design.clientHeight, design.rows,
-                    parent),
+    : DrawingWindow(board, QString::fromUtf8(curveWindowEntry(design.window).design.caption), design.clientWidth,
+                    design.clientHeight, design.rows, parent),
       m_design(design)
 {
-    setObjectName(QString::fromUtf8(design.name));
-    for (const int number : design.options) {
-        QRadioButton& option = controls().requireOption(optionName(number).c_str());
+    const CurveWindowEntry& entry = curveWindowEntry(design.window);
+    setObjectName(QString::fromUtf8(entry.design.designName));
+    for (const CurveOption& choice : entry.options) {
+        QRadioButton& option = controls().requireOption(optionName(choice.number).c_str());
         fitCaption(&option);
-        m_options.emplace_back(number, &option);
+        m_options.emplace_back(choice.number, &option);
     }
     for (QLabel* label : findChildren<QLabel*>())
         fitLabel(label);
@@ -92,9 +95,8 @@ void PlotterWindow::drawCurve()
     const int option = selectedOption();
     if (!option)
         return;
-    CurveAction action{m_design.window, option, fieldTexts(), colourText()};
-    const DrawingResult result = m_design.curve(option, action.texts);
-    drawOnBoard(action, result);
+    const CurveAction action{m_design.window, option, fieldTexts(), colourText()};
+    drawOnBoard(action, actionDrawing(action));
 }
 
 void PlotterWindow::unload()

@@ -15,22 +15,19 @@ class QRadioButton;
 
 namespace curvana {
 
+// A curve window's layout; its design name, caption and options are the catalogue's.
 struct PlotterDesign {
-    const char* name;     // object name, "Form2"
-    CurveWindow window;   // which curve window this is, for the action it records
-    const char* caption;  // window title
+    CurveWindow window;
     int clientWidth, clientHeight;  // twips
     int screenLeft, screenTop;      // twips, top-left corner of the client area
     std::span<const ControlRow> rows;
-    std::span<const int> options;   // the numbers of the Option buttons, in the order they are tested
-    DrawingResult (*curve)(int option, const FieldTexts& texts);
     const char* firstFocus;         // the control that has the focus when the window opens
 };
 
 class PlotterWindow : public DrawingWindow {
     Q_OBJECT
 public:
-    // Every option the design lists, "Command1" and "Command2" must be in its table; a table that
+    // Every option the catalogue lists, "Command1" and "Command2" must be in its table; a table that
     // lacks one stops the program here.
     PlotterWindow(const PlotterDesign& design, BoardTarget& board, QWidget* parent = nullptr);
 
@@ -44,7 +41,7 @@ public:
 
 private:
     const PlotterDesign& m_design;
-    // The design's options with their buttons, in the order they are tested.
+    // The catalogue's options with their buttons, in the order they are tested.
     std::vector<std::pair<int, QRadioButton*>> m_options;
 };
 

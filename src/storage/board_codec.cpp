@@ -225,7 +225,7 @@ FigureAction decodeFigure(const QJsonObject& object, ReplayCost& cost)
 
 LabelAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
 {
-    return decodeBoxes(LabelAction{}, object, kLabelBoxCount, cost);
+    return decodeBoxes(LabelAction{}, object, labelBoxCount(), cost);
 }
 
 FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
@@ -331,8 +331,8 @@ StrokeAction decodeStroke(const QJsonObject& object, ReplayCost& cost)
 
 double drawnDots(const Drawing& drawing)
 {
-    // The picture at its design size: 433 pixels for the 20 units from -10 to 10.
-    constexpr double kPixelsPerUnit = 433.0 / 20.0;
+    // The picture at its design size, its taller scale so that no dot is undercounted.
+    constexpr double kPixelsPerUnit = kDesignPixelsPerUnitY;
     constexpr double kTurn = 6.283185307179586;
     double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
     for (const Segment& segment : drawing.segments)

@@ -53,7 +53,7 @@ TEST(BoardCurves, CurvesAreTheOnesTheActionsDrew)
     EXPECT_LT(functions[1].drawn.front().lo, -1) << "drawn where the plotter drew it, zeros included";
     EXPECT_GT(functions[1].drawn.back().hi, 3);
     ASSERT_EQ(conics.size(), 1u);
-    EXPECT_EQ(conics[0].option, 1);
+    EXPECT_EQ(conics[0].family, CurveFamily::Ellipse);
     EXPECT_DOUBLE_EQ(conics[0].a, 3);
     EXPECT_DOUBLE_EQ(conics[0].b, 2);
     // The curves work on after the actions are gone: the search may run on them anywhere.

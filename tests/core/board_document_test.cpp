@@ -2,6 +2,8 @@
 // window draws.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/board_document.h"
 
 namespace curvana {
@@ -109,42 +111,40 @@ TEST(BoardDocumentTest, CurveActionsDrawWithTheirWindowsFunction)
     };
     const FieldTexts conic{"1", "1", "3", "2"};
     const Row rows[] = {
-        {{CurveWindow::Elementary, 3, {"1", "2", "0"}, ""}, elementaryCurve(3, {"1", "2", "0"})},
-        {{CurveWindow::Conic, 2, conic, ""}, conicCurve(2, conic)},
-        {{CurveWindow::Classic, 4, {"2"}, ""}, classicCurve(4, {"2"})},
+        {{CurveWindow::Elementary, 3, {"1", "2", "0"}, ""}, elementaryCurve(CurveFamily::Reciprocal, {"1", "2", "0"})},
+        {{CurveWindow::Conic, 2, conic, ""}, conicCurve(CurveFamily::Hyperbola, conic)},
+        {{CurveWindow::Conic, 5, conic, ""}, conicCurve(CurveFamily::Circle, conic)},
+        {{CurveWindow::Classic, 4, {"2"}, ""}, classicCurve(CurveFamily::ThreeLeafRose, {"2"})},
     };
     for (const Row& row : rows) {
         const DrawingResult drawn = actionDrawing(row.action);
         ASSERT_TRUE(std::holds_alternative<Drawing>(drawn));
-        EXPECT_EQ(std::get<Drawing>(drawn).dots, std::get<Drawing>(row.expected).dots);
-        EXPECT_FALSE(std::get<Drawing>(drawn).dots.empty());
+        const Drawing& drawing = std::get<Drawing>(drawn);
+        EXPECT_EQ(drawing.dots, std::get<Drawing>(row.expected).dots);
+        EXPECT_EQ(drawing.circles.size(), std::get<Drawing>(row.expected).circles.size());
+        EXPECT_FALSE(drawing.dots.empty() && drawing.circles.empty());
     }
     const DrawingResult flat = actionDrawing(FigureAction{FigureKind::Ellipse, {"0", "0", "0", "2"}, ""});
     ASSERT_TRUE(std::holds_alternative<InputProblem>(flat));
     EXPECT_EQ(std::get<InputProblem>(flat).field, 2);
 }
 
-TEST(BoardDocumentTest, OptionsAndTitlesMatchTheWindows)
+// A window's option numbers are what saved boards hold: the gaps between them are refused.
+TEST(BoardDocumentTest, OnlyTheWindowsButtonsAreOptions)
 {
-    const std::pair<CurveWindow, int> offered[] = {{CurveWindow::Elementary, 1}, {CurveWindow::Elementary, 10},
-                                                   {CurveWindow::Conic, 3},      {CurveWindow::Conic, 5},
-                                                   {CurveWindow::Classic, 1},    {CurveWindow::Classic, 6}};
-    const std::pair<CurveWindow, int> missing[] = {{CurveWindow::Elementary, 0}, {CurveWindow::Elementary, 11},
-                                                   {CurveWindow::Conic, 4},      {CurveWindow::Conic, 6},
-                                                   {CurveWindow::Classic, 0},    {CurveWindow::Classic, 7}};
-    for (const auto& [window, option] : offered)
-        EXPECT_TRUE(isCurveOption(window, option)) << option;
-    for (const auto& [window, option] : missing)
-        EXPECT_FALSE(isCurveOption(window, option)) << option;
-
-    const std::pair<FigureKind, std::string> titles[] = {
-        {FigureKind::Point, "画点"},   {FigureKind::Line, "画直线"},    {FigureKind::Rectangle, "画矩形"},
-        {FigureKind::Ellipse, "画椭圆"}, {FigureKind::Sector, "画扇形"}, {FigureKind::Arc, "画弧"},
-        {FigureKind::Triangle, "画三角形"}, {FigureKind::Parallelogram, "画平行四边形"}};
-    for (const auto& [figure, title] : titles)
-        EXPECT_EQ(actionTitle(FigureAction{figure, {}, ""}), title);
-    EXPECT_EQ(actionTitle(CurveAction{CurveWindow::Conic, 1, {}, ""}), "圆锥曲线");
-    EXPECT_EQ(actionTitle(FormulaAction{}), "自定义函数");
+    for (const CurveWindowEntry& entry : curveWindowEntries()) {
+        for (int number = -1; number <= 12; ++number) {
+            const bool button = std::ranges::find(entry.options, number, &CurveOption::number) != entry.options.end();
+            EXPECT_EQ(isCurveOption(entry.window, number), button) << entry.design.designName << " " << number;
+        }
+        EXPECT_EQ(actionTitle(CurveAction{entry.window, 1, {}, ""}), entry.design.caption);
+    }
+    EXPECT_FALSE(isCurveOption(CurveWindow::Conic, 4)); // the conic window has no Option4
+    for (std::size_t i = 0; i < kFigureKindCount; ++i) {
+        const auto figure = static_cast<FigureKind>(i);
+        EXPECT_EQ(actionTitle(FigureAction{figure, {}, ""}), figureDialogEntry(figure).caption);
+    }
+    EXPECT_EQ(actionTitle(FormulaAction{}), formulaWindowEntry().caption);
 }
 
 FormulaAction formula(const char* text, int captionLine = 0)

@@ -9,6 +9,7 @@ namespace {
 
 using testing::drawingOf;
 using testing::problemOf;
+using enum CurveFamily;
 
 bool hasDotNear(const Drawing& drawing, WorldPoint target, double tolerance)
 {
@@ -26,7 +27,7 @@ double farthestFromOrigin(const Drawing& drawing)
 }
 
 struct ClassicCase {
-    int option;
+    CurveFamily option;
     WorldPoint first;
     WorldPoint last;
     std::vector<Caption> captions;
@@ -36,15 +37,15 @@ TEST(ClassicCurve, EveryCurveMakesTheFixedPassesFromItsStartToItsEnd)
 {
     const double lastT = 15278 * kSampleStep; // about 7.99954
     const ClassicCase rows[] = {
-        {1, {1, 0}, {std::cos(lastT) + lastT * std::sin(lastT), std::sin(lastT) - lastT * std::cos(lastT)},
+        {Involute, {1, 0}, {std::cos(lastT) + lastT * std::sin(lastT), std::sin(lastT) - lastT * std::cos(lastT)},
          {{{-2, 3}, "圆的渐开线"}}},
-        {2, {0, 0}, {lastT - std::sin(lastT), 1 - std::cos(lastT)}, {{{4, 5}, "旋轮线"}}},
-        {3, {2, 0}, {(1 + std::cos(lastT)) * std::cos(lastT), (1 + std::cos(lastT)) * std::sin(lastT)},
+        {Cycloid, {0, 0}, {lastT - std::sin(lastT), 1 - std::cos(lastT)}, {{{4, 5}, "旋轮线"}}},
+        {Cardioid, {2, 0}, {(1 + std::cos(lastT)) * std::cos(lastT), (1 + std::cos(lastT)) * std::sin(lastT)},
          {{{4, 6}, "心脏线"}}},
-        {4, {1, 0}, {std::cos(3 * lastT) * std::cos(lastT), std::cos(3 * lastT) * std::sin(lastT)},
+        {ThreeLeafRose, {1, 0}, {std::cos(3 * lastT) * std::cos(lastT), std::cos(3 * lastT) * std::sin(lastT)},
          {{{6, 4}, "三叶玫瑰线"}}},
-        {5, {1, 0}, {std::pow(std::cos(lastT), 3), std::pow(std::sin(lastT), 3)}, {{{-6, 6}, "四尖点星形线"}}},
-        {6, {std::sqrt(2.0), 0}, {std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::cos(lastT),
+        {Astroid, {1, 0}, {std::pow(std::cos(lastT), 3), std::pow(std::sin(lastT), 3)}, {{{-6, 6}, "四尖点星形线"}}},
+        {Lemniscate, {std::sqrt(2.0), 0}, {std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::cos(lastT),
                                   std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::sin(lastT)}, {}},
     };
     for (const auto& row : rows) {
@@ -62,38 +63,39 @@ TEST(ClassicCurve, EveryCurveMakesTheFixedPassesFromItsStartToItsEnd)
 TEST(ClassicCurve, ShapesReachTheirLandmarks)
 {
     // The last pass stops just short of 8 radians.
-    EXPECT_TRUE(hasDotNear(drawingOf(classicCurve(1, {"1"})), {7.769, 2.153}, 5e-3));
-    const Drawing cycloid = drawingOf(classicCurve(2, {"1"}));
+    EXPECT_TRUE(hasDotNear(drawingOf(classicCurve(Involute, {"1"})), {7.769, 2.153}, 5e-3));
+    const Drawing cycloid = drawingOf(classicCurve(Cycloid, {"1"}));
     EXPECT_TRUE(hasDotNear(cycloid, {kPlotPi, 2}, 1e-3));
     EXPECT_TRUE(hasDotNear(cycloid, {2 * kPlotPi, 0}, 1e-3));
     EXPECT_NEAR(cycloid.dots.back().x, 7.011, 1e-3);
     EXPECT_NEAR(cycloid.dots.back().y, 1.146, 1e-3);
 
-    const Drawing rose = drawingOf(classicCurve(4, {"1"}));
+    const Drawing rose = drawingOf(classicCurve(ThreeLeafRose, {"1"}));
     for (WorldPoint tip : {WorldPoint{1, 0}, WorldPoint{-0.5, 0.866}, WorldPoint{-0.5, -0.866}})
         EXPECT_TRUE(hasDotNear(rose, tip, 1e-3)) << tip.x << ", " << tip.y;
     EXPECT_LE(farthestFromOrigin(rose), 1 + 1e-6);
 
-    const Drawing astroid = drawingOf(classicCurve(5, {"1"}));
+    const Drawing astroid = drawingOf(classicCurve(Astroid, {"1"}));
     for (WorldPoint cusp : {WorldPoint{1, 0}, WorldPoint{0, 1}, WorldPoint{-1, 0}, WorldPoint{0, -1}})
         EXPECT_TRUE(hasDotNear(astroid, cusp, 1e-3));
 
-    const Drawing lemniscate = drawingOf(classicCurve(6, {"1"}));
+    const Drawing lemniscate = drawingOf(classicCurve(Lemniscate, {"1"}));
     for (WorldPoint tip : {WorldPoint{1.4142, 0}, WorldPoint{-1.4142, 0}, WorldPoint{0, 1.4142}, WorldPoint{0, -1.4142}})
         EXPECT_TRUE(hasDotNear(lemniscate, tip, 1e-3));
     EXPECT_NEAR(farthestFromOrigin(lemniscate), std::sqrt(2.0), 1e-6);
 
-    const Drawing cardioid = drawingOf(classicCurve(3, {"1"}));
+    const Drawing cardioid = drawingOf(classicCurve(Cardioid, {"1"}));
     EXPECT_TRUE(hasDotNear(cardioid, {0, 0}, 1e-3));
 }
 
 TEST(ClassicCurve, NegativeRReflectsThroughTheOriginExceptTheLemniscate)
 {
-    for (int option = 1; option <= 6; ++option) {
+    for (const CurveOption& choice : curveWindowEntry(CurveWindow::Classic).options) {
+        const CurveFamily option = choice.family;
         const Drawing plain = drawingOf(classicCurve(option, {"1.5"}));
         const Drawing negative = drawingOf(classicCurve(option, {"-1.5"}));
         ASSERT_EQ(plain.dots.size(), negative.dots.size());
-        const double sign = option == 6 ? 1 : -1;
+        const double sign = option == Lemniscate ? 1 : -1;
         for (std::size_t i = 0; i < plain.dots.size(); i += 101) {
             EXPECT_EQ(negative.dots[i].x, sign * plain.dots[i].x) << option;
             EXPECT_EQ(negative.dots[i].y, sign * plain.dots[i].y) << option;
@@ -103,7 +105,7 @@ TEST(ClassicCurve, NegativeRReflectsThroughTheOriginExceptTheLemniscate)
 
 TEST(ClassicCurve, ZeroRPutsEveryDotAtTheOriginAndStillNamesTheCurve)
 {
-    const Drawing drawing = drawingOf(classicCurve(1, {"0"}));
+    const Drawing drawing = drawingOf(classicCurve(Involute, {"0"}));
     ASSERT_EQ(drawing.dots.size(), 15279u);
     for (const WorldPoint& p : drawing.dots)
         ASSERT_EQ(std::hypot(p.x, p.y), 0);
@@ -112,7 +114,7 @@ TEST(ClassicCurve, ZeroRPutsEveryDotAtTheOriginAndStillNamesTheCurve)
 
 TEST(ClassicCurve, RIsHeldInSinglePrecision)
 {
-    const Drawing drawing = drawingOf(classicCurve(1, {"0.1"}));
+    const Drawing drawing = drawingOf(classicCurve(Involute, {"0.1"}));
     EXPECT_EQ(drawing.dots.front().x, testing::single(static_cast<double>(0.1f)));
 }
 
@@ -124,16 +126,16 @@ TEST(ClassicCurve, BadOrHugeRIsHandled)
         {"1e39", "请在“R=”后面填写一个小一些的数。"},
     };
     for (const auto& [text, message] : rows) {
-        const InputProblem problem = problemOf(classicCurve(3, {text}));
+        const InputProblem problem = problemOf(classicCurve(Cardioid, {text}));
         EXPECT_EQ(problem.field, 0);
         EXPECT_EQ(problem.message, message);
     }
     // Points beyond single precision are dropped; the rest of the curve stays.
-    const Drawing huge = drawingOf(classicCurve(1, {"3e38"}));
+    const Drawing huge = drawingOf(classicCurve(Involute, {"3e38"}));
     EXPECT_TRUE(testing::allDotsFinite(huge));
     EXPECT_FALSE(huge.dots.empty());
     EXPECT_LT(huge.dots.size(), 15279u);
-    EXPECT_TRUE(drawingOf(classicCurve(0, {"1"})).dots.empty());
+    EXPECT_TRUE(drawingOf(classicCurve(Sine, {"1"})).dots.empty());
 }
 
 } // namespace

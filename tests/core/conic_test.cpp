@@ -13,6 +13,7 @@ namespace {
 using testing::drawingOf;
 using testing::expectedSamples;
 using testing::problemOf;
+using enum CurveFamily;
 
 const FieldTexts kDefaults{"1", "1", "3", "2"};
 
@@ -29,7 +30,7 @@ bool ascendingX(const std::vector<WorldPoint>& run)
 
 TEST(ConicCurve, EllipseDrawsUpperThenLowerHalf)
 {
-    const Drawing drawing = drawingOf(conicCurve(1, kDefaults));
+    const Drawing drawing = drawingOf(conicCurve(Ellipse, kDefaults));
     const std::size_t half = drawing.dots.size() / 2;
     ASSERT_EQ(drawing.dots.size(), 2 * half);
     EXPECT_NEAR(static_cast<double>(half), expectedSamples(-2, 4), 1);
@@ -50,7 +51,7 @@ TEST(ConicCurve, EllipseDrawsUpperThenLowerHalf)
 // first, so the lower half is drawn (and revealed) before the upper one.
 TEST(ConicCurve, NegativeHalfAxesDrawTheSameCurveInTheirOrder)
 {
-    for (int option : {1, 2}) {
+    for (const CurveFamily option : {Ellipse, Hyperbola}) {
         SCOPED_TRACE(option);
         const Drawing plain = drawingOf(conicCurve(option, kDefaults));
         const Drawing negativeA = drawingOf(conicCurve(option, {"1", "1", "-3", "2"}));
@@ -72,7 +73,7 @@ TEST(ConicCurve, NegativeHalfAxesDrawTheSameCurveInTheirOrder)
 // From a far start the visible stretch is still drawn whole, at the run's own step.
 TEST(ConicCurve, HugeEllipseDrawsBothSidesOfTheBoard)
 {
-    const Drawing drawing = drawingOf(conicCurve(1, {"0", "0", "1e20", "5"}));
+    const Drawing drawing = drawingOf(conicCurve(Ellipse, {"0", "0", "1e20", "5"}));
     ASSERT_FALSE(drawing.dots.empty());
     const auto [left, right] = std::minmax_element(drawing.dots.begin(), drawing.dots.end(),
                                                    [](auto p, auto q) { return p.x < q.x; });
@@ -82,7 +83,7 @@ TEST(ConicCurve, HugeEllipseDrawsBothSidesOfTheBoard)
 
 TEST(ConicCurve, HyperbolaDrawsFourRunsBetweenTheFixedBounds)
 {
-    const Drawing drawing = drawingOf(conicCurve(2, kDefaults));
+    const Drawing drawing = drawingOf(conicCurve(Hyperbola, kDefaults));
     const auto left = static_cast<std::size_t>(expectedSamples(-9, -2));
     const auto right = static_cast<std::size_t>(expectedSamples(4, 9));
     ASSERT_NEAR(static_cast<double>(drawing.dots.size()), 2.0 * (left + right), 4);
@@ -119,7 +120,7 @@ TEST(ConicCurve, ParabolaOpensTowardsTheSignOfA)
         {{"0", "2", "1", "abc"}, 0, 9, {0, 2}}, // the parabola never reads b
     };
     for (const auto& row : rows) {
-        const Drawing drawing = drawingOf(conicCurve(3, row.texts));
+        const Drawing drawing = drawingOf(conicCurve(Parabola, row.texts));
         const double a = std::stod(row.texts[2]);
         const double half = expectedSamples(row.from, row.to);
         EXPECT_NEAR(static_cast<double>(drawing.dots.size()), 2 * half, 2);
@@ -132,20 +133,20 @@ TEST(ConicCurve, ParabolaOpensTowardsTheSignOfA)
         EXPECT_EQ(drawing.captions, (std::vector<Caption>{{{4, 9}, "抛物线"}}));
     }
     // Both halves start at the vertex when it opens to the right.
-    const Drawing right = drawingOf(conicCurve(3, kDefaults));
+    const Drawing right = drawingOf(conicCurve(Parabola, kDefaults));
     EXPECT_EQ(right.dots.front(), (WorldPoint{1, 1}));
     EXPECT_EQ(right.dots[right.dots.size() / 2], (WorldPoint{1, 1}));
 }
 
 TEST(ConicCurve, CircleIsTheSurfacesOwnCircle)
 {
-    const Drawing drawing = drawingOf(conicCurve(5, {"1", "1", "3", "not read"}));
+    const Drawing drawing = drawingOf(conicCurve(Circle, {"1", "1", "3", "not read"}));
     EXPECT_TRUE(drawing.dots.empty());
     ASSERT_EQ(drawing.circles.size(), 1u);
     EXPECT_EQ(drawing.circles.front(), (CircleSpec{{1, 1}, 3, {}, {}, {}}));
     EXPECT_EQ(drawing.captions, (std::vector<Caption>{{{-2, 5}, "圆"}}));
 
-    const Drawing negative = drawingOf(conicCurve(5, {"0.1", "-2", "-2.5"}));
+    const Drawing negative = drawingOf(conicCurve(Circle, {"0.1", "-2", "-2.5"}));
     ASSERT_EQ(negative.circles.size(), 1u);
     EXPECT_EQ(negative.circles.front().radius, 2.5);
     EXPECT_EQ(negative.circles.front().centre, (WorldPoint{testing::single(0.1), -2}));
@@ -153,7 +154,7 @@ TEST(ConicCurve, CircleIsTheSurfacesOwnCircle)
 
 TEST(ConicCurve, ZeroAGivesAMessageAndNothingElse)
 {
-    for (int option : {1, 2, 3, 5}) {
+    for (const CurveFamily option : {Ellipse, Hyperbola, Parabola, Circle}) {
         const InputProblem problem = problemOf(conicCurve(option, {"1", "1", "0", "2"}));
         EXPECT_EQ(problem.field, 2) << option;
         EXPECT_EQ(problem.message, "“a=”后面的数不能为0，请填写一个不为0的数。");
@@ -163,20 +164,20 @@ TEST(ConicCurve, ZeroAGivesAMessageAndNothingElse)
 TEST(ConicCurve, TextThatIsNoNumberNamesItsBox)
 {
     struct Row {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
         int field;
         const char* message;
     };
     const Row rows[] = {
-        {1, {"x", "1", "3", "2"}, 0, "请在“m=”后面填写一个数。"},
-        {1, {"1", "1", "3", ""}, 3, "请在“b=”后面填写一个数。"},
-        {2, {"1", "y", "z", "2"}, 1, "请在“n=”后面填写一个数。"},
-        {3, {"1", "1", "三"}, 2, "请在“a=”后面填写一个数。"},
+        {Ellipse, {"x", "1", "3", "2"}, 0, "请在“m=”后面填写一个数。"},
+        {Ellipse, {"1", "1", "3", ""}, 3, "请在“b=”后面填写一个数。"},
+        {Hyperbola, {"1", "y", "z", "2"}, 1, "请在“n=”后面填写一个数。"},
+        {Parabola, {"1", "1", "三"}, 2, "请在“a=”后面填写一个数。"},
         // m is held in single precision everywhere, the circle's n and a as well.
-        {1, {"1e39", "1", "3", "2"}, 0, "请在“m=”后面填写一个小一些的数。"},
-        {5, {"1", "1e39", "3"}, 1, "请在“n=”后面填写一个小一些的数。"},
-        {2, {"1", "1", "1e400", "2"}, 2, "请在“a=”后面填写一个小一些的数。"},
+        {Ellipse, {"1e39", "1", "3", "2"}, 0, "请在“m=”后面填写一个小一些的数。"},
+        {Circle, {"1", "1e39", "3"}, 1, "请在“n=”后面填写一个小一些的数。"},
+        {Hyperbola, {"1", "1", "1e400", "2"}, 2, "请在“a=”后面填写一个小一些的数。"},
     };
     for (const auto& row : rows) {
         const InputProblem problem = problemOf(conicCurve(row.option, row.texts));
@@ -184,8 +185,8 @@ TEST(ConicCurve, TextThatIsNoNumberNamesItsBox)
         EXPECT_EQ(problem.message, row.message) << row.option;
     }
     // n, a and b of the sampled curves are double precision.
-    EXPECT_TRUE(testing::allDotsFinite(drawingOf(conicCurve(1, {"1", "1e39", "3", "2"}))));
-    EXPECT_TRUE(drawingOf(conicCurve(7, kDefaults)).captions.empty());
+    EXPECT_TRUE(testing::allDotsFinite(drawingOf(conicCurve(Ellipse, {"1", "1e39", "3", "2"}))));
+    EXPECT_TRUE(drawingOf(conicCurve(Line, kDefaults)).captions.empty());
 }
 
 TEST(ConicCurve, RoundingAtTheEndOfARangeLosesNoPoint)
@@ -199,16 +200,16 @@ TEST(ConicCurve, RoundingAtTheEndOfARangeLosesNoPoint)
         const double m = testing::single(std::stod(texts[0]));
         const double a = std::stod(texts[2]);
         const std::size_t samples = sampleRange(m - a, m + a, [](double) {});
-        EXPECT_EQ(drawingOf(conicCurve(1, texts)).dots.size(), 2 * samples) << texts[0];
+        EXPECT_EQ(drawingOf(conicCurve(Ellipse, texts)).dots.size(), 2 * samples) << texts[0];
     }
 }
 
 TEST(ConicCurve, HugeAndTinyParametersStayBounded)
 {
-    const std::pair<int, FieldTexts> rows[] = {
-        {1, {"1", "1", "1e300", "2"}}, {1, {"1", "1", "1e-300", "2"}}, {1, {"3e38", "1", "3", "1e300"}},
-        {2, {"3e38", "1", "3", "2"}},  {2, {"-3e38", "1", "1e-300", "1e300"}}, {2, {"1", "1", "1e200", "2"}},
-        {3, {"-3e38", "1", "1e300"}},  {3, {"1", "1", "1e-300"}},
+    const std::pair<CurveFamily, FieldTexts> rows[] = {
+        {Ellipse, {"1", "1", "1e300", "2"}}, {Ellipse, {"1", "1", "1e-300", "2"}}, {Ellipse, {"3e38", "1", "3", "1e300"}},
+        {Hyperbola, {"3e38", "1", "3", "2"}},  {Hyperbola, {"-3e38", "1", "1e-300", "1e300"}}, {Hyperbola, {"1", "1", "1e200", "2"}},
+        {Parabola, {"-3e38", "1", "1e300"}},  {Parabola, {"1", "1", "1e-300"}},
     };
     for (const auto& [option, texts] : rows) {
         const Drawing drawing = drawingOf(conicCurve(option, texts));

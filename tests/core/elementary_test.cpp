@@ -14,9 +14,10 @@ namespace {
 using testing::drawingOf;
 using testing::expectedSamples;
 using testing::problemOf;
+using enum CurveFamily;
 
 struct FamilyCase {
-    int option;
+    CurveFamily option;
     FieldTexts texts;
     double firstX;
     double lastBound; // the last sample lies within one step below it
@@ -29,23 +30,23 @@ TEST(ElementaryCurve, DefaultsDrawTheirRangeFormulaAndCaption)
 {
     const double c60 = 60 * kPlotPi / 180;
     const FamilyCase rows[] = {
-        {1, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return x + 2; },
+        {Line, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return x + 2; },
          {{{4, 9}, "一次函数y= 1x+2"}}},
-        {2, {"1", "+2", "+0"}, -4, 2, expectedSamples(-4, 2), [](double x) { return x * x + 2 * x; },
+        {Quadratic, {"1", "+2", "+0"}, -4, 2, expectedSamples(-4, 2), [](double x) { return x * x + 2 * x; },
          {{{2, 9}, "二次函数y= 1x  +2x+0"}, {{6, 9.3}, "2"}}},
-        {3, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return 1 / x; },
+        {Reciprocal, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return 1 / x; },
          {{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, " 1"}, {{5.8, 1.6}, "x"}}},
-        {4, {"1", "1", "+60"}, -6.283185307 - c60, 6.283185307 - c60, 24000,
+        {Sine, {"1", "1", "+60"}, -6.283185307 - c60, 6.283185307 - c60, 24000,
          [c60](double x) { return std::sin(x + c60); }, {{{1, -6}, "正弦曲线y= 1sin( 1x+60°)"}}},
-        {5, {"-2", "+2", "+0"}, -6.283185307 / 2, 6.283185307 / 2, 12000,
+        {Cosine, {"-2", "+2", "+0"}, -6.283185307 / 2, 6.283185307 / 2, 12000,
          [](double x) { return -2 * std::cos(2 * x); }, {{{-1, 6}, "余弦曲线y=-2cos( 2x+0°)"}}},
-        {7, {"1", "-2", "-3"}, -2, 4, expectedSamples(-2, 4), [](double x) { return std::fabs(x * x - 2 * x - 3); },
+        {AbsoluteQuadratic, {"1", "-2", "-3"}, -2, 4, expectedSamples(-2, 4), [](double x) { return std::fabs(x * x - 2 * x - 3); },
          {{{2, 9}, "二次函数y=| 1x  -2x-3|"}, {{6, 9.3}, "2"}}},
-        {8, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return std::pow(2, x); },
+        {Exponential, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return std::pow(2, x); },
          {{{4, 9}, "指数函数y= 2"}, {{7.7, 9.3}, "x"}}},
-        {9, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return x * x; },
+        {Power, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return x * x; },
          {{{4, 9}, "幂函数y=x"}, {{6.8, 9.2}, " 2"}}},
-        {10, {"2", "+2", "+0"}, 0.1, 10, expectedSamples(0.1, 10), [](double x) { return std::log2(x); },
+        {Logarithm, {"2", "+2", "+0"}, 0.1, 10, expectedSamples(0.1, 10), [](double x) { return std::log2(x); },
          {{{4, 9}, "对数函数y=log 2"}, {{8.5, 9.5}, "x"}}},
     };
     for (const auto& row : rows) {
@@ -67,7 +68,7 @@ TEST(ElementaryCurve, DefaultsDrawTheirRangeFormulaAndCaption)
 
 TEST(ElementaryCurve, DotsAreSinglePrecision)
 {
-    const Drawing drawing = drawingOf(elementaryCurve(1, {"0.1", "+0.3"}));
+    const Drawing drawing = drawingOf(elementaryCurve(Line, {"0.1", "+0.3"}));
     for (std::size_t i = 0; i < drawing.dots.size(); i += 1013) {
         EXPECT_EQ(drawing.dots[i].x, testing::single(drawing.dots[i].x));
         EXPECT_EQ(drawing.dots[i].y, testing::single(drawing.dots[i].y));
@@ -77,21 +78,21 @@ TEST(ElementaryCurve, DotsAreSinglePrecision)
 TEST(ElementaryCurve, CaptionsShowBAndCAsTyped)
 {
     struct Row {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
         std::string caption;
     };
     const Row rows[] = {
-        {2, {"1", "2", "+0"}, "二次函数y= 1x  2x+0"},
-        {2, {"+1", " +2 ", "0"}, "二次函数y= 1x   +2 x0"},
-        {1, {"-1", "+2"}, "一次函数y=-1x+2"},
-        {1, {"0.5", "-3"}, "一次函数y= .5x-3"},
-        {6, {"1", "1", "+0"}, "正切曲线y= 1tan( 1x+0°)"},
-        {4, {"3", "+0.5", "-30"}, "正弦曲线y= 3sin( .5x-30°)"},
+        {Quadratic, {"1", "2", "+0"}, "二次函数y= 1x  2x+0"},
+        {Quadratic, {"+1", " +2 ", "0"}, "二次函数y= 1x   +2 x0"},
+        {Line, {"-1", "+2"}, "一次函数y=-1x+2"},
+        {Line, {"0.5", "-3"}, "一次函数y= .5x-3"},
+        {Tangent, {"1", "1", "+0"}, "正切曲线y= 1tan( 1x+0°)"},
+        {Sine, {"3", "+0.5", "-30"}, "正弦曲线y= 3sin( .5x-30°)"},
         // A number typed as a fraction, root or multiple of π is shown as typed.
-        {8, {" 1/2 "}, "指数函数y= 1/2"},
-        {1, {"-√2", "+1"}, "一次函数y=-√2x+1"},
-        {4, {"1", "π/3", "+0"}, "正弦曲线y= 1sin( π/3x+0°)"},
+        {Exponential, {" 1/2 "}, "指数函数y= 1/2"},
+        {Line, {"-√2", "+1"}, "一次函数y=-√2x+1"},
+        {Sine, {"1", "π/3", "+0"}, "正弦曲线y= 1sin( π/3x+0°)"},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(elementaryCurve(row.option, row.texts));
@@ -128,7 +129,7 @@ TEST(ElementaryCurve, TangentKeepsOffItsAsymptotes)
     const Row rows[] = {{{"1", "1", "+0"}, 1, 0}, {{"2", "3", "+45"}, 3, 45}, {{"1", "-1", "+0"}, -1, 0},
                         {{"1", "-0.5", "+20"}, -0.5, 20}};
     for (const auto& row : rows) {
-        const Drawing drawing = drawingOf(elementaryCurve(6, row.texts));
+        const Drawing drawing = drawingOf(elementaryCurve(Tangent, row.texts));
         const double c = row.c * kPlotPi / 180;
         // Both branches together: u = b*x + c spans (-π/2, 3π/2) without its asymptotes.
         EXPECT_NEAR(static_cast<double>(drawing.dots.size()), 2 * (kPlotPi / std::fabs(row.b) - 0.002) / kSampleStep,
@@ -142,7 +143,7 @@ TEST(ElementaryCurve, TangentKeepsOffItsAsymptotes)
         }
     }
     // Default branches in x, in their order.
-    const Drawing drawing = drawingOf(elementaryCurve(6, {"1", "1", "+0"}));
+    const Drawing drawing = drawingOf(elementaryCurve(Tangent, {"1", "1", "+0"}));
     EXPECT_NEAR(drawing.dots.front().x, -1.5698, 1e-4);
     EXPECT_NEAR(drawing.dots.back().x, 4.7114, 1e-3);
 }
@@ -150,21 +151,21 @@ TEST(ElementaryCurve, TangentKeepsOffItsAsymptotes)
 TEST(ElementaryCurve, NegativeAndZeroParametersChooseTheirRanges)
 {
     struct Row {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
         double firstX;
         double lastBound;
         double yAtZero; // y on the curve at x = 0 (checked on the dot nearest 0)
     };
     const Row rows[] = {
-        {1, {"-1", "+2"}, -8, 8, 2},
-        {1, {"-2", "+2"}, -8, 4, 2},
-        {1, {"0", "+3"}, -8, 8, 3},
-        {2, {"0", "+2", "+1"}, -8, 8, 1},
-        {7, {"0", "-2", "+1"}, -8, 8, 1},
-        {4, {"1", "-1", "+0"}, -6.283185307, 6.283185307, 0},
-        {5, {"2", "0", "+60"}, -6.283185307, 6.283185307, 2 * std::cos(60 * kPlotPi / 180)},
-        {6, {"1", "0", "+45"}, -6.283185307, 6.283185307, std::tan(45 * kPlotPi / 180)},
+        {Line, {"-1", "+2"}, -8, 8, 2},
+        {Line, {"-2", "+2"}, -8, 4, 2},
+        {Line, {"0", "+3"}, -8, 8, 3},
+        {Quadratic, {"0", "+2", "+1"}, -8, 8, 1},
+        {AbsoluteQuadratic, {"0", "-2", "+1"}, -8, 8, 1},
+        {Sine, {"1", "-1", "+0"}, -6.283185307, 6.283185307, 0},
+        {Cosine, {"2", "0", "+60"}, -6.283185307, 6.283185307, 2 * std::cos(60 * kPlotPi / 180)},
+        {Tangent, {"1", "0", "+45"}, -6.283185307, 6.283185307, std::tan(45 * kPlotPi / 180)},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
@@ -182,28 +183,28 @@ TEST(ElementaryCurve, NegativeAndZeroParametersChooseTheirRanges)
 TEST(ElementaryCurve, PowersWithoutRealValuesAreSkipped)
 {
     // A negative base has a value only at whole exponents; 0 to a negative power has none.
-    const Drawing negativeBase = drawingOf(elementaryCurve(8, {"-2"}));
+    const Drawing negativeBase = drawingOf(elementaryCurve(Exponential, {"-2"}));
     for (const WorldPoint& p : negativeBase.dots)
         EXPECT_EQ(p.x, std::round(p.x));
-    const Drawing zeroBase = drawingOf(elementaryCurve(8, {"0"}));
+    const Drawing zeroBase = drawingOf(elementaryCurve(Exponential, {"0"}));
     ASSERT_FALSE(zeroBase.dots.empty());
     for (const WorldPoint& p : zeroBase.dots)
         EXPECT_GE(p.x, 0);
-    const Drawing rootOfX = drawingOf(elementaryCurve(9, {"0.5"}));
+    const Drawing rootOfX = drawingOf(elementaryCurve(Power, {"0.5"}));
     EXPECT_NEAR(static_cast<double>(rootOfX.dots.size()), expectedSamples(0, 3), 2);
     for (const WorldPoint& p : rootOfX.dots)
         EXPECT_GE(p.x, 0);
-    EXPECT_TRUE(testing::allDotsFinite(drawingOf(elementaryCurve(9, {"-1"}))));
+    EXPECT_TRUE(testing::allDotsFinite(drawingOf(elementaryCurve(Power, {"-1"}))));
 }
 
 TEST(ElementaryCurve, ReciprocalSkipsOnlyAnExactZero)
 {
-    EXPECT_TRUE(std::isnan(elementaryY(3, {1}, 0.0)));
-    EXPECT_DOUBLE_EQ(elementaryY(3, {1}, 1e-300), 1e300);
-    EXPECT_EQ(elementaryY(3, {2}, -4), -0.5);
+    EXPECT_TRUE(std::isnan(elementaryY(Reciprocal, {1}, 0.0)));
+    EXPECT_DOUBLE_EQ(elementaryY(Reciprocal, {1}, 1e-300), 1e300);
+    EXPECT_EQ(elementaryY(Reciprocal, {2}, -4), -0.5);
     // Repeated addition never lands on 0 exactly, so every sample is drawn, the ones right
     // beside the origin included.
-    const Drawing drawing = drawingOf(elementaryCurve(3, {"1"}));
+    const Drawing drawing = drawingOf(elementaryCurve(Reciprocal, {"1"}));
     std::size_t samples = sampleRange(-8, 8, [](double) {});
     EXPECT_EQ(drawing.dots.size(), samples);
     EXPECT_TRUE(std::any_of(drawing.dots.begin(), drawing.dots.end(),
@@ -213,33 +214,33 @@ TEST(ElementaryCurve, ReciprocalSkipsOnlyAnExactZero)
 TEST(ElementaryCurve, LogarithmBaseMustBePositiveAndNotOne)
 {
     for (const char* base : {"0", "-2", "1", "+1.0"}) {
-        const InputProblem problem = problemOf(elementaryCurve(10, {base, "+2", "+0"}));
+        const InputProblem problem = problemOf(elementaryCurve(Logarithm, {base, "+2", "+0"}));
         EXPECT_EQ(problem.field, 0) << base;
         EXPECT_EQ(problem.message, "对数的底数A必须大于0且不等于1。");
     }
-    const Drawing smallBase = drawingOf(elementaryCurve(10, {"0.5"}));
+    const Drawing smallBase = drawingOf(elementaryCurve(Logarithm, {"0.5"}));
     EXPECT_NEAR(smallBase.dots.front().y, std::log(0.1) / std::log(0.5), 1e-5);
 }
 
 TEST(ElementaryCurve, TextThatIsNoNumberNamesTheFirstBadBoxItReads)
 {
     struct Row {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
         int field;
         const char* message;
     };
     const Row rows[] = {
-        {1, {"abc", "+2", "+0"}, 0, "请在“A=”后面填写一个数。"},
-        {1, {"1", "", "+0"}, 1, "请在“B=”后面填写一个数。"},
-        {2, {"1", "+2", "x"}, 2, "请在“C=”后面填写一个数。"},
-        {4, {"?", "!", "+0"}, 0, "请在“A=”后面填写一个数。"},
-        {6, {"1", "1"}, 2, "请在“C=”后面填写一个数。"},
-        {9, {}, 0, "请在“A=”后面填写一个数。"},
+        {Line, {"abc", "+2", "+0"}, 0, "请在“A=”后面填写一个数。"},
+        {Line, {"1", "", "+0"}, 1, "请在“B=”后面填写一个数。"},
+        {Quadratic, {"1", "+2", "x"}, 2, "请在“C=”后面填写一个数。"},
+        {Sine, {"?", "!", "+0"}, 0, "请在“A=”后面填写一个数。"},
+        {Tangent, {"1", "1"}, 2, "请在“C=”后面填写一个数。"},
+        {Power, {}, 0, "请在“A=”后面填写一个数。"},
         // Written as a number but beyond what the computation holds: a request for a smaller one.
-        {1, {"1e400", "+2"}, 0, "请在“A=”后面填写一个小一些的数。"},
-        {2, {"1", "-1e400", "+0"}, 1, "请在“B=”后面填写一个小一些的数。"},
-        {3, {"x1e400"}, 0, "请在“A=”后面填写一个数。"},
+        {Line, {"1e400", "+2"}, 0, "请在“A=”后面填写一个小一些的数。"},
+        {Quadratic, {"1", "-1e400", "+0"}, 1, "请在“B=”后面填写一个小一些的数。"},
+        {Reciprocal, {"x1e400"}, 0, "请在“A=”后面填写一个数。"},
     };
     for (const auto& row : rows) {
         const InputProblem problem = problemOf(elementaryCurve(row.option, row.texts));
@@ -247,14 +248,14 @@ TEST(ElementaryCurve, TextThatIsNoNumberNamesTheFirstBadBoxItReads)
         EXPECT_EQ(problem.message, row.message) << row.option;
     }
     // Boxes a family does not use are never looked at.
-    EXPECT_FALSE(drawingOf(elementaryCurve(3, {"1", "abc", "abc"})).dots.empty());
-    EXPECT_FALSE(drawingOf(elementaryCurve(1, {"1", "+2", "abc"})).dots.empty());
+    EXPECT_FALSE(drawingOf(elementaryCurve(Reciprocal, {"1", "abc", "abc"})).dots.empty());
+    EXPECT_FALSE(drawingOf(elementaryCurve(Line, {"1", "+2", "abc"})).dots.empty());
 }
 
-TEST(ElementaryCurve, NoOptionDrawsNothing)
+TEST(ElementaryCurve, AnotherWindowsFamilyDrawsNothing)
 {
-    for (int option : {0, 11, -1}) {
-        const Drawing drawing = drawingOf(elementaryCurve(option, {"1", "+2", "+0"}));
+    for (const CurveFamily other : {Ellipse, Circle, Involute, Lemniscate}) {
+        const Drawing drawing = drawingOf(elementaryCurve(other, {"1", "+2", "+0"}));
         EXPECT_TRUE(drawing.dots.empty() && drawing.captions.empty());
     }
 }
@@ -262,16 +263,16 @@ TEST(ElementaryCurve, NoOptionDrawsNothing)
 TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
 {
     struct Row {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
     };
     const Row rows[] = {
-        {1, {"1e-12", "+2"}},   {1, {"1e300", "+2"}},    {1, {"-1e-300", "+2"}}, {1, {"1e-320", "1e300"}},
-        {2, {"1e-300", "+2", "+0"}}, {2, {"1e-308", "-1e300", "+0"}}, {2, {"1e300", "+2", "+0"}},
-        {3, {"1e300"}},         {3, {"1e-300"}},         {4, {"1e300", "1e-300", "+0"}},
-        {5, {"1", "1e300", "1e300"}}, {6, {"1e300", "1e-12", "+0"}}, {6, {"1", "-1e-300", "+90"}},
-        {7, {"-1e300", "1e300", "1e300"}}, {8, {"1e300"}}, {9, {"1e300"}}, {9, {"-1e-300"}},
-        {10, {"1e-300"}},       {10, {"1.0000000000000002"}},
+        {Line, {"1e-12", "+2"}},   {Line, {"1e300", "+2"}},    {Line, {"-1e-300", "+2"}}, {Line, {"1e-320", "1e300"}},
+        {Quadratic, {"1e-300", "+2", "+0"}}, {Quadratic, {"1e-308", "-1e300", "+0"}}, {Quadratic, {"1e300", "+2", "+0"}},
+        {Reciprocal, {"1e300"}},         {Reciprocal, {"1e-300"}},         {Sine, {"1e300", "1e-300", "+0"}},
+        {Cosine, {"1", "1e300", "1e300"}}, {Tangent, {"1e300", "1e-12", "+0"}}, {Tangent, {"1", "-1e-300", "+90"}},
+        {AbsoluteQuadratic, {"-1e300", "1e300", "1e300"}}, {Exponential, {"1e300"}}, {Power, {"1e300"}}, {Power, {"-1e-300"}},
+        {Logarithm, {"1e-300"}},       {Logarithm, {"1.0000000000000002"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
@@ -283,13 +284,13 @@ TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
     }
     // Far-started runs draw their whole visible stretch, from the left edge of the view on.
     struct Far {
-        int option;
+        CurveFamily option;
         FieldTexts texts;
         double rightmost; // the run reaches at least this far right
     };
     const Far far[] = {
-        {1, {"1e-20", "+2"}, 7.99},  {1, {"1e-305", "+2"}, 7.99}, {4, {"1", "1e-20", "+0"}, 10.9},
-        {5, {"1", "1e-20", "+0"}, 10.9}, {6, {"1", "1e-20", "+0"}, 10.9},
+        {Line, {"1e-20", "+2"}, 7.99},  {Line, {"1e-305", "+2"}, 7.99}, {Sine, {"1", "1e-20", "+0"}, 10.9},
+        {Cosine, {"1", "1e-20", "+0"}, 10.9}, {Tangent, {"1", "1e-20", "+0"}, 10.9},
     };
     for (const auto& row : far) {
         SCOPED_TRACE(row.option);
@@ -303,7 +304,7 @@ TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
         EXPECT_GT(rightmost, row.rightmost);
     }
     // The worst bounded case still draws its visible stretch.
-    const Drawing flat = drawingOf(elementaryCurve(1, {"1e-12", "+2"}));
+    const Drawing flat = drawingOf(elementaryCurve(Line, {"1e-12", "+2"}));
     EXPECT_NEAR(static_cast<double>(flat.dots.size()), expectedSamples(kVisibleXMin, 8), 3);
 }
 

@@ -51,7 +51,7 @@ TEST(TypedNumber, WhatIsNoNumberSaysWhy)
 
 TEST(TypedNumber, AnInvisibleCharacterInANumberBoxIsNamed)
 {
-    const auto refused = elementaryCurve(1, {"2\u200E", "+1"});
+    const auto refused = elementaryCurve(CurveFamily::Line, {"2\u200E", "+1"});
     ASSERT_TRUE(std::holds_alternative<InputProblem>(refused));
     EXPECT_EQ(std::get<InputProblem>(refused).message, "请在“A=”后面填写一个数。框里有一个看不见的字符U+200E，请删去它。");
 }
@@ -59,7 +59,7 @@ TEST(TypedNumber, AnInvisibleCharacterInANumberBoxIsNamed)
 // The same texts drawn through a plotter's number box and an own formula's range box.
 TEST(TypedNumber, PlotterBoxesAndFormulaRangesReadAlike)
 {
-    const auto exponential = elementaryCurve(8, {"1/2"});
+    const auto exponential = elementaryCurve(CurveFamily::Exponential, {"1/2"});
     ASSERT_TRUE(std::holds_alternative<Drawing>(exponential)) << std::get<InputProblem>(exponential).message;
     const Drawing& curve = std::get<Drawing>(exponential);
     ASSERT_FALSE(curve.dots.empty());

@@ -2,7 +2,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
 
+#include "core/board_document.h"
 #include "figures/figure_fixture.h"
 
 namespace curvana {
@@ -12,8 +15,7 @@ using testing::FigureFixture;
 
 struct DialogCase {
     const char* entry;
-    const char* window;
-    const char* caption;
+    FigureKind figure;
     QSize clientTwips;
     std::vector<const char*> tabChain; // the controls that take focus, in tab order
     std::vector<const char*> initialTexts;
@@ -21,22 +23,22 @@ struct DialogCase {
 };
 
 const DialogCase kDialogCases[] = {
-    {"jk8", "Dialog", "画点", {2550, 2370}, {"OKButton", "Text1", "Text2", "CancelButton", "Combo1"}, {"0", "0"}, 1},
-    {"jk7", "Dialog1", "画直线", {2370, 2640},
+    {"jk8", FigureKind::Point, {2550, 2370}, {"OKButton", "Text1", "Text2", "CancelButton", "Combo1"}, {"0", "0"}, 1},
+    {"jk7", FigureKind::Line, {2370, 2640},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
-    {"jk4", "Dialog2", "画矩形", {2580, 2670},
+    {"jk4", FigureKind::Rectangle, {2580, 2670},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
-    {"jk1", "Dialog4", "画椭圆", {2415, 3015},
+    {"jk1", FigureKind::Ellipse, {2415, 3015},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "4", "2"}, 1},
-    {"lk2", "Dialog5", "画扇形", {2535, 3120},
+    {"lk2", FigureKind::Sector, {2535, 3120},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "2", "60"}, 1},
-    {"jk6", "Dialog6", "画三角形", {2370, 3225},
+    {"jk6", FigureKind::Triangle, {2370, 3225},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
      {"0", "0", "2", "3", "5", "5"}, 3},
-    {"jk5", "Dialog7", "画平行四边形", {2535, 2880},
+    {"jk5", FigureKind::Parallelogram, {2535, 2880},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
      {"0", "0", "2", "2", "4", "-3"}, 3},
-    {"jk3", "Dialog8", "画弧", {2535, 3045},
+    {"jk3", FigureKind::Arc, {2535, 3045},
      {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Combo1"}, {"0", "0", "2", "60", "90"}, 1},
 };
 
@@ -87,11 +89,17 @@ TEST_F(FigureDialogWindow, MenuListsTheEightFiguresAndTheTextWithTheirKeys)
 TEST_F(FigureDialogWindow, EachOpensAsAFixedDialogBesideTheBoard)
 {
     for (const DialogCase& c : kDialogCases) {
-        SCOPED_TRACE(c.window);
+        SCOPED_TRACE(c.entry);
         FigureDialog* dialog = open(c.entry);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(c.window));
-        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(dialog->kind(), c.figure);
+        EXPECT_EQ(dialog->objectName(), QString::fromUtf8(figureDialogEntry(c.figure).designName));
+        EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(figureDialogEntry(c.figure).caption));
+        // One box per text the saved board holds for this figure.
+        EXPECT_EQ(static_cast<std::size_t>(std::ranges::count_if(dialog->findChildren<QLineEdit*>(), [](const QLineEdit* box) {
+                      return box->objectName().startsWith(QStringLiteral("Text"));
+                  })),
+                  boxCount(c.figure));
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
         EXPECT_EQ(dialog->windowType(), Qt::Dialog);
@@ -122,7 +130,7 @@ TEST_F(FigureDialogWindow, EachOpensAsAFixedDialogBesideTheBoard)
 TEST_F(FigureDialogWindow, OnlyTheBracketsAreLargeAndBold)
 {
     for (const DialogCase& c : kDialogCases) {
-        SCOPED_TRACE(c.window);
+        SCOPED_TRACE(c.entry);
         FigureDialog* dialog = open(c.entry);
         int brackets = 0;
         for (QLabel* label : dialog->findChildren<QLabel*>()) {
@@ -154,7 +162,7 @@ TEST_F(FigureDialogWindow, EveryWayOfClosingUnloadsAndReopensWithInitialTexts)
     const std::function<void(FigureDialog*)> ways[] = {pressOk, pressCancel, [](FigureDialog* d) { d->close(); }};
     for (const DialogCase& c : kDialogCases) {
         for (const auto& closeIt : ways) {
-            SCOPED_TRACE(c.window);
+            SCOPED_TRACE(c.entry);
             FigureDialog* dialog = open(c.entry);
             type(dialog, "Text1", "3");
             pickColour(dialog, "红");

@@ -61,7 +61,7 @@ TEST_F(DrawingWindows, AFigureDialogHandsItsFigureAndABadBoxHandsNothing)
 TEST(FigureDesigns, EveryFigureHasTheDialogThatDrawsIt)
 {
     for (const FigureDialogDesign& design : figureDialogDesigns())
-        EXPECT_EQ(&figureDialogDesign(design.kind), &design) << design.name;
+        EXPECT_EQ(&figureDialogDesign(design.kind), &design) << figureDialogEntry(design.kind).designName;
 }
 
 // A table without its colour combo, or with a gap in its boxes, stops the program at once.

@@ -196,7 +196,7 @@ TEST_F(FormulaWindowTest, PenColourFollowsTheComboWithTheSameNamesAsThePlotters)
 TEST_F(FormulaWindowTest, CaptionsStandOneLineUnderTheOtherUntilTheBoardIsCleared)
 {
     // The core's line matches the board font's line at the design size.
-    EXPECT_NEAR(kCaptionLineUnits * 433 / 20, Surface::lineHeightPixels(), 0.01);
+    EXPECT_NEAR(kCaptionLineUnits * kDesignPixelsPerUnitY, Surface::lineHeightPixels(), 0.01);
     for (const char* formula : {"x", "2x", "3x"}) {
         type("Text1", formula);
         press();
@@ -208,7 +208,7 @@ TEST_F(FormulaWindowTest, CaptionsStandOneLineUnderTheOtherUntilTheBoardIsCleare
     ASSERT_EQ(tops.size(), 3u);
     const double linePixels = Surface::lineHeightPixels();
     for (std::size_t i = 1; i < tops.size(); ++i)
-        EXPECT_GE((tops[i - 1] - tops[i]) * 433 / 20, linePixels - 0.01) << "captions must not overlap";
+        EXPECT_GE((tops[i - 1] - tops[i]) * kDesignPixelsPerUnitY, linePixels - 0.01) << "captions must not overlap";
     board->undo();
     EXPECT_EQ(board->formulaCaptionLine(), 2);
     board->clearBoard();

@@ -3,6 +3,11 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <set>
+
+#include "core/board_document.h"
 
 #include "plotter_fixture.h"
 
@@ -15,8 +20,7 @@ struct WindowCase {
     const char* entry;
     const char* menuCaption;
     QKeySequence shortcut;
-    const char* name;
-    const char* caption;
+    CurveWindow window;
     // On the screen: as designed, but moved left to keep the conic window with its 2-pixel frame
     // on the offscreen test screen, 800 pixels wide (designed at x = 604).
     QRect clientPixels;
@@ -25,14 +29,34 @@ struct WindowCase {
     std::vector<std::pair<const char*, const char*>> initialTexts;
 };
 
+const char* designName(const WindowCase& c) { return curveWindowEntry(c.window).design.designName; }
+
 const std::vector<WindowCase> kWindows = {
-    {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), "Form2", "画函数图象", QRect(4, 23, 130, 483),
+    {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), CurveWindow::Elementary, QRect(4, 23, 130, 483),
      "Command1", "返回", {{"Text1", "1"}, {"Text2", "+2"}, {"Text3", "+0"}}},
-    {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), "Form4", "圆锥曲线", QRect(597, 263, 201, 259),
+    {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), CurveWindow::Conic, QRect(597, 263, 201, 259),
      "Option1", "返回", {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "3"}, {"Text4", "2"}}},
-    {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), "Form6", "其他数学函数", QRect(604, 23, 190, 385),
+    {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), CurveWindow::Classic, QRect(604, 23, 190, 385),
      "Command1", "取消", {{"Text1", "1"}}},
 };
+
+// The window's boxes and option buttons are the catalogue's, no more and no fewer: a saved board
+// holds one text per box and the number of its option.
+void expectCatalogueControls(PlotterWindow* window, CurveWindow curveWindow)
+{
+    std::set<QString> boxes;
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (box->objectName().startsWith(QStringLiteral("Text")))
+            boxes.insert(box->objectName());
+    EXPECT_EQ(boxes.size(), boxCount(curveWindow));
+    std::set<QString> options;
+    for (const QRadioButton* option : window->findChildren<QRadioButton*>())
+        options.insert(option->objectName());
+    std::set<QString> catalogued;
+    for (const CurveOption& option : curveWindowEntry(curveWindow).options)
+        catalogued.insert(QStringLiteral("Option%1").arg(option.number));
+    EXPECT_EQ(options, catalogued);
+}
 
 void expectInitialContents(PlotterWindow* window, const WindowCase& c)
 {
@@ -45,15 +69,16 @@ void expectInitialContents(PlotterWindow* window, const WindowCase& c)
 TEST_F(PlotterWindows, OpenFromTheBoardMenuWithTheirCaptionsPlacesAndInitialContents)
 {
     for (const WindowCase& c : kWindows) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(designName(c));
         QAction* action = board->action(QString::fromUtf8(c.entry));
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->text().toStdString(), c.menuCaption);
         EXPECT_EQ(action->shortcut(), c.shortcut);
         PlotterWindow* window = open(c.entry);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->objectName().toStdString(), c.name);
-        EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
+        EXPECT_EQ(window->objectName().toStdString(), designName(c));
+        EXPECT_EQ(window->windowTitle().toStdString(), curveWindowEntry(c.window).design.caption);
+        expectCatalogueControls(window, c.window);
         EXPECT_TRUE(window->isVisible());
         EXPECT_FALSE(window->isModal());
         EXPECT_EQ(window->geometry(), c.clientPixels);
@@ -66,13 +91,13 @@ TEST_F(PlotterWindows, OpenFromTheBoardMenuWithTheirCaptionsPlacesAndInitialCont
 TEST_F(PlotterWindows, OpeningTwiceGivesOneWindow)
 {
     for (const WindowCase& c : kWindows) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(designName(c));
         PlotterWindow* first = open(c.entry);
         PlotterWindow* second = open(c.entry);
         EXPECT_EQ(first, second);
         int named = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
-            named += w->objectName() == QString::fromUtf8(c.name) ? 1 : 0;
+            named += w->objectName() == QString::fromUtf8(designName(c)) ? 1 : 0;
         EXPECT_EQ(named, 1);
     }
 }
@@ -81,7 +106,7 @@ TEST_F(PlotterWindows, ClosingUnloadsAndTheNextOpeningShowsTheInitialContents)
 {
     for (const WindowCase& c : kWindows) {
         for (const bool titleBar : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (titleBar ? " title bar" : " button"));
+            SCOPED_TRACE(std::string(designName(c)) + (titleBar ? " title bar" : " button"));
             QPointer<PlotterWindow> window = open(c.entry);
             choose(window, 1);
             type(window, "Text1", "7");
@@ -150,13 +175,13 @@ TEST_F(PlotterWindows, EveryOptionCaptionIsShownWhole)
     for (const WindowCase& c : kWindows) {
         PlotterWindow* window = open(c.entry);
         for (const QRadioButton* option : window->findChildren<QRadioButton*>()) {
-            SCOPED_TRACE(std::string(c.name) + " " + option->objectName().toStdString());
+            SCOPED_TRACE(std::string(designName(c)) + " " + option->objectName().toStdString());
             EXPECT_LE(option->sizeHint().width(), option->width());
             EXPECT_LE(QFontMetrics(option->font()).size(0, option->text()).height(), option->height());
             EXPECT_LE(option->geometry().right(), option->parentWidget()->width());
         }
         for (const QLabel* label : window->findChildren<QLabel*>()) {
-            SCOPED_TRACE(std::string(c.name) + " " + label->objectName().toStdString());
+            SCOPED_TRACE(std::string(designName(c)) + " " + label->objectName().toStdString());
             EXPECT_LE(label->sizeHint().height(), label->height());
         }
     }

@@ -21,12 +21,13 @@ StrokePoint widened(float x, float y) { return {x, y}; }
 std::vector<BoardAction> everyKindOfAction()
 {
     std::vector<BoardAction> actions;
-    for (int option = 1; option <= 10; ++option)
-        actions.push_back(CurveAction{CurveWindow::Elementary, option, {"2", "+2", "-0.5"}, "红"});
-    for (int option : {1, 2, 3, 5})
-        actions.push_back(CurveAction{CurveWindow::Conic, option, {"1", "1", "3", "2"}, "蓝"});
-    for (int option = 1; option <= 6; ++option)
-        actions.push_back(CurveAction{CurveWindow::Classic, option, {"1.5"}, "随便\"写\\的\n\t颜色😀"});
+    const auto everyOption = [&](CurveWindow window, const FieldTexts& texts, const std::string& colour) {
+        for (const CurveOption& option : curveWindowEntry(window).options)
+            actions.push_back(CurveAction{window, option.number, texts, colour});
+    };
+    everyOption(CurveWindow::Elementary, {"2", "+2", "-0.5"}, "红");
+    everyOption(CurveWindow::Conic, {"1", "1", "3", "2"}, "蓝");
+    everyOption(CurveWindow::Classic, {"1.5"}, "随便\"写\\的\n\t颜色😀");
     actions.push_back(ClearAction{});
     const std::vector<std::pair<FigureKind, FieldTexts>> figures = {
         {FigureKind::Point, {"1", "2"}},
@@ -177,7 +178,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
                                     R"("texts": ["1", "1", "3", "2"]})"),
          msg::inAction(1, "圆锥曲线", msg::fieldWrong("colour", msg::kText))},
         {"not a number any more", boardWith(clear + "," + elementaryAbc),
-         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(2, {"abc", "2", "0"})))},
+         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
          "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
         {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
