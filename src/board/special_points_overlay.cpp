@@ -1,5 +1,6 @@
 #include "board/special_points_overlay.h"
 
+#include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <QImage>
@@ -148,8 +149,14 @@ void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
     m_running = true;
     const std::uint64_t generation = m_generation;
     // The worker gets its own copies of the actions and of the search; nothing it reads is shared.
-    QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); })
-        .then(this, [this, generation](const BoardPoints& found) { searchFinished(generation, found); });
+    // A watcher owned by the overlay rather than a continuation bound to it: a search that ends
+    // after the board is gone then has nobody to report to, instead of a dangling receiver.
+    auto* watcher = new QFutureWatcher<BoardPoints>(this);
+    connect(watcher, &QFutureWatcher<BoardPoints>::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        searchFinished(generation, watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); }));
 }
 
 void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const BoardPoints& found)

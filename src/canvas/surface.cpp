@@ -317,7 +317,8 @@ Store storeOf(OpKind kind)
     switch (kind) {
     case OpKind::Dots:
     case OpKind::Line:
-    case OpKind::Box: return Store::Points;
+    case OpKind::Box:
+    case OpKind::Polyline: return Store::Points;
     case OpKind::Circle: return Store::Circles;
     case OpKind::Text: return Store::Texts;
     case OpKind::Clear: return Store::None;

@@ -60,7 +60,7 @@ struct RevealTime : testing::UiFixture {
         SurfaceView& view = *board->view();
         view.setAnimated(true);
         view.setRevealSpeed(speed);
-        surface().beginAction();
+        surface().beginObject({1, 1});
         draw(surface());
         constexpr double kStepMs = 15;
         double seconds = 0;
@@ -104,7 +104,7 @@ TEST_F(RevealTime, TheSpeedChosenIsTheOneTheNextStartUses)
     board->action("speedSlow")->trigger();
     EXPECT_EQ(board->view()->revealSpeed(), RevealSpeed::Slow);
     delete board.data();
-    board = createBoard();
+    board = createBoard(services);
     EXPECT_TRUE(checked("speedSlow"));
     EXPECT_EQ(board->view()->revealSpeed(), RevealSpeed::Slow);
     board->action("speedFast")->trigger();

@@ -135,9 +135,10 @@ void expectReadableAxes(const ViewWindow& v, const Board& board)
         for (std::size_t i = 0; i < axis->marks.size(); ++i) {
             const AxisMark& mark = axis->marks[i];
             EXPECT_TRUE(inView(mark.tick.from) && inView(mark.tick.to)) << where << " tick " << mark.value;
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_NEAR((mark.value - axis->marks[i - 1].value) * pixelsPerUnit,
                             axis->step.value() * pixelsPerUnit, 1e-3) << where;
+            }
             if (!mark.label)
                 continue;
             ++labelled;
@@ -160,8 +161,9 @@ void expectReadableAxes(const ViewWindow& v, const Board& board)
         // high on y) always shows two of them to read the view by, whatever 1-2-5 rounding does.
         const double length = isX ? board.pixels.width : board.pixels.height;
         const double longest = isX ? 14 * board.characterWidth : board.lineHeight;
-        if (length >= 6 * (longest + metrics.gap))
+        if (length >= 6 * (longest + metrics.gap)) {
             EXPECT_GE(labelled, 2) << where << (isX ? " x" : " y");
+        }
     }
 }
 

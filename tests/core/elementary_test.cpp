@@ -105,15 +105,18 @@ TEST(ElementaryCurve, CaptionsShowBAndCAsTyped)
 TEST(ElementaryCurve, RaisedPartOfAPowerStandsPastItsLine)
 {
     const struct {
-        int option;
+        CurveFamily family;
         const char* a;
         Caption raised;
     } rows[] = {
-        {8, "2", {{7.7, 9.3}, "x"}},  {8, "1/2", {{8.4, 9.3}, "x"}}, {8, "-2.5", {{8.4, 9.3}, "x"}},
-        {9, "2", {{6.8, 9.2}, " 2"}}, {9, "-2.5", {{6.8, 9.2}, "-2.5"}},
+        {CurveFamily::Exponential, "2", {{7.7, 9.3}, "x"}},
+        {CurveFamily::Exponential, "1/2", {{8.4, 9.3}, "x"}},
+        {CurveFamily::Exponential, "-2.5", {{8.4, 9.3}, "x"}},
+        {CurveFamily::Power, "2", {{6.8, 9.2}, " 2"}},
+        {CurveFamily::Power, "-2.5", {{6.8, 9.2}, "-2.5"}},
     };
     for (const auto& row : rows) {
-        const Drawing drawing = drawingOf(elementaryCurve(row.option, {row.a}));
+        const Drawing drawing = drawingOf(elementaryCurve(row.family, {row.a}));
         ASSERT_EQ(drawing.captions.size(), 2u) << row.a;
         EXPECT_EQ(drawing.captions[1], row.raised) << row.a;
     }

@@ -130,7 +130,7 @@ TEST(FormulaPieces, AFormulaThatComputesTooLongIsStoppedWithAMessage)
         sink += f(i * 1e-3);
     const std::chrono::duration<double> perPoint = (Clock::now() - probe) / 2000;
     ASSERT_TRUE(std::isfinite(sink));
-    ASSERT_GT(perPoint.count() * kFormulaMaxEvaluations, 0.6) << "the formula must be slow for this test";
+    ASSERT_GT(perPoint.count() * kFormulaMaxEvaluations, 1.5) << "the formula must be slow for this test";
 
     const auto start = Clock::now();
     const auto result = formulaDrawing({FormulaKind::Function, typed, "", "-10", "10"}, {}, {1, 9});
@@ -138,7 +138,8 @@ TEST(FormulaPieces, AFormulaThatComputesTooLongIsStoppedWithAMessage)
     ASSERT_TRUE(std::holds_alternative<FormulaError>(result));
     EXPECT_EQ(std::get<FormulaError>(result).box, FormulaBox::First) << std::get<FormulaError>(result).message;
     EXPECT_NE(std::get<FormulaError>(result).message.find("0.3秒"), std::string::npos);
-    EXPECT_LT(took.count(), 0.6);
+    // Well before the whole budget would be spent; the margin over 0.3 s leaves room for a busy machine.
+    EXPECT_LT(took.count(), 1.0);
 }
 
 // A later view of its own: the same curve sampled for a rectangle far from the designed board.

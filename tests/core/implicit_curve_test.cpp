@@ -176,9 +176,11 @@ TEST(ImplicitCurve, HostileEquationsAndAreasEndInTime)
         const auto start = std::chrono::steady_clock::now();
         const auto result = traceImplicitCurve(functionOf(equation), PlotArea{}, kScale, WorkDeadline());
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        EXPECT_LT(seconds, 0.45) << equation;
-        if (const auto* message = std::get_if<std::string>(&result))
+        // The deadline is a quarter second; the margin leaves room for a busy or instrumented build.
+        EXPECT_LT(seconds, 1.2) << equation;
+        if (const auto* message = std::get_if<std::string>(&result)) {
             EXPECT_NE(message->find("太复杂"), std::string::npos);
+        }
     }
 }
 

@@ -68,9 +68,9 @@ TEST(TypedNumber, PlotterBoxesAndFormulaRangesReadAlike)
     const auto ranged = formulaDrawing({FormulaKind::Function, "x", "", "-1。5", "2×3"}, SamplingView{}, {0, 0});
     ASSERT_TRUE(std::holds_alternative<Drawing>(ranged)) << std::get<FormulaError>(ranged).message;
     const Drawing& line = std::get<Drawing>(ranged);
-    ASSERT_FALSE(line.dots.empty());
-    EXPECT_NEAR(line.dots.front().x, -1.5, 0.1);
-    EXPECT_NEAR(line.dots.back().x, 6, 0.1);
+    ASSERT_EQ(line.polylines.size(), 1u);
+    EXPECT_NEAR(line.polylines.front().points.front().x, -1.5, 0.1);
+    EXPECT_NEAR(line.polylines.front().points.back().x, 6, 0.1);
 }
 
 } // namespace
