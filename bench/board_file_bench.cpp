@@ -8,7 +8,7 @@
 
 #include "canvas/action_painter.h"
 #include "canvas/rasteriser.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/recovery_files.h"

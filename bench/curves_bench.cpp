@@ -2,7 +2,7 @@
 // surface: parsing the boxes and computing every dot, segment and circle.
 #include <benchmark/benchmark.h>
 
-#include "core/curves.h"
+#include "core/curves/curves.h"
 
 namespace curvana {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bench_labels.h"
-#include "core/inequality_region.h"
+#include "core/equations/inequality_region.h"
 
 namespace curvana {
 namespace {

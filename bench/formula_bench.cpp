@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bench_labels.h"
-#include "core/formula.h"
+#include "core/formula/formula.h"
 
 namespace curvana {
 namespace {

@@ -9,7 +9,7 @@
 #include "canvas/axes.h"
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
-#include "core/curves.h"
+#include "core/curves/curves.h"
 
 namespace curvana {
 namespace {

@@ -2,8 +2,8 @@
 // every intersection between them, and two conics.
 #include <benchmark/benchmark.h>
 
-#include "core/board_curves.h"
-#include "core/special_points.h"
+#include "core/points/board_curves.h"
+#include "core/points/special_points.h"
 
 namespace curvana {
 namespace {

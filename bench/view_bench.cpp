@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bench_labels.h"
-#include "core/axis_ticks.h"
+#include "core/view/axis_ticks.h"
 
 namespace curvana {
 namespace {

@@ -20,10 +20,10 @@
 
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
-#include "core/board_document.h"
-#include "core/curves.h"
-#include "core/pen_colour.h"
-#include "core/sampling.h"
+#include "core/document/board_document.h"
+#include "core/curves/curves.h"
+#include "core/text/pen_colour.h"
+#include "core/curves/sampling.h"
 #include "fuzz_check.h"
 
 namespace curvana {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/formula.h"
-#include "core/utf8.h"
+#include "core/formula/formula.h"
+#include "core/text/utf8.h"
 #include "fuzz_check.h"
 
 namespace curvana {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/number.h"
+#include "core/text/number.h"
 #include "fuzz_check.h"
 
 namespace curvana {

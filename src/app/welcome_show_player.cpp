@@ -3,7 +3,7 @@
 #include "board/surface_view.h"
 #include "canvas/axes.h"
 #include "canvas/surface.h"
-#include "core/curves.h"
+#include "core/curves/curves.h"
 
 namespace curvana {
 

@@ -4,7 +4,7 @@
 // revealed at the board's animation pace while the window keeps answering.
 #include <QObject>
 
-#include "core/pen_colour.h"
+#include "core/text/pen_colour.h"
 
 namespace curvana {
 

@@ -12,7 +12,7 @@
 #include "board/surface_view.h"
 #include "canvas/axes.h"
 #include "canvas/surface_font.h"
-#include "core/number.h"
+#include "core/text/number.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
 

@@ -19,7 +19,7 @@
 #include "board/surface_view.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "forms/desktop_services.h"
 #include "forms/pages.h"
 

@@ -11,7 +11,7 @@
 
 #include "board/picture_box.h"
 #include "canvas/surface.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "forms/board_target.h"
 #include "forms/form_table.h"
 #include "forms/menu_entry.h"

@@ -6,8 +6,8 @@
 #include <QPointF>
 #include <optional>
 
-#include "core/board_action.h"
-#include "core/pen_colour.h"
+#include "core/document/board_action.h"
+#include "core/text/pen_colour.h"
 
 class QComboBox;
 

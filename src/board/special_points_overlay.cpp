@@ -11,9 +11,9 @@
 
 #include "board/surface_view.h"
 #include "canvas/world_map.h"
-#include "core/board_curves.h"
-#include "core/label.h"
-#include "core/pen_colour.h"
+#include "core/points/board_curves.h"
+#include "core/curves/label.h"
+#include "core/text/pen_colour.h"
 
 namespace curvana {
 namespace {

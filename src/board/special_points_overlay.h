@@ -10,8 +10,8 @@
 
 #include <QPointF>
 
-#include "core/board_action.h"
-#include "core/special_points.h"
+#include "core/document/board_action.h"
+#include "core/points/special_points.h"
 
 namespace curvana {
 

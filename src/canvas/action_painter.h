@@ -3,8 +3,8 @@
 // function with the same texts, the same dots in the same order. 确定, redo, opening a board and
 // an object changed in place all come this one way.
 #include "canvas/surface.h"
-#include "core/board_action.h"
-#include "core/board_document.h"
+#include "core/document/board_action.h"
+#include "core/document/board_document.h"
 
 namespace curvana {
 

@@ -1,6 +1,6 @@
 #include "canvas/axes.h"
 
-#include "core/number.h"
+#include "core/text/number.h"
 
 namespace curvana {
 

@@ -2,7 +2,7 @@
 // A pen colour as Qt paints it.
 #include <QColor>
 
-#include "core/pen_colour.h"
+#include "core/text/pen_colour.h"
 
 namespace curvana {
 

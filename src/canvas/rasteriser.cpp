@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "canvas/surface_font.h"
-#include "core/segment_clip.h"
+#include "core/curves/segment_clip.h"
 
 namespace curvana {
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/drawing.h"
-#include "core/pen_colour.h"
+#include "core/curves/drawing.h"
+#include "core/text/pen_colour.h"
 
 namespace curvana {
 

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 
 namespace curvana {
 

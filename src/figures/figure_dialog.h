@@ -6,7 +6,7 @@
 #include <span>
 
 #include "forms/drawing_window.h"
-#include "core/curves.h"
+#include "core/curves/curves.h"
 
 namespace curvana {
 

@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-#include "core/board_document.h"
-#include "core/label.h"
+#include "core/document/board_document.h"
+#include "core/curves/label.h"
 #include "figures/dialog_rows.h"
 #include "figures/figure_dialog.h"
 

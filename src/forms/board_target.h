@@ -1,7 +1,7 @@
 #pragma once
 // What the plotters and figure dialogs draw on: the board, seen only through the few things they
 // ask of it. The board window implements it; tests may stand in for it.
-#include "core/board_action.h"
+#include "core/document/board_action.h"
 
 namespace curvana {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/board_action.h"
-#include "core/drawing.h"
-#include "core/pen_colour.h"
+#include "core/document/board_action.h"
+#include "core/curves/drawing.h"
+#include "core/text/pen_colour.h"
 #include "forms/form_table.h"
 
 class QComboBox;

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "core/pen_colour.h"
+#include "core/text/pen_colour.h"
 
 class QComboBox;
 class QLineEdit;

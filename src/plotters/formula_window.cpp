@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "forms/board_target.h"
 #include "forms/desktop_services.h"
 

@@ -3,7 +3,7 @@
 // y = g(t), or in polar form r = f(θ), with the range of its variable and a pen colour. "确定"
 // draws it with its caption under the earlier own formulas; a mistake is shown and selected in
 // its box, and nothing is drawn.
-#include "core/formula.h"
+#include "core/formula/formula.h"
 #include "forms/drawing_window.h"
 
 class QLineEdit;

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 
 namespace curvana {
 namespace {

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/board_action.h"
-#include "core/drawing.h"
+#include "core/document/board_action.h"
+#include "core/curves/drawing.h"
 #include "forms/drawing_window.h"
 
 class QRadioButton;

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_file_limits.h"
 #include "storage/board_file_messages.h"
 

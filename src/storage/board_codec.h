@@ -6,8 +6,8 @@
 #include <QString>
 #include <cstddef>
 
-#include "core/board_action.h"
-#include "core/drawing.h"
+#include "core/document/board_action.h"
+#include "core/curves/drawing.h"
 
 namespace curvana {
 

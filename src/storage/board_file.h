@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/board_action.h"
+#include "core/document/board_action.h"
 #include "storage/board_file_limits.h"
 
 namespace curvana {

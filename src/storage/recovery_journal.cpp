@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <cerrno>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/board_action.h"
+#include "core/document/board_action.h"
 
 namespace curvana {
 

@@ -15,7 +15,7 @@
 
 #include "board/board_export.h"
 #include "board/coordinate_readout.h"
-#include "core/curves.h"
+#include "core/curves/curves.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "board/coordinate_readout.h"
 #include "board/reveal_pace.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
 

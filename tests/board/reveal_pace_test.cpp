@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "board/reveal_pace.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "support/ui_fixture.h"
 
 namespace curvana {

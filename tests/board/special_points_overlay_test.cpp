@@ -14,7 +14,7 @@
 #include "board/board_print.h"
 #include "board/coordinate_readout.h"
 #include "board/special_points_overlay.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "support/ui_fixture.h"
 
 namespace curvana {

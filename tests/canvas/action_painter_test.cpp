@@ -4,7 +4,7 @@
 
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 
 namespace curvana {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "canvas/rasteriser.h"
 #include "canvas/surface.h"
-#include "core/formula.h"
+#include "core/formula/formula.h"
 #include "support/pixels.h"
 
 namespace curvana {

@@ -1,11 +1,11 @@
-#include "core/axis_ticks.h"
+#include "core/view/axis_ticks.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "core/number.h"
+#include "core/text/number.h"
 
 namespace curvana {
 namespace {

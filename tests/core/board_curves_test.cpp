@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/board_curves.h"
+#include "core/points/board_curves.h"
 
 namespace curvana {
 namespace {

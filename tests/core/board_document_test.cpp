@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 
 namespace curvana {
 namespace {

@@ -1,8 +1,8 @@
-#include "core/conic_recognition.h"
+#include "core/equations/conic_recognition.h"
 
 #include <gtest/gtest.h>
 
-#include "core/relation.h"
+#include "core/equations/relation.h"
 
 namespace curvana {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/plot_points.h"
+#include "core/curves/plot_points.h"
 #include "curve_test_support.h"
 
 namespace curvana {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <variant>
 
-#include "core/curves.h"
-#include "core/sampling.h"
+#include "core/curves/curves.h"
+#include "core/curves/sampling.h"
 
 namespace curvana::testing {
 

@@ -1,11 +1,11 @@
-#include "core/elementary.h"
+#include "core/curves/elementary.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 
-#include "core/plot_points.h"
+#include "core/curves/plot_points.h"
 #include "curve_test_support.h"
 
 namespace curvana {

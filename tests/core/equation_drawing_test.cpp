@@ -1,4 +1,4 @@
-#include "core/equation_drawing.h"
+#include "core/equations/equation_drawing.h"
 
 #include <gtest/gtest.h>
 

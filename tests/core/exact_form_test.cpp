@@ -1,4 +1,4 @@
-#include "core/exact_form.h"
+#include "core/points/exact_form.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <numbers>
 
-#include "core/special_points.h"
+#include "core/points/special_points.h"
 
 namespace curvana {
 namespace {

@@ -1,6 +1,6 @@
 // Own formulas as connected pieces: wide parameter ranges are followed wherever the curve is on
 // the board, what cannot be drawn truly or in time is said, never drawn as a dot.
-#include "core/formula.h"
+#include "core/formula/formula.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // How exponents, inverse functions, degrees and other school notation are read, and which typed
 // characters count as what.
-#include "core/formula.h"
+#include "core/formula/formula.h"
 
 #include <gtest/gtest.h>
 

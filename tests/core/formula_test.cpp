@@ -1,4 +1,4 @@
-#include "core/formula.h"
+#include "core/formula/formula.h"
 
 #include <gtest/gtest.h>
 

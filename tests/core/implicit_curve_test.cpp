@@ -1,4 +1,4 @@
-#include "core/implicit_curve.h"
+#include "core/equations/implicit_curve.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string>
 
-#include "core/relation.h"
+#include "core/equations/relation.h"
 
 namespace curvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/inequality_region.h"
+#include "core/equations/inequality_region.h"
 
 #include <gtest/gtest.h>
 

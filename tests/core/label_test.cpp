@@ -1,8 +1,8 @@
 // The text dialog's drawing: where the text stands, its colour, and the messages for its boxes.
 #include <gtest/gtest.h>
 
-#include "core/board_document.h"
-#include "core/label.h"
+#include "core/document/board_document.h"
+#include "core/curves/label.h"
 
 namespace curvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/linear_program.h"
+#include "core/equations/linear_program.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/number.h"
+#include "core/text/number.h"
 
 #include <gtest/gtest.h>
 

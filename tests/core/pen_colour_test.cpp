@@ -1,4 +1,4 @@
-#include "core/pen_colour.h"
+#include "core/text/pen_colour.h"
 
 #include <gtest/gtest.h>
 

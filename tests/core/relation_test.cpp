@@ -1,11 +1,11 @@
-#include "core/relation.h"
+#include "core/equations/relation.h"
 
 #include <gtest/gtest.h>
 
-#include "core/conic_recognition.h"
-#include "core/linear_program.h"
-#include "core/plane_function.h"
-#include "core/utf8.h"
+#include "core/equations/conic_recognition.h"
+#include "core/equations/linear_program.h"
+#include "core/equations/plane_function.h"
+#include "core/text/utf8.h"
 
 namespace curvana {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/sampling.h"
+#include "core/curves/sampling.h"
 
 #include <gtest/gtest.h>
 

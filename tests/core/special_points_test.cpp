@@ -1,4 +1,4 @@
-#include "core/special_points.h"
+#include "core/points/special_points.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Number boxes and formula range boxes read typed numbers one way.
-#include "core/curves.h"
-#include "core/field_reader.h"
-#include "core/formula.h"
+#include "core/curves/curves.h"
+#include "core/text/field_reader.h"
+#include "core/formula/formula.h"
 
 #include <gtest/gtest.h>
 

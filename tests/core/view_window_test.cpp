@@ -1,4 +1,4 @@
-#include "core/view_window.h"
+#include "core/view/view_window.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/curves.h"
+#include "core/curves/curves.h"
 
 namespace curvana {
 namespace {

@@ -1,5 +1,5 @@
 // The catalogue against the maths: what a window's boxes hold is what its families read.
-#include "core/window_catalogue.h"
+#include "core/document/window_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "curve_test_support.h"
 
 namespace curvana {

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "figures/figure_fixture.h"
 
 namespace curvana {

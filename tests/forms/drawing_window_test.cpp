@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "core/curves.h"
+#include "core/curves/curves.h"
 #include "figures/figure_dialog.h"
 #include "forms/board_target.h"
 #include "plotters/plotters.h"

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QtTest/QTest>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "plotters/formula_window.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <set>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 
 #include "plotter_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <cfloat>
 #include <cstring>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"

@@ -12,7 +12,7 @@
 #include <set>
 #include <string>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <sys/mount.h>
 
-#include "core/board_document.h"
+#include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"

@@ -1,0 +1,156 @@
+// The board's actions, their drawings and their names.
+#include "core/document/board_document.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/curves/label.h"
+
+namespace curvana {
+
+DrawingResult actionDrawing(const CurveAction& action)
+{
+    const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
+    if (!family)
+        return Drawing{}; // no option selected
+    switch (action.window) {
+    case CurveWindow::Elementary: return elementaryCurve(*family, action.texts);
+    case CurveWindow::Conic: return conicCurve(*family, action.texts);
+    case CurveWindow::Classic: return classicCurve(*family, action.texts);
+    }
+    return Drawing{};
+}
+
+DrawingResult actionDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
+
+DrawingResult actionDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
+
+FormulaInput formulaInputOf(const FormulaAction& action)
+{
+    return {action.kind, action.first, action.second, action.from, action.to};
+}
+
+// The caption is written in the curve's colour, so a pupil can tell which line each formula drew;
+// with no colour chosen the curve is black and the caption keeps the captions' blue.
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
+{
+    auto result = formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
+    if (auto* drawing = std::get_if<Drawing>(&result))
+        for (Caption& caption : drawing->captions)
+            caption.colour = lookupPenColour(action.colour);
+    return result;
+}
+
+WorldPoint formulaCaptionPlace(int captionLine)
+{
+    // Far below the board a caption is out of sight anyway; the bound keeps the number finite.
+    const int line = std::clamp(captionLine, 0, 100000);
+    return {-9.8, 9.8 - line * kCaptionLineUnits};
+}
+
+int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
+{
+    const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
+    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(), [](const BoardAction& action) {
+        return std::holds_alternative<FormulaAction>(action);
+    }));
+}
+
+std::size_t firstShownAction(const std::vector<BoardAction>& actions)
+{
+    std::size_t first = actions.size();
+    while (first > 0 && !std::holds_alternative<ClearAction>(actions[first - 1]))
+        --first;
+    return first;
+}
+
+std::vector<BoardAction> shownActions(const std::vector<BoardAction>& actions)
+{
+    const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
+    return {actions.begin() + first, actions.end()};
+}
+
+bool isCurveOption(CurveWindow window, int option) { return curveFamily(window, option).has_value(); }
+
+std::size_t boxCount(CurveWindow window) { return curveWindowEntry(window).design.boxes.size(); }
+
+std::size_t boxCount(FigureKind figure) { return figureDialogEntry(figure).boxes.size(); }
+
+std::size_t labelBoxCount() { return labelDialogEntry().boxes.size(); }
+
+std::string actionTitle(const BoardAction& action)
+{
+    return std::visit(Overloaded{
+                          [](const CurveAction& curve) -> std::string {
+                              return curveWindowEntry(curve.window).design.caption;
+                          },
+                          [](const FigureAction& figure) -> std::string {
+                              return figureDialogEntry(figure.figure).caption;
+                          },
+                          [](const StrokeAction&) -> std::string { return "手绘"; },
+                          [](const ClearAction&) -> std::string { return "清除"; },
+                          [](const LabelAction&) -> std::string { return "文字"; },
+                          [](const FormulaAction&) -> std::string { return formulaWindowEntry().caption; },
+                      },
+                      action);
+}
+
+EntryKey BoardDocument::nextKey(std::uint64_t id)
+{
+    ++m_changes;
+    return {id, m_changes};
+}
+
+EntryKey BoardDocument::add(BoardAction action)
+{
+    m_actions.push_back(std::move(action));
+    m_keys.push_back(nextKey(++m_lastId));
+    m_undone.clear();
+    return m_keys.back();
+}
+
+bool BoardDocument::undo()
+{
+    if (m_actions.empty())
+        return false;
+    m_undone.emplace_back(m_keys.back(), std::move(m_actions.back()));
+    m_actions.pop_back();
+    m_keys.pop_back();
+    ++m_changes;
+    return true;
+}
+
+std::optional<BoardAction> BoardDocument::redo()
+{
+    if (m_undone.empty())
+        return std::nullopt;
+    m_keys.push_back(m_undone.back().first);
+    m_actions.push_back(std::move(m_undone.back().second));
+    m_undone.pop_back();
+    ++m_changes;
+    return m_actions.back();
+}
+
+bool BoardDocument::replace(std::uint64_t id, BoardAction action)
+{
+    const auto key = std::ranges::find(m_keys, id, &EntryKey::id);
+    if (key == m_keys.end())
+        return false;
+    m_actions[static_cast<std::size_t>(key - m_keys.begin())] = std::move(action);
+    *key = nextKey(id);
+    return true;
+}
+
+void BoardDocument::replaceAll(std::vector<BoardAction> actions)
+{
+    m_actions = std::move(actions);
+    m_keys.clear();
+    for (std::size_t i = 0; i < m_actions.size(); ++i)
+        m_keys.push_back({++m_lastId, m_changes + 1});
+    m_undone.clear();
+    ++m_changes;
+}
+
+void BoardDocument::clear() { replaceAll({}); }
+
+} // namespace curvana

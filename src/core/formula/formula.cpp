@@ -1,0 +1,270 @@
+#include "core/formula/formula.h"
+
+#include <chrono>
+#include <cmath>
+#include <optional>
+
+#include "core/text/field_reader.h"
+#include "core/text/utf8.h"
+
+namespace curvana {
+
+namespace {
+
+// Parametric and polar curves have no pixel step to start from; this grid is about two pixels a
+// step for curves the size of the board, and the splitting fills in the rest.
+constexpr int kParameterSegments = 512;
+// A function's grid: one step every this many pixels; every step is checked at its middle.
+constexpr double kGridStepPixels = 2;
+constexpr int kFewestSegments = 16;
+constexpr int kMostSegments = 4096;
+
+FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
+{
+    if (box == FormulaBox::From || box == FormulaBox::To)
+        return {};
+    switch (kind) {
+    case FormulaKind::Function: return {"x", "y"};
+    case FormulaKind::Parametric: return {"t", box == FormulaBox::First ? "x" : "y"};
+    case FormulaKind::Polar: return {"theta", "r"};
+    }
+    return {};
+}
+
+std::string labelOf(FormulaKind kind, FormulaBox box)
+{
+    switch (box) {
+    case FormulaBox::From: return "“起点”框";
+    case FormulaBox::To: return "“终点”框";
+    case FormulaBox::Second: return "“y =”框";
+    case FormulaBox::First: break;
+    }
+    return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
+}
+
+int lengthOf(std::string_view text)
+{
+    return static_cast<int>(codePointsOf(text).size());
+}
+
+FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::string message)
+{
+    return {box, 0, lengthOf(boxText(input, box)), std::move(message)};
+}
+
+std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box)
+{
+    auto compiled = compileFormula(boxText(input, box), vocabularyOf(input.kind, box));
+    if (const auto* problem = std::get_if<TextProblem>(&compiled))
+        return FormulaError{box, problem->start, problem->length, labelOf(input.kind, box) + problem->message};
+    return std::get<CompiledFunction>(std::move(compiled));
+}
+
+// A range box reads what every number box reads.
+std::variant<double, FormulaError> rangeEnd(const FormulaInput& input, FormulaBox box)
+{
+    const TypedNumber reading = readTypedNumber(boxText(input, box));
+    if (!reading.value)
+        return FormulaError{box, reading.problem.start, reading.problem.length,
+                            labelOf(input.kind, box) + reading.problem.message};
+    return *reading.value;
+}
+
+// The formula as typed, without a leading "y =" and without blanks around it.
+std::string typedBody(const FormulaInput& input, FormulaBox box)
+{
+    const std::u32string codes = codePointsOf(boxText(input, box));
+    std::u32string_view body(codes);
+    body.remove_prefix(static_cast<std::size_t>(leftSideLength(body, vocabularyOf(input.kind, box))));
+    const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
+    while (!body.empty() && blank(body.front()))
+        body.remove_prefix(1);
+    while (!body.empty() && blank(body.back()))
+        body.remove_suffix(1);
+    return utf8Of(body);
+}
+
+std::string captionOf(const FormulaInput& input)
+{
+    switch (input.kind) {
+    case FormulaKind::Parametric:
+        return "x=" + typedBody(input, FormulaBox::First) + ", y=" + typedBody(input, FormulaBox::Second);
+    case FormulaKind::Polar: return "r=" + typedBody(input, FormulaBox::First);
+    case FormulaKind::Function: break;
+    }
+    return "y=" + typedBody(input, FormulaBox::First);
+}
+
+struct Range {
+    double from;
+    double to;
+};
+
+// A formula may compute this long before it is stopped, so the window never seems to hang.
+constexpr auto kFormulaTimeLimit = std::chrono::milliseconds(300);
+
+CurveSamplingPlan planFor(int segments, long points)
+{
+    CurveSamplingPlan plan;
+    plan.initialSegments = segments;
+    plan.maxPoints = points;
+    plan.deadline = SamplingClock::now() + kFormulaTimeLimit;
+    return plan;
+}
+
+std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const FormulaInput& input,
+                                                         const CompiledFunction& f, Range range,
+                                                         const SamplingView& view)
+{
+    const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
+    const double from = std::fmax(range.from, frame.left);
+    const double to = std::fmin(range.to, frame.right);
+    if (!(from < to))
+        return wholeBoxError(FormulaBox::From, input, "这个范围在图板之外：x要在−10到10之间。");
+    const int segments = static_cast<int>(
+        std::fmin(std::fmax(std::ceil((to - from) * view.scale.perUnitX / kGridStepPixels), kFewestSegments), kMostSegments));
+    return sampleCurve(drawing, from, to, planFor(segments, kFormulaMaxEvaluations), view,
+                       [&](double x) { return WorldPoint{x, f(x)}; });
+}
+
+std::variant<SamplingTally, FormulaError> sampleParametric(Drawing& drawing, const FormulaInput& input,
+                                                           const CompiledFunction& x, Range range,
+                                                           const SamplingView& view)
+{
+    auto second = compileBox(input, FormulaBox::Second);
+    if (const auto* error = std::get_if<FormulaError>(&second))
+        return *error;
+    const CompiledFunction& y = std::get<CompiledFunction>(second);
+    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations / 2),
+                       view, [&](double t) { return WorldPoint{x(t), y(t)}; });
+}
+
+// A negative r is drawn on the opposite side of the pole, as textbooks draw the rose r = sin 2θ.
+SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, const SamplingView& view)
+{
+    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations), view,
+                       [&](double theta) {
+                           const double radius = r(theta);
+                           return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
+                       });
+}
+
+std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
+{
+    const auto from = rangeEnd(input, FormulaBox::From);
+    if (const auto* error = std::get_if<FormulaError>(&from))
+        return *error;
+    const auto to = rangeEnd(input, FormulaBox::To);
+    if (const auto* error = std::get_if<FormulaError>(&to))
+        return *error;
+    const Range range{std::get<double>(from), std::get<double>(to)};
+    if (!(range.from < range.to))
+        return wholeBoxError(FormulaBox::From, input, "范围的起点要小于终点。");
+    if (!std::isfinite(range.to - range.from))
+        return wholeBoxError(FormulaBox::To, input, "范围太大了。");
+    return range;
+}
+
+// The formula to blame for a curve without a single real point: the parametric y when x alone
+// has real values somewhere in the range, the first formula otherwise.
+FormulaBox boxWithoutValues(const FormulaInput& input, const CompiledFunction& first, Range range)
+{
+    if (input.kind != FormulaKind::Parametric)
+        return FormulaBox::First;
+    for (int i = 0; i <= kParameterSegments; ++i)
+        if (std::isfinite(first(range.from + (range.to - range.from) * i / kParameterSegments)))
+            return FormulaBox::Second;
+    return FormulaBox::First;
+}
+
+// A view the window could not measure (an empty or reversed rectangle, a scale that is zero,
+// negative or not finite) falls back to the board as designed.
+SamplingView usableView(const SamplingView& view)
+{
+    const auto usable = [](double perUnit) { return std::isfinite(perUnit) && perUnit > 0; };
+    const bool rectangle = std::isfinite(view.right - view.left) && std::isfinite(view.top - view.bottom)
+        && view.left < view.right && view.bottom < view.top;
+    return rectangle && usable(view.scale.perUnitX) && usable(view.scale.perUnitY) ? view : SamplingView{};
+}
+
+// A visible stretch lost in more than this many pixels makes the drawing untrue.
+constexpr double kTolerableLostPixels = 2;
+
+// Why a sampled curve cannot be shown as it is, if it cannot.
+std::optional<FormulaError> unfaithful(const FormulaInput& input, const SamplingTally& tally, const Drawing& drawing)
+{
+    if (tally.outOfTime)
+        return wholeBoxError(FormulaBox::First, input,
+                             labelOf(input.kind, FormulaBox::First)
+                                 + "里的式子算得太慢（超过0.3秒），已停止。请把式子写得简单些，或把范围缩小些。");
+    if (tally.lostPixels > kTolerableLostPixels)
+        return wholeBoxError(FormulaBox::To, input,
+                             "从“起点”到“终点”的范围太大了：相邻的取值在图板上已相隔很远，"
+                             "这条曲线画不准确。请把范围缩小些。");
+    if (drawing.polylines.empty())
+        return wholeBoxError(FormulaBox::First, input,
+                             "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
+    return std::nullopt;
+}
+
+} // namespace
+
+FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
+{
+    if (kind == FormulaKind::Function)
+        return {"-10", "10"};
+    return {"0", "2π"};
+}
+
+std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, const SamplingView& view,
+                                                   WorldPoint captionAt)
+{
+    auto first = compileBox(input, FormulaBox::First);
+    if (const auto* error = std::get_if<FormulaError>(&first))
+        return *error;
+    const CompiledFunction& f = std::get<CompiledFunction>(first);
+    const auto range = rangeOf(input);
+    if (const auto* error = std::get_if<FormulaError>(&range))
+        return *error;
+    const Range within = std::get<Range>(range);
+    const SamplingView pixels = usableView(view);
+    Drawing drawing;
+    std::variant<SamplingTally, FormulaError> sampled;
+    switch (input.kind) {
+    case FormulaKind::Function: sampled = sampleFunction(drawing, input, f, within, pixels); break;
+    case FormulaKind::Parametric: sampled = sampleParametric(drawing, input, f, within, pixels); break;
+    case FormulaKind::Polar: sampled = samplePolar(drawing, f, within, pixels); break;
+    }
+    if (const auto* error = std::get_if<FormulaError>(&sampled))
+        return *error;
+    const SamplingTally& tally = std::get<SamplingTally>(sampled);
+    if (!tally.outOfTime && !tally.anyRealPoint) {
+        const FormulaBox box = boxWithoutValues(input, f, within);
+        return wholeBoxError(box, input, "在所给范围内，" + labelOf(input.kind, box) + "里的函数没有实数值。");
+    }
+    if (auto problem = unfaithful(input, tally, drawing))
+        return *std::move(problem);
+    drawing.captions.push_back({captionAt, captionOf(input)});
+    return drawing;
+}
+
+std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text)
+{
+    auto compiled = compileFormula(text, {"x", "y"});
+    if (const auto* problem = std::get_if<TextProblem>(&compiled))
+        return FormulaError{FormulaBox::First, problem->start, problem->length, "式子" + problem->message};
+    return std::get<CompiledFunction>(std::move(compiled));
+}
+
+const std::string& boxText(const FormulaInput& input, FormulaBox box)
+{
+    switch (box) {
+    case FormulaBox::First: return input.first;
+    case FormulaBox::Second: return input.second;
+    case FormulaBox::From: return input.from;
+    case FormulaBox::To: return input.to;
+    }
+    return input.first;
+}
+
+} // namespace curvana

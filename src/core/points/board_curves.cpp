@@ -1,0 +1,75 @@
+#include "core/points/board_curves.h"
+
+#include <algorithm>
+
+#include "core/document/board_document.h"
+#include "core/formula/formula.h"
+
+namespace curvana {
+namespace {
+
+struct CurvesFound {
+    std::vector<FunctionCurve> functions;
+    std::vector<ConicCurve> conics;
+};
+
+void addCurveOf(const CurveAction& action, CurvesFound& found)
+{
+    const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
+    if (!family)
+        return; // an option the window has no button for draws nothing
+    switch (action.window) {
+    case CurveWindow::Elementary:
+        if (auto curve = elementaryFunctionCurve(*family, action.texts))
+            found.functions.push_back(std::move(*curve));
+        break;
+    case CurveWindow::Conic:
+        if (auto conic = conicCurveOf(*family, action.texts)) {
+            conic->typedDecimals = writtenWithDecimals(action.texts);
+            found.conics.push_back(*conic);
+        }
+        break;
+    case CurveWindow::Classic: break; // parametric and polar curves: no points are sought on them
+    }
+}
+
+// An own formula y = f(x): the formula itself, sought where its pieces lie. A piece ends where the
+// curve leaves the board, has no value or jumps, so each piece's stretch of x is drawn whole.
+void addCurveOf(const FormulaAction& action, CurvesFound& found)
+{
+    if (action.kind != FormulaKind::Function)
+        return; // parametric and polar curves: no points are sought on them
+    auto compiled = compileFunction(action.first);
+    const auto drawing = actionDrawing(action);
+    auto* function = std::get_if<CompiledFunction>(&compiled);
+    const auto* pieces = std::get_if<Drawing>(&drawing);
+    if (!function || !pieces)
+        return;
+    // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
+    constexpr double kFormulaDotGap = 0.1;
+    found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
+                               drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
+}
+
+// Figures, strokes and any kind of action added later without points of its own: nothing. A new
+// curve kind with points needs only its own addCurveOf overload above this one.
+template <class Action>
+void addCurveOf(const Action&, CurvesFound&)
+{
+}
+
+} // namespace
+
+std::pair<std::vector<FunctionCurve>, std::vector<ConicCurve>> curvesOnBoard(const std::vector<BoardAction>& actions)
+{
+    // Only what follows the last clear is on the board.
+    const auto lastClear = std::find_if(actions.rbegin(), actions.rend(), [](const BoardAction& action) {
+        return std::holds_alternative<ClearAction>(action);
+    });
+    CurvesFound found;
+    for (auto it = lastClear.base(); it != actions.end(); ++it)
+        std::visit([&found](const auto& action) { addCurveOf(action, found); }, *it);
+    return {std::move(found.functions), std::move(found.conics)};
+}
+
+} // namespace curvana

@@ -1,0 +1,256 @@
+// Gathering the special points of a board: the searches, then one point per place and kind,
+// only those on the board, nearest to the origin first, each with its label.
+#include "core/points/special_points.h"
+
+#include <algorithm>
+#include <cmath>
+#include <variant>
+
+#include "core/curves/curves.h"
+#include "core/curves/elementary.h"
+#include "core/points/exact_form.h"
+#include "core/curves/sampling.h"
+#include "core/points/special_points_search.h"
+
+namespace curvana {
+
+namespace {
+
+using points::FoundPoint;
+
+// Two points closer than this in both coordinates are at the same place.
+constexpr double kSamePlace = 1e-8;
+// The elementary plotter's dots lie one sampling step apart; wider gaps are breaks in the curve
+// (the tangent's asymptotes leave 0.002).
+constexpr double kElementaryDotGap = 3 * kSampleStep;
+
+bool onBoard(const FoundPoint& p)
+{
+    const auto inside = [](double v) { return v >= points::kBoardMin && v <= points::kBoardMax; };
+    return inside(p.x) && inside(p.y);
+}
+
+bool samePlace(const FoundPoint& a, const FoundPoint& b)
+{
+    return std::fabs(a.x - b.x) <= kSamePlace && std::fabs(a.y - b.y) <= kSamePlace;
+}
+
+// All kinds found at one place, whoever found them.
+struct Place {
+    FoundPoint first;
+    std::vector<PointKind> kinds;
+    bool typedDecimals = false;
+};
+
+// The order a label names the kinds of one place in: "零点、与y轴交点", "顶点、极小值点".
+int namingRank(PointKind kind)
+{
+    constexpr PointKind order[] = {PointKind::Zero,    PointKind::YIntercept,   PointKind::Vertex,
+                                   PointKind::Maximum, PointKind::Minimum,      PointKind::Intersection,
+                                   PointKind::Centre,  PointKind::CircleCentre, PointKind::Focus};
+    return static_cast<int>(std::find(std::begin(order), std::end(order), kind) - std::begin(order));
+}
+
+// Sorted by x, the points of one place lie among the places just before it.
+std::vector<Place> placesOf(std::vector<FoundPoint> found)
+{
+    std::sort(found.begin(), found.end(), [](const FoundPoint& a, const FoundPoint& b) { return a.x < b.x; });
+    std::vector<Place> places;
+    for (const FoundPoint& p : found) {
+        auto it = places.rbegin();
+        while (it != places.rend() && p.x - it->first.x <= kSamePlace && !samePlace(it->first, p))
+            ++it;
+        if (it == places.rend() || p.x - it->first.x > kSamePlace) {
+            places.push_back({p, {p.kind}, p.typedDecimals});
+            continue;
+        }
+        if (std::find(it->kinds.begin(), it->kinds.end(), p.kind) == it->kinds.end())
+            it->kinds.push_back(p.kind);
+        it->first.owner = std::min(it->first.owner, p.owner);
+        it->typedDecimals = it->typedDecimals || p.typedDecimals;
+    }
+    for (Place& place : places)
+        std::sort(place.kinds.begin(), place.kinds.end(),
+                  [](PointKind a, PointKind b) { return namingRank(a) < namingRank(b); });
+    return places;
+}
+
+bool nearerToOrigin(const Place& one, const Place& other)
+{
+    const FoundPoint& a = one.first;
+    const FoundPoint& b = other.first;
+    const double da = a.x * a.x + a.y * a.y;
+    const double db = b.x * b.x + b.y * b.y;
+    if (da != db)
+        return da < db;
+    return a.x != b.x ? a.x < b.x : a.y < b.y;
+}
+
+// The kept rings by square cells a ring's width wide, so that a new ring is checked against the
+// few in the cells around it rather than every ring on a crowded board.
+class RingCells {
+public:
+    bool crowds(double x, double y, const std::vector<SpecialPoint>& kept) const
+    {
+        const int cx = cell(x);
+        const int cy = cell(y);
+        for (int i = std::max(cx - 1, 0); i <= std::min(cx + 1, kCells - 1); ++i)
+            for (int j = std::max(cy - 1, 0); j <= std::min(cy + 1, kCells - 1); ++j)
+                for (std::size_t index : m_cells[static_cast<std::size_t>(i * kCells + j)])
+                    if (std::hypot(kept[index].x - x, kept[index].y - y) < kRingSpacing)
+                        return true;
+        return false;
+    }
+    void add(double x, double y, std::size_t index)
+    {
+        m_cells[static_cast<std::size_t>(cell(x) * kCells + cell(y))].push_back(index);
+    }
+
+private:
+    static constexpr int kCells = static_cast<int>((points::kBoardMax - points::kBoardMin) / kRingSpacing) + 1;
+    static int cell(double v)
+    {
+        return std::clamp(static_cast<int>((v - points::kBoardMin) / kRingSpacing), 0, kCells - 1);
+    }
+    std::vector<std::vector<std::size_t>> m_cells = std::vector<std::vector<std::size_t>>(kCells * kCells);
+};
+
+std::string coordinateText(double value, bool typedDecimals, bool& irrational)
+{
+    if (const auto exact = exactForm(value, typedDecimals)) {
+        irrational = irrational || isIrrationalForm(*exact);
+        return *exact;
+    }
+    return "≈" + decimalForm(value);
+}
+
+} // namespace
+
+std::string kindName(PointKind kind)
+{
+    switch (kind) {
+    case PointKind::Zero: return "零点";
+    case PointKind::YIntercept: return "与y轴交点";
+    case PointKind::Maximum: return "极大值点";
+    case PointKind::Minimum: return "极小值点";
+    case PointKind::Intersection: return "交点";
+    case PointKind::Centre: return "中心";
+    case PointKind::Vertex: return "顶点";
+    case PointKind::Focus: return "焦点";
+    case PointKind::CircleCentre: return "圆心";
+    }
+    return {};
+}
+
+std::string pointLabel(const std::vector<PointKind>& kinds, double x, double y, bool typedDecimals)
+{
+    std::string label;
+    for (PointKind kind : kinds)
+        label += (label.empty() ? "" : "、") + kindName(kind);
+    bool irrational = false;
+    label += " (" + coordinateText(x, typedDecimals, irrational) + ", " + coordinateText(y, typedDecimals, irrational) + ")";
+    if (irrational)
+        label += " ≈ (" + decimalForm(x) + ", " + decimalForm(y) + ")";
+    return label;
+}
+
+std::string pointLabel(PointKind kind, double x, double y)
+{
+    return pointLabel(std::vector<PointKind>{kind}, x, y);
+}
+
+BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
+{
+    std::vector<FoundPoint> found;
+    points::addFunctionPoints(functions, found);
+    for (std::size_t i = 0; i < conics.size(); ++i)
+        points::addConicPoints(conics[i], functions.size() + i, found);
+    std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
+    std::vector<Place> places = placesOf(std::move(found));
+    std::sort(places.begin(), places.end(), nearerToOrigin);
+    BoardPoints result;
+    std::vector<std::size_t> perCurve(functions.size() + conics.size());
+    RingCells rings;
+    for (const Place& place : places) {
+        const FoundPoint& p = place.first;
+        if (rings.crowds(p.x, p.y, result.points) || perCurve[p.owner] >= kMaxPointsPerCurve) {
+            ++result.omitted;
+            continue;
+        }
+        ++perCurve[p.owner];
+        rings.add(p.x, p.y, result.points.size());
+        result.points.push_back({place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
+    }
+    return result;
+}
+
+std::vector<SpecialPoint> specialPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
+{
+    return boardPoints(functions, conics).points;
+}
+
+std::vector<Interval> drawnIntervals(const std::vector<WorldPoint>& dots, double maxGap)
+{
+    // Runs of neighbouring dots first, then the runs that overlap or nearly touch joined.
+    std::vector<Interval> runs;
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const double x = dots[i].x;
+        if (i > 0 && std::fabs(x - dots[i - 1].x) <= maxGap) {
+            runs.back().lo = std::min(runs.back().lo, x);
+            runs.back().hi = std::max(runs.back().hi, x);
+        } else {
+            runs.push_back({x, x});
+        }
+    }
+    std::sort(runs.begin(), runs.end(), [](const Interval& a, const Interval& b) { return a.lo < b.lo; });
+    std::vector<Interval> joined;
+    for (const Interval& run : runs) {
+        if (!joined.empty() && run.lo <= joined.back().hi + maxGap)
+            joined.back().hi = std::max(joined.back().hi, run.hi);
+        else
+            joined.push_back(run);
+    }
+    for (Interval& stretch : joined) {
+        stretch.lo -= maxGap / 2;
+        stretch.hi += maxGap / 2;
+    }
+    return joined;
+}
+
+bool writtenWithDecimals(const std::string& text)
+{
+    return text.find('.') != std::string::npos || text.find("。") != std::string::npos;
+}
+
+bool writtenWithDecimals(const FieldTexts& texts)
+{
+    return std::any_of(texts.begin(), texts.end(), [](const std::string& text) { return writtenWithDecimals(text); });
+}
+
+std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
+{
+    std::vector<Interval> stretches = drawnIntervals(drawing.dots, maxGap);
+    for (const Polyline& piece : drawing.polylines) {
+        if (piece.points.empty())
+            continue;
+        const auto [left, right] = std::minmax_element(piece.points.begin(), piece.points.end(),
+                                                       [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+        stretches.push_back({left->x, right->x});
+    }
+    return stretches;
+}
+
+std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const FieldTexts& texts)
+{
+    const std::optional<ElementaryParams> params = elementaryParams(family, texts);
+    if (!params)
+        return std::nullopt;
+    const DrawingResult result = elementaryCurve(family, texts);
+    const auto* drawing = std::get_if<Drawing>(&result);
+    if (!drawing)
+        return std::nullopt;
+    return FunctionCurve{[family, p = *params](double x) { return elementaryY(family, p, x); },
+                         drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
+}
+
+} // namespace curvana
