@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick openbox x11-utils
   cups printer-driver-cups-pdf poppler-utils
   dpkg-dev file
-  clang libclang-rt-14-dev llvm
+  clang libclang-rt-14-dev llvm clang-format
 )
 
 missing=()

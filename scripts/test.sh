@@ -24,6 +24,7 @@ report_times() {
 trap report_times EXIT
 
 timed "set-up" scripts/setup.sh
+timed "format" scripts/format.sh
 timed "build" bash -c 'cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCURVANA_TESTS=ON >/dev/null &&
   cmake --build build-test'
 export QT_QPA_PLATFORM=offscreen
