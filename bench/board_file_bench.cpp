@@ -22,9 +22,15 @@ std::vector<BoardAction> busyBoard()
     std::vector<BoardAction> actions;
     for (int i = 0; i < 50; ++i) {
         switch (i % 3) {
-        case 0: actions.push_back(CurveAction{CurveWindow::Elementary, 1 + i % 10, {"2", "+2", "+0"}, "红"}); break;
-        case 1: actions.push_back(CurveAction{CurveWindow::Conic, 1 + i % 3, {"1", "1", "3", "2"}, "蓝"}); break;
-        default: actions.push_back(CurveAction{CurveWindow::Classic, 1 + i % 6, {"1"}, "绿"}); break;
+        case 0:
+            actions.push_back(CurveAction{CurveWindow::Elementary, 1 + i % 10, {"2", "+2", "+0"}, "红"});
+            break;
+        case 1:
+            actions.push_back(CurveAction{CurveWindow::Conic, 1 + i % 3, {"1", "1", "3", "2"}, "蓝"});
+            break;
+        default:
+            actions.push_back(CurveAction{CurveWindow::Classic, 1 + i % 6, {"1"}, "绿"});
+            break;
         }
     }
     StrokeRun run{kRed, {}};
@@ -37,7 +43,11 @@ std::vector<BoardAction> busyBoard()
 // The recovery file goes to a scratch folder, never over the user's own.
 class ScratchState {
 public:
-    ScratchState() : m_saved(qgetenv("XDG_STATE_HOME")) { qputenv("XDG_STATE_HOME", m_dir.path().toUtf8()); }
+    ScratchState()
+        : m_saved(qgetenv("XDG_STATE_HOME"))
+    {
+        qputenv("XDG_STATE_HOME", m_dir.path().toUtf8());
+    }
     ~ScratchState() { qputenv("XDG_STATE_HOME", m_saved); }
 
 private:
@@ -50,7 +60,8 @@ StrokeAction penStroke(int n)
 {
     StrokeRun run{kBlue, {}};
     for (int i = 0; i < 100; ++i)
-        run.points.push_back({static_cast<float>(-9 + (n % 180) * 0.1 + i * 0.001), static_cast<float>(9 - (n / 180) * 0.5)});
+        run.points.push_back(
+            {static_cast<float>(-9 + (n % 180) * 0.1 + i * 0.001), static_cast<float>(9 - (n / 180) * 0.5)});
     return StrokeAction{{run}};
 }
 

@@ -15,7 +15,8 @@ void equationOverBoard(benchmark::State& state, const std::string& text)
     std::size_t points = 0;
     for (auto _ : state) {
         const auto relation = std::get<Relation>(parseEquation(text, ""));
-        const auto traced = traceImplicitCurve(PlaneFunction(relation.function), PlotArea{}, PixelScale{}, WorkDeadline());
+        const auto traced
+            = traceImplicitCurve(PlaneFunction(relation.function), PlotArea{}, PixelScale{}, WorkDeadline());
         points = 0;
         for (const Polyline& piece : std::get<TracedCurve>(traced).pieces)
             points += piece.points.size();

@@ -40,8 +40,8 @@ void formulaEvaluations(benchmark::State& state)
         benchmark::DoNotOptimize(f(x));
         x = x < 10 ? x + 1e-4 : -10;
     }
-    state.counters["evaluations"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["evaluations"]
+        = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(formulaEvaluations);
 

@@ -17,7 +17,10 @@ namespace {
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal: a report sent to a file or a pipe stays plain text.
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+    RatioReporter()
+        : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
+    {
+    }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -25,7 +28,7 @@ public:
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
                 m_rows.push_back({run.benchmark_name(), run.report_label, run.GetAdjustedRealTime(),
-                                  benchmark::GetTimeUnitString(run.time_unit)});
+                    benchmark::GetTimeUnitString(run.time_unit)});
     }
     void Finalize() override
     {

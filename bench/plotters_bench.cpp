@@ -76,16 +76,10 @@ void elementaryClick(benchmark::State& state)
 }
 BENCHMARK(elementaryClick)->DenseRange(1, 10)->Unit(benchmark::kMillisecond);
 
-void conicClick(benchmark::State& state)
-{
-    oneClick(state, CurveWindow::Conic, &conicCurve, {"1", "1", "3", "2"});
-}
+void conicClick(benchmark::State& state) { oneClick(state, CurveWindow::Conic, &conicCurve, {"1", "1", "3", "2"}); }
 BENCHMARK(conicClick)->Arg(1)->Arg(2)->Arg(3)->Arg(5)->Unit(benchmark::kMillisecond);
 
-void classicClick(benchmark::State& state)
-{
-    oneClick(state, CurveWindow::Classic, &classicCurve, {"1"});
-}
+void classicClick(benchmark::State& state) { oneClick(state, CurveWindow::Classic, &classicCurve, {"1"}); }
 BENCHMARK(classicClick)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 
 // The longest run the bounded loops allow: a line so flat that its range would start at -8e12.

@@ -15,8 +15,16 @@ struct FamilyTexts {
 };
 
 const FamilyTexts kTenFamilies[] = {
-    {1, {"1", "+2"}},       {2, {"1", "-2", "-3"}}, {3, {"2"}},   {4, {"2", "1", "0"}}, {5, {"1", "2", "30"}},
-    {6, {"1", "1", "0"}},   {7, {"1", "0", "-4"}},  {8, {"2"}},   {9, {"2"}},           {10, {"2"}},
+    {1, {"1", "+2"}},
+    {2, {"1", "-2", "-3"}},
+    {3, {"2"}},
+    {4, {"2", "1", "0"}},
+    {5, {"1", "2", "30"}},
+    {6, {"1", "1", "0"}},
+    {7, {"1", "0", "-4"}},
+    {8, {"2"}},
+    {9, {"2"}},
+    {10, {"2"}},
 };
 
 std::vector<FunctionCurve> tenCurves()
@@ -30,7 +38,8 @@ std::vector<FunctionCurve> tenCurves()
 
 std::vector<ConicCurve> twoConics()
 {
-    return {*conicCurveOf(CurveFamily::Ellipse, {"1", "1", "3", "2"}), *conicCurveOf(CurveFamily::Hyperbola, {"0", "0", "2", "1"})};
+    return {*conicCurveOf(CurveFamily::Ellipse, {"1", "1", "3", "2"}),
+        *conicCurveOf(CurveFamily::Hyperbola, {"0", "0", "2", "1"})};
 }
 
 // The search alone, on curves already described.

@@ -25,10 +25,7 @@ std::vector<FloatPoint> curve(int count)
     return points;
 }
 
-std::string key(int count, int width)
-{
-    return std::to_string(count) + "x" + std::to_string(width);
-}
+std::string key(int count, int width) { return std::to_string(count) + "x" + std::to_string(width); }
 
 // The baseline: map each point and write its square of pixels, nothing else.
 void rawPixelWrite(benchmark::State& state)

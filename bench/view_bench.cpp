@@ -26,8 +26,7 @@ void wheelNotchAxes(benchmark::State& state, ViewWindow view)
 }
 BENCHMARK_CAPTURE(wheelNotchAxes, designed, ViewWindow())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(wheelNotchAxes, thousandfold, ViewWindow().zoomedAtCentre(1000))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(wheelNotchAxes, farAndWide, *ViewWindow::make(-1e12, 0, 1e6, 1e6 + 5))
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(wheelNotchAxes, farAndWide, *ViewWindow::make(-1e12, 0, 1e6, 1e6 + 5))->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace curvana

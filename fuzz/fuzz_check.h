@@ -10,8 +10,7 @@ inline void fuzzCheck(bool holds, const char* property, std::string_view detail 
 {
     if (holds)
         return;
-    std::fprintf(stderr, "\nFUZZ FINDING: %s: \"%.*s\"\n", property, static_cast<int>(detail.size()),
-                 detail.data());
+    std::fprintf(stderr, "\nFUZZ FINDING: %s: \"%.*s\"\n", property, static_cast<int>(detail.size()), detail.data());
     std::abort();
 }
 

@@ -43,8 +43,8 @@ struct Choice {
     int boxes;
 };
 
-constexpr std::array kCurveLetters{std::pair{'e', CurveWindow::Elementary}, std::pair{'c', CurveWindow::Conic},
-                                   std::pair{'k', CurveWindow::Classic}};
+constexpr std::array kCurveLetters{
+    std::pair{'e', CurveWindow::Elementary}, std::pair{'c', CurveWindow::Conic}, std::pair{'k', CurveWindow::Classic}};
 
 const std::vector<Choice>& choices()
 {
@@ -76,8 +76,8 @@ const Choice& decodeChoice(std::string_view line)
     const unsigned char windowByte = line.empty() ? 'e' : static_cast<unsigned char>(line[0]);
     const unsigned char optionByte = line.size() < 2 ? '1' : static_cast<unsigned char>(line[1]);
     const char window = kWindows.find(static_cast<char>(windowByte)) != std::string_view::npos
-                            ? static_cast<char>(windowByte)
-                            : kWindows[windowByte % kWindows.size()];
+        ? static_cast<char>(windowByte)
+        : kWindows[windowByte % kWindows.size()];
     const int option = optionByte == '0' ? 10 : optionByte - '0';
     std::vector<const Choice*> ofWindow;
     for (const Choice& choice : choices()) {
@@ -120,9 +120,9 @@ void checkDrawing(const Drawing& drawing)
     for (const Segment& segment : drawing.segments)
         fuzzCheck(finite(segment.from) && finite(segment.to), "non-finite segment in the drawing");
     for (const CircleSpec& c : drawing.circles)
-        fuzzCheck(finite(c.centre) && std::isfinite(c.radius) && finiteIfSet(c.start) && finiteIfSet(c.end) &&
-                      finiteIfSet(c.aspect),
-                  "non-finite circle in the drawing");
+        fuzzCheck(finite(c.centre) && std::isfinite(c.radius) && finiteIfSet(c.start) && finiteIfSet(c.end)
+                && finiteIfSet(c.aspect),
+            "non-finite circle in the drawing");
     for (const Caption& caption : drawing.captions)
         fuzzCheck(finite(caption.at), "non-finite caption position", caption.text);
 }
@@ -133,9 +133,9 @@ void checkSurface(const Surface& surface, const Drawing& drawing)
     for (const FloatPoint& point : surface.points())
         fuzzCheck(finite(point), "non-finite point on the surface");
     for (const CircleOp& c : surface.circles())
-        fuzzCheck(finite(c.centre) && std::isfinite(c.radius) && finiteIfSet(c.start) && finiteIfSet(c.end) &&
-                      finiteIfSet(c.aspect),
-                  "non-finite circle on the surface");
+        fuzzCheck(finite(c.centre) && std::isfinite(c.radius) && finiteIfSet(c.start) && finiteIfSet(c.end)
+                && finiteIfSet(c.aspect),
+            "non-finite circle on the surface");
     for (const TextOp& text : surface.texts())
         fuzzCheck(finite(text.at), "non-finite text position on the surface");
 }
@@ -170,7 +170,7 @@ void drawLikeAWindow(std::string_view input)
     const DrawingResult result = drawChoice(choice, texts);
     if (const auto* problem = std::get_if<InputProblem>(&result)) {
         fuzzCheck(problem->field >= -1 && problem->field < choice.boxes, "message names a box the window lacks",
-                  problem->message);
+            problem->message);
         fuzzCheck(!problem->message.empty(), "empty message");
         return;
     }

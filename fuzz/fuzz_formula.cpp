@@ -29,8 +29,10 @@ FormulaInput inputOf(std::string_view data)
         data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
     }
     const char kind = items[0].empty() ? 'f' : items[0][0];
-    return {kind == 'p' ? FormulaKind::Parametric : kind == 'r' ? FormulaKind::Polar : FormulaKind::Function,
-            items[1], items[2], items[3], items[4]};
+    return {kind == 'p'   ? FormulaKind::Parametric
+            : kind == 'r' ? FormulaKind::Polar
+                          : FormulaKind::Function,
+        items[1], items[2], items[3], items[4]};
 }
 
 void checkError(const FormulaInput& input, const FormulaError& error)
@@ -38,9 +40,9 @@ void checkError(const FormulaInput& input, const FormulaError& error)
     const int length = static_cast<int>(codePointsOf(boxText(input, error.box)).size());
     fuzzCheck(!error.message.empty(), "empty message", input.first);
     fuzzCheck(error.start >= 0 && error.length >= 0 && error.start + error.length <= length,
-              "selection outside its box", error.message);
+        "selection outside its box", error.message);
     fuzzCheck(input.kind == FormulaKind::Parametric || error.box != FormulaBox::Second,
-              "message names a box the window lacks", error.message);
+        "message names a box the window lacks", error.message);
 }
 
 void checkDrawing(const FormulaInput& input, const Drawing& drawing)
@@ -52,7 +54,7 @@ void checkDrawing(const FormulaInput& input, const Drawing& drawing)
         points += piece.points.size();
         for (const WorldPoint& p : piece.points)
             fuzzCheck(std::fabs(p.x) <= kFormulaVisibleLimit && std::fabs(p.y) <= kFormulaVisibleLimit,
-                      "a point off the board or not finite", input.first);
+                "a point off the board or not finite", input.first);
     }
     fuzzCheck(points <= kMaxPoints, "too many points", input.first);
     fuzzCheck(drawing.captions.size() == 1, "not one caption", input.first);

@@ -14,8 +14,8 @@ namespace {
 
 bool displayAvailable()
 {
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qgetenv("DISPLAY").isEmpty() ||
-           !qgetenv("WAYLAND_DISPLAY").isEmpty();
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || !qgetenv("DISPLAY").isEmpty()
+        || !qgetenv("WAYLAND_DISPLAY").isEmpty();
 }
 
 // Qt ends with an abort when it cannot reach the display; say so in one line and exit instead.

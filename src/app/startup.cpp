@@ -12,10 +12,7 @@
 #include "plotters/plotter_menu.h"
 
 // The resources live in a static library, so they are registered by hand (outside any namespace).
-static void registerResources()
-{
-    Q_INIT_RESOURCE(curvana);
-}
+static void registerResources() { Q_INIT_RESOURCE(curvana); }
 
 namespace curvana {
 

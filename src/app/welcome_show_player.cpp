@@ -8,7 +8,8 @@
 namespace curvana {
 
 WelcomeShowPlayer::WelcomeShowPlayer(Surface& picture, SurfaceView& view, QObject* parent)
-    : QObject(parent), m_picture(picture)
+    : QObject(parent)
+    , m_picture(picture)
 {
     // The axes of the load step show at once; only what is drawn later is revealed.
     view.setAnimated(true);

@@ -76,12 +76,10 @@ void LinkLabel::mousePressEvent(QMouseEvent* event)
 
 // The press that began a double click already opened the page; the second press of the pair
 // arrives here instead (Qt's default would hand it to mousePressEvent and open the page again).
-void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    event->accept();
-}
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
-WelcomeWindow::WelcomeWindow(DesktopServices& services) : m_services(services)
+WelcomeWindow::WelcomeWindow(DesktopServices& services)
+    : m_services(services)
 {
     setWindowTitle(QStringLiteral("欢迎您使用《Linora2002》"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -92,7 +90,8 @@ WelcomeWindow::WelcomeWindow(DesktopServices& services) : m_services(services)
     m_controls = std::make_unique<FormTable>(this, kWelcomeControls);
     m_picture = std::make_unique<PictureBox>(*m_controls, this);
     view()->setFocusPolicy(Qt::NoFocus);
-    m_collectionLink = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
+    m_collectionLink
+        = makeLink(this, QStringLiteral("我的个人专集：中学数学园地"), QStringLiteral("双击到我的个人专集去！"));
     m_controls->adopt(QStringLiteral("Label7"), m_collectionLink);
     m_homePageLink = makeLink(this, QStringLiteral("我的主页"), QStringLiteral("双击看看我的主页！"));
     m_controls->adopt(QStringLiteral("Label3"), m_homePageLink);

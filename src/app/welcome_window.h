@@ -46,7 +46,7 @@ public:
     // Wipes the picture and draws its axes with arrows and letters.
     void drawAxes();
 
-    void openBoard();   // "开始使用"
+    void openBoard(); // "开始使用"
     // A board file named on the command line: the board draws it when "开始使用" opens it.
     void setBoardFile(const QString& path) { m_boardFile = path; }
     void quitProgram(); // "退回"

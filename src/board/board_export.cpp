@@ -48,10 +48,7 @@ std::optional<ExportFormat> formatNamedBy(const QString& path)
     return std::nullopt;
 }
 
-QSize logicalSize(const SurfaceView& view)
-{
-    return view.surface().logicalSize();
-}
+QSize logicalSize(const SurfaceView& view) { return view.surface().logicalSize(); }
 
 bool writeVector(const SurfaceView& view, QPaintDevice& device, QRectF target)
 {
@@ -99,10 +96,7 @@ QString withSuffix(const QString& path, ExportFormat format)
     return path + QLatin1Char('.') + QLatin1String(suffixOf(format));
 }
 
-QImage boardImage(const SurfaceView& view, int scale)
-{
-    return view.renderImage(logicalSize(view) * scale, scale);
-}
+QImage boardImage(const SurfaceView& view, int scale) { return view.renderImage(logicalSize(view) * scale, scale); }
 
 bool exportBoard(const SurfaceView& view, const QString& path, ExportChoice choice)
 {

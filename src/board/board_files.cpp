@@ -10,10 +10,7 @@
 namespace curvana {
 namespace {
 
-QString boardFilter()
-{
-    return QStringLiteral("Curvana 图板 (*.%1)").arg(QString::fromLatin1(kBoardFileSuffix));
-}
+QString boardFilter() { return QStringLiteral("Curvana 图板 (*.%1)").arg(QString::fromLatin1(kBoardFileSuffix)); }
 
 // The user's documents folder; the home folder when there is none, since a file dialog given a
 // folder that does not exist opens wherever the program was started.
@@ -41,9 +38,6 @@ QString chooseBoardToSave(DesktopServices& services, QWidget* parent)
     return chosen + suffix;
 }
 
-QString boardWindowTitle(const QString& path)
-{
-    return QStringLiteral("Curvana — %1").arg(QFileInfo(path).fileName());
-}
+QString boardWindowTitle(const QString& path) { return QStringLiteral("Curvana — %1").arg(QFileInfo(path).fileName()); }
 
 } // namespace curvana

@@ -12,9 +12,11 @@
 
 namespace curvana {
 
-BoardPresentation::BoardPresentation(QMainWindow& window, SurfaceView& view, QWidget& readout,
-                                     QList<QWidget*> controls)
-    : m_window(window), m_view(view), m_readout(readout), m_controls(std::move(controls))
+BoardPresentation::BoardPresentation(QMainWindow& window, SurfaceView& view, QWidget& readout, QList<QWidget*> controls)
+    : m_window(window)
+    , m_view(view)
+    , m_readout(readout)
+    , m_controls(std::move(controls))
 {
 }
 
@@ -82,8 +84,8 @@ void BoardPresentation::layOut()
     // The readout grows with the picture, so its values reach the back of the room as the drawing
     // does: the factor that fits the designed picture and the enlarged readout under it.
     const QSizeF design = QSizeF(m_view.surface().textLayoutSize().expandedTo(QSize(1, 1)));
-    const double factor = std::max(1.0, std::min(width / design.width(),
-                                                 height / (design.height() + m_savedReadoutGeometry.height())));
+    const double factor
+        = std::max(1.0, std::min(width / design.width(), height / (design.height() + m_savedReadoutGeometry.height())));
     QFont font = m_savedReadoutFont;
     if (m_savedReadoutFont.pointSizeF() > 0)
         font.setPointSizeF(m_savedReadoutFont.pointSizeF() * factor);

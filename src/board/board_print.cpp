@@ -26,13 +26,13 @@ bool choosePrinter(BoardWindow& board, QPrinter& printer)
         return true;
     }
     DesktopServices& services = board.services();
-    const auto answer = services.showMessage(&board, {QStringLiteral("打印"),
-                                                      QStringLiteral("没有找到打印机。要把图象保存为PDF文件吗？"),
-                                                      QMessageBox::Question, QMessageBox::Yes | QMessageBox::No});
+    const auto answer = services.showMessage(&board,
+        {QStringLiteral("打印"), QStringLiteral("没有找到打印机。要把图象保存为PDF文件吗？"), QMessageBox::Question,
+            QMessageBox::Yes | QMessageBox::No});
     if (answer != QMessageBox::Yes)
         return false;
-    const QString file = services.chooseSaveFile(&board, QStringLiteral("保存为PDF文件"), QStringLiteral("Curvana.pdf"),
-                                                 QStringLiteral("PDF 文件 (*.pdf)"));
+    const QString file = services.chooseSaveFile(
+        &board, QStringLiteral("保存为PDF文件"), QStringLiteral("Curvana.pdf"), QStringLiteral("PDF 文件 (*.pdf)"));
     if (file.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -68,15 +68,15 @@ void sendBoardToPrinter(BoardWindow& board)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        board.services().showMessage(&board, {QStringLiteral("打印"), QStringLiteral("无法开始打印，图象没有打印出来。"),
-                                              QMessageBox::Warning});
+        board.services().showMessage(
+            &board, {QStringLiteral("打印"), QStringLiteral("无法开始打印，图象没有打印出来。"), QMessageBox::Warning});
         return;
     }
     const QRect paintable = printer.pageLayout().paintRectPixels(printer.resolution());
     paintBoardPage(board, painter, QRectF(QPointF(0, 0), paintable.size()));
     if (!painter.end()) {
-        board.services().showMessage(&board, {QStringLiteral("打印"), QStringLiteral("打印没有完成，图象没有打印出来。"),
-                                              QMessageBox::Warning});
+        board.services().showMessage(
+            &board, {QStringLiteral("打印"), QStringLiteral("打印没有完成，图象没有打印出来。"), QMessageBox::Warning});
         return;
     }
     if (!printer.outputFileName().isEmpty())

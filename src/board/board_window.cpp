@@ -34,7 +34,7 @@ constexpr int kReadoutHeight = 255;
 
 const ControlRow kBoardControls[] = {
     {Ctl::Combo, "Combo1", nullptr, "请选择鼠标画线颜色", 120, 0, 2175, 300, 0, {}, {}, nullptr,
-     "红|黑|绿|蓝|黄|青|擦皮"},
+        "红|黑|绿|蓝|黄|青|擦皮"},
     {Ctl::Text, "Text1", nullptr, "Text1", 2400, 0, 2415, 270, 1, kRed},
     {Ctl::Button, "Command1", nullptr, "清除", 4920, 0, 855, 255, 2},
     {Ctl::Button, "Command2", nullptr, "退出", 5880, 0, 735, 255, 3},
@@ -43,7 +43,8 @@ const ControlRow kBoardControls[] = {
 
 } // namespace
 
-BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
+BoardWindow::BoardWindow(DesktopServices& services)
+    : m_services(services)
 {
     setWindowTitle(QStringLiteral("Curvana"));
     m_client = new QWidget(this);
@@ -55,12 +56,13 @@ BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
     connect(m_pen.get(), &FreehandPen::strokeFinished, this, &BoardWindow::recordStroke);
     m_specialPoints = new SpecialPointsOverlay(*view(), this);
     // A ring's label pinned to the board is a text, recorded as the text dialog's 确定 records it.
-    connect(m_specialPoints, &SpecialPointsOverlay::pinRequested, this, [this](const LabelAction& label) { perform(label); });
+    connect(m_specialPoints, &SpecialPointsOverlay::pinRequested, this,
+        [this](const LabelAction& label) { perform(label); });
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*view(), m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
     connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, m_coordinateReadout,
-            [this] { m_coordinateReadout->setOmitted(m_specialPoints->omitted()); });
+        [this] { m_coordinateReadout->setOmitted(m_specialPoints->omitted()); });
     QWidget::setTabOrder(m_topRow.quit, view());
     m_presentation = std::make_unique<BoardPresentation>(*this, *view(), *m_coordinateReadout, m_topRow.widgets());
     connect(m_topRow.clear, &QPushButton::clicked, this, &BoardWindow::clearBoard);
@@ -80,7 +82,7 @@ BoardWindow::BoardWindow(DesktopServices& services) : m_services(services)
 BoardWindow::TopRow BoardWindow::TopRow::lookUp(const FormTable& controls)
 {
     return {&controls.requireCombo("Combo1"), &controls.requireText("Text1"), &controls.requireButton("Command1"),
-            &controls.requireButton("Command2")};
+        &controls.requireButton("Command2")};
 }
 
 QList<QWidget*> BoardWindow::TopRow::widgets() const { return {penColour, mode, clear, quit}; }
@@ -141,25 +143,16 @@ void BoardWindow::documentChanged()
     writeRecovery();
 }
 
-const std::vector<BoardAction>& BoardWindow::boardActions() const
-{
-    return m_document.actions();
-}
+const std::vector<BoardAction>& BoardWindow::boardActions() const { return m_document.actions(); }
 
-void BoardWindow::boardActionsChanged()
-{
-    m_specialPoints->refresh(boardActions());
-}
+void BoardWindow::boardActionsChanged() { m_specialPoints->refresh(boardActions()); }
 
 void BoardWindow::toggleSpecialPoints()
 {
     m_specialPoints->setEnabled(m_specialPointsEntry->isChecked(), boardActions());
 }
 
-int BoardWindow::formulaCaptionLine() const
-{
-    return nextFormulaCaptionLine(m_document.actions());
-}
+int BoardWindow::formulaCaptionLine() const { return nextFormulaCaptionLine(m_document.actions()); }
 
 void BoardWindow::buildMenus()
 {
@@ -183,8 +176,8 @@ void BoardWindow::buildMenus()
     QMenu* fd5 = menuBar()->addMenu(QStringLiteral("画函数图象"));
     m_menus.insert(QStringLiteral("fd5"), fd5);
     m_specialPointsSeparator = fd5->addSeparator();
-    m_specialPointsEntry = addEntry(fd5, "specialPoints", "显示特殊点", QKeySequence(Qt::CTRL | Qt::Key_T),
-                                    &BoardWindow::toggleSpecialPoints);
+    m_specialPointsEntry = addEntry(
+        fd5, "specialPoints", "显示特殊点", QKeySequence(Qt::CTRL | Qt::Key_T), &BoardWindow::toggleSpecialPoints);
     m_specialPointsEntry->setCheckable(true);
     m_menus.insert(QStringLiteral("mm"), menuBar()->addMenu(QStringLiteral("画基本图象")));
     QMenu* yu = menuBar()->addMenu(QStringLiteral("帮助"));
@@ -209,14 +202,14 @@ void BoardWindow::buildFileEntries(QMenu* df)
     addEntry(df, "redo", "重做", QKeySequence(Qt::CTRL | Qt::Key_Y), &BoardWindow::redo);
     addEntry(df, "openBoard", "打开图板…", QKeySequence(Qt::CTRL | Qt::Key_O), &BoardWindow::openBoard);
     addEntry(df, "openPreviousBoard", "打开上次的图板", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
-             &BoardWindow::openPreviousBoard);
+        &BoardWindow::openPreviousBoard);
     addEntry(df, "saveBoard", "保存图板…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &BoardWindow::saveBoard);
     addEntry(df, "saveImage", "导出图象…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &BoardWindow::saveImage);
     addEntry(df, "copyImage", "复制图象", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &BoardWindow::copyImage);
 }
 
-QAction* BoardWindow::addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                         void (BoardWindow::*handler)())
+QAction* BoardWindow::addEntry(
+    QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut, void (BoardWindow::*handler)())
 {
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QString::fromUtf8(name));
@@ -235,9 +228,8 @@ void BoardWindow::addSpeedMenu(QMenu* parent)
         const char* name;
         const char* caption;
         RevealSpeed speed;
-    } speeds[] = {{"speedSlow", "慢", RevealSpeed::Slow},
-                  {"speedMedium", "中", RevealSpeed::Medium},
-                  {"speedFast", "快", RevealSpeed::Fast}};
+    } speeds[] = {{"speedSlow", "慢", RevealSpeed::Slow}, {"speedMedium", "中", RevealSpeed::Medium},
+        {"speedFast", "快", RevealSpeed::Fast}};
     view()->setRevealSpeed(rememberedRevealSpeed());
     for (const auto& choice : speeds) {
         QAction* action = speed->addAction(QString::fromUtf8(choice.caption));
@@ -266,9 +258,8 @@ void BoardWindow::addWindowEntries(const char* menuName, std::span<const WindowM
         action->setShortcut(entry.shortcut);
         const QString name = QString::fromUtf8(entry.name);
         auto create = entry.create;
-        connect(action, &QAction::triggered, this, [this, name, create] {
-            m_windows.show(name, [this, create] { return create(*this, this); });
-        });
+        connect(action, &QAction::triggered, this,
+            [this, name, create] { m_windows.show(name, [this, create] { return create(*this, this); }); });
     }
     keepSpecialPointsLast(menu);
 }
@@ -283,15 +274,9 @@ void BoardWindow::keepSpecialPointsLast(QMenu* menu)
     menu->addAction(m_specialPointsEntry);
 }
 
-QAction* BoardWindow::action(const QString& name) const
-{
-    return findChild<QAction*>(name);
-}
+QAction* BoardWindow::action(const QString& name) const { return findChild<QAction*>(name); }
 
-void BoardWindow::drawAxes()
-{
-    curvana::drawAxes(surface(), AxesStyle::Board);
-}
+void BoardWindow::drawAxes() { curvana::drawAxes(surface(), AxesStyle::Board); }
 
 void BoardWindow::clearBoard()
 {
@@ -305,9 +290,10 @@ void BoardWindow::quitProgram() { m_services.endProgram(); }
 void BoardWindow::printBoard()
 {
     if (m_topRow.mode->text() == QString::fromUtf8(kAnimationModeText)) {
-        m_services.showMessage(this, {QStringLiteral("《Linora2002》"),
-                                      QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
-                                      QMessageBox::NoIcon});
+        m_services.showMessage(this,
+            {QStringLiteral("《Linora2002》"),
+                QStringLiteral("不能将图象打印出来！请关闭程序，重新打开程序，在欢迎窗口的“功能选择”中选择“打印”！"),
+                QMessageBox::NoIcon});
         return;
     }
     sendBoardToPrinter(*this);

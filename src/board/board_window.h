@@ -136,7 +136,7 @@ private:
     void keepSpecialPointsLast(QMenu* menu);
     void endProgramWithBoard();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
-                      void (BoardWindow::*handler)());
+        void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
 
     QWidget* m_client = nullptr;

@@ -22,10 +22,10 @@ void BoardWindow::writeRecovery()
         return;
     // The board itself is untouched; only the copy kept against a crash is missing.
     m_recoveryFailureShown = true;
-    m_services.showMessage(this, {QStringLiteral("Curvana"),
-                                  QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。")
-                                      .arg(*problem),
-                                  QMessageBox::Warning});
+    m_services.showMessage(this,
+        {QStringLiteral("Curvana"),
+            QStringLiteral("%1\n图板没有受影响，但程序意外结束时它无法恢复；请用“保存图板…”保存。").arg(*problem),
+            QMessageBox::Warning});
 }
 
 void BoardWindow::openBoard()
@@ -38,9 +38,9 @@ void BoardWindow::openPreviousBoard()
 {
     const QString path = lastEndedBoardPath();
     if (path.isEmpty()) {
-        m_services.showMessage(this, {QStringLiteral("打开上次的图板"),
-                           QStringLiteral("没有找到上次的图板：以前运行的程序没有留下画过的图板。"),
-                           QMessageBox::Information});
+        m_services.showMessage(this,
+            {QStringLiteral("打开上次的图板"), QStringLiteral("没有找到上次的图板：以前运行的程序没有留下画过的图板。"),
+                QMessageBox::Information});
         return;
     }
     if (loadBoardFile(path))
@@ -94,14 +94,15 @@ void BoardWindow::saveImage()
 {
     QString filter;
     const QString chosen = m_services.chooseSaveFile(this, QStringLiteral("导出图象"), exportFileName(m_boardFile),
-                                                     exportFilters().join(QStringLiteral(";;")), &filter);
+        exportFilters().join(QStringLiteral(";;")), &filter);
     if (chosen.isEmpty())
         return;
     const ExportChoice choice = exportChoiceFor(filter, chosen);
     const QString path = withSuffix(chosen, choice.format);
     if (!exportBoard(*view(), path, choice)) {
-        m_services.showMessage(this, {QStringLiteral("导出图象"),
-                                      QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path), QMessageBox::Warning});
+        m_services.showMessage(this,
+            {QStringLiteral("导出图象"), QStringLiteral("无法写入文件“%1”，图象没有保存。").arg(path),
+                QMessageBox::Warning});
         return;
     }
     showNotice(QStringLiteral("已保存到 %1").arg(QDir::toNativeSeparators(path)));

@@ -13,7 +13,9 @@ QString number(double value)
 
 } // namespace
 
-CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent) : QLabel(parent), m_picture(picture)
+CoordinateReadout::CoordinateReadout(SurfaceView& picture, QWidget* parent)
+    : QLabel(parent)
+    , m_picture(picture)
 {
     setObjectName(QStringLiteral("coordinateReadout"));
     connect(&picture, &SurfaceView::mouseMoved, this, &CoordinateReadout::showPoint);
@@ -48,10 +50,7 @@ QString CoordinateReadout::omittedText(std::size_t count)
 }
 
 // With the pointer off the board: the omission, or nothing.
-void CoordinateReadout::showResting()
-{
-    setText(omittedText(m_omitted));
-}
+void CoordinateReadout::showResting() { setText(omittedText(m_omitted)); }
 
 QString CoordinateReadout::textFor(QPointF world)
 {

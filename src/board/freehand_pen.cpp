@@ -8,7 +8,9 @@
 namespace curvana {
 
 FreehandPen::FreehandPen(SurfaceView& view, Surface& surface, QComboBox& combo, QObject* parent)
-    : QObject(parent), m_surface(surface), m_combo(combo)
+    : QObject(parent)
+    , m_surface(surface)
+    , m_combo(combo)
 {
     connect(&view, &SurfaceView::mousePressed, this, &FreehandPen::press);
     connect(&view, &SurfaceView::mouseMoved, this, &FreehandPen::move);
@@ -16,10 +18,7 @@ FreehandPen::FreehandPen(SurfaceView& view, Surface& surface, QComboBox& combo, 
 }
 
 // Which button is pressed does not matter: every button draws.
-void FreehandPen::press(QPointF, Qt::MouseButton)
-{
-    m_drawing = true;
-}
+void FreehandPen::press(QPointF, Qt::MouseButton) { m_drawing = true; }
 
 void FreehandPen::move(QPointF world, Qt::MouseButtons buttons)
 {

@@ -5,7 +5,8 @@
 
 namespace curvana {
 
-PictureBox::PictureBox(FormTable& controls, QWidget* parent) : m_view(new SurfaceView(m_surface, parent))
+PictureBox::PictureBox(FormTable& controls, QWidget* parent)
+    : m_view(new SurfaceView(m_surface, parent))
 {
     QObject::connect(m_view, &SurfaceView::contentsResized, &m_surface, &Surface::setLogicalSize);
     controls.adopt(QStringLiteral("Picture1"), m_view);

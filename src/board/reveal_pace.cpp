@@ -23,13 +23,10 @@ struct SpeedName {
     const char* name;
     double seconds; // across the board
 };
-constexpr SpeedName kSpeeds[] = {
-    {RevealSpeed::Slow, "slow", 6}, {RevealSpeed::Medium, "medium", 2}, {RevealSpeed::Fast, "fast", 0.5}};
+constexpr SpeedName kSpeeds[]
+    = {{RevealSpeed::Slow, "slow", 6}, {RevealSpeed::Medium, "medium", 2}, {RevealSpeed::Fast, "fast", 0.5}};
 
-QSettings curvanaSettings()
-{
-    return QSettings(QStringLiteral("Curvana"), QStringLiteral("Curvana"));
-}
+QSettings curvanaSettings() { return QSettings(QStringLiteral("Curvana"), QStringLiteral("Curvana")); }
 
 WorldMap unitBoard(const Surface& surface)
 {
@@ -47,10 +44,7 @@ QPointF onBoard(const WorldMap& map, FloatPoint point)
     return {std::clamp(p.x(), 0.0, 1.0), std::clamp(p.y(), 0.0, 1.0)};
 }
 
-double distance(QPointF a, QPointF b)
-{
-    return std::hypot(a.x() - b.x(), a.y() - b.y());
-}
+double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 
 double circleLength(const WorldMap& map, const CircleOp& circle)
 {
@@ -93,8 +87,8 @@ double pieceLength(const Surface& surface, std::uint32_t opIndex, std::uint32_t 
     case OpKind::Dots:
         if (piece == 0)
             return 0;
-        return std::min(kLongestDotStep, distance(onBoard(map, points[op.first + piece - 1]),
-                                                  onBoard(map, points[op.first + piece])));
+        return std::min(kLongestDotStep,
+            distance(onBoard(map, points[op.first + piece - 1]), onBoard(map, points[op.first + piece])));
     case OpKind::Polyline: // each line is drawn, however long
         if (piece == 0)
             return 0;

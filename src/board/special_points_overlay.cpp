@@ -39,7 +39,8 @@ std::string curveColourAt(const SurfaceView& view, QPointF world)
     std::array<int, kColourComboItems.size()> counts{};
     for (int dy = -kReach; dy <= kReach; ++dy)
         for (int dx = -kReach; dx <= kReach; ++dx) {
-            const QPoint pixel(static_cast<int>(std::lround(centre.x())) + dx, static_cast<int>(std::lround(centre.y())) + dy);
+            const QPoint pixel(
+                static_cast<int>(std::lround(centre.x())) + dx, static_cast<int>(std::lround(centre.y())) + dy);
             if (!image.rect().contains(pixel))
                 continue;
             const QRgb shown = image.pixel(pixel) | 0xff000000u;
@@ -52,10 +53,7 @@ std::string curveColourAt(const SurfaceView& view, QPointF world)
     return std::string(*most > 0 ? kColourComboItems[static_cast<std::size_t>(most - counts.begin())] : "蓝");
 }
 
-std::string coordinateText(double value)
-{
-    return QString::number(value, 'g', 6).toStdString();
-}
+std::string coordinateText(double value) { return QString::number(value, 'g', 6).toStdString(); }
 
 } // namespace
 
@@ -79,8 +77,8 @@ LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker)
     if (left + width > board.right)
         left = std::max<double>(board.left, marker.world.x() - gap - width);
     const double top = std::clamp<double>(marker.world.y() + 8 * kUnitsPerPixel, board.bottom, board.top);
-    return LabelAction{{coordinateText(left), coordinateText(top), text.toStdString()},
-                       curveColourAt(view, marker.world)};
+    return LabelAction{
+        {coordinateText(left), coordinateText(top), text.toStdString()}, curveColourAt(view, marker.world)};
 }
 
 // Runs in the worker: everything it evaluates is built here from its own copy of the actions.
@@ -95,7 +93,9 @@ BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
 }
 
 SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search)
-    : QObject(parent), m_view(view), m_search(std::move(search))
+    : QObject(parent)
+    , m_view(view)
+    , m_search(std::move(search))
 {
     connect(&view, &SurfaceView::mousePressed, this, [this](QPointF world, Qt::MouseButton) { m_pressedAt = world; });
     connect(&view, &SurfaceView::mouseMoved, this, [this](QPointF, Qt::MouseButtons buttons) {
@@ -156,7 +156,8 @@ void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
         watcher->deleteLater();
         searchFinished(generation, watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); }));
+    watcher->setFuture(
+        QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); }));
 }
 
 void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const BoardPoints& found)

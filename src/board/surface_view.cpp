@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace curvana {
 
-SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QFrame(parent), m_surface(surface)
+SurfaceView::SurfaceView(Surface& surface, QWidget* parent)
+    : QFrame(parent)
+    , m_surface(surface)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -66,10 +67,7 @@ void SurfaceView::revealFromLastClear()
     update();
 }
 
-void SurfaceView::revealStep()
-{
-    advanceReveal(static_cast<double>(m_revealClock.restart()));
-}
+void SurfaceView::revealStep() { advanceReveal(static_cast<double>(m_revealClock.restart())); }
 
 void SurfaceView::advanceReveal(double elapsedMs)
 {
@@ -105,8 +103,8 @@ void SurfaceView::allocateImage()
     } else {
         emit contentsResized(logical);
     }
-    const QPointF corner = QPointF(contentsRect().topLeft()) + QPointF(logical.width() - picture.width(),
-                                                                       logical.height() - picture.height()) / 2;
+    const QPointF corner = QPointF(contentsRect().topLeft())
+        + QPointF(logical.width() - picture.width(), logical.height() - picture.height()) / 2;
     m_pictureRect = QRectF(corner, picture);
     m_image = QImage((picture * ratio).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
@@ -272,10 +270,7 @@ void SurfaceView::mousePressEvent(QMouseEvent* event)
     emit mousePressed(worldAt(event->position()), event->button());
 }
 
-void SurfaceView::mouseMoveEvent(QMouseEvent* event)
-{
-    emit mouseMoved(worldAt(event->position()), event->buttons());
-}
+void SurfaceView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(worldAt(event->position()), event->buttons()); }
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event)
 {

@@ -117,8 +117,8 @@ private:
 
     Surface& m_surface;
     QImage m_image;
-    ListPos m_drawn;  // what m_image holds
-    ListPos m_limit;  // how far the list may be shown
+    ListPos m_drawn; // what m_image holds
+    ListPos m_limit; // how far the list may be shown
     bool m_animated = false;
     QTimer m_reveal;
     QElapsedTimer m_revealClock;

@@ -8,8 +8,7 @@ namespace {
 
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
-template <class WindowAction>
-void paintWindowAction(Surface& surface, const WindowAction& action)
+template <class WindowAction> void paintWindowAction(Surface& surface, const WindowAction& action)
 {
     const auto result = actionDrawing(action);
     if (const auto* drawing = std::get_if<Drawing>(&result))
@@ -37,7 +36,7 @@ void paintAction(Surface& surface, const BoardAction& action)
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
                    [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
                },
-               action);
+        action);
 }
 
 void followDocument(Surface& surface, const BoardDocument& document)

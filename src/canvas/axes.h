@@ -4,8 +4,8 @@
 namespace curvana {
 
 enum class AxesStyle {
-    Board,   // ticks and numbers, pen width 2 afterwards
-    Welcome  // arrows and letters only, pen width left at 1
+    Board, // ticks and numbers, pen width 2 afterwards
+    Welcome // arrows and letters only, pen width left at 1
 };
 
 // Wipes the surface, sets the world coordinates (-10, 10)-(10, -10) and draws the blue axes.

@@ -6,9 +6,6 @@
 
 namespace curvana {
 
-inline QColor toQColor(Rgb colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
+inline QColor toQColor(Rgb colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
 
 } // namespace curvana

@@ -67,16 +67,14 @@ double turnAngle(float angle)
 } // namespace
 
 Rasteriser::Rasteriser(const Surface& surface, QSizeF devicePixels, double scale)
-    : m_surface(surface), m_pixels(devicePixels), m_scale(scale),
-      m_map(surface.scale().left, surface.scale().top, surface.scale().right, surface.scale().bottom,
-            devicePixels)
+    : m_surface(surface)
+    , m_pixels(devicePixels)
+    , m_scale(scale)
+    , m_map(surface.scale().left, surface.scale().top, surface.scale().right, surface.scale().bottom, devicePixels)
 {
 }
 
-int Rasteriser::penPixels(const Op& op) const
-{
-    return std::max(1, static_cast<int>(std::lround(op.width * m_scale)));
-}
+int Rasteriser::penPixels(const Op& op) const { return std::max(1, static_cast<int>(std::lround(op.width * m_scale))); }
 
 void Rasteriser::render(QImage& image, ListPos from, ListPos to) const
 {
@@ -254,7 +252,7 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
     switch (op.kind) {
     case OpKind::Line:
         drawLine(painter, m_map.toPixel(points[op.first].x, points[op.first].y),
-                 m_map.toPixel(points[op.first + 1].x, points[op.first + 1].y));
+            m_map.toPixel(points[op.first + 1].x, points[op.first + 1].y));
         break;
     case OpKind::Box: {
         const QPointF a = m_map.toPixel(points[op.first].x, points[op.first].y);
@@ -304,9 +302,8 @@ void Rasteriser::drawCircle(QPainter& painter, const CircleOp& circle) const
     // than nothing, and any other sweep, however small, is drawn as it is.
     if (sweep <= 0)
         sweep += kTwoPi;
-    const auto at = [&](double angle) {
-        return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle));
-    };
+    const auto at
+        = [&](double angle) { return QPointF(centre.x() + rx * std::cos(angle), centre.y() - ry * std::sin(angle)); };
     // Clamped before the conversion: a radius near the top of single precision has no int.
     const int steps = static_cast<int>(std::clamp(std::ceil(sweep * std::max(rx, ry) / 2), 8.0, 20000.0));
     QPointF previous = at(start);

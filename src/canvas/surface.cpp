@@ -9,12 +9,13 @@
 
 namespace curvana {
 
-Surface::Surface(QSize logicalSize, QObject* parent) : QObject(parent), m_logicalSize(logicalSize) {}
-
-void Surface::setDrawWidth(int width)
+Surface::Surface(QSize logicalSize, QObject* parent)
+    : QObject(parent)
+    , m_logicalSize(logicalSize)
 {
-    m_drawWidth = width < 1 ? 1 : (width > 255 ? 255 : width);
 }
+
+void Surface::setDrawWidth(int width) { m_drawWidth = width < 1 ? 1 : (width > 255 ? 255 : width); }
 
 void Surface::setBackColor(Rgb colour)
 {
@@ -22,10 +23,7 @@ void Surface::setBackColor(Rgb colour)
     emit reset();
 }
 
-bool Surface::finite(float x, float y)
-{
-    return std::isfinite(x) && std::isfinite(y);
-}
+bool Surface::finite(float x, float y) { return std::isfinite(x) && std::isfinite(y); }
 
 void Surface::append(Op op)
 {
@@ -89,8 +87,8 @@ void Surface::drawLine(float x1, float y1, float x2, float y2, std::optional<Rgb
         return;
     m_points.push_back({x1, y1});
     m_points.push_back({x2, y2});
-    append({box ? OpKind::Box : OpKind::Line, static_cast<std::uint8_t>(m_drawWidth),
-            colour.value_or(m_foreColor), static_cast<std::uint32_t>(m_points.size() - 2), 2});
+    append({box ? OpKind::Box : OpKind::Line, static_cast<std::uint8_t>(m_drawWidth), colour.value_or(m_foreColor),
+        static_cast<std::uint32_t>(m_points.size() - 2), 2});
     m_current = {x2, y2};
 }
 
@@ -104,8 +102,7 @@ void Surface::drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, Li
     std::size_t start = 0;
     // Each stretch of real points is an entry of its own.
     for (std::size_t i = 0; i <= points.size(); ++i) {
-        const bool real = i < points.size()
-            && finite(static_cast<float>(points[i].x), static_cast<float>(points[i].y));
+        const bool real = i < points.size() && finite(static_cast<float>(points[i].x), static_cast<float>(points[i].y));
         if (real)
             continue;
         if (i > start) {
@@ -114,21 +111,21 @@ void Surface::drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, Li
                 m_points.push_back({static_cast<float>(points[k].x), static_cast<float>(points[k].y)});
             m_current = m_points.back();
             append({OpKind::Polyline, static_cast<std::uint8_t>(m_drawWidth), colour, first,
-                    static_cast<std::uint32_t>(i - start), style});
+                static_cast<std::uint32_t>(i - start), style});
         }
         start = i + 1;
     }
 }
 
 void Surface::drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
-                         std::optional<float> end, std::optional<float> aspect)
+    std::optional<float> end, std::optional<float> aspect)
 {
     const auto bad = [](std::optional<float> v) { return v && !std::isfinite(*v); };
     if (!finite(cx, cy) || !std::isfinite(radius) || bad(start) || bad(end) || bad(aspect))
         return;
     m_circles.push_back({{cx, cy}, radius, start, end, aspect});
     append({OpKind::Circle, static_cast<std::uint8_t>(m_drawWidth), colour,
-            static_cast<std::uint32_t>(m_circles.size() - 1), 1});
+        static_cast<std::uint32_t>(m_circles.size() - 1), 1});
     m_current = {cx, cy};
 }
 
@@ -138,7 +135,7 @@ void Surface::drawText(const QString& text)
         return;
     m_texts.push_back({m_current, text, static_cast<std::uint32_t>(m_texts.size())});
     append({OpKind::Text, static_cast<std::uint8_t>(m_drawWidth), m_foreColor,
-            static_cast<std::uint32_t>(m_texts.size() - 1), 1});
+        static_cast<std::uint32_t>(m_texts.size() - 1), 1});
     // The print position moves to the start of the next line.
     const double unitsPerPixel = std::abs(m_world.bottom - m_world.top) / std::max(1, m_logicalSize.height());
     const double down = m_world.bottom < m_world.top ? -1.0 : 1.0;
@@ -174,10 +171,7 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
 }
 
 // Entries revealed point by point.
-static bool growsByPoints(OpKind kind)
-{
-    return kind == OpKind::Dots || kind == OpKind::Polyline;
-}
+static bool growsByPoints(OpKind kind) { return kind == OpKind::Dots || kind == OpKind::Polyline; }
 
 ListPos Surface::end() const
 {
@@ -282,8 +276,8 @@ void Surface::cutBackTo(const ListSizes& mark)
 
 bool Surface::replaceObject(ObjectKey key, const std::function<void(Surface&)>& paint)
 {
-    const auto object = std::find_if(m_objects.begin(), m_objects.end(),
-                                     [&](const ObjectRange& range) { return range.key.id == key.id; });
+    const auto object = std::find_if(
+        m_objects.begin(), m_objects.end(), [&](const ObjectRange& range) { return range.key.id == key.id; });
     if (object == m_objects.end())
         return false;
     // The new drawing is made on a blank list in the same drawing state, then takes the old
@@ -318,10 +312,14 @@ Store storeOf(OpKind kind)
     case OpKind::Dots:
     case OpKind::Line:
     case OpKind::Box:
-    case OpKind::Polyline: return Store::Points;
-    case OpKind::Circle: return Store::Circles;
-    case OpKind::Text: return Store::Texts;
-    case OpKind::Clear: return Store::None;
+    case OpKind::Polyline:
+        return Store::Points;
+    case OpKind::Circle:
+        return Store::Circles;
+    case OpKind::Text:
+        return Store::Texts;
+    case OpKind::Clear:
+        return Store::None;
     }
     return Store::None;
 }
@@ -332,8 +330,7 @@ std::size_t moved(std::size_t index, std::size_t start, std::size_t end, std::si
     return index >= end ? index - (end - start) + length : index;
 }
 
-template <class T>
-void spliceArray(std::vector<T>& into, std::size_t from, std::size_t to, const std::vector<T>& drawn)
+template <class T> void spliceArray(std::vector<T>& into, std::size_t from, std::size_t to, const std::vector<T>& drawn)
 {
     into.erase(into.begin() + static_cast<std::ptrdiff_t>(from), into.begin() + static_cast<std::ptrdiff_t>(to));
     into.insert(into.begin() + static_cast<std::ptrdiff_t>(from), drawn.begin(), drawn.end());
@@ -341,15 +338,13 @@ void spliceArray(std::vector<T>& into, std::size_t from, std::size_t to, const s
 
 } // namespace
 
-Surface::ListSizes Surface::movedPast(const ListSizes& start, const ListSizes& from, const ListSizes& to,
-                                      const ListSizes& added)
+Surface::ListSizes Surface::movedPast(
+    const ListSizes& start, const ListSizes& from, const ListSizes& to, const ListSizes& added)
 {
-    return {moved(start.ops, from.ops, to.ops, added.ops),
-            moved(start.points, from.points, to.points, added.points),
-            moved(start.circles, from.circles, to.circles, added.circles),
-            moved(start.texts, from.texts, to.texts, added.texts),
-            moved(start.clears, from.clears, to.clears, added.clears),
-            start.dots - (to.dots - from.dots) + added.dots};
+    return {moved(start.ops, from.ops, to.ops, added.ops), moved(start.points, from.points, to.points, added.points),
+        moved(start.circles, from.circles, to.circles, added.circles),
+        moved(start.texts, from.texts, to.texts, added.texts),
+        moved(start.clears, from.clears, to.clears, added.clears), start.dots - (to.dots - from.dots) + added.dots};
 }
 
 void Surface::splice(const ListSizes& from, const ListSizes& to, const Surface& drawn)
@@ -391,9 +386,6 @@ void Surface::splice(const ListSizes& from, const ListSizes& to, const Surface& 
     m_dotCount = m_dotCount - (to.dots - from.dots) + added.dots;
 }
 
-int Surface::lineHeightPixels()
-{
-    return QFontMetrics(surfaceFont(1.0)).height();
-}
+int Surface::lineHeightPixels() { return QFontMetrics(surfaceFont(1.0)).height(); }
 
 } // namespace curvana

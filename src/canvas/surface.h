@@ -111,7 +111,7 @@ public:
     // two, and a piece of one point is drawn as a dot.
     void drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, LineStyle style = LineStyle::Solid);
     void drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
-                    std::optional<float> end = {}, std::optional<float> aspect = {});
+        std::optional<float> end = {}, std::optional<float> aspect = {});
     // Writes `text` at the current position in the pen colour, then moves down one line.
     void drawText(const QString& text);
     // A caption: `text` at (x, y), in blue unless another colour is given.
@@ -177,8 +177,8 @@ private:
     };
     ListSizes sizes() const;
     void cutBackTo(const ListSizes& mark);
-    static ListSizes movedPast(const ListSizes& start, const ListSizes& from, const ListSizes& to,
-                               const ListSizes& added);
+    static ListSizes movedPast(
+        const ListSizes& start, const ListSizes& from, const ListSizes& to, const ListSizes& added);
     void splice(const ListSizes& from, const ListSizes& to, const Surface& drawn);
     static bool finite(float x, float y);
 

@@ -12,10 +12,7 @@ QFont surfaceFont(double scale)
     return font;
 }
 
-QString uiFontFamily()
-{
-    return QStringLiteral("WenQuanYi Micro Hei");
-}
+QString uiFontFamily() { return QStringLiteral("WenQuanYi Micro Hei"); }
 
 QStringList songFontFamilies()
 {

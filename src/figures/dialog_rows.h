@@ -123,18 +123,15 @@ constexpr std::array<ControlRow, 3> closingRows(const ClosingRows& closing)
         {Ctl::ColourCombo, "Combo1", nullptr, "请选择颜色", colour.left, colour.top, colour.width, 300, colour.tab},
         {Ctl::Button, closing.buttons.ok, nullptr, "确定", closing.ok.left, top, closing.ok.width, 375, closing.ok.tab},
         {Ctl::Button, closing.buttons.cancel, nullptr, "取消", closing.cancel.left, top, closing.cancel.width, 375,
-         closing.cancel.tab},
+            closing.cancel.tab},
     }};
 }
 
 namespace detail {
-template <typename Part>
-inline constexpr std::size_t kRowCount = 1;
-template <std::size_t N>
-inline constexpr std::size_t kRowCount<std::array<ControlRow, N>> = N;
+template <typename Part> inline constexpr std::size_t kRowCount = 1;
+template <std::size_t N> inline constexpr std::size_t kRowCount<std::array<ControlRow, N>> = N;
 
-template <std::size_t N>
-constexpr void appendRows(ControlRow*& out, const std::array<ControlRow, N>& rows)
+template <std::size_t N> constexpr void appendRows(ControlRow*& out, const std::array<ControlRow, N>& rows)
 {
     for (const ControlRow& row : rows)
         *out++ = row;
@@ -144,8 +141,7 @@ constexpr void appendRows(ControlRow*& out, const ControlRow& row) { *out++ = ro
 
 // One table from single rows and arrays of rows, in the order given: the order the controls are
 // created in.
-template <typename... Parts>
-constexpr auto joinRows(const Parts&... parts)
+template <typename... Parts> constexpr auto joinRows(const Parts&... parts)
 {
     std::array<ControlRow, (detail::kRowCount<Parts> + ...)> table{};
     ControlRow* out = table.data();

@@ -11,7 +11,7 @@ namespace {
 
 // A dialog window with its close box only, tied to the board so it stays out of the taskbar.
 constexpr Qt::WindowFlags kDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 bool takesFocus(Ctl kind)
 {
@@ -33,11 +33,11 @@ void focusFirstInTabOrder(DrawingWindow& dialog, std::span<const ControlRow> row
 
 FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board, QWidget* owner)
     : DrawingWindow(board, QString::fromUtf8(figureDialogEntry(design.kind).caption), design.clientWidth,
-                    design.clientHeight, design.rows, owner),
-      m_kind(design.kind)
+        design.clientHeight, design.rows, owner)
+    , m_kind(design.kind)
 {
-    setUpBoardDialog(*this, figureDialogEntry(design.kind).designName, design.rows, design.buttons,
-                     [this] { drawAndClose(); });
+    setUpBoardDialog(
+        *this, figureDialogEntry(design.kind).designName, design.rows, design.buttons, [this] { drawAndClose(); });
 }
 
 void FigureDialog::drawAndClose()
@@ -48,7 +48,7 @@ void FigureDialog::drawAndClose()
 }
 
 void setUpBoardDialog(DrawingWindow& dialog, const char* name, std::span<const ControlRow> rows,
-                      const FigureButtons& buttons, const std::function<void()>& ok)
+    const FigureButtons& buttons, const std::function<void()>& ok)
 {
     dialog.setObjectName(QString::fromUtf8(name));
     dialog.setWindowFlags(kDialogFlags);
@@ -63,8 +63,8 @@ void setUpBoardDialog(DrawingWindow& dialog, const char* name, std::span<const C
 const FigureDialogDesign& figureDialogDesign(FigureKind figure)
 {
     const auto designs = figureDialogDesigns();
-    const auto found = std::find_if(designs.begin(), designs.end(),
-                                    [figure](const FigureDialogDesign& design) { return design.kind == figure; });
+    const auto found = std::find_if(
+        designs.begin(), designs.end(), [figure](const FigureDialogDesign& design) { return design.kind == figure; });
     // Every figure has its dialog in the table.
     Q_ASSERT(found != designs.end());
     return *found;

@@ -50,7 +50,7 @@ private:
 // dialog flags, fixed size and place beside the board, 确定 calling `ok`, 取消 closing it, and the
 // focus on the first control in tab order. A table without the two buttons stops the program.
 void setUpBoardDialog(DrawingWindow& dialog, const char* name, std::span<const ControlRow> rows,
-                      const FigureButtons& buttons, const std::function<void()>& ok);
+    const FigureButtons& buttons, const std::function<void()>& ok);
 
 // The eight dialogs in the order of the menu "画基本图象".
 std::span<const FigureDialogDesign> figureDialogDesigns();

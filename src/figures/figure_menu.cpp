@@ -28,7 +28,7 @@ std::span<const WindowMenuEntry> figureMenuEntries()
         entryFor("lk2", "扇形", Qt::CTRL | Qt::Key_V, FigureKind::Sector),
         entryFor("jk1", "椭圆", Qt::CTRL | Qt::Key_Q, FigureKind::Ellipse),
         {"mmText", "文字", QKeySequence(Qt::CTRL | Qt::Key_L),
-         [](BoardTarget& board, QWidget* owner) -> QWidget* { return new LabelDialog(board, owner); }},
+            [](BoardTarget& board, QWidget* owner) -> QWidget* { return new LabelDialog(board, owner); }},
     };
     return entries;
 }

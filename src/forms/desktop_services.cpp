@@ -50,8 +50,8 @@ QMessageBox::StandardButton DesktopServices::showMessage(QWidget* parent, const 
     return presentMessage(parent, request);
 }
 
-QString DesktopServices::chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested,
-                                        const QString& filter, QString* selectedFilter)
+QString DesktopServices::chooseSaveFile(
+    QWidget* parent, const QString& title, const QString& suggested, const QString& filter, QString* selectedFilter)
 {
     // The last folder used, else the user's pictures folder, else home; never the working
     // directory, which for a program started from a menu is nobody's choice.
@@ -67,14 +67,15 @@ QString DesktopServices::chooseSaveFile(QWidget* parent, const QString& title, c
 }
 
 SystemDesktopServices::SystemDesktopServices(QString pageLauncher, QStringList paintPrograms)
-    : m_pageLauncher(std::move(pageLauncher)), m_paintPrograms(std::move(paintPrograms))
+    : m_pageLauncher(std::move(pageLauncher))
+    , m_paintPrograms(std::move(paintPrograms))
 {
 }
 
 QStringList SystemDesktopServices::defaultPaintPrograms()
 {
     return {QStringLiteral("kolourpaint"), QStringLiteral("mtpaint"), QStringLiteral("pinta"),
-            QStringLiteral("drawing"),     QStringLiteral("xpaint"),  QStringLiteral("gimp")};
+        QStringLiteral("drawing"), QStringLiteral("xpaint"), QStringLiteral("gimp")};
 }
 
 QMessageBox::StandardButton SystemDesktopServices::presentMessage(QWidget* parent, const MessageRequest& request)
@@ -83,14 +84,14 @@ QMessageBox::StandardButton SystemDesktopServices::presentMessage(QWidget* paren
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString SystemDesktopServices::askSaveFileName(QWidget* parent, const QString& title, const QString& start,
-                                               const QString& filter, QString* selectedFilter)
+QString SystemDesktopServices::askSaveFileName(
+    QWidget* parent, const QString& title, const QString& start, const QString& filter, QString* selectedFilter)
 {
     return QFileDialog::getSaveFileName(parent, title, start, filter, selectedFilter);
 }
 
-QString SystemDesktopServices::chooseOpenFile(QWidget* parent, const QString& title, const QString& folder,
-                                              const QString& filter)
+QString SystemDesktopServices::chooseOpenFile(
+    QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
@@ -124,16 +125,15 @@ void SystemDesktopServices::openPage(QWidget* parent, const QString& address)
         if (!owned || owner)
             showBrowserError(owner);
     };
-    QObject::connect(launcher, &QProcess::finished, &m_launchReports,
-                     [reportError](int code, QProcess::ExitStatus status) {
-                         if (code != 0 || status != QProcess::NormalExit)
-                             reportError();
-                     });
-    QObject::connect(launcher, &QProcess::errorOccurred, &m_launchReports,
-                     [reportError](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart)
-                             reportError();
-                     });
+    QObject::connect(
+        launcher, &QProcess::finished, &m_launchReports, [reportError](int code, QProcess::ExitStatus status) {
+            if (code != 0 || status != QProcess::NormalExit)
+                reportError();
+        });
+    QObject::connect(launcher, &QProcess::errorOccurred, &m_launchReports, [reportError](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            reportError();
+    });
     launcher->start();
 }
 
@@ -144,9 +144,10 @@ void SystemDesktopServices::startPaintProgram(QWidget* parent)
         if (!path.isEmpty() && QProcess::startDetached(path, paintProgramArguments(path)))
             return;
     }
-    showMessage(parent, {QStringLiteral("画图"),
-                         QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
-                         QMessageBox::Warning});
+    showMessage(parent,
+        {QStringLiteral("画图"),
+            QStringLiteral("没有找到可以使用的画图程序。请先安装一个画图程序（例如 KolourPaint 或 mtPaint）。"),
+            QMessageBox::Warning});
 }
 
 void SystemDesktopServices::endProgram()
@@ -162,8 +163,8 @@ QString helpPagePath(const QString& fileName)
 
 QString helpPagePathFrom(const QString& appDir, const QString& fileName)
 {
-    const QStringList dirs{appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR),
-                           QStringLiteral(CURVANA_BUILD_HELP_DIR)};
+    const QStringList dirs{
+        appDir + QStringLiteral("/../" CURVANA_INSTALL_HELP_DIR), QStringLiteral(CURVANA_BUILD_HELP_DIR)};
     for (const QString& dir : dirs) {
         const QFileInfo page(QDir(dir), fileName);
         if (page.isFile())

@@ -31,11 +31,11 @@ public:
     // user's pictures folder (home when there is none). `filter` lists the offered types
     // separated by ";;"; the chosen one goes to `selectedFilter`.
     QString chooseSaveFile(QWidget* parent, const QString& title, const QString& suggested, const QString& filter,
-                           QString* selectedFilter = nullptr);
+        QString* selectedFilter = nullptr);
 
     // Asks for the name of an existing file to read; empty when the user cancels.
-    virtual QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder,
-                                   const QString& filter) = 0;
+    virtual QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        = 0;
     // Opens a web address or a local file in the default browser; what cannot be opened shows
     // the browser error.
     virtual void openPage(QWidget* parent, const QString& address) = 0;
@@ -48,8 +48,9 @@ protected:
     // The message box itself, for a parent that may still ask.
     virtual QMessageBox::StandardButton presentMessage(QWidget* parent, const MessageRequest& request) = 0;
     // The save dialog itself, opened on the full path `start`.
-    virtual QString askSaveFileName(QWidget* parent, const QString& title, const QString& start,
-                                    const QString& filter, QString* selectedFilter) = 0;
+    virtual QString askSaveFileName(
+        QWidget* parent, const QString& title, const QString& start, const QString& filter, QString* selectedFilter)
+        = 0;
 
 private:
     // The folder the last file was saved into; empty before the first save.
@@ -61,13 +62,13 @@ private:
 class SystemDesktopServices : public DesktopServices {
 public:
     // `pageLauncher` is the program that opens pages; `paintPrograms` are looked for in order.
-    explicit SystemDesktopServices(QString pageLauncher = QStringLiteral("xdg-open"),
-                                   QStringList paintPrograms = defaultPaintPrograms());
+    explicit SystemDesktopServices(
+        QString pageLauncher = QStringLiteral("xdg-open"), QStringList paintPrograms = defaultPaintPrograms());
 
     static QStringList defaultPaintPrograms();
 
-    QString chooseOpenFile(QWidget* parent, const QString& title, const QString& folder,
-                           const QString& filter) override;
+    QString chooseOpenFile(
+        QWidget* parent, const QString& title, const QString& folder, const QString& filter) override;
     // A missing local file, a launcher that cannot start or one that ends with an error shows the
     // browser error; the launcher runs asynchronously so its real outcome is seen.
     void openPage(QWidget* parent, const QString& address) override;
@@ -78,7 +79,7 @@ public:
 protected:
     QMessageBox::StandardButton presentMessage(QWidget* parent, const MessageRequest& request) override;
     QString askSaveFileName(QWidget* parent, const QString& title, const QString& start, const QString& filter,
-                            QString* selectedFilter) override;
+        QString* selectedFilter) override;
 
 private:
     void showBrowserError(QWidget* parent);

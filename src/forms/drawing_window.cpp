@@ -38,10 +38,12 @@ QLineEdit* focusedTextBox()
 } // namespace
 
 DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
-                             std::span<const ControlRow> rows, QWidget* parent)
+    std::span<const ControlRow> rows, QWidget* parent)
     // A dialog is transient for the board it is given, so a window manager keeps it in front of the
     // board, also when the board is clicked or fills the screen; a plain window falls behind.
-    : QWidget(parent, Qt::Dialog), m_board(board), m_controls(std::make_unique<FormTable>(this, rows))
+    : QWidget(parent, Qt::Dialog)
+    , m_board(board)
+    , m_controls(std::make_unique<FormTable>(this, rows))
 {
     setWindowTitle(caption);
     setClientTwips(this, clientWidth, clientHeight);
@@ -51,7 +53,7 @@ DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int cli
         const int number = fieldNumber(row->name);
         if (number < 1 || number > static_cast<int>(boxes.size()) || m_fields[number - 1])
             qFatal("Curvana: the box %s of window %s is out of the Text1, Text2, ... sequence", row->name,
-                   qPrintable(caption));
+                qPrintable(caption));
         m_fields[number - 1] = &m_controls->requireText(row->name);
     }
     const auto combos = m_controls->rowsOf(Ctl::ColourCombo);
@@ -62,8 +64,8 @@ DrawingWindow::DrawingWindow(BoardTarget& board, const QString& caption, int cli
     addBoardEditKey(QKeySequence(Qt::CTRL | Qt::Key_Y), &QLineEdit::redo, &BoardTarget::redo);
 }
 
-void DrawingWindow::addBoardEditKey(const QKeySequence& key, void (QLineEdit::*editText)(),
-                                    void (BoardTarget::*editBoard)())
+void DrawingWindow::addBoardEditKey(
+    const QKeySequence& key, void (QLineEdit::*editText)(), void (BoardTarget::*editBoard)())
 {
     // A text box claims the undo keys it knows before a shortcut sees them; one that leaves a key
     // to the window (Ctrl+Y is redo only on some desktops) still gets it here, so inside a box the
@@ -88,15 +90,13 @@ FieldTexts DrawingWindow::fieldTexts() const
     return texts;
 }
 
-std::string DrawingWindow::colourText() const
-{
-    return m_colourChoice->currentText().toStdString();
-}
+std::string DrawingWindow::colourText() const { return m_colourChoice->currentText().toStdString(); }
 
 bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& check)
 {
     if (const auto* problem = std::get_if<InputProblem>(&check)) {
-        m_board.services().showMessage(this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
+        m_board.services().showMessage(
+            this, {windowTitle(), QString::fromStdString(problem->message), QMessageBox::Warning});
         if (problem->field >= 0 && problem->field < static_cast<int>(m_fields.size())) {
             m_fields[problem->field]->setFocus();
             m_fields[problem->field]->selectAll();
@@ -107,9 +107,6 @@ bool DrawingWindow::drawOnBoard(const BoardAction& action, const DrawingResult& 
     return true;
 }
 
-void DrawingWindow::placeAtTwips(int left, int top)
-{
-    placeClientAtTwips(this, left, top);
-}
+void DrawingWindow::placeAtTwips(int left, int top) { placeClientAtTwips(this, left, top); }
 
 } // namespace curvana

@@ -28,7 +28,7 @@ public:
     // its boxes as Text1, Text2, ... without gaps and one colour combo; a table that does not
     // stops the program here.
     DrawingWindow(BoardTarget& board, const QString& caption, int clientWidth, int clientHeight,
-                  std::span<const ControlRow> rows, QWidget* parent = nullptr);
+        std::span<const ControlRow> rows, QWidget* parent = nullptr);
 
     FormTable& controls() { return *m_controls; }
     const FormTable& controls() const { return *m_controls; }

@@ -44,9 +44,9 @@ int shiftInto(int start, int length, int availableStart, int availableLength)
 QMargins frameMargins(const QWidget* window)
 {
     const QMargins own(window->geometry().left() - window->frameGeometry().left(),
-                       window->geometry().top() - window->frameGeometry().top(),
-                       window->frameGeometry().right() - window->geometry().right(),
-                       window->frameGeometry().bottom() - window->geometry().bottom());
+        window->geometry().top() - window->frameGeometry().top(),
+        window->frameGeometry().right() - window->geometry().right(),
+        window->frameGeometry().bottom() - window->geometry().bottom());
     const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
     if (!own.isNull() || !owner || !owner->isVisible())
         return own;
@@ -75,8 +75,8 @@ void keepOnScreen(QWidget* window, const QRect& client)
         return;
     const QMargins margins = frameMargins(window);
     const QRect framed = client.marginsAdded(margins);
-    const int step = margins.top() > 0 ? margins.top()
-                                       : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    const int step
+        = margins.top() > 0 ? margins.top() : window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
     const QRect placed = cascadedPlace(framed, openWindowCorners(window), step, screen->availableGeometry());
     window->setGeometry(client.translated(placed.topLeft() - framed.topLeft()));
 }
@@ -87,7 +87,8 @@ class FirstShowPlacer : public QObject {
 public:
     static constexpr const char* kName = "firstShowPlacer";
 
-    explicit FirstShowPlacer(QWidget* window) : QObject(window)
+    explicit FirstShowPlacer(QWidget* window)
+        : QObject(window)
     {
         setObjectName(QString::fromLatin1(kName));
         window->installEventFilter(this);
@@ -112,7 +113,7 @@ protected:
 QRect placedWithin(const QRect& rect, const QRect& available)
 {
     return {shiftInto(rect.left(), rect.width(), available.left(), available.width()),
-            shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
+        shiftInto(rect.top(), rect.height(), available.top(), available.height()), rect.width(), rect.height()};
 }
 
 QRect cascadedPlace(const QRect& designed, const std::vector<QPoint>& taken, int step, const QRect& available)
@@ -240,8 +241,7 @@ FormTable::FormTable(QWidget* window, std::span<const ControlRow> rows)
         if (row.tab >= 0 && w->focusPolicy() != Qt::NoFocus)
             tabOrder.emplace_back(row.tab, w);
     }
-    std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
 }
@@ -294,8 +294,7 @@ void FormTable::adopt(const QString& name, QWidget* w)
     m_byName.insert(name, w);
 }
 
-template <class Control>
-Control& FormTable::require(const char* name) const
+template <class Control> Control& FormTable::require(const char* name) const
 {
     auto* control = qobject_cast<Control*>(widget(QString::fromUtf8(name)));
     // A window whose code names a control its table lacks is broken; say so when it is built.

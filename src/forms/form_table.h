@@ -23,7 +23,7 @@ namespace curvana {
 enum class Ctl { Label, Text, ColourCombo, Combo, Button, Option, Frame, Custom };
 
 struct FontSpec {
-    double points = 0;  // 0: the window's font
+    double points = 0; // 0: the window's font
     bool bold = false;
     bool underline = false;
 };
@@ -32,9 +32,9 @@ struct ControlRow {
     Ctl kind;
     const char* name;
     const char* container; // nullptr: the window itself
-    const char* text;      // caption or initial text
+    const char* text; // caption or initial text
     int left, top, width, height;
-    int tab = -1;          // tab order, -1 when the control takes no focus
+    int tab = -1; // tab order, -1 when the control takes no focus
     std::optional<Rgb> colour = {};
     FontSpec font = {};
     const char* tooltip = nullptr;
@@ -69,8 +69,7 @@ public:
     void adopt(const QString& name, QWidget* widget);
 
 private:
-    template <class Control>
-    Control& require(const char* name) const;
+    template <class Control> Control& require(const char* name) const;
     QWidget* create(QWidget* window, const ControlRow& row);
     QHash<QString, QPointer<QWidget>> m_byName;
     QHash<QString, ControlRow> m_rows;

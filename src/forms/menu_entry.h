@@ -10,7 +10,7 @@ namespace curvana {
 class BoardTarget;
 
 struct WindowMenuEntry {
-    const char* name;     // the action's object name, "fd1"
+    const char* name; // the action's object name, "fd1"
     const char* caption;
     QKeySequence shortcut;
     // Makes the window drawing on `target`; `owner` is the board's widget, for windows tied to it.

@@ -14,9 +14,6 @@ inline constexpr const char* kCollectionPage = "collection.htm";
 inline constexpr const char* kCollectionMenuCaption = "中学数学园地我的个人专辑";
 
 // The author's pages are shipped with the program as local pages.
-inline QString authorPage(const char* page)
-{
-    return helpPagePath(QString::fromUtf8(page));
-}
+inline QString authorPage(const char* page) { return helpPagePath(QString::fromUtf8(page)); }
 
 } // namespace curvana

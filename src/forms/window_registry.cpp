@@ -16,10 +16,7 @@ QWidget* WindowRegistry::show(const QString& name, const Factory& make)
     return window;
 }
 
-QWidget* WindowRegistry::find(const QString& name) const
-{
-    return m_windows.value(name);
-}
+QWidget* WindowRegistry::find(const QString& name) const { return m_windows.value(name); }
 
 void WindowRegistry::closeAll()
 {

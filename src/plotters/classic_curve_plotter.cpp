@@ -25,6 +25,9 @@ const PlotterDesign kClassicCurvePlotterDesign{CurveWindow::Classic, 2850, 5775,
 
 } // namespace
 
-ClassicCurvePlotter::ClassicCurvePlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kClassicCurvePlotterDesign, board, owner) {}
+ClassicCurvePlotter::ClassicCurvePlotter(BoardTarget& board, QWidget* owner)
+    : PlotterWindow(kClassicCurvePlotterDesign, board, owner)
+{
+}
 
 } // namespace curvana

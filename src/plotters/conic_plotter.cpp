@@ -33,6 +33,9 @@ const PlotterDesign kConicPlotterDesign{CurveWindow::Conic, 3015, 3885, 9060, 39
 
 } // namespace
 
-ConicPlotter::ConicPlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kConicPlotterDesign, board, owner) {}
+ConicPlotter::ConicPlotter(BoardTarget& board, QWidget* owner)
+    : PlotterWindow(kConicPlotterDesign, board, owner)
+{
+}
 
 } // namespace curvana

@@ -8,9 +8,9 @@ constexpr Rgb kOptionRed = rgb(255, 0, 0);
 constexpr Rgb kOptionBlue = rgb(0, 0, 255);
 constexpr FontSpec kLabelFont{12, true};
 constexpr const char* kSignTip = "B、C的参数填写时注明性质符号！“5”写成“+5”等。";
-constexpr const char* kDegreeTip =
-    "C、B的值填写时写上“+”或“-”号。选择三角函数时，“C=”的值填写角的度数，如60°填写“+60”，"
-    "不要填写弧度数！无C值时要填写“0”！";
+constexpr const char* kDegreeTip
+    = "C、B的值填写时写上“+”或“-”号。选择三角函数时，“C=”的值填写角的度数，如60°填写“+60”，"
+      "不要填写弧度数！无C值时要填写“0”！";
 
 // Label4 indices 2, 1 and 0 stand raised beside Option8 and Option9 and level with Option10, so
 // that the entries read A to the power x, x to the power A and log to base A of x.
@@ -45,6 +45,9 @@ const PlotterDesign kElementaryPlotterDesign{CurveWindow::Elementary, 1950, 7245
 
 } // namespace
 
-ElementaryPlotter::ElementaryPlotter(BoardTarget& board, QWidget* owner) : PlotterWindow(kElementaryPlotterDesign, board, owner) {}
+ElementaryPlotter::ElementaryPlotter(BoardTarget& board, QWidget* owner)
+    : PlotterWindow(kElementaryPlotterDesign, board, owner)
+{
+}
 
 } // namespace curvana

@@ -47,7 +47,7 @@ constexpr int kFrameAllowance = 40;
 
 constexpr std::array kKinds{FormulaKind::Function, FormulaKind::Parametric, FormulaKind::Polar};
 constexpr std::array kOptionNames{"Option1", "Option2", "Option3"}; // by FormulaKind
-constexpr std::array kBoxNames{"Text1", "Text2", "Text3", "Text4"};  // by FormulaBox
+constexpr std::array kBoxNames{"Text1", "Text2", "Text3", "Text4"}; // by FormulaBox
 
 struct KindLabels {
     const char* first;
@@ -56,9 +56,12 @@ struct KindLabels {
 KindLabels labelsOf(FormulaKind kind)
 {
     switch (kind) {
-    case FormulaKind::Parametric: return {"x =", "t 从"};
-    case FormulaKind::Polar: return {"r =", "θ 从"};
-    case FormulaKind::Function: break;
+    case FormulaKind::Parametric:
+        return {"x =", "t 从"};
+    case FormulaKind::Polar:
+        return {"r =", "θ 从"};
+    case FormulaKind::Function:
+        break;
     }
     return {"y =", "x 从"};
 }
@@ -88,7 +91,8 @@ void keepOnScreen(QWidget* window)
 } // namespace
 
 FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
-    : DrawingWindow(board, QString::fromUtf8(formulaWindowEntry().caption), kClientWidth, kClientHeight, kRows, parent), m_board(board)
+    : DrawingWindow(board, QString::fromUtf8(formulaWindowEntry().caption), kClientWidth, kClientHeight, kRows, parent)
+    , m_board(board)
 {
     setObjectName(QString::fromUtf8(formulaWindowEntry().designName));
     for (std::size_t i = 0; i < kKinds.size(); ++i) {
@@ -146,13 +150,9 @@ void FormulaWindow::drawFormula()
 {
     const FormulaKind chosen = kind();
     const auto text = [this](FormulaBox which) { return box(which).text().toStdString(); };
-    const FormulaAction action{chosen,
-                               text(FormulaBox::First),
-                               chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(),
-                               text(FormulaBox::From),
-                               text(FormulaBox::To),
-                               colourText(),
-                               m_board.formulaCaptionLine()};
+    const FormulaAction action{chosen, text(FormulaBox::First),
+        chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(), text(FormulaBox::From),
+        text(FormulaBox::To), colourText(), m_board.formulaCaptionLine()};
     auto drawing = actionDrawing(action);
     if (const auto* error = std::get_if<FormulaError>(&drawing)) {
         pointAt(*error);

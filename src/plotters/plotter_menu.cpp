@@ -8,11 +8,7 @@ namespace {
 
 // The board's window owns the plotter, so the plotter stays in front of it, even of a maximized
 // board; closing the plotter leaves the board alone.
-template <class Window>
-QWidget* create(BoardTarget& board, QWidget* owner)
-{
-    return new Window(board, owner);
-}
+template <class Window> QWidget* create(BoardTarget& board, QWidget* owner) { return new Window(board, owner); }
 
 const WindowMenuEntry kEntries[] = {
     {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), &create<ElementaryPlotter>},
@@ -23,9 +19,6 @@ const WindowMenuEntry kEntries[] = {
 
 } // namespace
 
-std::span<const WindowMenuEntry> plotterMenuEntries()
-{
-    return kEntries;
-}
+std::span<const WindowMenuEntry> plotterMenuEntries() { return kEntries; }
 
 } // namespace curvana

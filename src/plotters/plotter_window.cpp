@@ -55,17 +55,14 @@ void fitLabel(QLabel* label)
     label->resize(std::max(label->width(), needed.width()), std::max(label->height(), needed.height()));
 }
 
-std::string optionName(int number)
-{
-    return "Option" + std::to_string(number);
-}
+std::string optionName(int number) { return "Option" + std::to_string(number); }
 
 } // namespace
 
 PlotterWindow::PlotterWindow(const PlotterDesign& design, BoardTarget& board, QWidget* parent)
     : DrawingWindow(board, QString::fromUtf8(curveWindowEntry(design.window).design.caption), design.clientWidth,
-                    design.clientHeight, design.rows, parent),
-      m_design(design)
+        design.clientHeight, design.rows, parent)
+    , m_design(design)
 {
     const CurveWindowEntry& entry = curveWindowEntry(design.window);
     setObjectName(QString::fromUtf8(entry.design.designName));
@@ -99,9 +96,6 @@ void PlotterWindow::drawCurve()
     drawOnBoard(action, actionDrawing(action));
 }
 
-void PlotterWindow::unload()
-{
-    close();
-}
+void PlotterWindow::unload() { close(); }
 
 } // namespace curvana

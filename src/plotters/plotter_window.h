@@ -18,10 +18,10 @@ namespace curvana {
 // A curve window's layout; its design name, caption and options are the catalogue's.
 struct PlotterDesign {
     CurveWindow window;
-    int clientWidth, clientHeight;  // twips
-    int screenLeft, screenTop;      // twips, top-left corner of the client area
+    int clientWidth, clientHeight; // twips
+    int screenLeft, screenTop; // twips, top-left corner of the client area
     std::span<const ControlRow> rows;
-    const char* firstFocus;         // the control that has the focus when the window opens
+    const char* firstFocus; // the control that has the focus when the window opens
 };
 
 class PlotterWindow : public DrawingWindow {

@@ -20,8 +20,8 @@ namespace {
 using namespace board_messages;
 
 constexpr std::array<const char*, 3> kWindowNames{"elementary", "conic", "classic"}; // by CurveWindow
-constexpr std::array<const char*, 8> kFigureNames{"point",  "line", "rectangle", "ellipse",
-                                                  "sector", "arc",  "triangle",  "parallelogram"}; // by FigureKind
+constexpr std::array<const char*, 8> kFigureNames{
+    "point", "line", "rectangle", "ellipse", "sector", "arc", "triangle", "parallelogram"}; // by FigureKind
 constexpr std::array<const char*, 3> kFormulaKindNames{"function", "parametric", "polar"}; // by FormulaKind
 constexpr const char* kTextList = "一组文字";
 constexpr const char* kObjectList = "一组对象";
@@ -70,15 +70,15 @@ QByteArray hexColour(Rgb colour)
 
 QByteArray encodeCurve(const CurveAction& curve)
 {
-    return R"({"type": "curve", "window": ")" + QByteArray(kWindowNames.at(static_cast<std::size_t>(curve.window))) +
-           R"(", "option": )" + QByteArray::number(curve.option) + R"(, "texts": )" + quotedTexts(curve.texts) +
-           R"(, "colour": )" + quoted(curve.colour) + "}";
+    return R"({"type": "curve", "window": ")" + QByteArray(kWindowNames.at(static_cast<std::size_t>(curve.window)))
+        + R"(", "option": )" + QByteArray::number(curve.option) + R"(, "texts": )" + quotedTexts(curve.texts)
+        + R"(, "colour": )" + quoted(curve.colour) + "}";
 }
 
 QByteArray encodeFigure(const FigureAction& figure)
 {
-    return R"({"type": "figure", "figure": ")" + QByteArray(kFigureNames.at(static_cast<std::size_t>(figure.figure))) +
-           R"(", "texts": )" + quotedTexts(figure.texts) + R"(, "colour": )" + quoted(figure.colour) + "}";
+    return R"({"type": "figure", "figure": ")" + QByteArray(kFigureNames.at(static_cast<std::size_t>(figure.figure)))
+        + R"(", "texts": )" + quotedTexts(figure.texts) + R"(, "colour": )" + quoted(figure.colour) + "}";
 }
 
 QByteArray encodeStroke(const StrokeAction& stroke)
@@ -110,11 +110,10 @@ QByteArray encodeFormula(const FormulaAction& formula)
 {
     const FieldTexts formulas = formula.kind == FormulaKind::Parametric ? FieldTexts{formula.first, formula.second}
                                                                         : FieldTexts{formula.first};
-    return R"({"type": "formula", "kind": ")" +
-           QByteArray(kFormulaKindNames.at(static_cast<std::size_t>(formula.kind))) + R"(", "formulas": )" +
-           quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to}) +
-           R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" +
-           QByteArray::number(formula.captionLine) + "}";
+    return R"({"type": "formula", "kind": ")" + QByteArray(kFormulaKindNames.at(static_cast<std::size_t>(formula.kind)))
+        + R"(", "formulas": )" + quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to})
+        + R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" + QByteArray::number(formula.captionLine)
+        + "}";
 }
 
 // ---- reading ----
@@ -183,8 +182,7 @@ void addDrawn(ReplayCost& cost, const Drawing& drawing)
         throw FileProblem{tooMuchToDraw()};
 }
 
-template <class Action>
-Action checkedDrawing(Action action, const QString& title, ReplayCost& cost)
+template <class Action> Action checkedDrawing(Action action, const QString& title, ReplayCost& cost)
 {
     const DrawingResult result = actionDrawing(action);
     if (const auto* problem = std::get_if<InputProblem>(&result))
@@ -336,12 +334,14 @@ double drawnDots(const Drawing& drawing)
     constexpr double kTurn = 6.283185307179586;
     double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
     for (const Segment& segment : drawing.segments)
-        dots += 1 + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit *
-                        (segment.box ? 2 : 1);
+        dots += 1
+            + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit
+                * (segment.box ? 2 : 1);
     for (const Polyline& polyline : drawing.polylines)
         dots += static_cast<double>(polyline.points.size());
     for (const CircleSpec& circle : drawing.circles)
-        dots += 1 + kTurn * std::fabs(circle.radius) * kPixelsPerUnit * std::max(1.0, std::fabs(circle.aspect.value_or(1)));
+        dots += 1
+            + kTurn * std::fabs(circle.radius) * kPixelsPerUnit * std::max(1.0, std::fabs(circle.aspect.value_or(1)));
     // A huge or non-finite size counts as too much, never as nothing.
     return std::isfinite(dots) ? dots : std::numeric_limits<double>::max();
 }
@@ -357,7 +357,7 @@ double drawnDots(const BoardAction& action)
                           [](const ClearAction&) { return 0.0; },
                           [&](const auto& drawn) { return ofResult(actionDrawing(drawn)); },
                       },
-                      action);
+        action);
 }
 
 QByteArray encodeAction(const BoardAction& action)
@@ -370,7 +370,7 @@ QByteArray encodeAction(const BoardAction& action)
                           [](const LabelAction& label) { return encodeLabel(label); },
                           [](const FormulaAction& formula) { return encodeFormula(formula); },
                       },
-                      action);
+        action);
 }
 
 BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)

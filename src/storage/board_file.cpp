@@ -107,8 +107,8 @@ bool withinLimits(const std::vector<BoardAction>& actions)
             for (const StrokeRun& run : stroke->runs)
                 points += run.points.size();
     }
-    return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && formulas <= kMaxBoardFormulas &&
-           points <= kMaxStrokePoints && drawn <= kMaxDrawnDots;
+    return actions.size() <= kMaxBoardActions && curves <= kMaxBoardCurves && formulas <= kMaxBoardFormulas
+        && points <= kMaxStrokePoints && drawn <= kMaxDrawnDots;
 }
 
 // The lines of a recovery journal after its header, each an action or an undo of the one before.
@@ -166,17 +166,25 @@ QString failureReason(int error, const QString& path)
     switch (error) {
     case EACCES:
     case EPERM:
-    case EROFS: return reasonNoPermission();
-    case ENOENT: return reasonNoFolder();
-    case ENOTDIR: return reasonNotAFolder();
-    case EISDIR: return reasonNotAFile();
-    case ELOOP: return reasonLinkLoop();
-    case ENAMETOOLONG: return reasonNameTooLong();
+    case EROFS:
+        return reasonNoPermission();
+    case ENOENT:
+        return reasonNoFolder();
+    case ENOTDIR:
+        return reasonNotAFolder();
+    case EISDIR:
+        return reasonNotAFile();
+    case ELOOP:
+        return reasonLinkLoop();
+    case ENAMETOOLONG:
+        return reasonNameTooLong();
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-    case 0: return reasonWriteFailed(); // a short write that set no error: the disk took no more
-    default: return reasonSystemError(error);
+    case 0:
+        return reasonWriteFailed(); // a short write that set no error: the disk took no more
+    default:
+        return reasonSystemError(error);
     }
 }
 
@@ -204,8 +212,8 @@ std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
 
 QByteArray encodeBoard(const std::vector<BoardAction>& actions)
 {
-    QByteArray out = QByteArray("{\n    \"format\": \"") + kFormatName + "\",\n    \"version\": " +
-                     QByteArray::number(kBoardFormatVersion) + ",\n    \"actions\": [";
+    QByteArray out = QByteArray("{\n    \"format\": \"") + kFormatName
+        + "\",\n    \"version\": " + QByteArray::number(kBoardFormatVersion) + ",\n    \"actions\": [";
     for (std::size_t i = 0; i < actions.size(); ++i)
         out += (i ? ",\n        " : "\n        ") + encodeAction(actions[i]);
     out += actions.empty() ? "]\n}\n" : "\n    ]\n}\n";
@@ -256,7 +264,7 @@ BoardReadResult readBoardFile(const QString& path)
     if (const std::optional<QString> problem = nameProblem(path))
         return cannotOpen(path, *problem);
     // Only a plain file: a folder has nothing to read and a pipe or device might never end.
-    struct stat status {};
+    struct stat status { };
     errno = 0;
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return cannotOpen(path, errno == ENOENT ? reasonNoFile() : failureReason(errno, path));

@@ -23,15 +23,9 @@ QString fileTooLarge()
     return QStringLiteral("图板文件太大了（超过%1 MB），无法打开。").arg(kMaxBoardFileBytes / (1024 * 1024));
 }
 
-QString tooManyActions()
-{
-    return QStringLiteral("图板里的动作太多了（超过%1个），无法打开。").arg(kMaxBoardActions);
-}
+QString tooManyActions() { return QStringLiteral("图板里的动作太多了（超过%1个），无法打开。").arg(kMaxBoardActions); }
 
-QString tooManyCurves()
-{
-    return QStringLiteral("图板里的曲线太多了（超过%1条），无法打开。").arg(kMaxBoardCurves);
-}
+QString tooManyCurves() { return QStringLiteral("图板里的曲线太多了（超过%1条），无法打开。").arg(kMaxBoardCurves); }
 
 QString tooManyFormulas()
 {
@@ -45,7 +39,8 @@ QString tooManyStrokePoints()
 
 QString tooMuchToDraw()
 {
-    return QStringLiteral("图板里的曲线和图形太大太多了（要画的点超过%1个），无法打开。").arg(static_cast<qint64>(kMaxDrawnDots));
+    return QStringLiteral("图板里的曲线和图形太大太多了（要画的点超过%1个），无法打开。")
+        .arg(static_cast<qint64>(kMaxDrawnDots));
 }
 
 QString topFieldWrong(const char* field, const char* expected)
@@ -115,15 +110,21 @@ QString reasonNameNotUtf8()
 QString reasonSystemError(int error)
 {
     switch (error) {
-    case EIO: return QStringLiteral("读写时出错，磁盘或设备可能有问题。");
+    case EIO:
+        return QStringLiteral("读写时出错，磁盘或设备可能有问题。");
     case EBUSY:
-    case ETXTBSY: return QStringLiteral("文件正被占用。");
+    case ETXTBSY:
+        return QStringLiteral("文件正被占用。");
     case EMFILE:
-    case ENFILE: return QStringLiteral("同时打开的文件太多。");
+    case ENFILE:
+        return QStringLiteral("同时打开的文件太多。");
     case ENXIO:
-    case ENODEV: return QStringLiteral("设备不存在或不可用。");
-    case EEXIST: return QStringLiteral("文件已经存在。");
-    default: return QStringLiteral("操作系统报告了错误（错误号%1）。").arg(error);
+    case ENODEV:
+        return QStringLiteral("设备不存在或不可用。");
+    case EEXIST:
+        return QStringLiteral("文件已经存在。");
+    default:
+        return QStringLiteral("操作系统报告了错误（错误号%1）。").arg(error);
     }
 }
 

@@ -53,8 +53,8 @@ bool holdsDrawing(const QString& path)
 QFileInfoList endedBoards()
 {
     constexpr int kLookedAt = 1000; // a folder someone filled by hand stays quick to list
-    const QFileInfoList files = QDir(recoveryFolder())
-                                    .entryInfoList({QStringLiteral("*.curvana")}, QDir::Files, QDir::Time);
+    const QFileInfoList files
+        = QDir(recoveryFolder()).entryInfoList({QStringLiteral("*.curvana")}, QDir::Files, QDir::Time);
     const QString own = QFileInfo(recoveryFilePath()).absoluteFilePath();
     QFileInfoList ended;
     for (const QFileInfo& file : files.first(std::min<qsizetype>(files.size(), kLookedAt)))

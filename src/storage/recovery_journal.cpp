@@ -24,8 +24,8 @@ constexpr std::size_t kSpareLines = 1000;
 
 QByteArray journalHeader()
 {
-    return "{\"format\": \"" + QByteArray(kJournalFormatName) +
-           "\", \"version\": " + QByteArray::number(kBoardFormatVersion) + "}\n";
+    return "{\"format\": \"" + QByteArray(kJournalFormatName)
+        + "\", \"version\": " + QByteArray::number(kBoardFormatVersion) + "}\n";
 }
 
 std::optional<QString> RecoveryJournal::record(const QString& path, const std::vector<BoardAction>& actions)

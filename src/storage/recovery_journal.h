@@ -32,10 +32,10 @@ private:
     std::optional<QString> append(const QByteArray& line);
 
     QString m_path;
-    std::size_t m_first = 0;     // the document's index of the first action the file holds
-    std::size_t m_count = 0;     // how many actions the file holds
+    std::size_t m_first = 0; // the document's index of the first action the file holds
+    std::size_t m_count = 0; // how many actions the file holds
     std::size_t m_stepLines = 0; // lines appended since the file was last written whole
-    bool m_inStep = false;       // false: the file does not follow the document, write it whole
+    bool m_inStep = false; // false: the file does not follow the document, write it whole
 };
 
 } // namespace curvana

@@ -19,9 +19,8 @@ TEST(Install, ThePrefixHoldsTheProgramPagesMenuEntryIconAndFileType)
     ASSERT_TRUE(install.waitForFinished(60000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
     for (const char* file : {"bin/curvana", "share/curvana/help/index.htm", "share/curvana/help/数学网页.htm",
-                             "share/curvana/help/home.htm", "share/curvana/help/collection.htm",
-                             "share/applications/curvana.desktop", "share/icons/hicolor/scalable/apps/curvana.svg",
-                             "share/mime/packages/curvana.xml"})
+             "share/curvana/help/home.htm", "share/curvana/help/collection.htm", "share/applications/curvana.desktop",
+             "share/icons/hicolor/scalable/apps/curvana.svg", "share/mime/packages/curvana.xml"})
         EXPECT_TRUE(QFileInfo(QDir(prefix.path()), QString::fromUtf8(file)).isFile()) << file;
 
     const QString programDir = prefix.filePath("bin");
@@ -34,8 +33,8 @@ TEST(Install, ThePrefixHoldsTheProgramPagesMenuEntryIconAndFileType)
     program.setProcessEnvironment(env);
     program.start(prefix.filePath("bin/curvana"), {});
     ASSERT_TRUE(program.waitForStarted(10000));
-    EXPECT_FALSE(program.waitForFinished(1500)) << "the installed program keeps running: "
-                                               << program.readAllStandardError().toStdString();
+    EXPECT_FALSE(program.waitForFinished(1500))
+        << "the installed program keeps running: " << program.readAllStandardError().toStdString();
     program.kill();
     program.waitForFinished(5000);
 }

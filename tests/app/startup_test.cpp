@@ -46,8 +46,8 @@ TEST(Startup, AnUnreachableDisplayIsReportedTheSameWay)
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     int unused = 3000; // a display number no X server here listens on
-    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(unused)) ||
-           QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(unused)))
+    while (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(unused))
+        || QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(unused)))
         ++unused;
     env.insert("DISPLAY", QStringLiteral(":%1").arg(unused));
     env.remove("QT_QPA_PLATFORM");

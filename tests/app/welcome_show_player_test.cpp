@@ -97,8 +97,8 @@ std::vector<std::string> showSummary(const Surface& s, std::size_t from)
         if (op.kind == OpKind::Clear)
             summary.push_back("XY");
         else if (op.kind == OpKind::Dots)
-            summary.push_back(std::to_string(op.colour) + "x" + std::to_string(op.count) + "w" +
-                              std::to_string(op.width));
+            summary.push_back(
+                std::to_string(op.colour) + "x" + std::to_string(op.count) + "w" + std::to_string(op.width));
     }
     return summary;
 }
@@ -112,10 +112,9 @@ TEST_F(Show, TheShowsDisplayListFollowsItsTable)
 {
     tick(2);
     // Curves of one colour drawn one after the other share a run.
-    const std::vector<std::string> expected{
-        dots(kBlack, 2), "XY", dots(kRed, 1), "XY", dots(kYellow, 1), dots(kCyan, 1), "XY", dots(kCyan, 1),
-        dots(kRed, 1), "XY", dots(kBlue, 2), dots(kBlack, 1), dots(kRed, 1), "XY", dots(kCyan, 1),
-        dots(kRed, 1), "XY", dots(kMagenta, 1), dots(kRed, 1)};
+    const std::vector<std::string> expected{dots(kBlack, 2), "XY", dots(kRed, 1), "XY", dots(kYellow, 1),
+        dots(kCyan, 1), "XY", dots(kCyan, 1), dots(kRed, 1), "XY", dots(kBlue, 2), dots(kBlack, 1), dots(kRed, 1), "XY",
+        dots(kCyan, 1), dots(kRed, 1), "XY", dots(kMagenta, 1), dots(kRed, 1)};
     EXPECT_EQ(showSummary(picture(), loadOps), expected);
 
     // Where each curve starts, at t = 0: x(0) from the formulas, y(0) = 0.
@@ -179,8 +178,8 @@ TEST_F(Show, ThePictureRevealsTheShowStepByStepAndEndsWithTheLastGroup)
     EXPECT_EQ(countShown(Qt::cyan), 0);
     const QImage image = welcome->view()->shownImage();
     const double t = 1.0; // a point of the astroid clear of the lemniscate and the axes
-    const QPoint onAstroid = testing::pixelAt(picture(), image.size(), 4 * std::pow(std::cos(t), 3),
-                                              4 * std::pow(std::sin(t), 3));
+    const QPoint onAstroid
+        = testing::pixelAt(picture(), image.size(), 4 * std::pow(std::cos(t), 3), 4 * std::pow(std::sin(t), 3));
     EXPECT_GT(testing::countNear(image, onAstroid, 1, QColor(255, 0, 255)), 0);
     EXPECT_GT(countShown(Qt::red), 0);
 }

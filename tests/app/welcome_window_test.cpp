@@ -215,13 +215,15 @@ TEST_F(Welcome, ALinkOpensOnceForALeftClickOrADoubleClickAndNeverForTheRightButt
         {{{press, Qt::LeftButton}, {release, Qt::LeftButton}}, 1},
         // What the window system sends for a double click.
         {{{press, Qt::LeftButton}, {release, Qt::LeftButton}, {QEvent::MouseButtonDblClick, Qt::LeftButton},
-          {release, Qt::LeftButton}}, 1},
+             {release, Qt::LeftButton}},
+            1},
         {{{press, Qt::RightButton}, {release, Qt::RightButton}}, 0},
         {{{press, Qt::RightButton}, {release, Qt::RightButton}, {QEvent::MouseButtonDblClick, Qt::RightButton},
-          {release, Qt::RightButton}}, 0},
+             {release, Qt::RightButton}},
+            0},
     };
-    const std::pair<LinkLabel*, const char*> links[] = {{welcome->homePageLink(), kHomePage},
-                                                        {welcome->collectionLink(), kCollectionPage}};
+    const std::pair<LinkLabel*, const char*> links[]
+        = {{welcome->homePageLink(), kHomePage}, {welcome->collectionLink(), kCollectionPage}};
     for (const auto& [link, page] : links) {
         for (const auto& [events, opened] : rows) {
             services.openedPages.clear();

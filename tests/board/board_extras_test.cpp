@@ -244,7 +244,9 @@ struct ListState {
 TEST_F(BoardExtras, UndoStepsBackThroughMixedActionsToTheStart)
 {
     std::vector<ListState> states;
-    const auto snapshot = [&] { states.push_back({surface().ops().size(), surface().dotCount(), surface().texts().size()}); };
+    const auto snapshot = [&] {
+        states.push_back({surface().ops().size(), surface().dotCount(), surface().texts().size()});
+    };
     snapshot();
     drawParabola();
     snapshot();

@@ -18,7 +18,13 @@ struct ListCopy {
     std::vector<CircleOp> circles;
     std::vector<TextOp> texts;
 
-    explicit ListCopy(const Surface& s) : ops(s.ops()), points(s.points()), circles(s.circles()), texts(s.texts()) {}
+    explicit ListCopy(const Surface& s)
+        : ops(s.ops())
+        , points(s.points())
+        , circles(s.circles())
+        , texts(s.texts())
+    {
+    }
 };
 
 inline void expectSameList(const ListCopy& want, const Surface& got)
@@ -27,8 +33,8 @@ inline void expectSameList(const ListCopy& want, const Surface& got)
     for (std::size_t i = 0; i < want.ops.size(); ++i) {
         const Op& a = want.ops[i];
         const Op& b = got.ops()[i];
-        ASSERT_TRUE(a.kind == b.kind && a.width == b.width && a.colour == b.colour && a.first == b.first &&
-                    a.count == b.count && a.style == b.style)
+        ASSERT_TRUE(a.kind == b.kind && a.width == b.width && a.colour == b.colour && a.first == b.first
+            && a.count == b.count && a.style == b.style)
             << "entry " << i;
     }
     ASSERT_EQ(got.points().size(), want.points.size());
@@ -38,8 +44,8 @@ inline void expectSameList(const ListCopy& want, const Surface& got)
     for (std::size_t i = 0; i < want.circles.size(); ++i) {
         const CircleOp& a = want.circles[i];
         const CircleOp& b = got.circles()[i];
-        ASSERT_TRUE(a.centre.x == b.centre.x && a.centre.y == b.centre.y && a.radius == b.radius &&
-                    a.start == b.start && a.end == b.end && a.aspect == b.aspect)
+        ASSERT_TRUE(a.centre.x == b.centre.x && a.centre.y == b.centre.y && a.radius == b.radius && a.start == b.start
+            && a.end == b.end && a.aspect == b.aspect)
             << "circle " << i;
     }
     ASSERT_EQ(got.texts().size(), want.texts.size());
@@ -140,7 +146,7 @@ struct RecordingFixture : PlotterFixture {
         const auto& actions = board->document().actions();
         const auto count = [&](auto kind) {
             return std::count_if(actions.begin(), actions.end(),
-                                 [](const BoardAction& a) { return std::holds_alternative<decltype(kind)>(a); });
+                [](const BoardAction& a) { return std::holds_alternative<decltype(kind)>(a); });
         };
         EXPECT_EQ(count(FormulaAction{}), 3) << "every kind of own formula is on the board";
         EXPECT_EQ(count(LabelAction{}), 2);

@@ -120,11 +120,11 @@ TEST_F(Recording, ABadFileShowsItsMessageAndLeavesBoardAndDocumentAsTheyWere)
         {"broken.curvana", "{\"format\": \"curvana-board\", \"version\": 1, \"actions\": [", "文件已损坏"},
         {"newer.curvana", R"({"format": "curvana-board", "version": 99, "actions": []})", "比本程序新"},
         {"window.curvana",
-         R"({"format":"curvana-board","version":1,"actions":[{"type":"clear"},{"type":"curve","window":"x","option":1,"texts":[],"colour":""}]})",
-         "第2个动作"},
+            R"({"format":"curvana-board","version":1,"actions":[{"type":"clear"},{"type":"curve","window":"x","option":1,"texts":[],"colour":""}]})",
+            "第2个动作"},
         {"axis.curvana",
-         R"({"format":"curvana-board","version":1,"actions":[{"type":"figure","figure":"ellipse","texts":["0","0","0","2"],"colour":""}]})",
-         "椭圆"},
+            R"({"format":"curvana-board","version":1,"actions":[{"type":"figure","figure":"ellipse","texts":["0","0","0","2"],"colour":""}]})",
+            "椭圆"},
     };
     curves("fd1", {2}, "红");
     const testing::ListCopy before(surface());

@@ -63,9 +63,9 @@ TEST_F(Board, OpensWithCaptionControlsAndAxes)
     EXPECT_EQ(board->clearButton()->text(), "清除");
     EXPECT_EQ(board->quitButton()->text(), "退出");
     // Scripts and tests find the controls by their design names: the handles are those controls.
-    const std::pair<QWidget*, const char*> designNames[] = {
-        {board->modeField(), "Text1"},      {board->penColourChoice(), "Combo1"}, {board->clearButton(), "Command1"},
-        {board->quitButton(), "Command2"}, {board->view(), "Picture1"}};
+    const std::pair<QWidget*, const char*> designNames[]
+        = {{board->modeField(), "Text1"}, {board->penColourChoice(), "Combo1"}, {board->clearButton(), "Command1"},
+            {board->quitButton(), "Command2"}, {board->view(), "Picture1"}};
     for (const auto& [control, name] : designNames)
         EXPECT_EQ(board->findChild<QWidget*>(name), control) << name;
     EXPECT_EQ(surface().texts().size(), 39u);
@@ -180,8 +180,8 @@ TEST_F(Board, PrintingToAPdfIsQuickLightAndSmall)
     const long peakGrowth = statusKb("VmHWM") - before;
     QFile pdf(dir.filePath("board.pdf"));
     EXPECT_EQ(board->coordinateReadout()->text(), "已保存到 " + pdf.fileName());
-    std::printf("print to PDF: %lld ms, peak memory +%ld kB, %lld bytes\n", static_cast<long long>(elapsed),
-                peakGrowth, static_cast<long long>(pdf.size()));
+    std::printf("print to PDF: %lld ms, peak memory +%ld kB, %lld bytes\n", static_cast<long long>(elapsed), peakGrowth,
+        static_cast<long long>(pdf.size()));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "the suffix is added";
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
     EXPECT_LT(pdf.size(), 500'000);
@@ -204,11 +204,11 @@ TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)
     const double fit = 900.0 / board->centralWidget()->width();
     const QRect inner = board->view()->contentsRect().translated(board->view()->pos());
     const QPointF inPicture = testing::mapFor(surface(), inner.size()).toPixel(5, 5);
-    const QPoint onPage(static_cast<int>((inner.left() + inPicture.x()) * fit),
-                        static_cast<int>((inner.top() + inPicture.y()) * fit));
+    const QPoint onPage(
+        static_cast<int>((inner.left() + inPicture.x()) * fit), static_cast<int>((inner.top() + inPicture.y()) * fit));
     EXPECT_GT(testing::countNear(page, onPage, 4, QColor(255, 0, 0)), 0);
     const QPoint xAxis(static_cast<int>((inner.left() + inner.width() * 0.7) * fit),
-                       static_cast<int>((inner.top() + inner.height() / 2.0) * fit));
+        static_cast<int>((inner.top() + inner.height() / 2.0) * fit));
     EXPECT_GT(testing::countNear(page, xAxis, 4, QColor(0, 0, 255)), 0);
     // The red mode text of the row of controls is on the page too.
     EXPECT_GT(testing::countColour(page, QRect(0, 0, 900, static_cast<int>(20 * fit)), QColor(255, 0, 0)), 0);
@@ -216,8 +216,8 @@ TEST_F(Board, ThePrintedPageShowsTheControlsAndTheDrawing)
 
 TEST_F(Board, EachPageEntryAsksForItsOwnPage)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"ty", kHelpPage}, {"jj", kCollectionPage}, {"rr", kHomePage}, {"dffffffff", kMathLinksPage}};
+    const std::pair<const char*, const char*> rows[]
+        = {{"ty", kHelpPage}, {"jj", kCollectionPage}, {"rr", kHomePage}, {"dffffffff", kMathLinksPage}};
     for (const auto& [entry, page] : rows) {
         services.openedPages.clear();
         board->action(QString::fromUtf8(entry))->trigger();

@@ -120,9 +120,18 @@ struct ColourRow {
 TEST_F(Pen, ANameThatMatchesNothingKeepsTheLastColour)
 {
     const ColourRow rows[] = {
-        {"请选择鼠标画线颜色", kBlack}, {"红", kRed},         {"红 ", kRed},          {"", kRed},
-        {"红色", kRed},                 {"蓝", kBlue},        {"黄", rgb(255, 255, 0)}, {"青", rgb(0, 255, 255)},
-        {"绿", rgb(0, 255, 0)},         {"blue", rgb(0, 255, 0)}, {"黑", kBlack},      {"擦皮", kWhite},
+        {"请选择鼠标画线颜色", kBlack},
+        {"红", kRed},
+        {"红 ", kRed},
+        {"", kRed},
+        {"红色", kRed},
+        {"蓝", kBlue},
+        {"黄", rgb(255, 255, 0)},
+        {"青", rgb(0, 255, 255)},
+        {"绿", rgb(0, 255, 0)},
+        {"blue", rgb(0, 255, 0)},
+        {"黑", kBlack},
+        {"擦皮", kWhite},
     };
     for (const ColourRow& row : rows) {
         choose(row.comboText);

@@ -18,8 +18,7 @@ namespace {
 using testing::UiFixture;
 
 // Where the ink matching `ink` lies in `area` of `image`: the box around it, empty when none.
-template <class Ink>
-QRectF inkBox(const QImage& image, QRect area, Ink ink)
+template <class Ink> QRectF inkBox(const QImage& image, QRect area, Ink ink)
 {
     QRectF box;
     for (int y = std::max(0, area.top()); y <= std::min(image.height() - 1, area.bottom()); ++y)
@@ -94,9 +93,9 @@ TEST_F(PresentationTest, PictureIsTheDesignPictureScaledByOneFactor)
     // The red curve's dots: one stretch near the vertex, one at the far end.
     const QRectF nearVertex(-1, 0, 2, 1.2), farEnd(2.5, 6, 1, 4);
     expectScaled(inkBox(design, worldArea(surface(), design.size(), nearVertex), isRed),
-                 inkBox(big, worldArea(surface(), big.size(), nearVertex), isRed), "curve near its vertex");
+        inkBox(big, worldArea(surface(), big.size(), nearVertex), isRed), "curve near its vertex");
     expectScaled(inkBox(design, worldArea(surface(), design.size(), farEnd), isRed),
-                 inkBox(big, worldArea(surface(), big.size(), farEnd), isRed), "curve at its end");
+        inkBox(big, worldArea(surface(), big.size(), farEnd), isRed), "curve at its end");
     // The number 5 under its tick: same place and size, and still centred under the tick.
     const QRectF underTick5(4.4, -1.6, 1.2, 1.3);
     const QRectF five = inkBox(big, worldArea(surface(), big.size(), underTick5), isBlueInk);
@@ -105,13 +104,13 @@ TEST_F(PresentationTest, PictureIsTheDesignPictureScaledByOneFactor)
     // Drawn anew, not enlarged: the x axis is a crisp line as wide as the factor makes its pen.
     const int column = testing::pixelAt(surface(), big.size(), 3.3, 0).x();
     const QRect axisStrip(column, 0, 1, big.height());
-    EXPECT_EQ(testing::countColour(big, worldArea(surface(), big.size(), QRectF(3.3, -0.2, 0.01, 0.4)) & axisStrip,
-                                   QColor(Qt::blue)),
-              std::lround(k));
+    EXPECT_EQ(testing::countColour(
+                  big, worldArea(surface(), big.size(), QRectF(3.3, -0.2, 0.01, 0.4)) & axisStrip, QColor(Qt::blue)),
+        std::lround(k));
     // The caption with its raised exponent, right of the y axis near the top.
     const QRectF caption(1.8, 7.5, 8.2, 2.5);
     expectScaled(inkBox(design, worldArea(surface(), design.size(), caption), isBlueInk),
-                 inkBox(big, worldArea(surface(), big.size(), caption), isBlueInk), "caption");
+        inkBox(big, worldArea(surface(), big.size(), caption), isBlueInk), "caption");
 }
 
 TEST_F(PresentationTest, LeavingRestoresTheBoardAsItWas)
@@ -203,8 +202,11 @@ TEST_F(PresentationTest, RevealKeepsThePaceChosenEvenMidway)
         double milliseconds;
         double boardsPerSecond;
     } steps[] = {
-        {"speedMedium", 300, 0.5}, {"speedSlow", 600, 1.0 / 6}, {"speedFast", 100, 2},
-        {"speedSlow", 300, 1.0 / 6}, {"speedMedium", 150, 0.5},
+        {"speedMedium", 300, 0.5},
+        {"speedSlow", 600, 1.0 / 6},
+        {"speedFast", 100, 2},
+        {"speedSlow", 300, 1.0 / 6},
+        {"speedMedium", 150, 0.5},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.choice);
@@ -248,7 +250,8 @@ TEST_F(PresentationTest, RingsAndTheReadoutGrowWithThePicture)
     const int radius = static_cast<int>(std::lround(SurfaceView::kMarkerRadius * k * shown.devicePixelRatio()));
     int grey = 0;
     for (int dy = -2; dy <= 2; ++dy)
-        grey += QColor(shown.pixel(static_cast<int>(centre.x()) + dy, static_cast<int>(centre.y()) - radius)) == QColor(128, 128, 128);
+        grey += QColor(shown.pixel(static_cast<int>(centre.x()) + dy, static_cast<int>(centre.y()) - radius))
+            == QColor(128, 128, 128);
     EXPECT_GT(grey, 0) << "no ring at radius " << radius;
     board->action(QStringLiteral("presentation"))->trigger();
     QApplication::processEvents();

@@ -34,9 +34,24 @@ TEST(RevealPace, LengthsAreTakenOnTheBoardAsAUnitSquare)
         {"a line across", [](Surface& s) { s.drawLine(-10, 3, 10, 3, kRed); }, 1},
         {"a diagonal", [](Surface& s) { s.drawLine(-10, -10, 10, 10, kRed); }, std::sqrt(2.0)},
         {"a line beyond the board", [](Surface& s) { s.drawLine(12, 12, 30, 40, kRed); }, 0},
-        {"2001 dots across", [](Surface& s) { for (int i = 0; i <= 2000; ++i) s.setPixel(-10 + i / 100.0f, 0, kRed); }, 1},
-        {"40 dots across", [](Surface& s) { for (int i = 0; i < 41; ++i) s.setPixel(-10 + i / 2.0f, 0, kRed); }, 1},
-        {"dots across a pole", [](Surface& s) { s.setPixel(0, -9, kRed); s.setPixel(0.01f, 9, kRed); }, 0.05},
+        {"2001 dots across",
+            [](Surface& s) {
+                for (int i = 0; i <= 2000; ++i)
+                    s.setPixel(-10 + i / 100.0f, 0, kRed);
+            },
+            1},
+        {"40 dots across",
+            [](Surface& s) {
+                for (int i = 0; i < 41; ++i)
+                    s.setPixel(-10 + i / 2.0f, 0, kRed);
+            },
+            1},
+        {"dots across a pole",
+            [](Surface& s) {
+                s.setPixel(0, -9, kRed);
+                s.setPixel(0.01f, 9, kRed);
+            },
+            0.05},
         {"a circle of radius 5", [](Surface& s) { s.drawCircle(0, 0, 5, kRed); }, std::numbers::pi / 2},
         {"a box", [](Surface& s) { s.drawLine(-5, -5, 5, 5, kRed, true); }, 2},
     };
@@ -85,10 +100,16 @@ TEST_F(RevealTime, ACurveAcrossTheBoardTakesTheSpeedsTimeWhateverItIsDrawnWith)
     } drawings[] = {
         {"dots of the plotter", [&](Surface& s) { s.draw(plotted, kRed); }, 0.8},
         {"one line", [](Surface& s) { s.drawLine(-10, 1, 10, 1, kRed); }, 1},
-        {"a few dots", [](Surface& s) { for (int i = 0; i < 41; ++i) s.setPixel(-10 + i / 2.0f, 1, kRed); }, 1},
+        {"a few dots",
+            [](Surface& s) {
+                for (int i = 0; i < 41; ++i)
+                    s.setPixel(-10 + i / 2.0f, 1, kRed);
+            },
+            1},
         {"a circle", [](Surface& s) { s.drawCircle(0, 0, 10 / std::numbers::pi, kRed); }, 1},
     };
-    const std::pair<RevealSpeed, double> speeds[] = {{RevealSpeed::Slow, 6}, {RevealSpeed::Medium, 2}, {RevealSpeed::Fast, 0.5}};
+    const std::pair<RevealSpeed, double> speeds[]
+        = {{RevealSpeed::Slow, 6}, {RevealSpeed::Medium, 2}, {RevealSpeed::Fast, 0.5}};
     for (const auto& [speed, seconds] : speeds)
         for (const auto& drawing : drawings) {
             SCOPED_TRACE(drawing.what);

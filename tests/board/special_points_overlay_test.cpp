@@ -72,7 +72,8 @@ TEST_F(SpecialPointsOverlayTest, TheEntryEndsThePlotterMenuAndStartsOff)
     ASSERT_NE(plotters, nullptr);
     const QList<QAction*> entries = plotters->actions();
     EXPECT_EQ(entries.last(), entry) << "after the plotters added by start-up";
-    EXPECT_EQ(std::ranges::count_if(entries, [](QAction* a) { return !a->isSeparator(); }), 5); // three plotters, the own formula, the points
+    EXPECT_EQ(std::ranges::count_if(entries, [](QAction* a) { return !a->isSeparator(); }),
+        5); // three plotters, the own formula, the points
 }
 
 TEST_F(SpecialPointsOverlayTest, RingsSitOnTheQuadraticsAndTheEllipsesPointsAndNowhereElse)

@@ -13,8 +13,7 @@ namespace {
 constexpr QSize kViewSize(300, 300);
 
 // Draws three dots of one colour, one at a time, letting `repaint` run between them.
-template <class Repaint>
-void drawThreeDots(Surface& surface, Repaint repaint)
+template <class Repaint> void drawThreeDots(Surface& surface, Repaint repaint)
 {
     surface.beginObject(kStrokeInProgress);
     for (int i = 0; i < 3; ++i) {

@@ -17,7 +17,8 @@ std::vector<std::string> listOf(const Surface& surface)
 {
     std::vector<std::string> lines;
     for (const Op& op : surface.ops()) {
-        std::string line = std::to_string(static_cast<int>(op.kind)) + " w" + std::to_string(op.width) + " c" + std::to_string(op.colour) + " n" + std::to_string(op.count) + ":";
+        std::string line = std::to_string(static_cast<int>(op.kind)) + " w" + std::to_string(op.width) + " c"
+            + std::to_string(op.colour) + " n" + std::to_string(op.count) + ":";
         const auto point = [&](std::uint32_t i) {
             const FloatPoint& p = surface.points().at(i);
             line += " " + std::to_string(p.x) + "," + std::to_string(p.y);
@@ -35,7 +36,8 @@ std::vector<std::string> listOf(const Surface& surface)
             break;
         case OpKind::Circle: {
             const CircleOp& c = surface.circles().at(op.first);
-            line += " " + std::to_string(c.centre.x) + "," + std::to_string(c.centre.y) + " r" + std::to_string(c.radius);
+            line += " " + std::to_string(c.centre.x) + "," + std::to_string(c.centre.y) + " r"
+                + std::to_string(c.radius);
             break;
         }
         case OpKind::Text: {
@@ -44,7 +46,8 @@ std::vector<std::string> listOf(const Surface& surface)
             line += " " + t.text.toStdString() + " beside " + anchor.text.toStdString();
             break;
         }
-        case OpKind::Clear: break;
+        case OpKind::Clear:
+            break;
         }
         lines.push_back(line);
     }

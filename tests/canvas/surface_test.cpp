@@ -175,7 +175,8 @@ struct CirclePixels : ::testing::Test {
     {
         const double a = degrees * std::numbers::pi / 180;
         const QPoint c(200, 150);
-        const QPoint p(static_cast<int>(c.x() + radiusPx * std::cos(a)), static_cast<int>(c.y() - radiusPx * std::sin(a)));
+        const QPoint p(
+            static_cast<int>(c.x() + radiusPx * std::cos(a)), static_cast<int>(c.y() - radiusPx * std::sin(a)));
         return countNear(image, p, 2, kQRed) > 0;
     }
 };
@@ -234,8 +235,8 @@ TEST_F(CirclePixels, NegativeAnglesDrawTheirRadius)
 {
     const float sixty = static_cast<float>(std::numbers::pi / 3);
     draw(5, -0.00001f, -sixty, {});
-    EXPECT_TRUE(redAt(50, 0));   // radius along the positive x axis
-    EXPECT_TRUE(redAt(50, 60));  // radius at 60 degrees
+    EXPECT_TRUE(redAt(50, 0)); // radius along the positive x axis
+    EXPECT_TRUE(redAt(50, 60)); // radius at 60 degrees
     EXPECT_TRUE(redAt(100, 30)); // the arc between
     EXPECT_FALSE(redAt(100, 120));
     EXPECT_FALSE(redAt(50, 30));

@@ -75,9 +75,15 @@ TEST(TickLabel, ExactDecimalsWithoutExponent)
         const char* text;
     };
     const Row rows[] = {
-        {3, {1, -1}, " 0.3"},      {-7, {1, -7}, "-0.0000007"},  {1, {1, 12}, " 1000000000000"},
-        {4, {5, -1}, " 2"},        {3, {5, -1}, " 1.5"},         {0, {2, -3}, " 0"},
-        {-12345, {2, -2}, "-246.9"}, {99999999999, {1, -10}, " 9.9999999999"}, {-3, {2, 3}, "-6000"},
+        {3, {1, -1}, " 0.3"},
+        {-7, {1, -7}, "-0.0000007"},
+        {1, {1, 12}, " 1000000000000"},
+        {4, {5, -1}, " 2"},
+        {3, {5, -1}, " 1.5"},
+        {0, {2, -3}, " 0"},
+        {-12345, {2, -2}, "-246.9"},
+        {99999999999, {1, -10}, " 9.9999999999"},
+        {-3, {2, 3}, "-6000"},
         {5, {2, -14}, " 0.0000000000001"},
     };
     for (const Row& row : rows) {
@@ -95,9 +101,8 @@ TEST(TickStep, SmallestOfOneTwoFiveAtLeast)
         double least;
         TickStep step;
     };
-    const Row rows[] = {{0.1, {1, -1}},    {1, {1, 0}},     {1.0000001, {2, 0}}, {2, {2, 0}},
-                        {2.1, {5, 0}},     {5.5, {1, 1}},   {1e-7, {1, -7}},     {3e-7, {5, -7}},
-                        {1e12, {1, 12}},   {0, {1, 0}},     {NAN, {1, 0}}};
+    const Row rows[] = {{0.1, {1, -1}}, {1, {1, 0}}, {1.0000001, {2, 0}}, {2, {2, 0}}, {2.1, {5, 0}}, {5.5, {1, 1}},
+        {1e-7, {1, -7}}, {3e-7, {5, -7}}, {1e12, {1, 12}}, {0, {1, 0}}, {NAN, {1, 0}}};
     for (const Row& row : rows) {
         const TickStep step = TickStep::atLeast(row.least);
         EXPECT_EQ(step.mantissa, row.step.mantissa) << row.least;
@@ -116,14 +121,14 @@ void expectReadableAxes(const ViewWindow& v, const Board& board)
     const LabelMetrics metrics = LabelMetrics::estimated(board.characterWidth, board.lineHeight);
     const ViewMapping mapping(v, board.pixels);
     const AxesLayout axes = layoutAxes(v, board.pixels, metrics);
-    const std::string where = "view x " + std::to_string(v.xFrom()) + ".." + std::to_string(v.xTo()) + " y " +
-                              std::to_string(v.yFrom()) + ".." + std::to_string(v.yTo()) + " board " +
-                              std::to_string(board.pixels.width) + "x" + std::to_string(board.pixels.height);
+    const std::string where = "view x " + std::to_string(v.xFrom()) + ".." + std::to_string(v.xTo()) + " y "
+        + std::to_string(v.yFrom()) + ".." + std::to_string(v.yTo()) + " board " + std::to_string(board.pixels.width)
+        + "x" + std::to_string(board.pixels.height);
     const double slack = 1e-3; // pixels: a billion with its ninth decimal shown rounds this much
     const auto inView = [&](WorldPoint p) {
         const WorldPoint px = mapping.toPixel(p);
-        return px.x >= -slack && px.x <= board.pixels.width + slack && px.y >= -slack &&
-               px.y <= board.pixels.height + slack;
+        return px.x >= -slack && px.x <= board.pixels.width + slack && px.y >= -slack
+            && px.y <= board.pixels.height + slack;
     };
     for (const AxisLayout* axis : {&axes.x, &axes.y}) {
         const bool isX = axis == &axes.x;
@@ -136,8 +141,9 @@ void expectReadableAxes(const ViewWindow& v, const Board& board)
             const AxisMark& mark = axis->marks[i];
             EXPECT_TRUE(inView(mark.tick.from) && inView(mark.tick.to)) << where << " tick " << mark.value;
             if (i > 0) {
-                EXPECT_NEAR((mark.value - axis->marks[i - 1].value) * pixelsPerUnit,
-                            axis->step.value() * pixelsPerUnit, 1e-3) << where;
+                EXPECT_NEAR(
+                    (mark.value - axis->marks[i - 1].value) * pixelsPerUnit, axis->step.value() * pixelsPerUnit, 1e-3)
+                    << where;
             }
             if (!mark.label)
                 continue;
@@ -146,8 +152,8 @@ void expectReadableAxes(const ViewWindow& v, const Board& board)
             const double width = metrics.width(mark.label->text);
             const WorldPoint topLeft = mapping.toPixel(mark.label->at);
             const WorldPoint bottomRight{topLeft.x + width, topLeft.y + board.lineHeight};
-            EXPECT_TRUE(topLeft.x >= -slack && topLeft.y >= -slack && bottomRight.x <= board.pixels.width + slack &&
-                        bottomRight.y <= board.pixels.height + slack)
+            EXPECT_TRUE(topLeft.x >= -slack && topLeft.y >= -slack && bottomRight.x <= board.pixels.width + slack
+                && bottomRight.y <= board.pixels.height + slack)
                 << where << " number " << mark.label->text;
             if (previousEnd) {
                 if (isX)
@@ -171,12 +177,18 @@ TEST(AxesLayout, NumbersNeverOverlapAtAnyView)
 {
     const ViewWindow designed;
     const ViewWindow views[] = {
-        designed.zoomedAbout({3.3, -2.1}, 1000),     designed.zoomedAtCentre(0.01),
-        designed.zoomedAtCentre(1 / 1.25),           view(1e6, 1e6 + 5, -1e9, -1e9 + 1),
-        view(-1e-3, 1e-3, -1e5, 1e5),                view(1e12 - 2000, 1e12, -5e11, 5e11),
-        view(0.3, 0.3 + 3e-6, 7, 7 + 1e-7),          view(2, 5, 3, 4),
-        view(-5, -2, -4, -3),                        view(-1e4, 1e4, -0.01, 0.01),
-        view(-5, 5, 0, 10),                          view(-1e12, 0, -3e-9, 0),
+        designed.zoomedAbout({3.3, -2.1}, 1000),
+        designed.zoomedAtCentre(0.01),
+        designed.zoomedAtCentre(1 / 1.25),
+        view(1e6, 1e6 + 5, -1e9, -1e9 + 1),
+        view(-1e-3, 1e-3, -1e5, 1e5),
+        view(1e12 - 2000, 1e12, -5e11, 5e11),
+        view(0.3, 0.3 + 3e-6, 7, 7 + 1e-7),
+        view(2, 5, 3, 4),
+        view(-5, -2, -4, -3),
+        view(-1e4, 1e4, -0.01, 0.01),
+        view(-5, 5, 0, 10),
+        view(-1e12, 0, -3e-9, 0),
     };
     const Board boards[] = {{{417, 433}, 7, 12}, {{100, 800}, 7, 12}, {{1920, 1080}, 11, 18}};
     for (const ViewWindow& v : views)
@@ -188,11 +200,11 @@ TEST(AxesLayout, AxesStayAtTheEdgeWhenTheOriginIsOutOfView)
 {
     struct Row {
         ViewWindow view;
-        double xAxisAt;   // the x axis's height
-        double yAxisAt;   // the y axis's place along x
-        bool xUsualSide;  // numbers below the x axis
-        bool yUsualSide;  // numbers left of the y axis
-        bool yShowsZero;  // the y axis writes its own " 0"
+        double xAxisAt; // the x axis's height
+        double yAxisAt; // the y axis's place along x
+        bool xUsualSide; // numbers below the x axis
+        bool yUsualSide; // numbers left of the y axis
+        bool yShowsZero; // the y axis writes its own " 0"
     };
     const Row rows[] = {
         {view(2, 5, 3, 4), 3, 2, false, false, false},

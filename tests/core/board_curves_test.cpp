@@ -47,7 +47,7 @@ TEST(BoardCurves, CurvesAreTheOnesTheActionsDrew)
 {
     const auto [functions, conics] = curvesOnBoard({kLine, kQuadratic, kEllipse});
     ASSERT_EQ(functions.size(), 2u);
-    EXPECT_DOUBLE_EQ(functions[0].f(1), 3);  // y = x + 2
+    EXPECT_DOUBLE_EQ(functions[0].f(1), 3); // y = x + 2
     EXPECT_DOUBLE_EQ(functions[1].f(2), -3); // y = x² − 2x − 3
     ASSERT_FALSE(functions[1].drawn.empty());
     EXPECT_LT(functions[1].drawn.front().lo, -1) << "drawn where the plotter drew it, zeros included";
@@ -77,13 +77,13 @@ TEST(BoardCurves, OwnFormulasHaveTheirPoints)
 TEST(BoardCurves, TypedDecimalsStayDecimals)
 {
     const std::vector<BoardAction> actions{CurveAction{CurveWindow::Conic, 1, {"0.1", "0", "3", "2"}, "蓝"},
-                                           FormulaAction{FormulaKind::Function, "0.5x−4.5", "", "-10", "10", "红", 0},
-                                           kQuadratic};
+        FormulaAction{FormulaKind::Function, "0.5x−4.5", "", "-10", "10", "红", 0}, kQuadratic};
     const auto [functions, conics] = curvesOnBoard(actions);
     std::vector<std::string> labels;
     for (const SpecialPoint& p : specialPoints(functions, conics))
         labels.push_back(p.label);
-    for (const char* expected : {"顶点 (−2.9, 0)", "顶点 (0.1, 2)", "与y轴交点 (0, −4.5)", "零点 (9, 0)", "零点 (−1, 0)"})
+    for (const char* expected :
+        {"顶点 (−2.9, 0)", "顶点 (0.1, 2)", "与y轴交点 (0, −4.5)", "零点 (9, 0)", "零点 (−1, 0)"})
         EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
 }
 

@@ -95,12 +95,14 @@ TEST(BoardDocumentTest, AFailingComparisonPrintsTheActionsFields)
     const std::string curveText = ::testing::PrintToString(BoardAction(curve(2)));
     EXPECT_NE(curveText.find(R"(CurveAction{Elementary, option 2, ["1", "2", "0"], colour "红"})"), std::string::npos)
         << curveText;
-    const std::string strokeText =
-        ::testing::PrintToString(StrokeAction{{StrokeRun{kRed, {{1.5, -2}}}, StrokeRun{kBlue, {}}}});
-    EXPECT_EQ(strokeText, "StrokeAction{StrokeRun{colour 0xff, 1 dots: (1.5, -2)}, StrokeRun{colour 0xff0000, 0 dots:}}");
-    const std::string formulaText = ::testing::PrintToString(
-        FormulaAction{FormulaKind::Parametric, "cos(t)", "sin(t)", "0", "2π", "蓝", 3});
-    EXPECT_EQ(formulaText, R"x(FormulaAction{Parametric, "cos(t)", "sin(t)", from "0" to "2π", colour "蓝", caption line 3})x");
+    const std::string strokeText
+        = ::testing::PrintToString(StrokeAction{{StrokeRun{kRed, {{1.5, -2}}}, StrokeRun{kBlue, {}}}});
+    EXPECT_EQ(
+        strokeText, "StrokeAction{StrokeRun{colour 0xff, 1 dots: (1.5, -2)}, StrokeRun{colour 0xff0000, 0 dots:}}");
+    const std::string formulaText
+        = ::testing::PrintToString(FormulaAction{FormulaKind::Parametric, "cos(t)", "sin(t)", "0", "2π", "蓝", 3});
+    EXPECT_EQ(formulaText,
+        R"x(FormulaAction{Parametric, "cos(t)", "sin(t)", from "0" to "2π", colour "蓝", caption line 3})x");
 }
 
 TEST(BoardDocumentTest, CurveActionsDrawWithTheirWindowsFunction)
@@ -156,8 +158,8 @@ FormulaAction formula(const char* text, int captionLine = 0)
 TEST(BoardDocumentTest, FormulaActionsDrawAtTheDesignScaleOnTheirCaptionLine)
 {
     const auto drawing = std::get<Drawing>(actionDrawing(formula("x^2", 2)));
-    const auto direct = std::get<Drawing>(formulaDrawing({FormulaKind::Function, "x^2", "", "-10", "10"}, SamplingView{},
-                                                         {-9.8, 9.8 - 2 * kCaptionLineUnits}));
+    const auto direct = std::get<Drawing>(formulaDrawing(
+        {FormulaKind::Function, "x^2", "", "-10", "10"}, SamplingView{}, {-9.8, 9.8 - 2 * kCaptionLineUnits}));
     EXPECT_EQ(drawing.polylines, direct.polylines);
     EXPECT_FALSE(drawing.polylines.empty());
     EXPECT_EQ(drawing.captions, direct.captions);

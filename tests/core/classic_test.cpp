@@ -13,9 +13,8 @@ using enum CurveFamily;
 
 bool hasDotNear(const Drawing& drawing, WorldPoint target, double tolerance)
 {
-    return std::any_of(drawing.dots.begin(), drawing.dots.end(), [&](const WorldPoint& p) {
-        return std::hypot(p.x - target.x, p.y - target.y) < tolerance;
-    });
+    return std::any_of(drawing.dots.begin(), drawing.dots.end(),
+        [&](const WorldPoint& p) { return std::hypot(p.x - target.x, p.y - target.y) < tolerance; });
 }
 
 double farthestFromOrigin(const Drawing& drawing)
@@ -38,15 +37,17 @@ TEST(ClassicCurve, EveryCurveMakesTheFixedPassesFromItsStartToItsEnd)
     const double lastT = 15278 * kSampleStep; // about 7.99954
     const ClassicCase rows[] = {
         {Involute, {1, 0}, {std::cos(lastT) + lastT * std::sin(lastT), std::sin(lastT) - lastT * std::cos(lastT)},
-         {{{-2, 3}, "圆的渐开线"}}},
+            {{{-2, 3}, "圆的渐开线"}}},
         {Cycloid, {0, 0}, {lastT - std::sin(lastT), 1 - std::cos(lastT)}, {{{4, 5}, "旋轮线"}}},
         {Cardioid, {2, 0}, {(1 + std::cos(lastT)) * std::cos(lastT), (1 + std::cos(lastT)) * std::sin(lastT)},
-         {{{4, 6}, "心脏线"}}},
+            {{{4, 6}, "心脏线"}}},
         {ThreeLeafRose, {1, 0}, {std::cos(3 * lastT) * std::cos(lastT), std::cos(3 * lastT) * std::sin(lastT)},
-         {{{6, 4}, "三叶玫瑰线"}}},
+            {{{6, 4}, "三叶玫瑰线"}}},
         {Astroid, {1, 0}, {std::pow(std::cos(lastT), 3), std::pow(std::sin(lastT), 3)}, {{{-6, 6}, "四尖点星形线"}}},
-        {Lemniscate, {std::sqrt(2.0), 0}, {std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::cos(lastT),
-                                  std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::sin(lastT)}, {}},
+        {Lemniscate, {std::sqrt(2.0), 0},
+            {std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::cos(lastT),
+                std::sqrt(2 * std::fabs(std::cos(2 * lastT))) * std::sin(lastT)},
+            {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
@@ -80,7 +81,8 @@ TEST(ClassicCurve, ShapesReachTheirLandmarks)
         EXPECT_TRUE(hasDotNear(astroid, cusp, 1e-3));
 
     const Drawing lemniscate = drawingOf(classicCurve(Lemniscate, {"1"}));
-    for (WorldPoint tip : {WorldPoint{1.4142, 0}, WorldPoint{-1.4142, 0}, WorldPoint{0, 1.4142}, WorldPoint{0, -1.4142}})
+    for (WorldPoint tip :
+        {WorldPoint{1.4142, 0}, WorldPoint{-1.4142, 0}, WorldPoint{0, 1.4142}, WorldPoint{0, -1.4142}})
         EXPECT_TRUE(hasDotNear(lemniscate, tip, 1e-3));
     EXPECT_NEAR(farthestFromOrigin(lemniscate), std::sqrt(2.0), 1e-6);
 

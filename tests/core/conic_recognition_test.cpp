@@ -15,8 +15,7 @@ PlanePolynomial polynomialOf(const std::string& equation)
     return polynomial.value_or(PlanePolynomial{});
 }
 
-template <typename Items, typename Text>
-std::string joined(const Items& items, Text text)
+template <typename Items, typename Text> std::string joined(const Items& items, Text text)
 {
     std::string out;
     for (const auto& item : items)
@@ -33,13 +32,13 @@ TEST(ConicRecognition, StandardAndShiftedFormsGiveTheirExactPointsAndLines)
     };
     const std::vector<Case> cases = {
         {"x²/25+y²/9=1", ConicKind::Ellipse, "(0, 0)", "(5, 0) (−5, 0) (0, 3) (0, −3)", "(4, 0) (−4, 0)", "",
-         "x = 25/4 x = −25/4"},
+            "x = 25/4 x = −25/4"},
         {"x²/4+y²/9=1", ConicKind::Ellipse, "(0, 0)", "(0, 3) (0, −3) (2, 0) (−2, 0)", "(0, √5) (0, −√5)", "",
-         "y = 9√5/5 y = −9√5/5"},
-        {"x²/9−y²/16=1", ConicKind::Hyperbola, "(0, 0)", "(3, 0) (−3, 0)", "(5, 0) (−5, 0)",
-         "y = 4/3·x y = −4/3·x", "x = 9/5 x = −9/5"},
+            "y = 9√5/5 y = −9√5/5"},
+        {"x²/9−y²/16=1", ConicKind::Hyperbola, "(0, 0)", "(3, 0) (−3, 0)", "(5, 0) (−5, 0)", "y = 4/3·x y = −4/3·x",
+            "x = 9/5 x = −9/5"},
         {"(y−1)²/4−(x+2)²=1", ConicKind::Hyperbola, "(−2, 1)", "(−2, 3) (−2, −1)", "(−2, 1 + √5) (−2, 1 − √5)",
-         "y = 2·x + 5 y = −2·x − 3", "y = 1 + 4√5/5 y = 1 − 4√5/5"},
+            "y = 2·x + 5 y = −2·x − 3", "y = 1 + 4√5/5 y = 1 − 4√5/5"},
         {"(x−1)²+(y+2)²=9", ConicKind::Circle, "(1, −2)", "(4, −2) (−2, −2) (1, 1) (1, −5)", "", "", ""},
         {"y²=4x", ConicKind::Parabola, "", "(0, 0)", "(1, 0)", "", "x = −1"},
         {"x²=−8(y−1)", ConicKind::Parabola, "", "(0, 1)", "(0, −1)", "", "y = 3"},
@@ -84,7 +83,8 @@ TEST(ConicRecognition, LinesMeetConicsAndLinesExactly)
     };
     for (const auto& [line, curve, expected] : cases) {
         const auto points = lineIntersections(polynomialOf(line), polynomialOf(curve));
-        EXPECT_EQ(joined(points, [](const ExactPlanePoint& p) { return p.text(); }), expected) << line << " & " << curve;
+        EXPECT_EQ(joined(points, [](const ExactPlanePoint& p) { return p.text(); }), expected)
+            << line << " & " << curve;
     }
 }
 

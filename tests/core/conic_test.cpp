@@ -59,7 +59,8 @@ TEST(ConicCurve, NegativeHalfAxesDrawTheSameCurveInTheirOrder)
         const Drawing negativeB = drawingOf(conicCurve(option, {"1", "1", "3", "-2"}));
         EXPECT_EQ(negativeB.captions, plain.captions);
         auto sortedDots = [](std::vector<WorldPoint> dots) {
-            std::sort(dots.begin(), dots.end(), [](auto p, auto q) { return std::pair(p.x, p.y) < std::pair(q.x, q.y); });
+            std::sort(
+                dots.begin(), dots.end(), [](auto p, auto q) { return std::pair(p.x, p.y) < std::pair(q.x, q.y); });
             return dots;
         };
         EXPECT_EQ(sortedDots(negativeB.dots), sortedDots(plain.dots));
@@ -75,8 +76,8 @@ TEST(ConicCurve, HugeEllipseDrawsBothSidesOfTheBoard)
 {
     const Drawing drawing = drawingOf(conicCurve(Ellipse, {"0", "0", "1e20", "5"}));
     ASSERT_FALSE(drawing.dots.empty());
-    const auto [left, right] = std::minmax_element(drawing.dots.begin(), drawing.dots.end(),
-                                                   [](auto p, auto q) { return p.x < q.x; });
+    const auto [left, right]
+        = std::minmax_element(drawing.dots.begin(), drawing.dots.end(), [](auto p, auto q) { return p.x < q.x; });
     EXPECT_LT(left->x, -10);
     EXPECT_GT(right->x, 10);
 }
@@ -115,8 +116,7 @@ TEST(ConicCurve, ParabolaOpensTowardsTheSignOfA)
         WorldPoint vertex;
     };
     const Row rows[] = {
-        {{"1", "1", "3", "2"}, 1, 9, {1, 1}},
-        {{"1", "1", "-3", "2"}, -9, 1, {1, 1}},
+        {{"1", "1", "3", "2"}, 1, 9, {1, 1}}, {{"1", "1", "-3", "2"}, -9, 1, {1, 1}},
         {{"0", "2", "1", "abc"}, 0, 9, {0, 2}}, // the parabola never reads b
     };
     for (const auto& row : rows) {
@@ -207,9 +207,14 @@ TEST(ConicCurve, RoundingAtTheEndOfARangeLosesNoPoint)
 TEST(ConicCurve, HugeAndTinyParametersStayBounded)
 {
     const std::pair<CurveFamily, FieldTexts> rows[] = {
-        {Ellipse, {"1", "1", "1e300", "2"}}, {Ellipse, {"1", "1", "1e-300", "2"}}, {Ellipse, {"3e38", "1", "3", "1e300"}},
-        {Hyperbola, {"3e38", "1", "3", "2"}},  {Hyperbola, {"-3e38", "1", "1e-300", "1e300"}}, {Hyperbola, {"1", "1", "1e200", "2"}},
-        {Parabola, {"-3e38", "1", "1e300"}},  {Parabola, {"1", "1", "1e-300"}},
+        {Ellipse, {"1", "1", "1e300", "2"}},
+        {Ellipse, {"1", "1", "1e-300", "2"}},
+        {Ellipse, {"3e38", "1", "3", "1e300"}},
+        {Hyperbola, {"3e38", "1", "3", "2"}},
+        {Hyperbola, {"-3e38", "1", "1e-300", "1e300"}},
+        {Hyperbola, {"1", "1", "1e200", "2"}},
+        {Parabola, {"-3e38", "1", "1e300"}},
+        {Parabola, {"1", "1", "1e-300"}},
     };
     for (const auto& [option, texts] : rows) {
         const Drawing drawing = drawingOf(conicCurve(option, texts));

@@ -31,21 +31,15 @@ inline InputProblem problemOf(const DrawingResult& result)
 inline bool allDotsFinite(const Drawing& drawing)
 {
     return std::all_of(drawing.dots.begin(), drawing.dots.end(),
-                       [](const WorldPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
+        [](const WorldPoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
 
 // Samples of one run from start to end as the plotters take them, by the run's length.
-inline double expectedSamples(double start, double end)
-{
-    return std::floor((end - start) / kSampleStep) + 1;
-}
+inline double expectedSamples(double start, double end) { return std::floor((end - start) / kSampleStep) + 1; }
 
 // The most samples one run clipped to the visible strip can take.
 inline constexpr double kMostVisibleSamples = (kVisibleXMax - kVisibleXMin) / kSampleStep + 2;
 
-inline double single(double value)
-{
-    return static_cast<double>(static_cast<float>(value));
-}
+inline double single(double value) { return static_cast<double>(static_cast<float>(value)); }
 
 } // namespace curvana::testing

@@ -21,7 +21,7 @@ struct FamilyCase {
     FieldTexts texts;
     double firstX;
     double lastBound; // the last sample lies within one step below it
-    double samples;   // expected count of one run
+    double samples; // expected count of one run
     std::function<double(double)> y;
     std::vector<Caption> captions;
 };
@@ -31,23 +31,24 @@ TEST(ElementaryCurve, DefaultsDrawTheirRangeFormulaAndCaption)
     const double c60 = 60 * kPlotPi / 180;
     const FamilyCase rows[] = {
         {Line, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return x + 2; },
-         {{{4, 9}, "一次函数y= 1x+2"}}},
+            {{{4, 9}, "一次函数y= 1x+2"}}},
         {Quadratic, {"1", "+2", "+0"}, -4, 2, expectedSamples(-4, 2), [](double x) { return x * x + 2 * x; },
-         {{{2, 9}, "二次函数y= 1x  +2x+0"}, {{6, 9.3}, "2"}}},
+            {{{2, 9}, "二次函数y= 1x  +2x+0"}, {{6, 9.3}, "2"}}},
         {Reciprocal, {"1", "+2", "+0"}, -8, 8, expectedSamples(-8, 8), [](double x) { return 1 / x; },
-         {{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, " 1"}, {{5.8, 1.6}, "x"}}},
+            {{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, " 1"}, {{5.8, 1.6}, "x"}}},
         {Sine, {"1", "1", "+60"}, -6.283185307 - c60, 6.283185307 - c60, 24000,
-         [c60](double x) { return std::sin(x + c60); }, {{{1, -6}, "正弦曲线y= 1sin( 1x+60°)"}}},
+            [c60](double x) { return std::sin(x + c60); }, {{{1, -6}, "正弦曲线y= 1sin( 1x+60°)"}}},
         {Cosine, {"-2", "+2", "+0"}, -6.283185307 / 2, 6.283185307 / 2, 12000,
-         [](double x) { return -2 * std::cos(2 * x); }, {{{-1, 6}, "余弦曲线y=-2cos( 2x+0°)"}}},
-        {AbsoluteQuadratic, {"1", "-2", "-3"}, -2, 4, expectedSamples(-2, 4), [](double x) { return std::fabs(x * x - 2 * x - 3); },
-         {{{2, 9}, "二次函数y=| 1x  -2x-3|"}, {{6, 9.3}, "2"}}},
+            [](double x) { return -2 * std::cos(2 * x); }, {{{-1, 6}, "余弦曲线y=-2cos( 2x+0°)"}}},
+        {AbsoluteQuadratic, {"1", "-2", "-3"}, -2, 4, expectedSamples(-2, 4),
+            [](double x) { return std::fabs(x * x - 2 * x - 3); },
+            {{{2, 9}, "二次函数y=| 1x  -2x-3|"}, {{6, 9.3}, "2"}}},
         {Exponential, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return std::pow(2, x); },
-         {{{4, 9}, "指数函数y= 2"}, {{7.7, 9.3}, "x"}}},
+            {{{4, 9}, "指数函数y= 2"}, {{7.7, 9.3}, "x"}}},
         {Power, {"2", "+2", "+0"}, -3, 3, expectedSamples(-3, 3), [](double x) { return x * x; },
-         {{{4, 9}, "幂函数y=x"}, {{6.8, 9.2}, " 2"}}},
+            {{{4, 9}, "幂函数y=x"}, {{6.8, 9.2}, " 2"}}},
         {Logarithm, {"2", "+2", "+0"}, 0.1, 10, expectedSamples(0.1, 10), [](double x) { return std::log2(x); },
-         {{{4, 9}, "对数函数y=log 2"}, {{8.5, 9.5}, "x"}}},
+            {{{4, 9}, "对数函数y=log 2"}, {{8.5, 9.5}, "x"}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
@@ -130,13 +131,13 @@ TEST(ElementaryCurve, TangentKeepsOffItsAsymptotes)
         double c;
     };
     const Row rows[] = {{{"1", "1", "+0"}, 1, 0}, {{"2", "3", "+45"}, 3, 45}, {{"1", "-1", "+0"}, -1, 0},
-                        {{"1", "-0.5", "+20"}, -0.5, 20}};
+        {{"1", "-0.5", "+20"}, -0.5, 20}};
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(elementaryCurve(Tangent, row.texts));
         const double c = row.c * kPlotPi / 180;
         // Both branches together: u = b*x + c spans (-π/2, 3π/2) without its asymptotes.
-        EXPECT_NEAR(static_cast<double>(drawing.dots.size()), 2 * (kPlotPi / std::fabs(row.b) - 0.002) / kSampleStep,
-                    4);
+        EXPECT_NEAR(
+            static_cast<double>(drawing.dots.size()), 2 * (kPlotPi / std::fabs(row.b) - 0.002) / kSampleStep, 4);
         for (const WorldPoint& p : drawing.dots) {
             const double u = row.b * p.x + c;
             ASSERT_GT(u, -kPlotPi / 2);
@@ -210,8 +211,8 @@ TEST(ElementaryCurve, ReciprocalSkipsOnlyAnExactZero)
     const Drawing drawing = drawingOf(elementaryCurve(Reciprocal, {"1"}));
     std::size_t samples = sampleRange(-8, 8, [](double) {});
     EXPECT_EQ(drawing.dots.size(), samples);
-    EXPECT_TRUE(std::any_of(drawing.dots.begin(), drawing.dots.end(),
-                            [](const WorldPoint& p) { return std::fabs(p.x) < kSampleStep; }));
+    EXPECT_TRUE(std::any_of(
+        drawing.dots.begin(), drawing.dots.end(), [](const WorldPoint& p) { return std::fabs(p.x) < kSampleStep; }));
 }
 
 TEST(ElementaryCurve, LogarithmBaseMustBePositiveAndNotOne)
@@ -270,12 +271,25 @@ TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
         FieldTexts texts;
     };
     const Row rows[] = {
-        {Line, {"1e-12", "+2"}},   {Line, {"1e300", "+2"}},    {Line, {"-1e-300", "+2"}}, {Line, {"1e-320", "1e300"}},
-        {Quadratic, {"1e-300", "+2", "+0"}}, {Quadratic, {"1e-308", "-1e300", "+0"}}, {Quadratic, {"1e300", "+2", "+0"}},
-        {Reciprocal, {"1e300"}},         {Reciprocal, {"1e-300"}},         {Sine, {"1e300", "1e-300", "+0"}},
-        {Cosine, {"1", "1e300", "1e300"}}, {Tangent, {"1e300", "1e-12", "+0"}}, {Tangent, {"1", "-1e-300", "+90"}},
-        {AbsoluteQuadratic, {"-1e300", "1e300", "1e300"}}, {Exponential, {"1e300"}}, {Power, {"1e300"}}, {Power, {"-1e-300"}},
-        {Logarithm, {"1e-300"}},       {Logarithm, {"1.0000000000000002"}},
+        {Line, {"1e-12", "+2"}},
+        {Line, {"1e300", "+2"}},
+        {Line, {"-1e-300", "+2"}},
+        {Line, {"1e-320", "1e300"}},
+        {Quadratic, {"1e-300", "+2", "+0"}},
+        {Quadratic, {"1e-308", "-1e300", "+0"}},
+        {Quadratic, {"1e300", "+2", "+0"}},
+        {Reciprocal, {"1e300"}},
+        {Reciprocal, {"1e-300"}},
+        {Sine, {"1e300", "1e-300", "+0"}},
+        {Cosine, {"1", "1e300", "1e300"}},
+        {Tangent, {"1e300", "1e-12", "+0"}},
+        {Tangent, {"1", "-1e-300", "+90"}},
+        {AbsoluteQuadratic, {"-1e300", "1e300", "1e300"}},
+        {Exponential, {"1e300"}},
+        {Power, {"1e300"}},
+        {Power, {"-1e-300"}},
+        {Logarithm, {"1e-300"}},
+        {Logarithm, {"1.0000000000000002"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.option);
@@ -292,8 +306,11 @@ TEST(ElementaryCurve, HugeAndTinyParametersFinishBoundedWithFiniteDots)
         double rightmost; // the run reaches at least this far right
     };
     const Far far[] = {
-        {Line, {"1e-20", "+2"}, 7.99},  {Line, {"1e-305", "+2"}, 7.99}, {Sine, {"1", "1e-20", "+0"}, 10.9},
-        {Cosine, {"1", "1e-20", "+0"}, 10.9}, {Tangent, {"1", "1e-20", "+0"}, 10.9},
+        {Line, {"1e-20", "+2"}, 7.99},
+        {Line, {"1e-305", "+2"}, 7.99},
+        {Sine, {"1", "1e-20", "+0"}, 10.9},
+        {Cosine, {"1", "1e-20", "+0"}, 10.9},
+        {Tangent, {"1", "1e-20", "+0"}, 10.9},
     };
     for (const auto& row : far) {
         SCOPED_TRACE(row.option);

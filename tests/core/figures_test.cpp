@@ -13,10 +13,7 @@ using testing::single;
 
 constexpr double kFigurePi = 3.1415926;
 
-double radians(double degrees)
-{
-    return single(degrees * kFigurePi / 180);
-}
+double radians(double degrees) { return single(degrees * kFigurePi / 180); }
 
 TEST(FigureDrawing, DefaultsOfThePolygonDialogs)
 {
@@ -43,16 +40,16 @@ TEST(FigureDrawing, ParallelogramComputesItsThirdVertex)
         {{"0", "0", "2", "2", "4", "-3"}, {{0, 0}, {2, 2}, {6, -1}, {4, -3}}},
         {{"1", "1", "3", "1", "1", "2"}, {{1, 1}, {3, 1}, {3, 2}, {1, 2}}}, // the rectangle case
         {{"0.1", "0", "0.2", "0", "0.3", "0"},
-         {{single(0.1), 0}, {single(0.2), 0}, {single(single(0.2) + single(0.3) - single(0.1)), 0}, {single(0.3), 0}}},
+            {{single(0.1), 0}, {single(0.2), 0}, {single(single(0.2) + single(0.3) - single(0.1)), 0},
+                {single(0.3), 0}}},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(figureDrawing(FigureKind::Parallelogram, row.texts));
         const auto& c = row.chain;
-        EXPECT_EQ(drawing.segments,
-                  (std::vector<Segment>{{c[0], c[1]}, {c[1], c[2]}, {c[2], c[3]}, {c[3], c[0]}}));
+        EXPECT_EQ(drawing.segments, (std::vector<Segment>{{c[0], c[1]}, {c[1], c[2]}, {c[2], c[3]}, {c[3], c[0]}}));
     }
-    const InputProblem tooFar =
-        problemOf(figureDrawing(FigureKind::Parallelogram, {"-3e38", "0", "3e38", "0", "3e38", "0"}));
+    const InputProblem tooFar
+        = problemOf(figureDrawing(FigureKind::Parallelogram, {"-3e38", "0", "3e38", "0", "3e38", "0"}));
     EXPECT_EQ(tooFar.field, 4);
 }
 
@@ -75,7 +72,8 @@ TEST(FigureDrawing, EllipseUsesTheLargerHalfAxisAndTheirRatio)
         ASSERT_EQ(drawing.circles.size(), 1u);
         EXPECT_EQ(drawing.circles[0], (CircleSpec{{0, 0}, row.radius, {}, {}, row.aspect})) << row.texts[2];
     }
-    for (const auto& [texts, field] : {std::pair{FieldTexts{"0", "0", "0", "2"}, 2}, {FieldTexts{"0", "0", "2", "-0"}, 3}}) {
+    for (const auto& [texts, field] :
+        {std::pair{FieldTexts{"0", "0", "0", "2"}, 2}, {FieldTexts{"0", "0", "2", "-0"}, 3}}) {
         const InputProblem problem = problemOf(figureDrawing(FigureKind::Ellipse, texts));
         EXPECT_EQ(problem.field, field);
         EXPECT_EQ(problem.message, "椭圆的半轴长度不能为0，请填写一个不为0的数。");
@@ -92,9 +90,16 @@ TEST(FigureDrawing, SectorRunsFromJustBelowZeroToMinusItsAngle)
         double end;
     };
     const Row rows[] = {
-        {"60", radians(-60)},   {"90", radians(-90)},   {"270", radians(-270)}, {"360", radians(-360)},
-        {"400", radians(-40)},  {"-400", radians(40)},  {"720", radians(-360)}, {"-1080", radians(360)},
-        {"-90", radians(90)},   {"725.5", radians(-5.5)},
+        {"60", radians(-60)},
+        {"90", radians(-90)},
+        {"270", radians(-270)},
+        {"360", radians(-360)},
+        {"400", radians(-40)},
+        {"-400", radians(40)},
+        {"720", radians(-360)},
+        {"-1080", radians(360)},
+        {"-90", radians(90)},
+        {"725.5", radians(-5.5)},
     };
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(figureDrawing(FigureKind::Sector, {"1", "-1", "2", row.degrees}));
@@ -125,8 +130,10 @@ TEST(FigureDrawing, ArcRunsBetweenItsAnglesWithinOneTurn)
         double end;
     };
     const Row rows[] = {
-        {"60", "90", radians(60), radians(90)},   {"90", "0", radians(90), 0},
-        {"-30", "45", radians(-30), radians(45)}, {"450", "-450", radians(90), radians(-90)},
+        {"60", "90", radians(60), radians(90)},
+        {"90", "0", radians(90), 0},
+        {"-30", "45", radians(-30), radians(45)},
+        {"450", "-450", radians(90), radians(-90)},
         {"720", "-360", radians(360), radians(-360)},
     };
     for (const auto& row : rows) {
@@ -145,8 +152,8 @@ TEST(FigureDrawing, ArcWhoseEndsMeetIsTheWholeCircle)
         const char* to;
         bool meet;
     };
-    const Row rows[] = {{"360", "0", true},  {"720", "0", true},    {"-360", "0", true}, {"0", "0", true},
-                        {"30", "390", true}, {"0", "0.001", false}, {"359.999", "0", false}};
+    const Row rows[] = {{"360", "0", true}, {"720", "0", true}, {"-360", "0", true}, {"0", "0", true},
+        {"30", "390", true}, {"0", "0.001", false}, {"359.999", "0", false}};
     for (const auto& row : rows) {
         const Drawing drawing = drawingOf(figureDrawing(FigureKind::Arc, {"0", "0", "2", row.from, row.to}));
         ASSERT_EQ(drawing.circles.size(), 1u);

@@ -67,10 +67,21 @@ struct WideRangeCase {
 TEST(FormulaPieces, WideRangesCoverEveryVisiblePointOfADenseReference)
 {
     const WideRangeCase rows[] = {
-        {{FormulaKind::Parametric, "t", "t²", "-1000", "1000"}, [](double t) { return WorldPoint{t, t * t}; }, -4, 4},
+        {{FormulaKind::Parametric, "t", "t²", "-1000", "1000"},
+            [](double t) {
+                return WorldPoint{t, t * t};
+            },
+            -4, 4},
         {{FormulaKind::Polar, "θ", "", "0", "10^4"},
-         [](double t) { return WorldPoint{t * std::cos(t), t * std::sin(t)}; }, 0, 16},
-        {{FormulaKind::Function, "y = 5", "", "-10", "10"}, [](double x) { return WorldPoint{x, 5}; }, -10, 10},
+            [](double t) {
+                return WorldPoint{t * std::cos(t), t * std::sin(t)};
+            },
+            0, 16},
+        {{FormulaKind::Function, "y = 5", "", "-10", "10"},
+            [](double x) {
+                return WorldPoint{x, 5};
+            },
+            -10, 10},
     };
     for (const WideRangeCase& row : rows) {
         const auto result = formulaDrawing(row.input, SamplingView{}, {1, 9});

@@ -96,7 +96,9 @@ TEST(FormulaReading, NotationTeachersWriteIsAccepted)
         {"cot x+sec x+csc x", [](double x) { return 1 / std::tan(x) + 1 / std::cos(x) + 1 / std::sin(x); }},
         {"[x]", [](double x) { return std::floor(x); }},
         {"2[x/2]", [](double x) { return 2 * std::floor(x / 2); }},
-        {"sgn x", [](double x) { return x < 0 ? -1.0 : x > 0 ? 1.0 : 0.0; }},
+        {"sgn x", [](double x) { return x < 0 ? -1.0
+                                     : x > 0  ? 1.0
+                                              : 0.0; }},
         {"1。5x", [](double x) { return 1.5 * x; }},
         {"x\u00A0+\u00A01", [](double x) { return x + 1; }},
         {"x\u200B+1\uFEFF", [](double x) { return x + 1; }},
@@ -111,13 +113,13 @@ TEST(FormulaReading, AngleLettersAndPolarSymbolDrawAsTheirTwins)
         {{FormulaKind::Polar, "ρ=2cosθ", "", "0", "2π"}, {FormulaKind::Polar, "2cos θ", "", "0", "2π"}},
         {{FormulaKind::Polar, "r(θ) = 1 + Θ/9", "", "0", "2π"}, {FormulaKind::Polar, "1+θ/9", "", "0", "2π"}},
         {{FormulaKind::Polar, "sin 2φ", "", "0", "2π"}, {FormulaKind::Polar, "sin 2θ", "", "0", "2π"}},
-        {{FormulaKind::Parametric, "cos θ", "sin φ", "0", "2π"}, {FormulaKind::Parametric, "cos t", "sin t", "0", "2π"}},
+        {{FormulaKind::Parametric, "cos θ", "sin φ", "0", "2π"},
+            {FormulaKind::Parametric, "cos t", "sin t", "0", "2π"}},
     };
     for (const auto& [typed, plain] : pairs) {
         auto got = formulaDrawing(typed, SamplingView{}, {0, 0});
         auto want = formulaDrawing(plain, SamplingView{}, {0, 0});
-        ASSERT_TRUE(std::holds_alternative<Drawing>(got))
-            << typed.first << ": " << std::get<FormulaError>(got).message;
+        ASSERT_TRUE(std::holds_alternative<Drawing>(got)) << typed.first << ": " << std::get<FormulaError>(got).message;
         ASSERT_TRUE(std::holds_alternative<Drawing>(want)) << plain.first;
         EXPECT_EQ(std::get<Drawing>(got).dots, std::get<Drawing>(want).dots) << typed.first;
     }

@@ -38,7 +38,6 @@ FormulaInput function(std::string text, std::string from = "-10", std::string to
     return {FormulaKind::Function, std::move(text), "", std::move(from), std::move(to)};
 }
 
-
 struct NotationCase {
     const char* typed;
     std::function<double(double)> meant;
@@ -142,7 +141,7 @@ struct MistakeCase {
 
 TEST(FormulaNotation, MistakesNameWhatAndWhere)
 {
-    const std::string tooLong = "x" + std::string(500, ' ') + std::string(500, '+') ;
+    const std::string tooLong = "x" + std::string(500, ' ') + std::string(500, '+');
     const MistakeCase rows[] = {
         {"", 0, 0, "式子是空的"},
         {"y = ", 0, 0, "式子是空的"},
@@ -185,7 +184,8 @@ TEST(FormulaNotation, MistakesNameWhatAndWhere)
             ADD_FAILURE() << row.typed.substr(0, 80) << " was accepted";
             continue;
         }
-        EXPECT_NE(error->message.find(row.message), std::string::npos) << row.typed.substr(0, 80) << ": " << error->message;
+        EXPECT_NE(error->message.find(row.message), std::string::npos)
+            << row.typed.substr(0, 80) << ": " << error->message;
         EXPECT_EQ(error->start, row.start) << row.typed.substr(0, 80);
         EXPECT_EQ(error->length, row.length) << row.typed.substr(0, 80);
     }
@@ -215,7 +215,8 @@ TEST(FormulaDrawing, MistakesNameTheBox)
         {function("(x"), FormulaBox::First, 0, 1, "“y =”框第1个字符处：“(”没有配对的“)”。"},
         {function(""), FormulaBox::First, 0, 0, "“y =”框是空的"},
         {function("x", ""), FormulaBox::From, 0, 0, "“起点”框是空的"},
-        {function("x", "-10", "2x"), FormulaBox::To, 1, 1, "“终点”框第2个字符处：不认识“x”：这里只能写数，不能有变量。"},
+        {function("x", "-10", "2x"), FormulaBox::To, 1, 1,
+            "“终点”框第2个字符处：不认识“x”：这里只能写数，不能有变量。"},
         {function("x", "10", "-10"), FormulaBox::From, 0, 2, "范围的起点要小于终点。"},
         {function("x", "3", "3"), FormulaBox::From, 0, 1, "范围的起点要小于终点。"},
         {function("x", "-10", "1/0"), FormulaBox::To, 0, 3, "“终点”框里的值不是一个实数。"},
@@ -224,13 +225,18 @@ TEST(FormulaDrawing, MistakesNameTheBox)
         {function("√(x-20)"), FormulaBox::First, 0, 7, "在所给范围内，“y =”框里的函数没有实数值。"},
         {function("ln x", "-5", "0"), FormulaBox::First, 0, 4, "没有实数值"},
         {function("x+100"), FormulaBox::First, 0, 5, "不经过图板的可见部分"},
-        {{FormulaKind::Parametric, "cos t", "sinn t", "0", "2π"}, FormulaBox::Second, 0, 4, "“y =”框第1个字符处：不认识“sinn”"},
-        {{FormulaKind::Parametric, "cos x", "sin t", "0", "2π"}, FormulaBox::First, 4, 1, "“x =”框第5个字符处：不认识“x”：这里的变量是t。"},
-        {{FormulaKind::Parametric, "cos t", "√(t-100)", "0", "2π"}, FormulaBox::Second, 0, 8, "“y =”框里的函数没有实数值"},
+        {{FormulaKind::Parametric, "cos t", "sinn t", "0", "2π"}, FormulaBox::Second, 0, 4,
+            "“y =”框第1个字符处：不认识“sinn”"},
+        {{FormulaKind::Parametric, "cos x", "sin t", "0", "2π"}, FormulaBox::First, 4, 1,
+            "“x =”框第5个字符处：不认识“x”：这里的变量是t。"},
+        {{FormulaKind::Parametric, "cos t", "√(t-100)", "0", "2π"}, FormulaBox::Second, 0, 8,
+            "“y =”框里的函数没有实数值"},
         {{FormulaKind::Parametric, "ln(-t)", "t", "0", "2π"}, FormulaBox::First, 0, 6, "“x =”框里的函数没有实数值"},
-        {{FormulaKind::Polar, "sin x", "", "0", "2π"}, FormulaBox::First, 4, 1, "“r =”框第5个字符处：不认识“x”：这里的变量是θ。"},
+        {{FormulaKind::Polar, "sin x", "", "0", "2π"}, FormulaBox::First, 4, 1,
+            "“r =”框第5个字符处：不认识“x”：这里的变量是θ。"},
         {{FormulaKind::Polar, "1", "", "0", "1e400"}, FormulaBox::To, 0, 5, "“终点”框里的这个数太大了。"},
-        {{FormulaKind::Polar, "1", "", "-9" + std::string(300, '9'), "9" + std::string(308, '9')}, FormulaBox::To, 0, 309, "这个数太大了"},
+        {{FormulaKind::Polar, "1", "", "-9" + std::string(300, '9'), "9" + std::string(308, '9')}, FormulaBox::To, 0,
+            309, "这个数太大了"},
     };
     for (const BoxMistakeCase& row : rows) {
         const FormulaError error = errorOf(row.input);
@@ -278,7 +284,8 @@ TEST(FormulaDrawing, PiecesFollowSteepCurvesAndEndAtPoles)
     };
     for (const ContinuityCase& row : rows) {
         const Drawing drawing = drawingOf(function(row.typed));
-        const auto inside = std::count_if(row.poles.begin(), row.poles.end(), [](double x) { return std::fabs(x) < 10; });
+        const auto inside
+            = std::count_if(row.poles.begin(), row.poles.end(), [](double x) { return std::fabs(x) < 10; });
         ASSERT_GE(drawing.polylines.size(), static_cast<std::size_t>(inside) + 1) << row.typed;
         for (const Polyline& piece : drawing.polylines) {
             for (std::size_t i = 0; i < piece.points.size(); ++i) {

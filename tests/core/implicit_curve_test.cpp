@@ -88,9 +88,21 @@ TEST(ImplicitCurve, DrawsTheTextbookExamplesWithoutGapsOrFalseLines)
         {"(x−1)²+(y+2)²=9", circle(3, 3, 1, -2)},
         {"x²/25+y²/9=1", circle(5, 3, 0, 0)},
         {"x^2 + y^2/0.0025 = 1", circle(1, 0.05, 0, 0)},
-        {"x²/9−y²/16=1", [](double u) { const double s = 3.2 * u - 1.6; return WorldPoint{3 * std::cosh(s), 4 * std::sinh(s)}; }},
-        {"y²=4x", [](double u) { const double t = 12 * u - 6; return WorldPoint{t * t / 4, t}; }},
-        {"xy=1", [](double u) { const double t = 0.1 + 9.8 * u; return WorldPoint{t, 1 / t}; }},
+        {"x²/9−y²/16=1",
+            [](double u) {
+                const double s = 3.2 * u - 1.6;
+                return WorldPoint{3 * std::cosh(s), 4 * std::sinh(s)};
+            }},
+        {"y²=4x",
+            [](double u) {
+                const double t = 12 * u - 6;
+                return WorldPoint{t * t / 4, t};
+            }},
+        {"xy=1",
+            [](double u) {
+                const double t = 0.1 + 9.8 * u;
+                return WorldPoint{t, 1 / t};
+            }},
         {"x=2", line({2, -9.9}, {2, 9.9})},
         {"y=−1", line({-9.9, -1}, {9.9, -1})},
         {"2x+3y−6=0", line({-9, 8}, {9, -4})},
@@ -98,9 +110,11 @@ TEST(ImplicitCurve, DrawsTheTextbookExamplesWithoutGapsOrFalseLines)
         {"y=|x|", line({0, 0}, {9, 9})},
         {"x²−y²=0", line({-9, -9}, {9, 9})},
         {"x²−y²=0", line({-9, 9}, {9, -9})},
-        {"(x²+y²)²=8(x²−y²)", [](double u) {
-             const double t = -kPi / 4 + u * kPi / 2, r = std::sqrt(std::max(0.0, 8 * std::cos(2 * t)));
-             return WorldPoint{r * std::cos(t), r * std::sin(t)}; }},
+        {"(x²+y²)²=8(x²−y²)",
+            [](double u) {
+                const double t = -kPi / 4 + u * kPi / 2, r = std::sqrt(std::max(0.0, 8 * std::cos(2 * t)));
+                return WorldPoint{r * std::cos(t), r * std::sin(t)};
+            }},
     };
     for (const Example& example : examples) {
         SCOPED_TRACE(example.equation);
@@ -167,7 +181,8 @@ TEST(ImplicitCurve, HostileEquationsAndAreasEndInTime)
     const PixelScale nonsense[] = {{0, 20}, {NAN, 20}, {1e9, 1e9}};
     for (const PixelScale& scale : nonsense)
         EXPECT_TRUE(std::holds_alternative<std::string>(traceImplicitCurve(circle, PlotArea{}, scale, WorkDeadline())));
-    EXPECT_TRUE(std::holds_alternative<std::string>(traceImplicitCurve(circle, PlotArea{1, 0, -1, 2}, kScale, WorkDeadline())));
+    EXPECT_TRUE(
+        std::holds_alternative<std::string>(traceImplicitCurve(circle, PlotArea{1, 0, -1, 2}, kScale, WorkDeadline())));
 
     std::string huge = "x";
     while (huge.size() < 990)

@@ -10,8 +10,8 @@ const PixelScale kScale;
 InequalityRegion regionOf(const std::string& text)
 {
     auto parsed = parseInequalities(text, "“不等式”框");
-    auto result = inequalityRegion(std::get<std::vector<Relation>>(parsed), PlotArea{}, kScale,
-                                   WorkDeadline(std::chrono::seconds(5)));
+    auto result = inequalityRegion(
+        std::get<std::vector<Relation>>(parsed), PlotArea{}, kScale, WorkDeadline(std::chrono::seconds(5)));
     if (const auto* message = std::get_if<std::string>(&result)) {
         ADD_FAILURE() << *message;
         return {};
@@ -30,9 +30,8 @@ bool shaded(const InequalityRegion& region, double x, double y)
 TEST(InequalityRegion, ShadesWhereAllHoldAndDashesStrictBoundaries)
 {
     const auto linear = regionOf("x+y≤4，x−y≥−2，y≥0");
-    const std::vector<std::pair<WorldPoint, bool>> samples = {
-        {{0, 1}, true}, {{1, 2.8}, true}, {{3.5, 0.2}, true}, {{-1.8, 0.1}, true},
-        {{0, -1}, false}, {{3, 3}, false}, {{-3, 0.5}, false}, {{8, 8}, false}};
+    const std::vector<std::pair<WorldPoint, bool>> samples = {{{0, 1}, true}, {{1, 2.8}, true}, {{3.5, 0.2}, true},
+        {{-1.8, 0.1}, true}, {{0, -1}, false}, {{3, 3}, false}, {{-3, 0.5}, false}, {{8, 8}, false}};
     for (const auto& [p, inside] : samples)
         EXPECT_EQ(shaded(linear, p.x, p.y), inside) << p.x << ", " << p.y;
     EXPECT_EQ(linear.polygon.size(), 3u);

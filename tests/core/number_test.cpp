@@ -17,14 +17,34 @@ struct Accepted {
 TEST(ParseNumber, AcceptsTypedForms)
 {
     const Accepted rows[] = {
-        {"0", 0.0},          {"7", 7.0},            {"-7", -7.0},         {"+1", 1.0},
-        {" +2 ", 2.0},       {"\t3\t", 3.0},        {"1e3", 1000.0},      {"2.5E-2", 0.025},
-        {"1E+2", 100.0},     {".5", 0.5},           {"5.", 5.0},          {"-.25", -0.25},
-        {"007", 7.0},        {"1.5e0", 1.5},        {"＋５", 5.0},        {"－３．５", -3.5},
-        {"−2", -2.0},        {"１２", 12.0},        {"1。5", 1.5},        {"1．5", 1.5},        {"　4　", 4.0},       {"２ｅ３", 2000.0},
+        {"0", 0.0},
+        {"7", 7.0},
+        {"-7", -7.0},
+        {"+1", 1.0},
+        {" +2 ", 2.0},
+        {"\t3\t", 3.0},
+        {"1e3", 1000.0},
+        {"2.5E-2", 0.025},
+        {"1E+2", 100.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"-.25", -0.25},
+        {"007", 7.0},
+        {"1.5e0", 1.5},
+        {"＋５", 5.0},
+        {"－３．５", -3.5},
+        {"−2", -2.0},
+        {"１２", 12.0},
+        {"1。5", 1.5},
+        {"1．5", 1.5},
+        {"　4　", 4.0},
+        {"２ｅ３", 2000.0},
         {"1.7976931348623157e308", 1.7976931348623157e308},
         // Read with the formulas' reading of characters: dashes, no-break spaces, zero-width marks.
-        {"—2", -2.0},        {"\u00A02\u00A0", 2.0}, {"1\u200B5", 15.0},    {"\uFEFF3", 3.0},
+        {"—2", -2.0},
+        {"\u00A02\u00A0", 2.0},
+        {"1\u200B5", 15.0},
+        {"\uFEFF3", 3.0},
     };
     for (const auto& row : rows) {
         const auto parsed = parseNumber(row.text);
@@ -36,10 +56,37 @@ TEST(ParseNumber, AcceptsTypedForms)
 TEST(ParseNumber, RefusesWhatIsNotANumber)
 {
     const char* rows[] = {
-        "",    "  ",   "abc",  "nan", "NaN", "inf",   "-inf", "infinity", "0x10", "1e",
-        "e5",  "+",    "-",    ".",   "-.",  "1 2",   "1,5",  "1e400",    "-1e400", "１a",
-        "1.2.3", "--1", "+-1", "1e+", "1e2.5", "5-",  "１２３４５６７８９０e999", "1\xE4",
-        "\xFF", "1 e3", "2π",
+        "",
+        "  ",
+        "abc",
+        "nan",
+        "NaN",
+        "inf",
+        "-inf",
+        "infinity",
+        "0x10",
+        "1e",
+        "e5",
+        "+",
+        "-",
+        ".",
+        "-.",
+        "1 2",
+        "1,5",
+        "1e400",
+        "-1e400",
+        "１a",
+        "1.2.3",
+        "--1",
+        "+-1",
+        "1e+",
+        "1e2.5",
+        "5-",
+        "１２３４５６７８９０e999",
+        "1\xE4",
+        "\xFF",
+        "1 e3",
+        "2π",
     };
     for (const char* text : rows)
         EXPECT_FALSE(parseNumber(text).has_value()) << '"' << text << '"';
@@ -119,9 +166,8 @@ TEST(DisplayForm, LabelsTheAxes)
 
 TEST(DisplayForm, ReadsBackAsTheSameNumber)
 {
-    const double values[] = {1,      -2,       0.5,      3.14159265358979, -1e-5,   6.02214076e23,
-                             1e15,   -1e14,    1.5e-300, 1.5e308,  2.2250738585072014e-308,
-                             0.1,    123.456,  -987654.321, 4.9e-324 * 1e10, 1e-4};
+    const double values[] = {1, -2, 0.5, 3.14159265358979, -1e-5, 6.02214076e23, 1e15, -1e14, 1.5e-300, 1.5e308,
+        2.2250738585072014e-308, 0.1, 123.456, -987654.321, 4.9e-324 * 1e10, 1e-4};
     for (double value : values) {
         const auto parsed = parseNumber(displayForm(value));
         ASSERT_TRUE(parsed.has_value()) << displayForm(value);

@@ -8,8 +8,12 @@ namespace {
 TEST(PenColour, NamesGiveTheirColours)
 {
     const std::pair<const char*, Rgb> rows[] = {
-        {"红", rgb(255, 0, 0)}, {"黑", rgb(0, 0, 0)},     {"黄", rgb(255, 255, 0)},
-        {"蓝", rgb(0, 0, 255)}, {"绿", rgb(0, 255, 0)},   {"青", rgb(0, 255, 255)},
+        {"红", rgb(255, 0, 0)},
+        {"黑", rgb(0, 0, 0)},
+        {"黄", rgb(255, 255, 0)},
+        {"蓝", rgb(0, 0, 255)},
+        {"绿", rgb(0, 255, 0)},
+        {"青", rgb(0, 255, 255)},
     };
     for (const auto& [name, colour] : rows) {
         EXPECT_EQ(lookupPenColour(name), colour) << name;

@@ -29,7 +29,8 @@ TEST(Relation, InequalitySignsInEveryFormReadTheSameWay)
     };
     for (const Case& c : cases) {
         auto parsed = parseInequalities(c.text, "“不等式”框");
-        ASSERT_TRUE(std::holds_alternative<std::vector<Relation>>(parsed)) << c.text << ": " << std::get<TextProblem>(parsed).message;
+        ASSERT_TRUE(std::holds_alternative<std::vector<Relation>>(parsed))
+            << c.text << ": " << std::get<TextProblem>(parsed).message;
         const auto& relations = std::get<std::vector<Relation>>(parsed);
         EXPECT_EQ(relations.size(), c.count) << c.text;
         const auto all = [&](double x, double y) {
@@ -68,9 +69,13 @@ TEST(Relation, MistakesNameTheBoxAndThePlace)
 TEST(Relation, AFunctionBoxKnowsAnEquationOrInequalityInXAndY)
 {
     const std::vector<std::pair<std::string, RelationKind>> cases = {
-        {"x²+y²=4", RelationKind::Equation}, {"x=2", RelationKind::Equation},
-        {"y>x²", RelationKind::Inequalities}, {"x+y≤4，y≥0", RelationKind::Inequalities},
-        {"y = x²", RelationKind::None}, {"x^2+1", RelationKind::None}, {"y=", RelationKind::None},
+        {"x²+y²=4", RelationKind::Equation},
+        {"x=2", RelationKind::Equation},
+        {"y>x²", RelationKind::Inequalities},
+        {"x+y≤4，y≥0", RelationKind::Inequalities},
+        {"y = x²", RelationKind::None},
+        {"x^2+1", RelationKind::None},
+        {"y=", RelationKind::None},
         {"y = y + x", RelationKind::Equation},
     };
     for (const auto& [text, kind] : cases)
@@ -87,8 +92,8 @@ namespace {
 // and points inside the text, and whatever parses can be evaluated, expanded and solved.
 TEST(Relation, ScrambledTextsGiveAMessageOrSomethingThatComputes)
 {
-    const std::vector<std::string> pieces = {"x", "y", "2", "0.5", "=", "≤", "<", ">=", "＞", "，", "且", "(", ")",
-                                             "²", "^", "-", "+", "*", "/", "|", "√", "sin", "log", ",", " ", "π"};
+    const std::vector<std::string> pieces = {"x", "y", "2", "0.5", "=", "≤", "<", ">=", "＞", "，", "且", "(", ")", "²",
+        "^", "-", "+", "*", "/", "|", "√", "sin", "log", ",", " ", "π"};
     std::uint32_t state = 12345;
     const auto next = [&] { return state = state * 1664525u + 1013904223u; };
     for (int round = 0; round < 3000; ++round) {

@@ -11,7 +11,8 @@ namespace {
 std::vector<double> samplesOf(double start, double end, SampleWindow window = kWholeRange)
 {
     std::vector<double> samples;
-    sampleRange(start, end, [&](double v) { samples.push_back(v); }, window);
+    sampleRange(
+        start, end, [&](double v) { samples.push_back(v); }, window);
     return samples;
 }
 
@@ -83,10 +84,7 @@ TEST(SampleRange, StepLostInRoundingStopsAtOnce)
     EXPECT_EQ(samplesOf(1e15, 1e15 + 10).size(), 1u);
 }
 
-TEST(SampleRange, HardCapEndsAnOverlongRun)
-{
-    EXPECT_EQ(samplesOf(0, 1e6).size(), kMaxSamplesPerRun);
-}
+TEST(SampleRange, HardCapEndsAnOverlongRun) { EXPECT_EQ(samplesOf(0, 1e6).size(), kMaxSamplesPerRun); }
 
 } // namespace
 } // namespace curvana

@@ -55,53 +55,65 @@ struct FunctionCase {
 TEST(SpecialPoints, FunctionPointsWithExactLabels)
 {
     const FunctionCase cases[] = {
-        {"quadratic roots", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::Zero, {"零点 (−1, 0)", "零点 (3, 0)"}},
-        {"quadratic vertex", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::Minimum, {"顶点、极小值点 (1, −4)"}},
-        {"quadratic intercept", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::YIntercept, {"与y轴交点 (0, −3)"}},
+        {"quadratic roots", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::Zero,
+            {"零点 (−1, 0)", "零点 (3, 0)"}},
+        {"quadratic vertex", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::Minimum,
+            {"顶点、极小值点 (1, −4)"}},
+        {"quadratic intercept", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::YIntercept,
+            {"与y轴交点 (0, −3)"}},
         {"quadratic has no maximum", {elementary(Quadratic, {"1", "-2", "-3"})}, PointKind::Maximum, {}},
         {"surd roots", {elementary(Quadratic, {"1", "0", "-3"})}, PointKind::Zero,
-         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
+            {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
         {"sine zeros to both ends", {elementary(Sine, {"1", "1", "0"})}, PointKind::Zero,
-         {"零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)", "零点、与y轴交点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)",
-          "零点 (2π, 0) ≈ (6.283, 0)"}},
+            {"零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)", "零点、与y轴交点 (0, 0)",
+                "零点 (π, 0) ≈ (3.142, 0)", "零点 (2π, 0) ≈ (6.283, 0)"}},
         {"sine maxima", {elementary(Sine, {"2", "1", "0"})}, PointKind::Maximum,
-         {"极大值点 (−3π/2, 2) ≈ (−4.712, 2)", "极大值点 (π/2, 2) ≈ (1.571, 2)"}},
-        {"cubic maximum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Maximum, {"极大值点 (−1, 2)"}},
-        {"cubic minimum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Minimum, {"极小值点 (1, −2)"}},
+            {"极大值点 (−3π/2, 2) ≈ (−4.712, 2)", "极大值点 (π/2, 2) ≈ (1.571, 2)"}},
+        {"cubic maximum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Maximum,
+            {"极大值点 (−1, 2)"}},
+        {"cubic minimum", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Minimum,
+            {"极小值点 (1, −2)"}},
         {"cubic zeros", {custom([](double x) { return x * x * x - 3 * x; })}, PointKind::Zero,
-         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点、与y轴交点 (0, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
-        {"line meets parabola", {elementary(Line, {"1", "+2"}), elementary(Quadratic, {"1", "0", "0"})}, PointKind::Intersection,
-         {"交点 (−1, 1)", "交点 (2, 4)"}},
-        {"tangent line touches parabola", {custom([](double x) { return 2 * x - 1; }), elementary(Quadratic, {"1", "0", "0"})},
-         PointKind::Intersection, {"交点 (1, 1)"}},
-        {"sine meets cosine",
-         {elementary(Sine, {"1", "1", "0"}), elementary(Cosine, {"1", "1", "0"})},
-         PointKind::Intersection,
-         {"交点 (−7π/4, √2/2) ≈ (−5.498, 0.7071)", "交点 (−3π/4, −√2/2) ≈ (−2.356, −0.7071)",
-          "交点 (π/4, √2/2) ≈ (0.7854, 0.7071)", "交点 (5π/4, −√2/2) ≈ (3.927, −0.7071)"}},
+            {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点、与y轴交点 (0, 0)", "零点 (√3, 0) ≈ (1.732, 0)"}},
+        {"line meets parabola", {elementary(Line, {"1", "+2"}), elementary(Quadratic, {"1", "0", "0"})},
+            PointKind::Intersection, {"交点 (−1, 1)", "交点 (2, 4)"}},
+        {"tangent line touches parabola",
+            {custom([](double x) { return 2 * x - 1; }), elementary(Quadratic, {"1", "0", "0"})},
+            PointKind::Intersection, {"交点 (1, 1)"}},
+        {"sine meets cosine", {elementary(Sine, {"1", "1", "0"}), elementary(Cosine, {"1", "1", "0"})},
+            PointKind::Intersection,
+            {"交点 (−7π/4, √2/2) ≈ (−5.498, 0.7071)", "交点 (−3π/4, −√2/2) ≈ (−2.356, −0.7071)",
+                "交点 (π/4, √2/2) ≈ (0.7854, 0.7071)", "交点 (5π/4, −√2/2) ≈ (3.927, −0.7071)"}},
         {"tangent family: no zeros at its asymptotes", {elementary(Tangent, {"1", "1", "0"})}, PointKind::Zero,
-         {"零点、与y轴交点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)"}},
+            {"零点、与y轴交点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)"}},
         {"tangent across its poles", {custom([](double x) { return std::tan(x); })}, PointKind::Zero,
-         {"零点 (−3π, 0) ≈ (−9.425, 0)", "零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)", "零点、与y轴交点 (0, 0)",
-          "零点 (π, 0) ≈ (3.142, 0)", "零点 (2π, 0) ≈ (6.283, 0)", "零点 (3π, 0) ≈ (9.425, 0)"}},
+            {"零点 (−3π, 0) ≈ (−9.425, 0)", "零点 (−2π, 0) ≈ (−6.283, 0)", "零点 (−π, 0) ≈ (−3.142, 0)",
+                "零点、与y轴交点 (0, 0)", "零点 (π, 0) ≈ (3.142, 0)", "零点 (2π, 0) ≈ (6.283, 0)",
+                "零点 (3π, 0) ≈ (9.425, 0)"}},
         {"tangent has no extrema", {custom([](double x) { return std::tan(x); })}, PointKind::Maximum, {}},
         {"reciprocal has no zero", {custom([](double x) { return 1 / x; })}, PointKind::Zero, {}},
         {"reciprocal family has no zero", {elementary(Reciprocal, {"2"})}, PointKind::Zero, {}},
-        {"touching zero", {custom([](double x) { return (x - 1) * (x - 1); })}, PointKind::Zero, {"零点、顶点、极小值点 (1, 0)"}},
-        {"touching zero off the grid", {elementary(Quadratic, {"9", "-6", "1"})}, PointKind::Zero, {"零点、顶点、极小值点 (1/3, 0)"}},
+        {"touching zero", {custom([](double x) { return (x - 1) * (x - 1); })}, PointKind::Zero,
+            {"零点、顶点、极小值点 (1, 0)"}},
+        {"touching zero off the grid", {elementary(Quadratic, {"9", "-6", "1"})}, PointKind::Zero,
+            {"零点、顶点、极小值点 (1/3, 0)"}},
         {"corners of |x² − 2|", {elementary(AbsoluteQuadratic, {"1", "0", "-2"})}, PointKind::Minimum,
-         {"零点、极小值点 (−√2, 0) ≈ (−1.414, 0)", "零点、极小值点 (√2, 0) ≈ (1.414, 0)"}},
-        {"tangent off the grid", {custom([](double x) { return 14 * x / 3 - 49.0 / 9; }), elementary(Quadratic, {"1", "0", "0"})},
-         PointKind::Intersection, {"交点 (7/3, 49/9)"}},
-        {"corners of |x² − 4|", {elementary(AbsoluteQuadratic, {"1", "0", "-4"})}, PointKind::Zero, {"零点、极小值点 (−2, 0)", "零点、极小值点 (2, 0)"}},
+            {"零点、极小值点 (−√2, 0) ≈ (−1.414, 0)", "零点、极小值点 (√2, 0) ≈ (1.414, 0)"}},
+        {"tangent off the grid",
+            {custom([](double x) { return 14 * x / 3 - 49.0 / 9; }), elementary(Quadratic, {"1", "0", "0"})},
+            PointKind::Intersection, {"交点 (7/3, 49/9)"}},
+        {"corners of |x² − 4|", {elementary(AbsoluteQuadratic, {"1", "0", "-4"})}, PointKind::Zero,
+            {"零点、极小值点 (−2, 0)", "零点、极小值点 (2, 0)"}},
         {"constant has no minimum", {custom([](double) { return 3; })}, PointKind::Minimum, {}},
         {"constant line has no maximum", {elementary(Line, {"0", "3"})}, PointKind::Maximum, {}},
         {"constant's intercept", {custom([](double) { return 3; })}, PointKind::YIntercept, {"与y轴交点 (0, 3)"}},
         {"zero sine lies on the axis", {elementary(Sine, {"0", "1", "0"})}, PointKind::Zero, {}},
-        {"same curve twice does not intersect itself", {elementary(Quadratic, {"1", "0", "-1"}), elementary(Quadratic, {"1", "0", "-1"})},
-         PointKind::Intersection, {}},
+        {"same curve twice does not intersect itself",
+            {elementary(Quadratic, {"1", "0", "-1"}), elementary(Quadratic, {"1", "0", "-1"})}, PointKind::Intersection,
+            {}},
         {"zero shared by two curves appears once",
-         {custom([](double x) { return x; }), custom([](double x) { return 2 * x; })}, PointKind::Zero, {"零点、与y轴交点、交点 (0, 0)"}},
+            {custom([](double x) { return x; }), custom([](double x) { return 2 * x; })}, PointKind::Zero,
+            {"零点、与y轴交点、交点 (0, 0)"}},
         {"only the drawn stretch", {custom([](double x) { return x; }, {{2, 5}})}, PointKind::Zero, {}},
         {"intercept off the board", {custom([](double x) { return x * x - 20; })}, PointKind::YIntercept, {}},
         {"logarithm's zero", {elementary(Logarithm, {"2"})}, PointKind::Zero, {"零点 (1, 0)"}},
@@ -120,15 +132,16 @@ TEST(SpecialPoints, ConicPointsInsideTheBoard)
     };
     const Case cases[] = {
         {"ellipse foci", conic(Ellipse, {"0", "0", "3", "2"}), PointKind::Focus,
-         {"焦点 (−√5, 0) ≈ (−2.236, 0)", "焦点 (√5, 0) ≈ (2.236, 0)"}},
+            {"焦点 (−√5, 0) ≈ (−2.236, 0)", "焦点 (√5, 0) ≈ (2.236, 0)"}},
         {"ellipse vertices", conic(Ellipse, {"0", "0", "-3", "2"}), PointKind::Vertex,
-         {"顶点 (−3, 0)", "顶点 (3, 0)", "顶点 (0, −2)", "顶点 (0, 2)"}},
+            {"顶点 (−3, 0)", "顶点 (3, 0)", "顶点 (0, −2)", "顶点 (0, 2)"}},
         {"tall ellipse foci", conic(Ellipse, {"0", "1", "1", "2"}), PointKind::Focus,
-         {"焦点 (0, 1−√3) ≈ (0, −0.7321)", "焦点 (0, 1+√3) ≈ (0, 2.732)"}},
+            {"焦点 (0, 1−√3) ≈ (0, −0.7321)", "焦点 (0, 1+√3) ≈ (0, 2.732)"}},
         {"hyperbola foci", conic(Hyperbola, {"0", "0", "2", "-4"}), PointKind::Focus,
-         {"焦点 (−2√5, 0) ≈ (−4.472, 0)", "焦点 (2√5, 0) ≈ (4.472, 0)"}},
+            {"焦点 (−2√5, 0) ≈ (−4.472, 0)", "焦点 (2√5, 0) ≈ (4.472, 0)"}},
         {"hyperbola centre", conic(Hyperbola, {"1", "-2", "2", "1"}), PointKind::Centre, {"中心 (1, −2)"}},
-        {"hyperbola vertex beyond its drawn end", conic(Hyperbola, {"8", "0", "2", "3"}), PointKind::Vertex, {"顶点 (6, 0)"}},
+        {"hyperbola vertex beyond its drawn end", conic(Hyperbola, {"8", "0", "2", "3"}), PointKind::Vertex,
+            {"顶点 (6, 0)"}},
         {"parabola focus", conic(Parabola, {"1", "2", "3"}), PointKind::Focus, {"焦点 (5/2, 2)"}},
         {"parabola opening left", conic(Parabola, {"1", "2", "-4"}), PointKind::Focus, {"焦点 (−1, 2)"}},
         {"parabola vertex", conic(Parabola, {"1", "2", "3"}), PointKind::Vertex, {"顶点 (1, 2)"}},
@@ -147,7 +160,7 @@ TEST(SpecialPoints, CapPerCurveAndSpacing)
     const BoardPoints found = boardPoints(curves, {});
     const auto distance = [](const SpecialPoint& p) { return std::hypot(p.x, p.y); };
     EXPECT_TRUE(std::is_sorted(found.points.begin(), found.points.end(),
-                               [&](const SpecialPoint& a, const SpecialPoint& b) { return distance(a) < distance(b); }));
+        [&](const SpecialPoint& a, const SpecialPoint& b) { return distance(a) < distance(b); }));
     for (int k = 1; k <= 6; ++k) // the far curves are not crowded out by the sine's many points
         EXPECT_EQ(labelsOf(found.points, PointKind::Zero).count(pointLabel(PointKind::Zero, 3 + k, 0)), 1u) << k;
     const auto onSineOnly = [](const SpecialPoint& p) {
@@ -159,7 +172,8 @@ TEST(SpecialPoints, CapPerCurveAndSpacing)
     EXPECT_GT(found.omitted, 0u);
     for (std::size_t i = 0; i < found.points.size(); ++i)
         for (std::size_t j = 0; j < i; ++j)
-            EXPECT_GE(std::hypot(found.points[i].x - found.points[j].x, found.points[i].y - found.points[j].y), kRingSpacing)
+            EXPECT_GE(
+                std::hypot(found.points[i].x - found.points[j].x, found.points[i].y - found.points[j].y), kRingSpacing)
                 << found.points[i].label << " / " << found.points[j].label;
     // sin 50x: its extrema lie closer than a ring's width, so most are left out, and said to be
     const BoardPoints dense = boardPoints({custom([](double x) { return std::sin(50 * x); })}, {});
@@ -169,19 +183,21 @@ TEST(SpecialPoints, CapPerCurveAndSpacing)
 
 TEST(SpecialPoints, ExactCoordinatesAndBoardBounds)
 {
-    const auto points = specialPoints({custom([](double x) { return x * x * x - 3 * x; })}, {conic(Hyperbola, {"0", "0", "6", "9"})});
+    const auto points
+        = specialPoints({custom([](double x) { return x * x * x - 3 * x; })}, {conic(Hyperbola, {"0", "0", "6", "9"})});
     for (const SpecialPoint& p : points) {
         EXPECT_LE(std::fabs(p.x), 10) << p.label;
         EXPECT_LE(std::fabs(p.y), 10) << p.label;
     }
-    const auto root = std::find_if(points.begin(), points.end(), [](const SpecialPoint& p) { return p.x > 1.5 && p.y == 0; });
+    const auto root
+        = std::find_if(points.begin(), points.end(), [](const SpecialPoint& p) { return p.x > 1.5 && p.y == 0; });
     ASSERT_NE(root, points.end());
     EXPECT_NEAR(root->x, std::sqrt(3.0), 1e-12);
     EXPECT_TRUE(labelsOf(points, PointKind::Focus).empty()); // at x = ±√117, beyond the board
     EXPECT_EQ(labelsOf(points, PointKind::Vertex), (Labels{"顶点 (−6, 0)", "顶点 (6, 0)"}));
     // foci exactly on the board's edge stay
     EXPECT_EQ(labelsOf(specialPoints({}, {conic(Hyperbola, {"0", "0", "6", "8"})}), PointKind::Focus),
-              (Labels{"焦点 (−10, 0)", "焦点 (10, 0)"}));
+        (Labels{"焦点 (−10, 0)", "焦点 (10, 0)"}));
 }
 
 TEST(SpecialPoints, StretchesInAnyOrderAndOddStretches)
@@ -192,14 +208,15 @@ TEST(SpecialPoints, StretchesInAnyOrderAndOddStretches)
     const auto falling = custom([](double x) { return 3 - x; }, {{1.2, 1.8}, {-9, -8}});
     const auto mirror = custom([](double x) { return -x; }, {{-2, 2}});
     EXPECT_EQ(labelsOf(specialPoints({line, falling, mirror}, {}), PointKind::Intersection),
-              (Labels{"零点、与y轴交点、交点 (0, 0)", "交点 (3/2, 3/2)"}));
+        (Labels{"零点、与y轴交点、交点 (0, 0)", "交点 (3/2, 3/2)"}));
     const auto odd = custom([](double x) { return x - 0.5; }, {{nan, 1}, {3, 2}, {-inf, inf}});
     EXPECT_EQ(labelsOf(specialPoints({odd}, {}), PointKind::Zero), Labels{"零点 (1/2, 0)"});
     // dust: a hundred thousand specks of a curve are searched in bounded time and give no false points
     std::vector<Interval> specks;
     for (int i = 0; i < 100000; ++i)
         specks.push_back({-10 + i * 2e-4, -10 + i * 2e-4 + 1e-5});
-    EXPECT_TRUE(labelsOf(specialPoints({custom([](double x) { return x * x + 1; }, specks)}, {}), PointKind::Zero).empty());
+    EXPECT_TRUE(
+        labelsOf(specialPoints({custom([](double x) { return x * x + 1; }, specks)}, {}), PointKind::Zero).empty());
 }
 
 // One curve written two ways has no intersections with itself, yet both keep their own points.
@@ -210,10 +227,11 @@ TEST(SpecialPoints, CoincidingCurvesDoNotIntersect)
         FunctionCurve one, other;
     } cases[] = {
         {"sin 2x and 2 sin x cos x", custom([](double x) { return std::sin(2 * x); }),
-         custom([](double x) { return 2 * std::sin(x) * std::cos(x); })},
-        {"quadratic family and own (x+1)²", elementary(Quadratic, {"1", "+2", "+1"}), custom([](double x) { return (x + 1) * (x + 1); })},
+            custom([](double x) { return 2 * std::sin(x) * std::cos(x); })},
+        {"quadratic family and own (x+1)²", elementary(Quadratic, {"1", "+2", "+1"}),
+            custom([](double x) { return (x + 1) * (x + 1); })},
         {"tan x and sin x / cos x", custom([](double x) { return std::tan(x); }),
-         custom([](double x) { return std::sin(x) / std::cos(x); })},
+            custom([](double x) { return std::sin(x) / std::cos(x); })},
         // the plotters' π is 1e-10 off the true one
         {"sin(x + 90°) and cos x", elementary(Sine, {"1", "1", "90"}), custom([](double x) { return std::cos(x); })},
     };
@@ -234,19 +252,23 @@ TEST(SpecialPoints, RingsOnlyOnWhatIsDrawn)
         Labels expected;
     } cases[] = {
         {"sin(1e10·x) is a smear", {custom([](double x) { return std::sin(1e10 * x); })}, {}, {}},
-        {"rounding is not turning", {custom([](double x) { return std::sin(x) * std::sin(x) + std::cos(x) * std::cos(x); })}, {},
-         {"与y轴交点 (0, 1)"}},
+        {"rounding is not turning",
+            {custom([](double x) { return std::sin(x) * std::sin(x) + std::cos(x) * std::cos(x); })}, {},
+            {"与y轴交点 (0, 1)"}},
         {"hyperbola beyond the drawn range", {}, {conic(Hyperbola, {"0", "0", "9.5", "1"})}, {}},
         {"parabola starting beyond the drawn range", {}, {conic(Parabola, {"9.2", "0", "1"})}, {}},
         {"circle around the board", {}, {conic(Circle, {"0", "0", "15"})}, {}},
         {"ellipse partly on the board", {}, {conic(Ellipse, {"0", "7", "3", "4"})},
-         {"中心 (0, 7)", "顶点 (−3, 7)", "顶点 (3, 7)", "顶点 (0, 3)", "焦点 (0, 7−√7) ≈ (0, 4.354)", "焦点 (0, 7+√7) ≈ (0, 9.646)"}},
-        {"parabola from the board's left edge", {}, {conic(Parabola, {"-9.5", "0", "2"})}, {"顶点 (−19/2, 0)", "焦点 (−17/2, 0)"}},
+            {"中心 (0, 7)", "顶点 (−3, 7)", "顶点 (3, 7)", "顶点 (0, 3)", "焦点 (0, 7−√7) ≈ (0, 4.354)",
+                "焦点 (0, 7+√7) ≈ (0, 9.646)"}},
+        {"parabola from the board's left edge", {}, {conic(Parabola, {"-9.5", "0", "2"})},
+            {"顶点 (−19/2, 0)", "焦点 (−17/2, 0)"}},
         {"zeros where the domain ends", {custom([](double x) { return std::sqrt(3 - x * x); }, {{-1.78, 1.78}})}, {},
-         {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)", "与y轴交点、极大值点 (0, √3) ≈ (0, 1.732)"}},
-        {"zero at one end only", {custom([](double x) { return std::sqrt(x - 1.0 / 3); }, {{0.3, 2}})}, {}, {"零点 (1/3, 0)"}},
+            {"零点 (−√3, 0) ≈ (−1.732, 0)", "零点 (√3, 0) ≈ (1.732, 0)", "与y轴交点、极大值点 (0, √3) ≈ (0, 1.732)"}},
+        {"zero at one end only", {custom([](double x) { return std::sqrt(x - 1.0 / 3); }, {{0.3, 2}})}, {},
+            {"零点 (1/3, 0)"}},
         {"x² + 1e-13 comes close but has no zero", {custom([](double x) { return x * x + 1e-13; })}, {},
-         {"与y轴交点、顶点、极小值点 (0, 0)"}},
+            {"与y轴交点、顶点、极小值点 (0, 0)"}},
     };
     for (const auto& c : cases) {
         Labels labels;
@@ -266,16 +288,18 @@ TEST(SpecialPoints, LabelsInTheTextbooksForms)
         Labels expected;
     } cases[] = {
         {"quadratic formula", elementary(Quadratic, {"1", "-2", "-1"}), PointKind::Zero,
-         {"零点 (1−√2, 0) ≈ (−0.4142, 0)", "零点 (1+√2, 0) ≈ (2.414, 0)"}},
+            {"零点 (1−√2, 0) ≈ (−0.4142, 0)", "零点 (1+√2, 0) ≈ (2.414, 0)"}},
         {"golden ratio", custom([](double x) { return x * x - x - 1; }), PointKind::Zero,
-         {"零点 ((1−√5)/2, 0) ≈ (−0.618, 0)", "零点 ((1+√5)/2, 0) ≈ (1.618, 0)"}},
+            {"零点 ((1−√5)/2, 0) ≈ (−0.618, 0)", "零点 ((1+√5)/2, 0) ≈ (1.618, 0)"}},
         {"eˣ − 2 vanishes at ln 2", custom([](double x) { return std::exp(x) - 2; }), PointKind::Zero,
-         {"零点 (ln 2, 0) ≈ (0.6931, 0)"}},
-        {"x·ln x is least at 1/e", custom([](double x) { return x > 0 ? x * std::log(x) : std::nan(""); }, {{0.01, 10}}),
-         PointKind::Minimum, {"极小值点 (1/e, −1/e) ≈ (0.3679, −0.3679)"}},
-        {"typed decimals stay decimals", elementary(Line, {"0.5", "-4.5"}), PointKind::YIntercept, {"与y轴交点 (0, −4.5)"}},
+            {"零点 (ln 2, 0) ≈ (0.6931, 0)"}},
+        {"x·ln x is least at 1/e",
+            custom([](double x) { return x > 0 ? x * std::log(x) : std::nan(""); }, {{0.01, 10}}), PointKind::Minimum,
+            {"极小值点 (1/e, −1/e) ≈ (0.3679, −0.3679)"}},
+        {"typed decimals stay decimals", elementary(Line, {"0.5", "-4.5"}), PointKind::YIntercept,
+            {"与y轴交点 (0, −4.5)"}},
         {"own quadratic has a vertex", custom([](double x) { return -(x - 1) * (x - 1) + 4; }), PointKind::Vertex,
-         {"顶点、极大值点 (1, 4)"}},
+            {"顶点、极大值点 (1, 4)"}},
         {"a cubic's extremum is no vertex", custom([](double x) { return x * x * x - 3 * x; }), PointKind::Vertex, {}},
     };
     for (const auto& c : cases)
@@ -283,7 +307,7 @@ TEST(SpecialPoints, LabelsInTheTextbooksForms)
     ConicCurve ellipse = conic(Ellipse, {"0.1", "0", "3", "2"});
     ellipse.typedDecimals = true;
     EXPECT_EQ(labelsOf(specialPoints({}, {ellipse}), PointKind::Vertex),
-              (Labels{"顶点 (−2.9, 0)", "顶点 (3.1, 0)", "顶点 (0.1, −2)", "顶点 (0.1, 2)"}));
+        (Labels{"顶点 (−2.9, 0)", "顶点 (3.1, 0)", "顶点 (0.1, −2)", "顶点 (0.1, 2)"}));
 }
 
 TEST(DrawnIntervals, JoinsNeighbouringDotsAndSplitsAtGaps)

@@ -29,8 +29,8 @@ void expectDrawable(const ViewWindow& v, const std::string& what)
 
 TEST(ViewWindow, ZoomKeepsThePointUnderThePointer)
 {
-    const ViewWindow views[] = {ViewWindow(), view(-0.001, 0.002, 5, 5.5), view(1e6, 1e6 + 40, -3, 1e4),
-                                view(-1e9, 1e9, -2e3, -1e3)};
+    const ViewWindow views[]
+        = {ViewWindow(), view(-0.001, 0.002, 5, 5.5), view(1e6, 1e6 + 40, -3, 1e4), view(-1e9, 1e9, -2e3, -1e3)};
     const WorldPoint pointers[] = {{0, 0}, {417, 433}, {13.5, 400.25}, {208.5, 216.5}, {-50, 600}};
     const double factors[] = {1.25, 1 / 1.25, 1000, 0.01};
     for (const ViewWindow& before : views) {
@@ -43,7 +43,7 @@ TEST(ViewWindow, ZoomKeepsThePointUnderThePointer)
                 EXPECT_NEAR(moved.x, pixel.x, 1e-4) << before.xFrom() << " factor " << factor;
                 EXPECT_NEAR(moved.y, pixel.y, 1e-4) << before.yFrom() << " factor " << factor;
                 EXPECT_NEAR(after.view().width() * factor, before.width(),
-                            1e-12 * std::max(1.0, factor) * (std::fabs(before.xFrom()) + std::fabs(before.xTo())));
+                    1e-12 * std::max(1.0, factor) * (std::fabs(before.xFrom()) + std::fabs(before.xTo())));
             }
         }
     }
@@ -55,8 +55,8 @@ TEST(ViewWindow, StaysDrawableAtEveryExtreme)
         WorldPoint point;
         bool inView; // far points may stop the zoom early, as long as the view stays drawable
     };
-    const Place places[] = {{{0, 0}, true},        {{-3.7, 2.2}, true},         {{kNan, 1}, true},
-                            {{1e6, -1e6}, false}, {{1e12, 1e12}, false},     {{5e13, -kInf}, false}};
+    const Place places[] = {{{0, 0}, true}, {{-3.7, 2.2}, true}, {{kNan, 1}, true}, {{1e6, -1e6}, false},
+        {{1e12, 1e12}, false}, {{5e13, -kInf}, false}};
     for (const Place& place : places) {
         // Far in, far out, in one step and notch by notch.
         for (const double factor : {1e300, 1e-300, 1.25, 1 / 1.25}) {
@@ -93,13 +93,13 @@ TEST(ViewWindow, EqualUnitsWidenTheFinerAxis)
         ViewWindow before;
         PixelSize pixels;
     };
-    const Row rows[] = {{ViewWindow(), kBoard},           {view(0, 100, -1, 1), {800, 600}},
-                        {view(-1e-3, 1e-3, 0, 1e5), {100, 900}}, {view(-4e11, 4e11, -1, 1), {100, 2000}}};
+    const Row rows[] = {{ViewWindow(), kBoard}, {view(0, 100, -1, 1), {800, 600}},
+        {view(-1e-3, 1e-3, 0, 1e5), {100, 900}}, {view(-4e11, 4e11, -1, 1), {100, 2000}}};
     for (const Row& row : rows) {
         const ViewWindow after = row.before.withEqualUnits(row.pixels);
         expectDrawable(after, "equal units");
         EXPECT_NEAR(after.width() / row.pixels.width, after.height() / row.pixels.height,
-                    1e-12 * after.width() / row.pixels.width);
+            1e-12 * after.width() / row.pixels.width);
         const bool widened = after.width() >= row.before.width() && after.height() >= row.before.height();
         const bool narrowed = after.width() <= row.before.width() && after.height() <= row.before.height();
         EXPECT_TRUE(widened || narrowed);

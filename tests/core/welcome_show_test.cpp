@@ -16,10 +16,26 @@ TEST(WelcomeShow, StepsRunInGroupsWithTheirColours)
     };
     const Rgb yellow = rgb(255, 255, 0), cyan = rgb(0, 255, 255), magenta = rgb(255, 0, 255);
     const Expected expected[] = {
-        {false, 1, kBlack}, {false, 2, kBlack}, {true, 0, 0},       {false, 3, kRed},   {true, 0, 0},
-        {false, 4, yellow}, {false, 5, cyan},   {true, 0, 0},       {false, 6, cyan},   {false, 7, kRed},
-        {true, 0, 0},       {false, 8, kBlue},  {false, 9, kBlue},  {false, 10, kBlack}, {false, 11, kRed},
-        {true, 0, 0},       {false, 12, cyan},  {false, 13, kRed},  {true, 0, 0},       {false, 14, magenta},
+        {false, 1, kBlack},
+        {false, 2, kBlack},
+        {true, 0, 0},
+        {false, 3, kRed},
+        {true, 0, 0},
+        {false, 4, yellow},
+        {false, 5, cyan},
+        {true, 0, 0},
+        {false, 6, cyan},
+        {false, 7, kRed},
+        {true, 0, 0},
+        {false, 8, kBlue},
+        {false, 9, kBlue},
+        {false, 10, kBlack},
+        {false, 11, kRed},
+        {true, 0, 0},
+        {false, 12, cyan},
+        {false, 13, kRed},
+        {true, 0, 0},
+        {false, 14, magenta},
         {false, 15, kRed},
     };
     const auto& steps = welcomeShowSteps();
@@ -47,8 +63,18 @@ TEST(WelcomeShow, FifteenCurvesOfFixedLengthMake229185Dots)
 TEST(WelcomeShow, CurvesStartWhereTheirFormulasSay)
 {
     const std::pair<int, WorldPoint> starts[] = {
-        {1, {4, 0}}, {2, {-4, 0}}, {3, {4, 0}},  {4, {5, 0}},   {7, {8, 0}},  {8, {8, 0}},
-        {9, {-8, 0}}, {10, {6, 0}}, {11, {-6, 0}}, {13, {-2.5, 0}}, {14, {4, 0}}, {15, {std::sqrt(32.0), 0}},
+        {1, {4, 0}},
+        {2, {-4, 0}},
+        {3, {4, 0}},
+        {4, {5, 0}},
+        {7, {8, 0}},
+        {8, {8, 0}},
+        {9, {-8, 0}},
+        {10, {6, 0}},
+        {11, {-6, 0}},
+        {13, {-2.5, 0}},
+        {14, {4, 0}},
+        {15, {std::sqrt(32.0), 0}},
     };
     for (const auto& [curve, start] : starts) {
         const auto dots = welcomeShowCurve(curve);

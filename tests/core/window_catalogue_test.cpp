@@ -34,7 +34,8 @@ TEST(WindowCatalogue, EveryFamilyIsExactlyOneButton)
             EXPECT_EQ(windowOfFamily(option.family), entry.window);
         }
     }
-    for (int family = static_cast<int>(CurveFamily::Line); family <= static_cast<int>(CurveFamily::Lemniscate); ++family)
+    for (int family = static_cast<int>(CurveFamily::Line); family <= static_cast<int>(CurveFamily::Lemniscate);
+         ++family)
         EXPECT_EQ(buttons[static_cast<CurveFamily>(family)], 1) << family;
     for (std::size_t i = 0; i < kFigureKindCount; ++i)
         EXPECT_TRUE(designNames.insert(figureDialogEntry(static_cast<FigureKind>(i)).designName).second) << i;

@@ -24,22 +24,23 @@ struct DialogCase {
 
 const DialogCase kDialogCases[] = {
     {"jk8", FigureKind::Point, {2550, 2370}, {"OKButton", "Text1", "Text2", "CancelButton", "Combo1"}, {"0", "0"}, 1},
-    {"jk7", FigureKind::Line, {2370, 2640},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
-    {"jk4", FigureKind::Rectangle, {2580, 2670},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "1", "1"}, 2},
-    {"jk1", FigureKind::Ellipse, {2415, 3015},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "4", "2"}, 1},
-    {"lk2", FigureKind::Sector, {2535, 3120},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"}, {"0", "0", "2", "60"}, 1},
+    {"jk7", FigureKind::Line, {2370, 2640}, {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"},
+        {"0", "0", "1", "1"}, 2},
+    {"jk4", FigureKind::Rectangle, {2580, 2670}, {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"},
+        {"0", "0", "1", "1"}, 2},
+    {"jk1", FigureKind::Ellipse, {2415, 3015}, {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"},
+        {"0", "0", "4", "2"}, 1},
+    {"lk2", FigureKind::Sector, {2535, 3120}, {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Combo1"},
+        {"0", "0", "2", "60"}, 1},
     {"jk6", FigureKind::Triangle, {2370, 3225},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
-     {"0", "0", "2", "3", "5", "5"}, 3},
+        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
+        {"0", "0", "2", "3", "5", "5"}, 3},
     {"jk5", FigureKind::Parallelogram, {2535, 2880},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
-     {"0", "0", "2", "2", "4", "-3"}, 3},
+        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Text6", "Combo1"},
+        {"0", "0", "2", "2", "4", "-3"}, 3},
     {"jk3", FigureKind::Arc, {2535, 3045},
-     {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Combo1"}, {"0", "0", "2", "60", "90"}, 1},
+        {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2", "Text5", "Combo1"}, {"0", "0", "2", "60", "90"},
+        1},
 };
 
 // The controls Tab visits, starting where the focus starts, once round.
@@ -74,10 +75,14 @@ TEST_F(FigureDialogWindow, MenuListsTheEightFiguresAndTheTextWithTheirKeys)
             menu = top->menu();
     ASSERT_NE(menu, nullptr);
     const std::vector<std::tuple<QString, QString, QKeySequence>> expected = {
-        {"jk8", "点", QKeySequence("Ctrl+D")},         {"jk7", "直线", QKeySequence("Ctrl+S")},
-        {"jk6", "三角形", QKeySequence("Ctrl+C")},     {"jk5", "平行四边形", QKeySequence("Ctrl+E")},
-        {"jk4", "矩形", QKeySequence("Ctrl+H")},       {"jk3", "弧", QKeySequence("Ctrl+J")},
-        {"lk2", "扇形", QKeySequence("Ctrl+V")},       {"jk1", "椭圆", QKeySequence("Ctrl+Q")},
+        {"jk8", "点", QKeySequence("Ctrl+D")},
+        {"jk7", "直线", QKeySequence("Ctrl+S")},
+        {"jk6", "三角形", QKeySequence("Ctrl+C")},
+        {"jk5", "平行四边形", QKeySequence("Ctrl+E")},
+        {"jk4", "矩形", QKeySequence("Ctrl+H")},
+        {"jk3", "弧", QKeySequence("Ctrl+J")},
+        {"lk2", "扇形", QKeySequence("Ctrl+V")},
+        {"jk1", "椭圆", QKeySequence("Ctrl+Q")},
         {"mmText", "文字", QKeySequence("Ctrl+L")},
     };
     std::vector<std::tuple<QString, QString, QKeySequence>> actual;
@@ -96,10 +101,9 @@ TEST_F(FigureDialogWindow, EachOpensAsAFixedDialogBesideTheBoard)
         EXPECT_EQ(dialog->objectName(), QString::fromUtf8(figureDialogEntry(c.figure).designName));
         EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(figureDialogEntry(c.figure).caption));
         // One box per text the saved board holds for this figure.
-        EXPECT_EQ(static_cast<std::size_t>(std::ranges::count_if(dialog->findChildren<QLineEdit*>(), [](const QLineEdit* box) {
-                      return box->objectName().startsWith(QStringLiteral("Text"));
-                  })),
-                  boxCount(c.figure));
+        EXPECT_EQ(static_cast<std::size_t>(std::ranges::count_if(dialog->findChildren<QLineEdit*>(),
+                      [](const QLineEdit* box) { return box->objectName().startsWith(QStringLiteral("Text")); })),
+            boxCount(c.figure));
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
         EXPECT_EQ(dialog->windowType(), Qt::Dialog);

@@ -29,7 +29,7 @@ struct DefaultCase {
 bool sameCircle(const CircleOp& a, const CircleOp& b)
 {
     return a.centre.x == b.centre.x && a.centre.y == b.centre.y && a.radius == b.radius && a.start == b.start
-           && a.end == b.end && a.aspect == b.aspect;
+        && a.end == b.end && a.aspect == b.aspect;
 }
 
 struct FigureDrawingTest : FigureFixture {
@@ -64,7 +64,7 @@ TEST_F(FigureDrawingTest, EachDefaultFigureIsDrawnInBlack)
         {"jk4", {K::Box}, {{0, 0}, {1, 1}}, {}},
         {"jk6", {K::Line, K::Line, K::Line}, {{0, 0}, {2, 3}, {2, 3}, {5, 5}, {5, 5}, {0, 0}}, {}},
         {"jk5", {K::Line, K::Line, K::Line, K::Line},
-         {{0, 0}, {2, 2}, {2, 2}, {6, -1}, {6, -1}, {4, -3}, {4, -3}, {0, 0}}, {}},
+            {{0, 0}, {2, 2}, {2, 2}, {6, -1}, {6, -1}, {4, -3}, {4, -3}, {0, 0}}, {}},
         {"jk1", {K::Circle}, {}, CircleOp{{0, 0}, 4, {}, {}, 0.5f}},
         {"lk2", {K::Circle}, {}, CircleOp{{0, 0}, 2, -0.00001f, radians(-60), 1.0f}},
         {"jk3", {K::Circle}, {}, CircleOp{{0, 0}, 2, radians(60), radians(90), {}}},
@@ -94,8 +94,13 @@ TEST_F(FigureDrawingTest, EachDefaultFigureIsDrawnInBlack)
 TEST_F(FigureDrawingTest, ColourIsTakenByExactNameOnly)
 {
     const std::pair<const char*, Rgb> cases[] = {
-        {"红", kRed}, {"绿", rgb(0, 255, 0)}, {"青", rgb(0, 255, 255)}, {"红 ", kBlack}, {"红色", kBlack},
-        {"", kBlack}, {"请选择颜色", kBlack},
+        {"红", kRed},
+        {"绿", rgb(0, 255, 0)},
+        {"青", rgb(0, 255, 255)},
+        {"红 ", kBlack},
+        {"红色", kBlack},
+        {"", kBlack},
+        {"请选择颜色", kBlack},
     };
     for (const auto& [text, colour] : cases) {
         SCOPED_TRACE(text);
@@ -119,8 +124,8 @@ TEST_F(FigureDrawingTest, RectangleFromEitherPairOfCorners)
     EXPECT_FALSE(forward.offsets().empty());
     EXPECT_EQ(forward.offsets(), backward.offsets());
     EXPECT_EQ(forward.offsets(), otherDiagonal.offsets());
-    EXPECT_TRUE(forward.at(0, 3));                        // right side crosses the x axis
-    EXPECT_FALSE(forward.at(0, 1));                       // inside stays empty
+    EXPECT_TRUE(forward.at(0, 3)); // right side crosses the x axis
+    EXPECT_FALSE(forward.at(0, 1)); // inside stays empty
 }
 
 TEST_F(FigureDrawingTest, EllipseReachesItsHalfAxesInXUnits)
@@ -146,9 +151,9 @@ TEST_F(FigureDrawingTest, EllipseReachesItsHalfAxesInXUnits)
 TEST_F(FigureDrawingTest, QuarterSectorStaysInTheFirstQuadrant)
 {
     const InkAround ink = inkOf("lk2", {"0", "0", "3", "90"});
-    EXPECT_TRUE(ink.at(0, 1.5));  // radius along the x axis
+    EXPECT_TRUE(ink.at(0, 1.5)); // radius along the x axis
     EXPECT_TRUE(ink.at(90, 1.5)); // radius along the y axis
-    EXPECT_TRUE(ink.at(45, 3));   // the arc
+    EXPECT_TRUE(ink.at(45, 3)); // the arc
     EXPECT_FALSE(ink.at(45, 1.5));
     const double edge = 3 * ink.unit() + 2;
     EXPECT_EQ(ink.count([](QPointF o) { return o.x() < -2 || o.y() < -2; }), 0);
@@ -198,14 +203,14 @@ TEST_F(FigureDrawingTest, ParallelogramComputesTheVertexOppositeTheFirst)
     const std::size_t ops = surface().ops().size(), points = surface().points().size();
     drawWith("jk5", {"1", "1", "3", "1", "1", "2"});
     const Added added = addedSince(ops, points);
-    const std::vector<std::pair<float, float>> rectangle = {{1, 1}, {3, 1}, {3, 1}, {3, 2},
-                                                            {3, 2}, {1, 2}, {1, 2}, {1, 1}};
+    const std::vector<std::pair<float, float>> rectangle
+        = {{1, 1}, {3, 1}, {3, 1}, {3, 2}, {3, 2}, {1, 2}, {1, 2}, {1, 1}};
     EXPECT_EQ(added.points, rectangle);
 
     const InkAround ink = inkOf("jk5", {"0", "0", "2", "2", "4", "-3"});
     const QImage image = boardImage();
     EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 4, 0.5)), kInkBlack); // on P2-P3
-    EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 5, -2)), kInkBlack);  // on P3-P4
+    EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 5, -2)), kInkBlack); // on P3-P4
     EXPECT_EQ(image.pixelColor(testing::pixelAt(surface(), image.size(), 3, -0.5)), QColor(Qt::white));
     EXPECT_FALSE(ink.offsets().empty());
 }
@@ -229,9 +234,8 @@ TEST_F(FigureDrawingTest, BoxWithoutANumberKeepsTheDialogOpenOnIt)
         const char* box;
         const char* text;
     };
-    const Row rows[] = {{"jk8", "Text2", "abc"}, {"jk7", "Text1", ""},     {"jk4", "Text4", "1,5"},
-                        {"jk1", "Text3", "四"},  {"lk2", "Text4", "60度"}, {"jk6", "Text6", "-"},
-                        {"jk5", "Text5", "1e"},  {"jk3", "Text5", "x"}};
+    const Row rows[] = {{"jk8", "Text2", "abc"}, {"jk7", "Text1", ""}, {"jk4", "Text4", "1,5"}, {"jk1", "Text3", "四"},
+        {"lk2", "Text4", "60度"}, {"jk6", "Text6", "-"}, {"jk5", "Text5", "1e"}, {"jk3", "Text5", "x"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.entry);
         messages.clear();

@@ -73,8 +73,10 @@ struct FigureFixture : UiFixture {
 class InkAround {
 public:
     InkAround(const Surface& surface, const QImage& image, double cx, double cy, QColor ink)
-        : m_image(image), m_ink(ink), m_map(mapFor(surface, image.size())),
-          m_centre(m_map.toPixel(cx, cy))
+        : m_image(image)
+        , m_ink(ink)
+        , m_map(mapFor(surface, image.size()))
+        , m_centre(m_map.toPixel(cx, cy))
     {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -93,8 +95,7 @@ public:
         return countNear(m_image, QPoint(int(std::floor(p.x())), int(std::floor(p.y()))), 1, m_ink) > 0;
     }
 
-    template <class Pred>
-    int count(Pred pred) const
+    template <class Pred> int count(Pred pred) const
     {
         return int(std::count_if(m_offsets.begin(), m_offsets.end(), pred));
     }

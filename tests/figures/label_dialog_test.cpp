@@ -64,9 +64,9 @@ TEST_F(LabelDialogTest, TextIsWrittenAtItsPointInItsColourAndUndone)
             int count = 0;
             for (int y = top; y < top + height; ++y)
                 for (int x = left; x < left + width; ++x)
-                    count += shown.valid(x, y) && shown.pixelColor(x, y).lightness() < 200 &&
-                             (row.ink == QColor(Qt::red) ? shown.pixelColor(x, y).red() > 150
-                                                         : shown.pixelColor(x, y).blue() > 150);
+                    count += shown.valid(x, y) && shown.pixelColor(x, y).lightness() < 200
+                        && (row.ink == QColor(Qt::red) ? shown.pixelColor(x, y).red() > 150
+                                                       : shown.pixelColor(x, y).blue() > 150);
             return count;
         };
         EXPECT_GT(inkIn(corner.x(), corner.y(), 40, 20), 5);

@@ -16,7 +16,8 @@ namespace {
 struct ObservedDesktop final : SystemDesktopServices {
     std::vector<MessageRequest>& messages;
     ObservedDesktop(std::vector<MessageRequest>& shown, QString launcher, QStringList paintPrograms = {})
-        : SystemDesktopServices(std::move(launcher), std::move(paintPrograms)), messages(shown)
+        : SystemDesktopServices(std::move(launcher), std::move(paintPrograms))
+        , messages(shown)
     {
     }
 

@@ -19,8 +19,8 @@ struct RecordingTarget : BoardTarget {
     std::vector<BoardAction> calls;
     testing::RecordingServices desktop;
     void perform(const BoardAction& action) override { calls.push_back(action); }
-    void undo() override {}
-    void redo() override {}
+    void undo() override { }
+    void redo() override { }
     int formulaCaptionLine() const override { return 0; }
     DesktopServices& services() override { return desktop; }
 };
@@ -71,8 +71,8 @@ TEST(DrawingWindowTables, AMissingControlFailsWhenTheWindowIsBuilt)
     RecordingTarget board;
     static const ControlRow noCombo[] = {{Ctl::Text, "Text1", nullptr, "1", 0, 0, 300, 300, 0}};
     static const ControlRow gap[] = {{Ctl::Text, "Text1", nullptr, "1", 0, 0, 300, 300, 0},
-                                     {Ctl::Text, "Text3", nullptr, "1", 0, 300, 300, 300, 1},
-                                     {Ctl::ColourCombo, "Combo1", nullptr, "", 0, 600, 300, 300, 2}};
+        {Ctl::Text, "Text3", nullptr, "1", 0, 300, 300, 300, 1},
+        {Ctl::ColourCombo, "Combo1", nullptr, "", 0, 600, 300, 300, 2}};
     EXPECT_DEATH(DrawingWindow(board, QStringLiteral("试验"), 900, 900, noCombo), "colour combo");
     EXPECT_DEATH(DrawingWindow(board, QStringLiteral("试验"), 900, 900, gap), "Text3");
 }

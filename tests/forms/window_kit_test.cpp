@@ -25,14 +25,14 @@ TEST(WindowPlacement, AWindowMovesJustEnoughToLieInsideTheAvailableArea)
 {
     const QRect available(0, 30, 910, 482); // 1366×768 at scale 1.5 under a 30-pixel panel
     const PlacementRow rows[] = {
-        {{100, 100, 200, 200}, {100, 100, 200, 200}},  // inside: kept
-        {{0, 30, 910, 482}, {0, 30, 910, 482}},        // exactly the area
-        {{800, 100, 200, 200}, {710, 100, 200, 200}},  // past the right edge
-        {{100, 400, 200, 200}, {100, 312, 200, 200}},  // past the bottom
-        {{-50, 0, 200, 200}, {0, 30, 200, 200}},       // above and left of the area
-        {{800, 400, 200, 200}, {710, 312, 200, 200}},  // past both
-        {{100, 23, 444, 520}, {100, 30, 444, 520}},    // taller than the area: its top edge shows
-        {{300, 100, 1000, 100}, {0, 100, 1000, 100}},  // wider than the area: its left edge shows
+        {{100, 100, 200, 200}, {100, 100, 200, 200}}, // inside: kept
+        {{0, 30, 910, 482}, {0, 30, 910, 482}}, // exactly the area
+        {{800, 100, 200, 200}, {710, 100, 200, 200}}, // past the right edge
+        {{100, 400, 200, 200}, {100, 312, 200, 200}}, // past the bottom
+        {{-50, 0, 200, 200}, {0, 30, 200, 200}}, // above and left of the area
+        {{800, 400, 200, 200}, {710, 312, 200, 200}}, // past both
+        {{100, 23, 444, 520}, {100, 30, 444, 520}}, // taller than the area: its top edge shows
+        {{300, 100, 1000, 100}, {0, 100, 1000, 100}}, // wider than the area: its left edge shows
     };
     for (const PlacementRow& row : rows)
         EXPECT_EQ(placedWithin(row.design, available), row.placed) << row.design.x() << "," << row.design.y();
@@ -129,11 +129,21 @@ struct FaceRow {
 TEST_F(WindowKit, SizedCaptionsAreInTheSongFaceAndTheOthersKeepTheUiFace)
 {
     const FaceRow rows[] = {
-        {nullptr, "Label1", true},    {nullptr, "Label3", true},   {nullptr, "Label7", true},
-        {nullptr, "Label2", false},   {nullptr, "Label5", false},  {"fd1", "Label1", true},
-        {"fd2", "Label1", true},      {"fd2", "Label2", true},     {"fd2", "Text1", false},
-        {"fd3", "Label1", true},      {"fd3", "Frame1", true},     {"fd3", "Option1", false},
-        {"jk8", "Label2", true},      {"jk8", "Label3", true},     {"jk8", "Label1", false},
+        {nullptr, "Label1", true},
+        {nullptr, "Label3", true},
+        {nullptr, "Label7", true},
+        {nullptr, "Label2", false},
+        {nullptr, "Label5", false},
+        {"fd1", "Label1", true},
+        {"fd2", "Label1", true},
+        {"fd2", "Label2", true},
+        {"fd2", "Text1", false},
+        {"fd3", "Label1", true},
+        {"fd3", "Frame1", true},
+        {"fd3", "Option1", false},
+        {"jk8", "Label2", true},
+        {"jk8", "Label3", true},
+        {"jk8", "Label1", false},
     };
     QPointer<WelcomeWindow> welcome = new WelcomeWindow(services);
     for (const FaceRow& row : rows) {
@@ -165,8 +175,9 @@ TEST_F(WindowKit, PlottersAndDialogsStayInFrontOfTheBoardAndOnTheScreen)
         EXPECT_EQ(window->parentWidget(), board.data());
         EXPECT_TRUE(window->isWindow());
         EXPECT_TRUE(available.contains(window->frameGeometry()))
-            << window->frameGeometry().x() << "," << window->frameGeometry().y() << " " << window->frameGeometry().width()
-            << "x" << window->frameGeometry().height() << " in " << available.width() << "x" << available.height();
+            << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
+            << window->frameGeometry().width() << "x" << window->frameGeometry().height() << " in " << available.width()
+            << "x" << available.height();
     }
     // Closing a plotter unloads it and leaves the board.
     QPointer<QWidget> conic = board->windows().find("fd2");

@@ -37,7 +37,10 @@ struct FormulaWindowTest : UiFixture {
     QWidget* control(const char* name) const { return window->controls().widget(QString::fromUtf8(name)); }
     QLineEdit* box(const char* name) const { return window->controls().text(QString::fromUtf8(name)); }
     void type(const char* name, const char* text) const { box(name)->setText(QString::fromUtf8(text)); }
-    void choose(int option) const { window->controls().option(QStringLiteral("Option%1").arg(option))->setChecked(true); }
+    void choose(int option) const
+    {
+        window->controls().option(QStringLiteral("Option%1").arg(option))->setChecked(true);
+    }
     void press() const { window->controls().button(QStringLiteral("Command1"))->click(); }
 
     QImage shown()
@@ -219,9 +222,8 @@ TEST_F(FormulaWindowTest, CaptionsStandOneLineUnderTheOtherUntilTheBoardIsCleare
 
 TEST_F(FormulaWindowTest, SwitchingKindRelabelsAndResetsOnlyAnUntouchedRange)
 {
-    const auto label = [this](const char* name) {
-        return window->controls().label(QString::fromUtf8(name))->text().toStdString();
-    };
+    const auto label
+        = [this](const char* name) { return window->controls().label(QString::fromUtf8(name))->text().toStdString(); };
     choose(2);
     EXPECT_EQ(label("Label1"), "x =");
     EXPECT_EQ(label("Label3"), "t 从");

@@ -20,7 +20,7 @@ struct FamilyCase {
     const char* entry;
     int option;
     const char* textA; // typed into Text1 when not null (A, m or R)
-    std::uint64_t dots;      // roughly, within 1 %
+    std::uint64_t dots; // roughly, within 1 %
     std::size_t circles;
     std::vector<ExpectedCaption> captions;
 };
@@ -86,7 +86,12 @@ TEST_F(Plotters, PenColourIsDecidedFromTheComboOnEveryClick)
         Rgb colour;
     };
     const ColourCase cases[] = {
-        {nullptr, kBlack}, {"红", kRed}, {"红 ", kBlack}, {"青", rgb(0, 255, 255)}, {"", kBlack}, {"黄色", kBlack},
+        {nullptr, kBlack},
+        {"红", kRed},
+        {"红 ", kBlack},
+        {"青", rgb(0, 255, 255)},
+        {"", kBlack},
+        {"黄色", kBlack},
     };
     PlotterWindow* window = open("fd3");
     choose(window, 3);
@@ -113,8 +118,8 @@ TEST_F(Plotters, CircleTakesThePenColourToo)
     pickColour(window, "绿");
     press(window);
     ASSERT_EQ(surface().circles().size(), 1u);
-    const auto circleOp = std::find_if(surface().ops().begin(), surface().ops().end(),
-                                       [](const Op& op) { return op.kind == OpKind::Circle; });
+    const auto circleOp = std::find_if(
+        surface().ops().begin(), surface().ops().end(), [](const Op& op) { return op.kind == OpKind::Circle; });
     ASSERT_NE(circleOp, surface().ops().end());
     EXPECT_EQ(circleOp->colour, rgb(0, 255, 0));
     EXPECT_EQ(surface().circles()[0].radius, 3.0f);
@@ -172,8 +177,7 @@ TEST_F(Plotters, NonNumberInABoxTheCurveReadsIsRefusedWithFocusOnThatBox)
             EXPECT_GT(surface().ops().size(), opsBefore);
         } else {
             ASSERT_EQ(messages.size(), 1u);
-            EXPECT_NE(messages[0].text.indexOf(QString::fromUtf8(c.namedField)), -1)
-                << messages[0].text.toStdString();
+            EXPECT_NE(messages[0].text.indexOf(QString::fromUtf8(c.namedField)), -1) << messages[0].text.toStdString();
             EXPECT_EQ(surface().ops().size(), opsBefore);
             QLineEdit* box = window->controls().text(QString::fromUtf8(c.box));
             EXPECT_EQ(window->focusWidget(), box);

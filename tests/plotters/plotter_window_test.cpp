@@ -33,11 +33,11 @@ const char* designName(const WindowCase& c) { return curveWindowEntry(c.window).
 
 const std::vector<WindowCase> kWindows = {
     {"fd1", "初等函数", QKeySequence(Qt::CTRL | Qt::Key_Insert), CurveWindow::Elementary, QRect(4, 23, 130, 483),
-     "Command1", "返回", {{"Text1", "1"}, {"Text2", "+2"}, {"Text3", "+0"}}},
+        "Command1", "返回", {{"Text1", "1"}, {"Text2", "+2"}, {"Text3", "+0"}}},
     {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), CurveWindow::Conic, QRect(597, 263, 201, 259),
-     "Option1", "返回", {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "3"}, {"Text4", "2"}}},
+        "Option1", "返回", {{"Text1", "1"}, {"Text2", "1"}, {"Text3", "3"}, {"Text4", "2"}}},
     {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), CurveWindow::Classic, QRect(604, 23, 190, 385),
-     "Command1", "取消", {{"Text1", "1"}}},
+        "Command1", "取消", {{"Text1", "1"}}},
 };
 
 // The window's boxes and option buttons are the catalogue's, no more and no fewer: a saved board
@@ -140,7 +140,7 @@ TEST_F(PlotterWindows, FrameCaptionLookDoesNotSpreadToTheControlsInside)
     EXPECT_EQ(involute->font().pointSizeF(), window->font().pointSizeF());
     EXPECT_EQ(involute->palette().color(QPalette::WindowText), window->palette().color(QPalette::WindowText));
     EXPECT_EQ(window->controls().option(QStringLiteral("Option2"))->palette().color(QPalette::WindowText),
-              QColor(64, 64, 64));
+        QColor(64, 64, 64));
     const QLabel* r = window->controls().label(QStringLiteral("Label1"));
     EXPECT_TRUE(r->font().bold());
     EXPECT_EQ(r->font().pointSizeF(), 21.75);
@@ -158,8 +158,7 @@ TEST_F(PlotterWindows, TallOptionCaptionsAreBrokenIntoLinesThatFit)
     const QFontMetrics metrics(involute->font());
     for (const QString& line : lines)
         EXPECT_LT(metrics.horizontalAdvance(line), involute->width()) << line.toStdString();
-    EXPECT_EQ(lines.join(QString()).remove(u' '),
-              QStringLiteral("圆的渐开线x=R(cosθ+θ*sinθ)y=R(sinθ-θ*cosθ"));
+    EXPECT_EQ(lines.join(QString()).remove(u' '), QStringLiteral("圆的渐开线x=R(cosθ+θ*sinθ)y=R(sinθ-θ*cosθ"));
 
     // A break falls between the Chinese name and the formula rather than inside the formula.
     const QStringList astroid = classic->controls().option(QStringLiteral("Option5"))->text().split(u'\n');

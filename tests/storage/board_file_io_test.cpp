@@ -131,7 +131,8 @@ TEST_F(BoardFileIoTest, BoardTooBigToOpenAgainIsNotSaved)
     const std::vector<BoardAction> tooMany(kMaxBoardActions + 1, ClearAction{});
     const std::vector<BoardAction> tooManyPoints = {strokeOf(kMaxStrokePoints / 2), strokeOf(kMaxStrokePoints / 2 + 1)};
     const std::vector<BoardAction> tooManyCurves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
-    const std::vector<BoardAction> tooMuchToDraw(800, FigureAction{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""});
+    const std::vector<BoardAction> tooMuchToDraw(
+        800, FigureAction{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""});
     for (const auto& board : {tooMany, tooManyPoints, tooManyCurves, tooMuchToDraw}) {
         EXPECT_EQ(writeBoardFile(path, board), msg::cannotSave(path, msg::reasonBoardTooLarge()));
         EXPECT_EQ(contentsOf(path), encodeBoard(kSmallBoard));

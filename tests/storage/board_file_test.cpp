@@ -99,14 +99,15 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
 // unknown key, a byte order mark, points as written by a double printer.
 TEST(BoardFileTest, OlderAndHandWrittenFilesAreRead)
 {
-    const QByteArray oldFile = "\xEF\xBB\xBF{\"version\":1,\"actions\":[\n"
-                               "{\"colour\":\"绿\",\"texts\":[\"1\",\"2\",\"0\"],\"option\":3,\"window\":\"elementary\","
-                               "\"type\":\"curve\",\"note\":\"ignored\"},\n"
-                               "{\"type\":\"figure\",\"figure\":\"arc\",\"texts\":[\"0\",\"0\",\"2\",\"30\",\"120\"],"
-                               "\"colour\":\"\"},\n"
-                               "{\"type\":\"stroke\",\"runs\":[{\"colour\":\"#FF00a0\",\"points\":[[1.5,2.25],"
-                               "[0.10000000149011612,-2]]}]},\n"
-                               "{\"type\":\"clear\"}],\"format\":\"curvana-board\"}";
+    const QByteArray oldFile
+        = "\xEF\xBB\xBF{\"version\":1,\"actions\":[\n"
+          "{\"colour\":\"绿\",\"texts\":[\"1\",\"2\",\"0\"],\"option\":3,\"window\":\"elementary\","
+          "\"type\":\"curve\",\"note\":\"ignored\"},\n"
+          "{\"type\":\"figure\",\"figure\":\"arc\",\"texts\":[\"0\",\"0\",\"2\",\"30\",\"120\"],"
+          "\"colour\":\"\"},\n"
+          "{\"type\":\"stroke\",\"runs\":[{\"colour\":\"#FF00a0\",\"points\":[[1.5,2.25],"
+          "[0.10000000149011612,-2]]}]},\n"
+          "{\"type\":\"clear\"}],\"format\":\"curvana-board\"}";
     const std::vector<BoardAction> expected = {
         CurveAction{CurveWindow::Elementary, 3, {"1", "2", "0"}, "绿"},
         FigureAction{FigureKind::Arc, {"0", "0", "2", "30", "120"}, ""},
@@ -121,7 +122,10 @@ QByteArray boardWith(const QByteArray& actionsJson)
     return R"({"format": "curvana-board", "version": 1, "actions": [)" + actionsJson + "]}";
 }
 
-QString problemOf(const DrawingResult& result) { return QString::fromStdString(std::get<InputProblem>(result).message); }
+QString problemOf(const DrawingResult& result)
+{
+    return QString::fromStdString(std::get<InputProblem>(result).message);
+}
 
 QString formulaProblem(const FormulaInput& input)
 {
@@ -132,9 +136,10 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
 {
     const QByteArray clear = R"({"type": "clear"})";
     const QByteArray curveStart = R"({"type": "curve", "window": "conic", "option": 1, "colour": "红", )";
-    const QByteArray elementaryAbc =
-        R"({"type": "curve", "window": "elementary", "option": 2, "texts": ["abc", "2", "0"], "colour": ""})";
-    const QByteArray flatEllipse = R"({"type": "figure", "figure": "ellipse", "texts": ["0","0","4","0"], "colour": ""})";
+    const QByteArray elementaryAbc
+        = R"({"type": "curve", "window": "elementary", "option": 2, "texts": ["abc", "2", "0"], "colour": ""})";
+    const QByteArray flatEllipse
+        = R"({"type": "figure", "figure": "ellipse", "texts": ["0","0","4","0"], "colour": ""})";
     const QByteArray strokeStart = R"({"type": "stroke", "runs": [{"colour": )";
     const QByteArray formulaStart = R"({"type": "formula", "kind": "function", )";
     const QByteArray formulaEnd = R"("range": ["-10", "10"], "colour": "", "captionLine": 0})";
@@ -154,8 +159,9 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"bad UTF-8", boardWith("{\"type\": \"\xff\xfe\"}"), msg::damagedAt(1)},
         // Deeper than QJsonDocument's limit of 1024, yet well-formed.
         {"deep nesting", "{\"a\":" + QByteArray(2000, '[') + QByteArray(2000, ']') + "}", msg::damagedAt(1)},
-        {"deep but allowed", boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
-         msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
+        {"deep but allowed",
+            boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
+            msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
         {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
@@ -165,63 +171,67 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"unknown type", boardWith(R"({"type": "spiral"})"), msg::inAction(1, {}, msg::unknownName("type", "spiral"))},
         {"type number", boardWith(R"({"type": 1})"), msg::inAction(1, {}, msg::fieldWrong("type", msg::kText))},
         {"unknown window", boardWith(R"({"type": "curve", "window": "polar"})"),
-         msg::inAction(1, {}, msg::unknownName("window", "polar"))},
+            msg::inAction(1, {}, msg::unknownName("window", "polar"))},
         {"unknown option", boardWith(R"({"type": "curve", "window": "conic", "option": 4})"),
-         msg::inAction(1, "圆锥曲线", msg::unknownOption(4))},
+            msg::inAction(1, "圆锥曲线", msg::unknownOption(4))},
         {"option text", boardWith(R"({"type": "curve", "window": "conic", "option": "1"})"),
-         msg::inAction(1, "圆锥曲线", msg::fieldWrong("option", msg::kInteger))},
+            msg::inAction(1, "圆锥曲线", msg::fieldWrong("option", msg::kInteger))},
         {"texts numbers", boardWith(curveStart + R"("texts": [1, 1, 3, 2]})"),
-         msg::inAction(1, "圆锥曲线", msg::fieldWrong("texts", "一组文字"))},
+            msg::inAction(1, "圆锥曲线", msg::fieldWrong("texts", "一组文字"))},
         {"too few boxes", boardWith(curveStart + R"("texts": ["1", "1", "3"]})"),
-         msg::inAction(1, "圆锥曲线", msg::wrongBoxCount(4, 3))},
-        {"colour number", boardWith(R"({"type": "curve", "window": "conic", "option": 1, "colour": 3, )"
-                                    R"("texts": ["1", "1", "3", "2"]})"),
-         msg::inAction(1, "圆锥曲线", msg::fieldWrong("colour", msg::kText))},
+            msg::inAction(1, "圆锥曲线", msg::wrongBoxCount(4, 3))},
+        {"colour number",
+            boardWith(R"({"type": "curve", "window": "conic", "option": 1, "colour": 3, )"
+                      R"("texts": ["1", "1", "3", "2"]})"),
+            msg::inAction(1, "圆锥曲线", msg::fieldWrong("colour", msg::kText))},
         {"not a number any more", boardWith(clear + "," + elementaryAbc),
-         msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
+            msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
-         "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
+            "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
         {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
-         msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
-        {"formula range reversed", boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
-         msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},
+            msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
+        {"formula range reversed",
+            boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
+            msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},
         {"unknown formula kind", boardWith(R"({"type": "formula", "kind": "implicit"})"),
-         msg::inAction(1, {}, msg::unknownName("kind", "implicit"))},
+            msg::inAction(1, {}, msg::unknownName("kind", "implicit"))},
         {"parametric with one formula",
-         boardWith(R"({"type": "formula", "kind": "parametric", "formulas": ["t"], )" + formulaEnd),
-         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+            boardWith(R"({"type": "formula", "kind": "parametric", "formulas": ["t"], )" + formulaEnd),
+            msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
         {"range of one", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1"], "colour": ""})"),
-         msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
-        {"caption line text", boardWith(formulaStart + R"("formulas": ["x"], "range": ["1", "2"], "colour": "", )"
-                                                       R"("captionLine": "1"})"),
-         msg::inAction(1, "自定义函数", msg::fieldWrong("captionLine", msg::kInteger))},
+            msg::inAction(1, "自定义函数", msg::wrongBoxCount(2, 1))},
+        {"caption line text",
+            boardWith(formulaStart
+                + R"("formulas": ["x"], "range": ["1", "2"], "colour": "", )"
+                  R"("captionLine": "1"})"),
+            msg::inAction(1, "自定义函数", msg::fieldWrong("captionLine", msg::kInteger))},
         {"unknown figure", boardWith(R"({"type": "figure", "figure": "star"})"),
-         msg::inAction(1, {}, msg::unknownName("figure", "star"))},
+            msg::inAction(1, {}, msg::unknownName("figure", "star"))},
         {"label short of boxes", boardWith(R"({"type": "label", "texts": ["1", "2"], "colour": "红"})"),
-         msg::inAction(1, "文字", msg::wrongBoxCount(3, 2))},
+            msg::inAction(1, "文字", msg::wrongBoxCount(3, 2))},
         {"label without text", boardWith(clear + R"(, {"type": "label", "texts": ["1", "2", ""], "colour": ""})"),
-         "第2个动作（文字）：请在文字框里填写要写的文字。"},
+            "第2个动作（文字）：请在文字框里填写要写的文字。"},
         {"label point not a number", boardWith(R"({"type": "label", "texts": ["1", "y", "A"], "colour": ""})"),
-         "第1个动作（文字）：请在文字左上角的纵坐标框里填写一个数。"},
-        {"label longer than its box", boardWith(R"({"type": "label", "texts": ["1", "2", ")" + QByteArray(41, 'a') +
-                                                R"("], "colour": ""})"),
-         "第1个动作（文字）：文字太长了，请在文字框里填写不超过40个字的文字。"},
+            "第1个动作（文字）：请在文字左上角的纵坐标框里填写一个数。"},
+        {"label longer than its box",
+            boardWith(R"({"type": "label", "texts": ["1", "2", ")" + QByteArray(41, 'a') + R"("], "colour": ""})"),
+            "第1个动作（文字）：文字太长了，请在文字框里填写不超过40个字的文字。"},
         {"label colour missing", boardWith(R"({"type": "label", "texts": ["1", "2", "A"]})"),
-         msg::inAction(1, "文字", msg::fieldWrong("colour", msg::kText))},
+            msg::inAction(1, "文字", msg::fieldWrong("colour", msg::kText))},
         {"runs object", boardWith(R"({"type": "stroke", "runs": {}})"),
-         msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
+            msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
         {"colour name", boardWith(strokeStart + R"("red", "points": []}]})"),
-         msg::inAction(1, "手绘", msg::badColour(1, "red"))},
+            msg::inAction(1, "手绘", msg::badColour(1, "red"))},
         {"colour not hex", boardWith(strokeStart + R"("#12345g", "points": []}]})"),
-         msg::inAction(1, "手绘", msg::badColour(1, "#12345g"))},
+            msg::inAction(1, "手绘", msg::badColour(1, "#12345g"))},
         {"colour too long", boardWith(strokeStart + R"("#1234567", "points": []}]})"),
-         msg::inAction(1, "手绘", msg::badColour(1, "#1234567"))},
+            msg::inAction(1, "手绘", msg::badColour(1, "#1234567"))},
         {"point alone", boardWith(strokeStart + R"("#000000", "points": [[1, 2], [1]]}]})"),
-         msg::inAction(1, "手绘", msg::badPoint(1, 2))},
+            msg::inAction(1, "手绘", msg::badPoint(1, 2))},
         {"point text", boardWith(strokeStart + R"("#000000", "points": [[1, "2"]]}]})"),
-         msg::inAction(1, "手绘", msg::badPoint(1, 1))},
+            msg::inAction(1, "手绘", msg::badPoint(1, 1))},
         {"point beyond float", boardWith(strokeStart + R"("#000000", "points": [[1e39, 0]]}]})"),
-         msg::inAction(1, "手绘", msg::badPoint(1, 1))},
+            msg::inAction(1, "手绘", msg::badPoint(1, 1))},
     };
     for (const Row& row : rows) {
         const BoardReadResult result = decodeBoard(row.file);
@@ -241,7 +251,8 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
 
     const std::vector<BoardAction> curves(kMaxBoardCurves + 1, CurveAction{CurveWindow::Classic, 1, {"1"}, ""});
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(curves))), msg::tooManyCurves());
-    const std::vector<BoardAction> formulas(kMaxBoardFormulas + 1, FormulaAction{FormulaKind::Function, "x", "", "0", "1", "", 0});
+    const std::vector<BoardAction> formulas(
+        kMaxBoardFormulas + 1, FormulaAction{FormulaKind::Function, "x", "", "0", "1", "", 0});
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(formulas))), msg::tooManyFormulas());
 
     // Over the cap only in total: two strokes of half the points each plus one.
@@ -258,12 +269,12 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
     EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(
         decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes + 1, huge)))),
-              msg::tooMuchToDraw());
+        msg::tooMuchToDraw());
 
     // No box holds a text this long; it is refused before anything is drawn from it.
     const std::string longColour(kMaxFieldCharacters + 1, 'x');
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard({CurveAction{CurveWindow::Classic, 1, {"1"}, longColour}}))),
-              msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
+        msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
 }
 
 } // namespace

@@ -97,7 +97,7 @@ std::string fingerprintLine(std::size_t index, const BoardAction& action)
                        addDrawing(print, std::get<Drawing>(drawn));
                    },
                },
-               action);
+        action);
     char hash[17];
     std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(print.hash));
     return std::to_string(index + 1) + " " + actionTitle(action) + " " + std::to_string(print.pixels) + " " + hash;
@@ -149,7 +149,7 @@ void expectFingerprints(const QString& name, const std::vector<BoardAction>& act
         EXPECT_EQ(actual[i].toStdString(), expected[i].toStdString()) << name.toStdString();
 }
 
-class GoldenBoard : public ::testing::TestWithParam<const char*> {};
+class GoldenBoard : public ::testing::TestWithParam<const char*> { };
 
 // Every action reads back as the same action (it writes the same line again) and draws the same.
 TEST_P(GoldenBoard, OpensToTheSameActionsAndPixels)
@@ -163,8 +163,8 @@ TEST_P(GoldenBoard, OpensToTheSameActionsAndPixels)
     expectFingerprints(name, actions);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, GoldenBoard,
-                         ::testing::Values("version1_every_option.curvana", "version2_labels_and_formulas.curvana"));
+INSTANTIATE_TEST_SUITE_P(
+    Files, GoldenBoard, ::testing::Values("version1_every_option.curvana", "version2_labels_and_formulas.curvana"));
 
 // The files hold every option of every curve window and every figure, so none can change unseen.
 TEST(GoldenBoardCoverage, EveryOptionAndFigureIsInTheFiles)

@@ -69,13 +69,19 @@ TEST_F(RecoveryTest, TheJournalOpensAsTheBoardAfterEveryStep)
     std::vector<BoardAction> board;
     std::vector<BoardAction> undone;
     const auto add = [&](BoardAction action) { board.push_back(std::move(action)); };
-    const auto undo = [&] { undone.push_back(board.back()); board.pop_back(); };
-    const auto redo = [&] { board.push_back(undone.back()); undone.pop_back(); };
+    const auto undo = [&] {
+        undone.push_back(board.back());
+        board.pop_back();
+    };
+    const auto redo = [&] {
+        board.push_back(undone.back());
+        undone.pop_back();
+    };
     const std::function<void()> steps[] = {
-        [&] { add(kParabola); }, [&] { add(strokeOf(3)); }, [&] { undo(); },   [&] { add(kPoint); },
-        [&] { undo(); },         [&] { redo(); },           [&] { add(ClearAction{}); },
-        [&] { add(kPoint); },    [&] { undo(); },           [&] { undo(); }, // the clear itself
-        [&] { undo(); },         [&] { undo(); }, // back to nothing
+        [&] { add(kParabola); }, [&] { add(strokeOf(3)); }, [&] { undo(); }, [&] { add(kPoint); }, [&] { undo(); },
+        [&] { redo(); }, [&] { add(ClearAction{}); }, [&] { add(kPoint); }, [&] { undo(); },
+        [&] { undo(); }, // the clear itself
+        [&] { undo(); }, [&] { undo(); }, // back to nothing
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         SCOPED_TRACE(i);
@@ -140,10 +146,10 @@ void writeRun(const QString& name, const std::vector<BoardAction>& board, qint64
 
 TEST_F(RecoveryTest, TheLastEndedRunIsOpenedAndNoStartDeletesAnEndedRunsBoard)
 {
-    writeRun("recovery-1-1.curvana", {kParabola}, 3000);  // yesterday's lesson, crashed
-    writeRun("recovery-2-2.curvana", {kPoint}, 2000);     // the lesson that ended last
+    writeRun("recovery-1-1.curvana", {kParabola}, 3000); // yesterday's lesson, crashed
+    writeRun("recovery-2-2.curvana", {kPoint}, 2000); // the lesson that ended last
     writeRun("recovery-3-3.curvana", {kParabola, ClearAction{}}, 1000); // nothing left on it
-    writeRun("recovery-4-4.curvana", {strokeOf(2)}, 10);  // a program still running
+    writeRun("recovery-4-4.curvana", {strokeOf(2)}, 10); // a program still running
     QLockFile running(recoveryFolder() + "/recovery-4-4.curvana.lock");
     ASSERT_TRUE(running.tryLock(0));
     RecoveryJournal().compact(recoveryFilePath(), {strokeOf(1)}); // this run's own
@@ -152,7 +158,7 @@ TEST_F(RecoveryTest, TheLastEndedRunIsOpenedAndNoStartDeletesAnEndedRunsBoard)
     pruneEndedBoards();
     const QStringList left = QDir(recoveryFolder()).entryList({"*.curvana"}, QDir::Files, QDir::Name);
     QStringList kept{"recovery-1-1.curvana", "recovery-2-2.curvana", "recovery-4-4.curvana",
-                     QFileInfo(recoveryFilePath()).fileName()};
+        QFileInfo(recoveryFilePath()).fileName()};
     kept.sort();
     EXPECT_EQ(left, kept) << "only the ended run with nothing on its board is gone";
     running.unlock();
@@ -185,8 +191,7 @@ protected:
         QFile filler(disk + "/filler");
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray block(1024, 'x');
-        for (int i = 0; i < 256 && filler.write(block) == block.size(); ++i) {
-        }
+        for (int i = 0; i < 256 && filler.write(block) == block.size(); ++i) { }
         filler.close();
         ASSERT_TRUE(filler.resize(filler.size() - spare));
     }

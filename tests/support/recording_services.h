@@ -11,11 +11,11 @@ namespace curvana::testing {
 struct RecordingServices final : DesktopServices {
     std::vector<MessageRequest> messages;
     QMessageBox::StandardButton answer = QMessageBox::Ok; // the button every box is closed with
-    QString savePath;       // what the save dialog answers; empty: cancelled
-    QString saveFilter;     // the type the user picks in the save dialog
+    QString savePath; // what the save dialog answers; empty: cancelled
+    QString saveFilter; // the type the user picks in the save dialog
     QString offeredFilters; // what the save dialog offered
-    QString suggestedPath;  // where the save dialog opened
-    QString openPath;       // what the open dialog answers
+    QString suggestedPath; // where the save dialog opened
+    QString openPath; // what the open dialog answers
     QStringList openedPages;
     int paintProgramStarts = 0;
     int programEnds = 0;
@@ -31,8 +31,8 @@ protected:
         messages.push_back(request);
         return answer;
     }
-    QString askSaveFileName(QWidget*, const QString&, const QString& start, const QString& filter,
-                            QString* selectedFilter) override
+    QString askSaveFileName(
+        QWidget*, const QString&, const QString& start, const QString& filter, QString* selectedFilter) override
     {
         suggestedPath = start;
         offeredFilters = filter;

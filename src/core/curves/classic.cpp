@@ -21,10 +21,7 @@ WorldPoint involute(double r, double t)
     return {r * (std::cos(t) + t * std::sin(t)), r * (std::sin(t) - t * std::cos(t))};
 }
 
-WorldPoint cycloid(double r, double t)
-{
-    return {r * (t - std::sin(t)), r * (1 - std::cos(t))};
-}
+WorldPoint cycloid(double r, double t) { return {r * (t - std::sin(t)), r * (1 - std::cos(t))}; }
 
 WorldPoint cardioid(double r, double t)
 {
@@ -53,11 +50,15 @@ WorldPoint lemniscate(double r, double t)
 }
 
 constexpr ClassicCurve kCurves[] = {
-    {involute, "圆的渐开线", {-2, 3}},  {cycloid, "旋轮线", {4, 5}},
-    {cardioid, "心脏线", {4, 6}},       {threeLeafRose, "三叶玫瑰线", {6, 4}},
-    {astroid, "四尖点星形线", {-6, 6}}, {lemniscate, nullptr, {}},
+    {involute, "圆的渐开线", {-2, 3}},
+    {cycloid, "旋轮线", {4, 5}},
+    {cardioid, "心脏线", {4, 6}},
+    {threeLeafRose, "三叶玫瑰线", {6, 4}},
+    {astroid, "四尖点星形线", {-6, 6}},
+    {lemniscate, nullptr, {}},
 };
-static_assert(std::size(kCurves) == static_cast<std::size_t>(CurveFamily::Lemniscate) - static_cast<std::size_t>(CurveFamily::Involute) + 1);
+static_assert(std::size(kCurves)
+    == static_cast<std::size_t>(CurveFamily::Lemniscate) - static_cast<std::size_t>(CurveFamily::Involute) + 1);
 
 // Indexed by the classic families in their order, from the involute.
 std::size_t curveIndex(CurveFamily family)

@@ -19,10 +19,7 @@ constexpr int kFieldB = 3;
 constexpr WorldPoint kNameAt{4, 9};
 constexpr WorldPoint kCircleNameAt{-2, 5};
 
-InputProblem zeroA()
-{
-    return InputProblem{kFieldA, "“a=”后面的数不能为0，请填写一个不为0的数。"};
-}
+InputProblem zeroA() { return InputProblem{kFieldA, "“a=”后面的数不能为0，请填写一个不为0的数。"}; }
 
 struct Conic {
     double m = 0;
@@ -33,8 +30,7 @@ struct Conic {
 
 // Both halves of a curve y = n ± b*root(x), each sampled left to right: n + b*root first, which
 // is the lower half when b is negative (it shows in the order an animated board reveals them).
-template <class RootOf>
-void plotHalves(Drawing& drawing, const Conic& k, double start, double end, RootOf&& rootOf)
+template <class RootOf> void plotHalves(Drawing& drawing, const Conic& k, double start, double end, RootOf&& rootOf)
 {
     reserveDots(drawing, 2 * samplesInRun(start, end));
     plotAlongX(drawing, start, end, [&](double x) { return k.n + k.b * rootOf(x); });
@@ -63,17 +59,16 @@ std::variant<Conic, InputProblem> readConic(CurveFamily family, FieldReader& in)
     switch (family) {
     case CurveFamily::Ellipse:
     case CurveFamily::Hyperbola:
-        return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)),
-                                      in.number(kFieldB)});
-    case CurveFamily::Parabola: return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
-    default: return checkedConic(in, Conic{in.single(kFieldM), in.single(kFieldN), std::fabs(in.single(kFieldA))});
+        return checkedConic(
+            in, Conic{in.single(kFieldM), in.number(kFieldN), std::fabs(in.number(kFieldA)), in.number(kFieldB)});
+    case CurveFamily::Parabola:
+        return checkedConic(in, Conic{in.single(kFieldM), in.number(kFieldN), in.number(kFieldA)});
+    default:
+        return checkedConic(in, Conic{in.single(kFieldM), in.single(kFieldN), std::fabs(in.single(kFieldA))});
     }
 }
 
-bool drawsConic(CurveFamily family)
-{
-    return windowOfFamily(family) == CurveWindow::Conic;
-}
+bool drawsConic(CurveFamily family) { return windowOfFamily(family) == CurveWindow::Conic; }
 
 Drawing ellipse(const Conic& k)
 {
@@ -87,9 +82,7 @@ Drawing ellipse(const Conic& k)
 Drawing hyperbola(const Conic& k)
 {
     Drawing drawing;
-    const auto root = [&](double x) {
-        return rootOrNoValue(((x - k.m) * (x - k.m) - k.a * k.a) / (k.a * k.a), 1);
-    };
+    const auto root = [&](double x) { return rootOrNoValue(((x - k.m) * (x - k.m) - k.a * k.a) / (k.a * k.a), 1); };
     reserveDots(drawing, 2 * (samplesInRun(kConicOuterLeft, k.m - k.a) + samplesInRun(k.m + k.a, kConicOuterRight)));
     plotHalves(drawing, k, kConicOuterLeft, k.m - k.a, root);
     plotHalves(drawing, k, k.m + k.a, kConicOuterRight, root);
@@ -135,10 +128,14 @@ DrawingResult conicCurve(CurveFamily family, const FieldTexts& texts)
         return *problem;
     const Conic& k = std::get<Conic>(read);
     switch (family) {
-    case CurveFamily::Ellipse: return ellipse(k);
-    case CurveFamily::Hyperbola: return hyperbola(k);
-    case CurveFamily::Parabola: return parabola(k);
-    default: return circle(k);
+    case CurveFamily::Ellipse:
+        return ellipse(k);
+    case CurveFamily::Hyperbola:
+        return hyperbola(k);
+    case CurveFamily::Parabola:
+        return parabola(k);
+    default:
+        return circle(k);
     }
 }
 

@@ -29,7 +29,7 @@ DrawingResult figureDrawing(FigureKind kind, const FieldTexts& texts);
 // The welcome show: fifteen curves and the clears between them, in drawing order.
 struct ShowStep {
     bool clearsAxes = false; // a row that wipes the picture and redraws the axes
-    int curve = 0;           // 1..15 when not clearsAxes
+    int curve = 0; // 1..15 when not clearsAxes
     Rgb colour = kBlack;
 };
 const std::vector<ShowStep>& welcomeShowSteps();

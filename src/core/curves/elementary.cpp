@@ -40,24 +40,17 @@ bool isTrigonometric(CurveFamily family)
 bool readsOnlyA(CurveFamily family)
 {
     return family == CurveFamily::Reciprocal || family == CurveFamily::Exponential || family == CurveFamily::Power
-           || family == CurveFamily::Logarithm;
+        || family == CurveFamily::Logarithm;
 }
 
-double finiteOrNoValue(double y)
-{
-    return std::isfinite(y) ? y : kNoValue;
-}
+double finiteOrNoValue(double y) { return std::isfinite(y) ? y : kNoValue; }
 
-double quadratic(const ElementaryParams& p, double x)
-{
-    return p.a * x * x + p.b * x + p.c;
-}
+double quadratic(const ElementaryParams& p, double x) { return p.a * x * x + p.b * x + p.c; }
 
 // The x range over which u = b*x + c runs from uLo to uHi, shrunk by `margin` at both ends;
 // a negative b mirrors it, so the same stretch of the curve is drawn either way.
 template <class YOf>
-void plotOverAngle(Drawing& drawing, const ElementaryParams& p, double uLo, double uHi, double margin,
-                   YOf&& yOf)
+void plotOverAngle(Drawing& drawing, const ElementaryParams& p, double uLo, double uHi, double margin, YOf&& yOf)
 {
     const double fromLo = (uLo - p.c) / p.b;
     const double fromHi = (uHi - p.c) / p.b;
@@ -97,8 +90,8 @@ DrawingResult quadraticFamily(FieldReader& in, CurveFamily family, const char* n
     } else {
         plotAlongX(drawing, -8, 8, y);
     }
-    drawing.captions.push_back({{2, 9}, std::string(name) + in.shown(kFieldA) + "x  " + in.typed(kFieldB) +
-                                            "x" + in.typed(kFieldC) + closing});
+    drawing.captions.push_back({{2, 9},
+        std::string(name) + in.shown(kFieldA) + "x  " + in.typed(kFieldB) + "x" + in.typed(kFieldC) + closing});
     drawing.captions.push_back({{6, 9.3}, "2"});
     return drawing;
 }
@@ -125,8 +118,9 @@ DrawingResult trigonometric(FieldReader& in, CurveFamily family, const TrigCapti
     } else {
         plotOverAngle(drawing, p, -kTwoPi, kTwoPi, 0, y);
     }
-    drawing.captions.push_back({caption.at, std::string(caption.name) + in.shown(kFieldA) + caption.function +
-                                                in.shown(kFieldB) + "x" + in.typed(kFieldC) + "°)"});
+    drawing.captions.push_back({caption.at,
+        std::string(caption.name) + in.shown(kFieldA) + caption.function + in.shown(kFieldB) + "x" + in.typed(kFieldC)
+            + "°)"});
     return drawing;
 }
 
@@ -136,9 +130,10 @@ struct OneParameterFamily {
     std::vector<Caption> (*captions)(const std::string& a); // A as shown
 };
 
-const OneParameterFamily kReciprocal{-8, 8, [](const std::string& a) {
-    return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, a}, {{5.8, 1.6}, "x"}};
-}};
+const OneParameterFamily kReciprocal{
+    -8, 8, [](const std::string& a) {
+        return std::vector<Caption>{{{3, 2}, "双曲线y= —"}, {{5.5, 2.3}, a}, {{5.8, 1.6}, "x"}};
+    }};
 // Where a raised part begins just past a caption line that starts at x = 4, so that an A typed
 // as "1/2" or "-2.5" does not run under it. The board writes captions in a monospaced font, a
 // CJK character two cells wide and a cell about 6.5 px, 0.31 units at the design scale; the
@@ -155,20 +150,19 @@ double pastCaptionLine(const std::string& line)
 // y = A^x has the variable in the exponent (an exponential function), y = x^A in the base (a power
 // function). Each raised part begins where its line ends.
 const OneParameterFamily kPowerOfA{-3, 3, [](const std::string& a) {
-    const std::string line = "指数函数y=" + a;
-    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.3}, "x"}};
-}};
+                                       const std::string line = "指数函数y=" + a;
+                                       return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.3}, "x"}};
+                                   }};
 const OneParameterFamily kPowerOfX{-3, 3, [](const std::string& a) {
-    const std::string line = "幂函数y=x";
-    return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.2}, a}};
-}};
+                                       const std::string line = "幂函数y=x";
+                                       return std::vector<Caption>{{{4, 9}, line}, {{pastCaptionLine(line), 9.2}, a}};
+                                   }};
 const OneParameterFamily kLogarithm{0.1, 10, [](const std::string& a) {
-    return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};
-}};
+                                        return std::vector<Caption>{{{4, 9}, "对数函数y=log" + a}, {{8.5, 9.5}, "x"}};
+                                    }};
 
 // The family is a template argument so that the formula is chosen once, not at every sample.
-template <CurveFamily Family>
-DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
+template <CurveFamily Family> DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
 {
     const ElementaryParams p{in.number(kFieldA)};
     if (!in.ok())
@@ -183,27 +177,35 @@ DrawingResult oneParameter(FieldReader& in, const OneParameterFamily& family)
 
 } // namespace
 
-double degreesToPlotRadians(double degrees)
-{
-    return degrees * kPlotPi / 180;
-}
+double degreesToPlotRadians(double degrees) { return degrees * kPlotPi / 180; }
 
 double elementaryY(CurveFamily family, const ElementaryParams& p, double x)
 {
     switch (family) {
-    case CurveFamily::Line: return finiteOrNoValue(p.a * x + p.b);
-    case CurveFamily::Quadratic: return finiteOrNoValue(quadratic(p, x));
-    case CurveFamily::Reciprocal: return x == 0 ? kNoValue : finiteOrNoValue(p.a / x);
-    case CurveFamily::Sine: return finiteOrNoValue(p.a * std::sin(p.b * x + p.c));
-    case CurveFamily::Cosine: return finiteOrNoValue(p.a * std::cos(p.b * x + p.c));
-    case CurveFamily::Tangent: return finiteOrNoValue(p.a * std::tan(p.b * x + p.c));
-    case CurveFamily::AbsoluteQuadratic: return finiteOrNoValue(std::fabs(quadratic(p, x)));
+    case CurveFamily::Line:
+        return finiteOrNoValue(p.a * x + p.b);
+    case CurveFamily::Quadratic:
+        return finiteOrNoValue(quadratic(p, x));
+    case CurveFamily::Reciprocal:
+        return x == 0 ? kNoValue : finiteOrNoValue(p.a / x);
+    case CurveFamily::Sine:
+        return finiteOrNoValue(p.a * std::sin(p.b * x + p.c));
+    case CurveFamily::Cosine:
+        return finiteOrNoValue(p.a * std::cos(p.b * x + p.c));
+    case CurveFamily::Tangent:
+        return finiteOrNoValue(p.a * std::tan(p.b * x + p.c));
+    case CurveFamily::AbsoluteQuadratic:
+        return finiteOrNoValue(std::fabs(quadratic(p, x)));
     // pow gives NaN for a negative base with a non-whole exponent and infinity for 0 to a
     // negative power: neither has a real value to draw.
-    case CurveFamily::Exponential: return finiteOrNoValue(std::pow(p.a, x));
-    case CurveFamily::Power: return finiteOrNoValue(std::pow(x, p.a));
-    case CurveFamily::Logarithm: return finiteOrNoValue(std::log(x) / std::log(p.a));
-    default: return kNoValue;
+    case CurveFamily::Exponential:
+        return finiteOrNoValue(std::pow(p.a, x));
+    case CurveFamily::Power:
+        return finiteOrNoValue(std::pow(x, p.a));
+    case CurveFamily::Logarithm:
+        return finiteOrNoValue(std::log(x) / std::log(p.a));
+    default:
+        return kNoValue;
     }
 }
 
@@ -231,17 +233,28 @@ DrawingResult elementaryCurve(CurveFamily family, const FieldTexts& texts)
 {
     FieldReader in(texts, kElementaryPlaces);
     switch (family) {
-    case CurveFamily::Line: return linear(in);
-    case CurveFamily::Quadratic: return quadraticFamily(in, family, "二次函数y=", "");
-    case CurveFamily::Reciprocal: return oneParameter<CurveFamily::Reciprocal>(in, kReciprocal);
-    case CurveFamily::Sine: return trigonometric(in, family, {"正弦曲线y=", "sin(", {1, -6}});
-    case CurveFamily::Cosine: return trigonometric(in, family, {"余弦曲线y=", "cos(", {-1, 6}});
-    case CurveFamily::Tangent: return trigonometric(in, family, {"正切曲线y=", "tan(", {1, 2}});
-    case CurveFamily::AbsoluteQuadratic: return quadraticFamily(in, family, "二次函数y=|", "|");
-    case CurveFamily::Exponential: return oneParameter<CurveFamily::Exponential>(in, kPowerOfA);
-    case CurveFamily::Power: return oneParameter<CurveFamily::Power>(in, kPowerOfX);
-    case CurveFamily::Logarithm: return oneParameter<CurveFamily::Logarithm>(in, kLogarithm);
-    default: return Drawing{}; // a family of another window
+    case CurveFamily::Line:
+        return linear(in);
+    case CurveFamily::Quadratic:
+        return quadraticFamily(in, family, "二次函数y=", "");
+    case CurveFamily::Reciprocal:
+        return oneParameter<CurveFamily::Reciprocal>(in, kReciprocal);
+    case CurveFamily::Sine:
+        return trigonometric(in, family, {"正弦曲线y=", "sin(", {1, -6}});
+    case CurveFamily::Cosine:
+        return trigonometric(in, family, {"余弦曲线y=", "cos(", {-1, 6}});
+    case CurveFamily::Tangent:
+        return trigonometric(in, family, {"正切曲线y=", "tan(", {1, 2}});
+    case CurveFamily::AbsoluteQuadratic:
+        return quadraticFamily(in, family, "二次函数y=|", "|");
+    case CurveFamily::Exponential:
+        return oneParameter<CurveFamily::Exponential>(in, kPowerOfA);
+    case CurveFamily::Power:
+        return oneParameter<CurveFamily::Power>(in, kPowerOfX);
+    case CurveFamily::Logarithm:
+        return oneParameter<CurveFamily::Logarithm>(in, kLogarithm);
+    default:
+        return Drawing{}; // a family of another window
     }
 }
 

@@ -20,34 +20,40 @@ constexpr double kFigurePi = 3.1415926;
 constexpr double kSectorStart = -0.00001;
 
 constexpr std::string_view kPointPlaces[] = {"在点的横坐标框里", "在点的纵坐标框里"};
-constexpr std::string_view kLinePlaces[] = {"在始点的横坐标框里", "在始点的纵坐标框里", "在终点的横坐标框里",
-                                            "在终点的纵坐标框里"};
-constexpr std::string_view kRectanglePlaces[] = {"在第一个顶点的横坐标框里", "在第一个顶点的纵坐标框里",
-                                                 "在对角顶点的横坐标框里", "在对角顶点的纵坐标框里"};
-constexpr std::string_view kEllipsePlaces[] = {"在中心的横坐标框里", "在中心的纵坐标框里",
-                                               "在X轴方向的半轴长度框里", "在Y轴方向的半轴长度框里"};
-constexpr std::string_view kSectorPlaces[] = {"在圆心的横坐标框里", "在圆心的纵坐标框里", "在半径框里",
-                                              "在圆心角度数框里"};
-constexpr std::string_view kArcPlaces[] = {"在圆心的横坐标框里", "在圆心的纵坐标框里", "在半径框里",
-                                           "在起始度数框里", "在终止度数框里"};
+constexpr std::string_view kLinePlaces[]
+    = {"在始点的横坐标框里", "在始点的纵坐标框里", "在终点的横坐标框里", "在终点的纵坐标框里"};
+constexpr std::string_view kRectanglePlaces[]
+    = {"在第一个顶点的横坐标框里", "在第一个顶点的纵坐标框里", "在对角顶点的横坐标框里", "在对角顶点的纵坐标框里"};
+constexpr std::string_view kEllipsePlaces[]
+    = {"在中心的横坐标框里", "在中心的纵坐标框里", "在X轴方向的半轴长度框里", "在Y轴方向的半轴长度框里"};
+constexpr std::string_view kSectorPlaces[]
+    = {"在圆心的横坐标框里", "在圆心的纵坐标框里", "在半径框里", "在圆心角度数框里"};
+constexpr std::string_view kArcPlaces[]
+    = {"在圆心的横坐标框里", "在圆心的纵坐标框里", "在半径框里", "在起始度数框里", "在终止度数框里"};
 constexpr std::string_view kTrianglePlaces[] = {"在第一个点的横坐标框里", "在第一个点的纵坐标框里",
-                                                "在第二个点的横坐标框里", "在第二个点的纵坐标框里",
-                                                "在第三个点的横坐标框里", "在第三个点的纵坐标框里"};
+    "在第二个点的横坐标框里", "在第二个点的纵坐标框里", "在第三个点的横坐标框里", "在第三个点的纵坐标框里"};
 constexpr std::string_view kParallelogramPlaces[] = {"在第一个点的横坐标框里", "在第一个点的纵坐标框里",
-                                                     "在第二个点的横坐标框里", "在第二个点的纵坐标框里",
-                                                     "在第四个点的横坐标框里", "在第四个点的纵坐标框里"};
+    "在第二个点的横坐标框里", "在第二个点的纵坐标框里", "在第四个点的横坐标框里", "在第四个点的纵坐标框里"};
 
 FieldPlaces placesOf(FigureKind kind)
 {
     switch (kind) {
-    case FigureKind::Point: return kPointPlaces;
-    case FigureKind::Line: return kLinePlaces;
-    case FigureKind::Rectangle: return kRectanglePlaces;
-    case FigureKind::Ellipse: return kEllipsePlaces;
-    case FigureKind::Sector: return kSectorPlaces;
-    case FigureKind::Arc: return kArcPlaces;
-    case FigureKind::Triangle: return kTrianglePlaces;
-    case FigureKind::Parallelogram: return kParallelogramPlaces;
+    case FigureKind::Point:
+        return kPointPlaces;
+    case FigureKind::Line:
+        return kLinePlaces;
+    case FigureKind::Rectangle:
+        return kRectanglePlaces;
+    case FigureKind::Ellipse:
+        return kEllipsePlaces;
+    case FigureKind::Sector:
+        return kSectorPlaces;
+    case FigureKind::Arc:
+        return kArcPlaces;
+    case FigureKind::Triangle:
+        return kTrianglePlaces;
+    case FigureKind::Parallelogram:
+        return kParallelogramPlaces;
     }
     return {};
 }
@@ -69,10 +75,7 @@ double withinOneTurn(double degrees)
     return rest == 0 ? std::copysign(360.0, degrees) : rest;
 }
 
-double degreesToRadians(double degrees)
-{
-    return narrowToSingle(degrees * kFigurePi / 180);
-}
+double degreesToRadians(double degrees) { return narrowToSingle(degrees * kFigurePi / 180); }
 
 InputProblem radiusNotPositive(const char* figure)
 {
@@ -107,8 +110,7 @@ DrawingResult sector(const Values& in)
         drawing.segments.push_back({centre, {narrowToSingle(centre.x + r), centre.y}});
         return drawing;
     }
-    drawing.circles.push_back(
-        CircleSpec{centre, r, narrowToSingle(kSectorStart), degreesToRadians(-theta), 1.0});
+    drawing.circles.push_back(CircleSpec{centre, r, narrowToSingle(kSectorStart), degreesToRadians(-theta), 1.0});
     return drawing;
 }
 
@@ -157,14 +159,26 @@ DrawingResult drawFigure(FigureKind kind, const Values& in)
 {
     Drawing drawing;
     switch (kind) {
-    case FigureKind::Point: drawing.dots.push_back(in.point(0)); break;
-    case FigureKind::Line: drawing.segments.push_back({in.point(0), in.point(2)}); break;
-    case FigureKind::Rectangle: drawing.segments.push_back({in.point(0), in.point(2), true}); break;
-    case FigureKind::Triangle: addClosedChain(drawing, {in.point(0), in.point(2), in.point(4)}); break;
-    case FigureKind::Ellipse: return ellipse(in);
-    case FigureKind::Sector: return sector(in);
-    case FigureKind::Arc: return arc(in);
-    case FigureKind::Parallelogram: return parallelogram(in);
+    case FigureKind::Point:
+        drawing.dots.push_back(in.point(0));
+        break;
+    case FigureKind::Line:
+        drawing.segments.push_back({in.point(0), in.point(2)});
+        break;
+    case FigureKind::Rectangle:
+        drawing.segments.push_back({in.point(0), in.point(2), true});
+        break;
+    case FigureKind::Triangle:
+        addClosedChain(drawing, {in.point(0), in.point(2), in.point(4)});
+        break;
+    case FigureKind::Ellipse:
+        return ellipse(in);
+    case FigureKind::Sector:
+        return sector(in);
+    case FigureKind::Arc:
+        return arc(in);
+    case FigureKind::Parallelogram:
+        return parallelogram(in);
     }
     return drawing;
 }

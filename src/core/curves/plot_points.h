@@ -11,10 +11,7 @@ namespace curvana {
 
 // The surface takes single-precision coordinates; narrowing here keeps what the tests see equal
 // to what is drawn.
-inline double narrowToSingle(double value)
-{
-    return static_cast<double>(static_cast<float>(value));
-}
+inline double narrowToSingle(double value) { return static_cast<double>(static_cast<float>(value)); }
 
 inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
@@ -38,25 +35,21 @@ inline std::size_t samplesInRun(double start, double end, SampleWindow window = 
     return static_cast<std::size_t>(std::fmin(length / kSampleStep + 2, static_cast<double>(kMaxSamplesPerRun)));
 }
 
-inline void reserveDots(Drawing& drawing, std::size_t more)
-{
-    drawing.dots.reserve(drawing.dots.size() + more);
-}
+inline void reserveDots(Drawing& drawing, std::size_t more) { drawing.dots.reserve(drawing.dots.size() + more); }
 
-template <class YOf>
-void plotAlongX(Drawing& drawing, double start, double end, YOf&& yOf)
+template <class YOf> void plotAlongX(Drawing& drawing, double start, double end, YOf&& yOf)
 {
     if (drawing.dots.capacity() - drawing.dots.size() < samplesInRun(start, end))
         reserveDots(drawing, samplesInRun(start, end));
-    sampleRange(start, end, [&](double x) { addDot(drawing, x, yOf(x)); }, kVisibleX);
+    sampleRange(
+        start, end, [&](double x) { addDot(drawing, x, yOf(x)); }, kVisibleX);
 }
 
 // The angle runs of the classic curves and the welcome show: 0 to 8 radians, 15,279 passes.
 inline constexpr double kAngleStart = 0;
 inline constexpr double kAngleEnd = 8;
 
-template <class PointOf>
-void plotAlongAngle(Drawing& drawing, PointOf&& pointOf)
+template <class PointOf> void plotAlongAngle(Drawing& drawing, PointOf&& pointOf)
 {
     reserveDots(drawing, samplesInRun(kAngleStart, kAngleEnd, kWholeRange));
     sampleRange(kAngleStart, kAngleEnd, [&](double t) {

@@ -27,20 +27,34 @@ WorldPoint showPoint(int curve, double r, double t)
     const double c = std::cos(t);
     const double s = std::sin(t);
     switch (curve) {
-    case 1: return {r * c * c, r * c * s};
-    case 2: return {-r * c * c, r * c * s};
-    case 3: return rose(r, 2, t);
-    case 4: return rose(r, 3, t);
-    case 5: return rose(r, 4, t);
-    case 6: return rose(r, 5, t);
-    case 7: return rose(r, 6, t);
-    case 8: return {(c + 1) * r * c, (c + 1) * r * s};
-    case 9: return {-r * (c + 1) * c, (c + 1) * r * s};
-    case 10: return {(c + 0.5) * r * c, (2 * c + 1) * r * s};
-    case 11: return {-r * (c + 0.5) * c, (2 * c + 1) * r * s};
-    case 12: return {(c + 0.5) * r * c, (0.5 * c + 1) * r * s};
-    case 13: return {(0.5 - c) * r * c, (0.5 * c + 1) * r * s};
-    case 14: return {r * c * c * c, r * s * s * s};
+    case 1:
+        return {r * c * c, r * c * s};
+    case 2:
+        return {-r * c * c, r * c * s};
+    case 3:
+        return rose(r, 2, t);
+    case 4:
+        return rose(r, 3, t);
+    case 5:
+        return rose(r, 4, t);
+    case 6:
+        return rose(r, 5, t);
+    case 7:
+        return rose(r, 6, t);
+    case 8:
+        return {(c + 1) * r * c, (c + 1) * r * s};
+    case 9:
+        return {-r * (c + 1) * c, (c + 1) * r * s};
+    case 10:
+        return {(c + 0.5) * r * c, (2 * c + 1) * r * s};
+    case 11:
+        return {-r * (c + 0.5) * c, (2 * c + 1) * r * s};
+    case 12:
+        return {(c + 0.5) * r * c, (0.5 * c + 1) * r * s};
+    case 13:
+        return {(0.5 - c) * r * c, (0.5 * c + 1) * r * s};
+    case 14:
+        return {r * c * c * c, r * s * s * s};
     default: {
         const double rho = std::sqrt(std::fabs(2 * r * r * std::cos(2 * t)));
         return {rho * c, rho * s};
@@ -48,10 +62,7 @@ WorldPoint showPoint(int curve, double r, double t)
     }
 }
 
-ShowStep curveStep(int curve, Rgb colour)
-{
-    return ShowStep{false, curve, colour};
-}
+ShowStep curveStep(int curve, Rgb colour) { return ShowStep{false, curve, colour}; }
 
 constexpr ShowStep kClear{true, 0, kBlack};
 
@@ -60,13 +71,27 @@ constexpr ShowStep kClear{true, 0, kBlack};
 const std::vector<ShowStep>& welcomeShowSteps()
 {
     static const std::vector<ShowStep> steps{
-        curveStep(1, kBlack),    curveStep(2, kBlack),   kClear,
-        curveStep(3, kRed),      kClear,                 curveStep(4, kYellow),
-        curveStep(5, kCyan),     kClear,                 curveStep(6, kCyan),
-        curveStep(7, kRed),      kClear,                 curveStep(8, kBlue),
-        curveStep(9, kBlue),     curveStep(10, kBlack),  curveStep(11, kRed),
-        kClear,                  curveStep(12, kCyan),   curveStep(13, kRed),
-        kClear,                  curveStep(14, kMagenta), curveStep(15, kRed),
+        curveStep(1, kBlack),
+        curveStep(2, kBlack),
+        kClear,
+        curveStep(3, kRed),
+        kClear,
+        curveStep(4, kYellow),
+        curveStep(5, kCyan),
+        kClear,
+        curveStep(6, kCyan),
+        curveStep(7, kRed),
+        kClear,
+        curveStep(8, kBlue),
+        curveStep(9, kBlue),
+        curveStep(10, kBlack),
+        curveStep(11, kRed),
+        kClear,
+        curveStep(12, kCyan),
+        curveStep(13, kRed),
+        kClear,
+        curveStep(14, kMagenta),
+        curveStep(15, kRed),
     };
     return steps;
 }

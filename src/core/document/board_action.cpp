@@ -19,9 +19,12 @@ std::ostream& operator<<(std::ostream& out, const FieldTexts& texts)
 const char* windowName(CurveWindow window)
 {
     switch (window) {
-    case CurveWindow::Elementary: return "Elementary";
-    case CurveWindow::Conic: return "Conic";
-    case CurveWindow::Classic: return "Classic";
+    case CurveWindow::Elementary:
+        return "Elementary";
+    case CurveWindow::Conic:
+        return "Conic";
+    case CurveWindow::Classic:
+        return "Classic";
     }
     return "?";
 }
@@ -29,9 +32,12 @@ const char* windowName(CurveWindow window)
 const char* formulaKindName(FormulaKind kind)
 {
     switch (kind) {
-    case FormulaKind::Function: return "Function";
-    case FormulaKind::Parametric: return "Parametric";
-    case FormulaKind::Polar: return "Polar";
+    case FormulaKind::Function:
+        return "Function";
+    case FormulaKind::Parametric:
+        return "Parametric";
+    case FormulaKind::Polar:
+        return "Polar";
     }
     return "?";
 }

@@ -14,9 +14,12 @@ DrawingResult actionDrawing(const CurveAction& action)
     if (!family)
         return Drawing{}; // no option selected
     switch (action.window) {
-    case CurveWindow::Elementary: return elementaryCurve(*family, action.texts);
-    case CurveWindow::Conic: return conicCurve(*family, action.texts);
-    case CurveWindow::Classic: return classicCurve(*family, action.texts);
+    case CurveWindow::Elementary:
+        return elementaryCurve(*family, action.texts);
+    case CurveWindow::Conic:
+        return conicCurve(*family, action.texts);
+    case CurveWindow::Classic:
+        return classicCurve(*family, action.texts);
     }
     return Drawing{};
 }
@@ -51,9 +54,8 @@ WorldPoint formulaCaptionPlace(int captionLine)
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
 {
     const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
-    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(), [](const BoardAction& action) {
-        return std::holds_alternative<FormulaAction>(action);
-    }));
+    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(),
+        [](const BoardAction& action) { return std::holds_alternative<FormulaAction>(action); }));
 }
 
 std::size_t firstShownAction(const std::vector<BoardAction>& actions)
@@ -80,19 +82,16 @@ std::size_t labelBoxCount() { return labelDialogEntry().boxes.size(); }
 
 std::string actionTitle(const BoardAction& action)
 {
-    return std::visit(Overloaded{
-                          [](const CurveAction& curve) -> std::string {
-                              return curveWindowEntry(curve.window).design.caption;
-                          },
-                          [](const FigureAction& figure) -> std::string {
-                              return figureDialogEntry(figure.figure).caption;
-                          },
-                          [](const StrokeAction&) -> std::string { return "手绘"; },
-                          [](const ClearAction&) -> std::string { return "清除"; },
-                          [](const LabelAction&) -> std::string { return "文字"; },
-                          [](const FormulaAction&) -> std::string { return formulaWindowEntry().caption; },
-                      },
-                      action);
+    return std::visit(
+        Overloaded{
+            [](const CurveAction& curve) -> std::string { return curveWindowEntry(curve.window).design.caption; },
+            [](const FigureAction& figure) -> std::string { return figureDialogEntry(figure.figure).caption; },
+            [](const StrokeAction&) -> std::string { return "手绘"; },
+            [](const ClearAction&) -> std::string { return "清除"; },
+            [](const LabelAction&) -> std::string { return "文字"; },
+            [](const FormulaAction&) -> std::string { return formulaWindowEntry().caption; },
+        },
+        action);
 }
 
 EntryKey BoardDocument::nextKey(std::uint64_t id)

@@ -14,12 +14,10 @@ namespace curvana {
 
 // Lambdas joined into one visitor, so every std::visit over BoardAction names each kind once and a
 // new kind shows up as a compile error wherever it is not yet handled.
-template <class... Handlers>
-struct Overloaded : Handlers... {
+template <class... Handlers> struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // What the window's "确定" draws for this action: the same function, the same texts.
 DrawingResult actionDrawing(const CurveAction& action);

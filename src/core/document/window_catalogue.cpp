@@ -14,18 +14,30 @@ using F = CurveFamily;
 
 constexpr const char* kElementaryBoxes[] = {"A", "B", "C"};
 constexpr CurveOption kElementaryOptions[] = {
-    {1, F::Line},   {2, F::Quadratic}, {3, F::Reciprocal},        {4, F::Sine},        {5, F::Cosine},
-    {6, F::Tangent}, {7, F::AbsoluteQuadratic}, {8, F::Exponential}, {9, F::Power}, {10, F::Logarithm},
+    {1, F::Line},
+    {2, F::Quadratic},
+    {3, F::Reciprocal},
+    {4, F::Sine},
+    {5, F::Cosine},
+    {6, F::Tangent},
+    {7, F::AbsoluteQuadratic},
+    {8, F::Exponential},
+    {9, F::Power},
+    {10, F::Logarithm},
 };
 
 // The design has no Option4: the circle is Option5, and saved boards say so.
 constexpr const char* kConicBoxes[] = {"m", "n", "a", "b"};
-constexpr CurveOption kConicOptions[] = {
-    {1, F::Ellipse}, {2, F::Hyperbola}, {3, F::Parabola}, {5, F::Circle}};
+constexpr CurveOption kConicOptions[] = {{1, F::Ellipse}, {2, F::Hyperbola}, {3, F::Parabola}, {5, F::Circle}};
 
 constexpr const char* kClassicBoxes[] = {"R"};
 constexpr CurveOption kClassicOptions[] = {
-    {1, F::Involute}, {2, F::Cycloid}, {3, F::Cardioid}, {4, F::ThreeLeafRose}, {5, F::Astroid}, {6, F::Lemniscate},
+    {1, F::Involute},
+    {2, F::Cycloid},
+    {3, F::Cardioid},
+    {4, F::ThreeLeafRose},
+    {5, F::Astroid},
+    {6, F::Lemniscate},
 };
 
 // Indexed by CurveWindow, in its order.

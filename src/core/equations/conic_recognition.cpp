@@ -40,7 +40,7 @@ ConicLine slopedLine(const Surd& slope, const Surd& offset)
 ConicFacts centralConic(Rational A, Rational C, Rational R, Rational h, Rational k, bool swapped)
 {
     ConicFacts facts;
-    const Rational along = R / A;  // a²
+    const Rational along = R / A; // a²
     const Rational across = R / C; // b² (negative for a hyperbola)
     const bool hyperbola = across.sign() < 0;
     facts.kind = hyperbola ? ConicKind::Hyperbola : along == across ? ConicKind::Circle : ConicKind::Ellipse;
@@ -51,7 +51,8 @@ ConicFacts centralConic(Rational A, Rational C, Rational R, Rational h, Rational
         return facts;
     facts.vertices = {pointOf(a->plus(h), exact(k), swapped), pointOf((-*a).plus(h), exact(k), swapped)};
     if (!hyperbola)
-        facts.vertices.insert(facts.vertices.end(), {pointOf(exact(h), b->plus(k), swapped), pointOf(exact(h), (-*b).plus(k), swapped)});
+        facts.vertices.insert(
+            facts.vertices.end(), {pointOf(exact(h), b->plus(k), swapped), pointOf(exact(h), (-*b).plus(k), swapped)});
     if (facts.kind == ConicKind::Circle)
         return facts;
     const Rational focal = along - across; // c² = a² − b², for a hyperbola a² + |b²|

@@ -34,14 +34,13 @@ std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area)
     }
     if (ends.size() < 2)
         return std::nullopt;
-    const auto [first, last] = std::minmax_element(ends.begin(), ends.end(), [](const WorldPoint& p, const WorldPoint& q) {
-        return p.x < q.x || (p.x == q.x && p.y < q.y);
-    });
+    const auto [first, last] = std::minmax_element(ends.begin(), ends.end(),
+        [](const WorldPoint& p, const WorldPoint& q) { return p.x < q.x || (p.x == q.x && p.y < q.y); });
     return Polyline{{*first, *last}, LineStyle::Dashed};
 }
 
 void addOptimum(InequalityPicture& picture, const LinearObjective& z, const std::vector<LinearConstraint>& constraints,
-                PlotArea area)
+    PlotArea area)
 {
     picture.maximum = maximumOf(z, constraints);
     picture.minimum = minimumOf(z, constraints);
@@ -56,8 +55,8 @@ void addOptimum(InequalityPicture& picture, const LinearObjective& z, const std:
 
 } // namespace
 
-std::variant<EquationPicture, EquationProblem> equationPicture(std::string_view equation, PlotArea area,
-                                                               PixelScale scale, const WorkDeadline& deadline)
+std::variant<EquationPicture, EquationProblem> equationPicture(
+    std::string_view equation, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
 {
     auto parsed = parseEquation(equation, kEquationBox);
     if (const auto* problem = std::get_if<TextProblem>(&parsed))
@@ -75,8 +74,7 @@ std::variant<EquationPicture, EquationProblem> equationPicture(std::string_view 
 }
 
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
-                                                                   std::string_view objective, PlotArea area,
-                                                                   PixelScale scale, const WorkDeadline& deadline)
+    std::string_view objective, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
 {
     auto parsed = parseInequalities(inequalities, kInequalityBox);
     if (const auto* problem = std::get_if<TextProblem>(&parsed))

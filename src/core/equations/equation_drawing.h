@@ -19,8 +19,8 @@ inline const std::string kObjectiveBox = "“目标函数 z =”框";
 
 struct EquationPicture {
     std::vector<Polyline> pieces;
-    std::vector<WorldPoint> dots;      // solutions standing alone (x²+y²=0)
-    std::optional<ConicFacts> conic;   // when the equation is a conic in standard or shifted form
+    std::vector<WorldPoint> dots; // solutions standing alone (x²+y²=0)
+    std::optional<ConicFacts> conic; // when the equation is a conic in standard or shifted form
 };
 
 // A problem in one of the boxes: `box` is the box's name as the messages write it.
@@ -29,22 +29,21 @@ struct EquationProblem {
     TextProblem problem;
 };
 
-std::variant<EquationPicture, EquationProblem> equationPicture(std::string_view equation, PlotArea area,
-                                                               PixelScale scale, const WorkDeadline& deadline);
+std::variant<EquationPicture, EquationProblem> equationPicture(
+    std::string_view equation, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
 
 struct InequalityPicture {
     InequalityRegion region;
     bool linear = false;
-    bool empty = false;               // known empty (linear systems only)
-    std::vector<ExactPoint> corners;  // linear systems only
-    std::optional<Optimum> maximum;   // with an objective, linear systems only
+    bool empty = false; // known empty (linear systems only)
+    std::vector<ExactPoint> corners; // linear systems only
+    std::optional<Optimum> maximum; // with an objective, linear systems only
     std::optional<Optimum> minimum;
     std::vector<Polyline> levelLines; // z = optimum through the optimal corner, dashed
 };
 
 // `objective` may be empty (no "目标函数 z =" given).
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
-                                                                   std::string_view objective, PlotArea area,
-                                                                   PixelScale scale, const WorkDeadline& deadline);
+    std::string_view objective, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
 
 } // namespace curvana

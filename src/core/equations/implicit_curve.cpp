@@ -38,14 +38,16 @@ struct Vec {
 class Tracer {
 public:
     Tracer(const PlaneFunction& function, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
-        : m_f(function), m_deadline(deadline)
+        : m_f(function)
+        , m_deadline(deadline)
     {
         m_h = {kCellPixels / scale.perUnitX, kCellPixels / scale.perUnitY};
         m_origin = {area.left - kGridShiftX * m_h.x, area.bottom - kGridShiftY * m_h.y};
         const double columns = std::ceil((area.right - m_origin.x) / m_h.x) + 1;
         const double rows = std::ceil((area.top - m_origin.y) / m_h.y) + 1;
         m_sizeProblem = !(columns >= 2 && rows >= 2) ? "画面的范围不对，无法画出这个方程。"
-            : columns > kMaxCellsAcross || rows > kMaxCellsAcross ? "画面太大，无法画出这个方程。" : "";
+            : columns > kMaxCellsAcross || rows > kMaxCellsAcross ? "画面太大，无法画出这个方程。"
+                                                                  : "";
         if (!m_sizeProblem.empty())
             return;
         m_columns = static_cast<long>(columns);
@@ -96,8 +98,8 @@ private:
             return true;
         }
         const long half = size / 2;
-        return findCells(i, j, level - 1) && findCells(i + half, j, level - 1)
-            && findCells(i, j + half, level - 1) && findCells(i + half, j + half, level - 1);
+        return findCells(i, j, level - 1) && findCells(i + half, j, level - 1) && findCells(i, j + half, level - 1)
+            && findCells(i + half, j + half, level - 1);
     }
 
     // Where the curve crosses the edge from corner (i, j) to the next one along x (or y), a vertex
@@ -157,8 +159,8 @@ private:
     void traceCell(long i, long j)
     {
         // Corners counter-clockwise from the lower left; edge k runs from corner k to corner k+1.
-        const int vertices[4] = {edgeVertex(i, j, true), edgeVertex(i + 1, j, false), edgeVertex(i, j + 1, true),
-                                 edgeVertex(i, j, false)};
+        const int vertices[4] = {
+            edgeVertex(i, j, true), edgeVertex(i + 1, j, false), edgeVertex(i, j + 1, true), edgeVertex(i, j, false)};
         std::vector<int> crossed;
         for (const int v : vertices)
             if (v >= 0)
@@ -201,7 +203,7 @@ private:
         const double dx = 1e-3 * m_h.x;
         const double dy = 1e-3 * m_h.y;
         return {(at({p.x + dx, p.y}) - at({p.x - dx, p.y})) / (2 * dx),
-                (at({p.x, p.y + dy}) - at({p.x, p.y - dy})) / (2 * dy)};
+            (at({p.x, p.y + dy}) - at({p.x, p.y - dy})) / (2 * dy)};
     }
 
     // A cell without a sign change may still hold a point where F touches 0 (x²+y²=0, (x−y)²=0):
@@ -210,7 +212,7 @@ private:
     {
         const Vec low = corner(i, j);
         const double values[5] = {at(low), at(corner(i + 1, j)), at(corner(i, j + 1)), at(corner(i + 1, j + 1)),
-                                  at({low.x + m_h.x / 2, low.y + m_h.y / 2})};
+            at({low.x + m_h.x / 2, low.y + m_h.y / 2})};
         const auto [smallest, largest] = std::minmax_element(std::begin(values), std::end(values));
         const double nearest = std::min(std::fabs(*smallest), std::fabs(*largest));
         if (std::isnan(*smallest) || std::isnan(*largest) || nearest > *largest - *smallest)
@@ -291,7 +293,8 @@ private:
             fxx = (at({p.x + dx, p.y}) - 2 * f0 + at({p.x - dx, p.y})) / (dx * dx);
             fyy = (at({p.x, p.y + dy}) - 2 * f0 + at({p.x, p.y - dy})) / (dy * dy);
             fxy = (at({p.x + dx, p.y + dy}) - at({p.x + dx, p.y - dy}) - at({p.x - dx, p.y + dy})
-                   + at({p.x - dx, p.y - dy})) / (4 * dx * dy);
+                      + at({p.x - dx, p.y - dy}))
+                / (4 * dx * dy);
             const double determinant = fxx * fyy - fxy * fxy;
             if (!(std::fabs(determinant) > 0) || !std::isfinite(determinant))
                 return std::nullopt;
@@ -331,7 +334,7 @@ private:
         const int centre = m_graph.add(point);
         for (long d = first; d <= last; ++d) {
             const int arms[4] = {edgeVertex(ci + d, cj + first, true), edgeVertex(ci + d, cj + last + 1, true),
-                                 edgeVertex(ci + first, cj + d, false), edgeVertex(ci + last + 1, cj + d, false)};
+                edgeVertex(ci + first, cj + d, false), edgeVertex(ci + last + 1, cj + d, false)};
             for (const int arm : arms)
                 if (arm >= 0)
                     m_graph.connect(centre, arm);
@@ -360,8 +363,8 @@ private:
 
 } // namespace
 
-std::variant<TracedCurve, std::string> traceImplicitCurve(const PlaneFunction& function, PlotArea area,
-                                                          PixelScale scale, const WorkDeadline& deadline)
+std::variant<TracedCurve, std::string> traceImplicitCurve(
+    const PlaneFunction& function, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
 {
     return Tracer(function, area, scale, deadline).run();
 }

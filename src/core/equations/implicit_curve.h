@@ -43,7 +43,7 @@ struct TracedCurve {
 inline constexpr long kMaxTracedCells = 600000;
 
 // The curve, or why it could not be finished in time (a message in Chinese without the box name).
-std::variant<TracedCurve, std::string> traceImplicitCurve(const PlaneFunction& function, PlotArea area,
-                                                          PixelScale scale, const WorkDeadline& deadline);
+std::variant<TracedCurve, std::string> traceImplicitCurve(
+    const PlaneFunction& function, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
 
 } // namespace curvana

@@ -18,8 +18,8 @@ bool holds(const PlaneFunction& f, RelationSign sign, double x, double y)
 // The area's rectangle cut by each half-plane a·x + b·y <= c in turn (Sutherland–Hodgman).
 std::vector<WorldPoint> clippedPolygon(const std::vector<LinearConstraint>& constraints, PlotArea area)
 {
-    std::vector<WorldPoint> polygon = {
-        {area.left, area.bottom}, {area.right, area.bottom}, {area.right, area.top}, {area.left, area.top}};
+    std::vector<WorldPoint> polygon
+        = {{area.left, area.bottom}, {area.right, area.bottom}, {area.right, area.top}, {area.left, area.top}};
     for (const LinearConstraint& c : constraints) {
         const double a = c.a.value(), b = c.b.value(), limit = c.c.value();
         const auto excess = [&](const WorldPoint& p) { return a * p.x + b * p.y - limit; };
@@ -46,8 +46,8 @@ constexpr long kBlockColumns = 16;
 
 enum class Certainty { Inside, Outside, Unknown };
 
-Certainty certainty(const std::vector<PlaneFunction>& functions, const std::vector<Relation>& inequalities,
-                    ValueRange x, ValueRange y)
+Certainty certainty(
+    const std::vector<PlaneFunction>& functions, const std::vector<Relation>& inequalities, ValueRange x, ValueRange y)
 {
     bool allHold = true;
     for (std::size_t k = 0; k < functions.size(); ++k) {
@@ -70,8 +70,8 @@ bool insideRegion(const std::vector<Relation>& inequalities, double x, double y)
     return true;
 }
 
-std::variant<InequalityRegion, std::string> inequalityRegion(const std::vector<Relation>& inequalities, PlotArea area,
-                                                             PixelScale scale, const WorkDeadline& deadline)
+std::variant<InequalityRegion, std::string> inequalityRegion(
+    const std::vector<Relation>& inequalities, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
 {
     const std::string tooSlow = "这组不等式太复杂，没能及时画完，请写得简单些。";
     InequalityRegion region;
@@ -107,8 +107,8 @@ std::variant<InequalityRegion, std::string> inequalityRegion(const std::vector<R
             if (column > blockEnd && column < columns) {
                 // Bounds over the block's pixel centres settle most blocks without a single point.
                 blockEnd = std::min(columns - 1, column + kBlockColumns - 1);
-                block = certainty(functions, inequalities, {area.left + (column + 0.5) * width, area.left + (blockEnd + 0.5) * width, false},
-                                  {y, y, false});
+                block = certainty(functions, inequalities,
+                    {area.left + (column + 0.5) * width, area.left + (blockEnd + 0.5) * width, false}, {y, y, false});
             }
             const double x = area.left + (column + 0.5) * width;
             bool inside = column < columns && block != Certainty::Outside;

@@ -30,7 +30,7 @@ struct InequalityRegion {
 bool insideRegion(const std::vector<Relation>& inequalities, double x, double y);
 
 // The region over `area`, or why it could not be finished in time (Chinese, without the box name).
-std::variant<InequalityRegion, std::string> inequalityRegion(const std::vector<Relation>& inequalities, PlotArea area,
-                                                             PixelScale scale, const WorkDeadline& deadline);
+std::variant<InequalityRegion, std::string> inequalityRegion(
+    const std::vector<Relation>& inequalities, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
 
 } // namespace curvana

@@ -18,8 +18,8 @@ bool holds(const LinearConstraint& constraint, const ExactPoint& p, bool closure
 
 bool holdsAll(const std::vector<LinearConstraint>& constraints, const ExactPoint& p, bool closure)
 {
-    return std::all_of(constraints.begin(), constraints.end(),
-                       [&](const LinearConstraint& c) { return holds(c, p, closure); });
+    return std::all_of(
+        constraints.begin(), constraints.end(), [&](const LinearConstraint& c) { return holds(c, p, closure); });
 }
 
 // The corners of the closed region: crossings of two boundary lines that satisfy every constraint.
@@ -58,9 +58,8 @@ bool growsWithoutEnd(const std::vector<LinearConstraint>& constraints, const Rat
         for (const int sign : {1, -1}) {
             const Rational dx = -line.b * Rational(sign);
             const Rational dy = line.a * Rational(sign);
-            const bool stays = std::all_of(constraints.begin(), constraints.end(), [&](const LinearConstraint& c) {
-                return (c.a * dx + c.b * dy) <= Rational(0);
-            });
+            const bool stays = std::all_of(constraints.begin(), constraints.end(),
+                [&](const LinearConstraint& c) { return (c.a * dx + c.b * dy) <= Rational(0); });
             if (stays && (a * dx + b * dy) > Rational(0))
                 return true;
         }
@@ -111,11 +110,12 @@ Optimum optimumOnStrip(const LinearObjective& objective, const std::vector<Linea
     Optimum result;
     result.text = "没有" + name;
     const auto normal = std::find_if(constraints.begin(), constraints.end(),
-                                     [](const LinearConstraint& c) { return !c.a.isZero() || !c.b.isZero(); });
+        [](const LinearConstraint& c) { return !c.a.isZero() || !c.b.isZero(); });
     if (normal == constraints.end() || !(objective.a * normal->b - objective.b * normal->a).isZero())
         return result;
     // z = k·(n·v) + c; each constraint is s·(n·v) <= limit.
-    const auto ratio = [&](const Rational& a, const Rational& b) { return normal->a.isZero() ? b / normal->b : a / normal->a; };
+    const auto ratio
+        = [&](const Rational& a, const Rational& b) { return normal->a.isZero() ? b / normal->b : a / normal->a; };
     const Rational k = ratio(objective.a, objective.b);
     const bool wantUpper = (k.sign() > 0) == largest;
     std::optional<Rational> bound;
@@ -172,8 +172,8 @@ Optimum optimum(const LinearObjective& objective, const std::vector<LinearConstr
         }
     }
     // On a boundary drawn dashed the value is approached but never reached.
-    const bool reached = std::any_of(result.at.begin(), result.at.end(),
-                                     [&](const ExactPoint& p) { return holdsAll(constraints, p, false); });
+    const bool reached = std::any_of(
+        result.at.begin(), result.at.end(), [&](const ExactPoint& p) { return holdsAll(constraints, p, false); });
     if (!reached) {
         result.text = "没有" + name + "（z 无限接近 " + result.value.text() + "，但取不到）";
         result.at.clear();
@@ -188,10 +188,7 @@ Optimum optimum(const LinearObjective& objective, const std::vector<LinearConstr
 
 } // namespace
 
-std::string ExactPoint::text() const
-{
-    return "(" + x.text() + ", " + y.text() + ")";
-}
+std::string ExactPoint::text() const { return "(" + x.text() + ", " + y.text() + ")"; }
 
 std::optional<std::vector<LinearConstraint>> linearConstraints(const std::vector<Relation>& inequalities)
 {
@@ -212,8 +209,8 @@ LinearRegion linearRegion(const std::vector<LinearConstraint>& constraints)
     try {
         region.corners = cornersOf(constraints);
         // Facing parallel boundaries that leave no room empty the region whatever its corners.
-        region.empty = emptyWithoutCorners(constraints)
-            || (region.corners.empty() && hasCrossingBoundaries(constraints));
+        region.empty
+            = emptyWithoutCorners(constraints) || (region.corners.empty() && hasCrossingBoundaries(constraints));
         if (region.empty)
             region.corners.clear();
         else if (region.corners.size() == 1 && !holdsAll(constraints, region.corners.front(), false)) {
@@ -236,7 +233,8 @@ std::variant<LinearObjective, TextProblem> parseObjective(std::string_view text,
         return TextProblem{problem->start, problem->length, boxName + problem->message};
     const auto polynomial = expandedPolynomial(std::get<SyntaxTree>(parsed));
     if (!polynomial || polynomial->degree() > 1)
-        return TextProblem{0, static_cast<int>(codePointsOf(text).size()), boxName + "目标函数要写成 ax+by 的形式，如 x+2y。"};
+        return TextProblem{
+            0, static_cast<int>(codePointsOf(text).size()), boxName + "目标函数要写成 ax+by 的形式，如 x+2y。"};
     const auto& k = polynomial->coefficient;
     return LinearObjective{k[1][0], k[0][1], k[0][0]};
 }

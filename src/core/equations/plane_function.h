@@ -32,8 +32,31 @@ public:
 
 private:
     enum class Op : std::uint8_t {
-        Constant, X, Y, Negate, Add, Subtract, Multiply, Divide, Power, IntegerPower, LogarithmToBase,
-        Sqrt, Abs, Exp, Ln, Lg, Sin, Cos, Tan, Cot, Sec, Csc, Arcsin, Arccos, Arctan,
+        Constant,
+        X,
+        Y,
+        Negate,
+        Add,
+        Subtract,
+        Multiply,
+        Divide,
+        Power,
+        IntegerPower,
+        LogarithmToBase,
+        Sqrt,
+        Abs,
+        Exp,
+        Ln,
+        Lg,
+        Sin,
+        Cos,
+        Tan,
+        Cot,
+        Sec,
+        Csc,
+        Arcsin,
+        Arccos,
+        Arctan,
     };
     struct Step {
         Op op;

@@ -4,7 +4,7 @@ namespace curvana {
 
 namespace {
 
-struct NotPolynomial {};
+struct NotPolynomial { };
 
 PlanePolynomial constant(const Rational& value)
 {
@@ -24,7 +24,8 @@ PlanePolynomial product(const PlanePolynomial& a, const PlanePolynomial& b)
                         continue;
                     if (i + j + k + l > 2)
                         throw NotPolynomial{};
-                    result.coefficient[i + k][j + l] = result.coefficient[i + k][j + l] + a.coefficient[i][j] * b.coefficient[k][l];
+                    result.coefficient[i + k][j + l]
+                        = result.coefficient[i + k][j + l] + a.coefficient[i][j] * b.coefficient[k][l];
                 }
     return result;
 }
@@ -44,10 +45,14 @@ PlanePolynomial expand(const SyntaxTree& tree, int index)
         (node.function == "y" ? p.coefficient[0][1] : p.coefficient[1][0]) = Rational(1);
         return p;
     }
-    case SyntaxKind::Negate: return expand(tree, node.left).scaled(Rational(-1));
-    case SyntaxKind::Add: return expand(tree, node.left) + expand(tree, node.right);
-    case SyntaxKind::Subtract: return expand(tree, node.left) + expand(tree, node.right).scaled(Rational(-1));
-    case SyntaxKind::Multiply: return product(expand(tree, node.left), expand(tree, node.right));
+    case SyntaxKind::Negate:
+        return expand(tree, node.left).scaled(Rational(-1));
+    case SyntaxKind::Add:
+        return expand(tree, node.left) + expand(tree, node.right);
+    case SyntaxKind::Subtract:
+        return expand(tree, node.left) + expand(tree, node.right).scaled(Rational(-1));
+    case SyntaxKind::Multiply:
+        return product(expand(tree, node.left), expand(tree, node.right));
     case SyntaxKind::Divide: {
         const PlanePolynomial divisor = expand(tree, node.right);
         if (divisor.degree() > 0 || divisor.coefficient[0][0].isZero())
@@ -65,7 +70,10 @@ PlanePolynomial expand(const SyntaxTree& tree, int index)
             result = product(result, base);
         return result;
     }
-    case SyntaxKind::Pi: case SyntaxKind::E: case SyntaxKind::Call: break;
+    case SyntaxKind::Pi:
+    case SyntaxKind::E:
+    case SyntaxKind::Call:
+        break;
     }
     throw NotPolynomial{};
 }

@@ -46,7 +46,9 @@ Rational reduced(Wide numerator, Wide denominator)
 
 } // namespace
 
-Rational::Rational(long long numerator, long long denominator) : m_numerator(numerator), m_denominator(denominator)
+Rational::Rational(long long numerator, long long denominator)
+    : m_numerator(numerator)
+    , m_denominator(denominator)
 {
     if (denominator == 0)
         throw RationalOverflow{};
@@ -59,20 +61,23 @@ Rational::Rational(long long numerator, long long denominator) : m_numerator(num
 
 Rational operator+(const Rational& a, const Rational& b)
 {
-    return reduced(static_cast<Wide>(a.m_numerator) * b.m_denominator + static_cast<Wide>(b.m_numerator) * a.m_denominator,
-                   static_cast<Wide>(a.m_denominator) * b.m_denominator);
+    return reduced(
+        static_cast<Wide>(a.m_numerator) * b.m_denominator + static_cast<Wide>(b.m_numerator) * a.m_denominator,
+        static_cast<Wide>(a.m_denominator) * b.m_denominator);
 }
 
 Rational operator-(const Rational& a, const Rational& b) { return a + (-b); }
 
 Rational operator*(const Rational& a, const Rational& b)
 {
-    return reduced(static_cast<Wide>(a.m_numerator) * b.m_numerator, static_cast<Wide>(a.m_denominator) * b.m_denominator);
+    return reduced(
+        static_cast<Wide>(a.m_numerator) * b.m_numerator, static_cast<Wide>(a.m_denominator) * b.m_denominator);
 }
 
 Rational operator/(const Rational& a, const Rational& b)
 {
-    return reduced(static_cast<Wide>(a.m_numerator) * b.m_denominator, static_cast<Wide>(a.m_denominator) * b.m_numerator);
+    return reduced(
+        static_cast<Wide>(a.m_numerator) * b.m_denominator, static_cast<Wide>(a.m_denominator) * b.m_numerator);
 }
 
 Rational Rational::operator-() const { return Rational(-m_numerator, m_denominator); }

@@ -8,7 +8,7 @@
 
 namespace curvana {
 
-struct RationalOverflow {};
+struct RationalOverflow { };
 
 class Rational {
 public:

@@ -23,14 +23,25 @@ std::optional<SignAt> signAt(std::u32string_view codes, int at)
     const bool equalsNext = at + 1 < static_cast<int>(codes.size())
         && (codes[static_cast<std::size_t>(at) + 1] == U'=' || codes[static_cast<std::size_t>(at) + 1] == U'＝');
     switch (code) {
-    case U'=': case U'＝': return SignAt{Comparison::Equal, at, 1};
-    case U'≤': case U'≦': case U'⩽': return SignAt{Comparison::LessOrEqual, at, 1};
-    case U'≥': case U'≧': case U'⩾': return SignAt{Comparison::GreaterOrEqual, at, 1};
-    case U'<': case U'＜':
+    case U'=':
+    case U'＝':
+        return SignAt{Comparison::Equal, at, 1};
+    case U'≤':
+    case U'≦':
+    case U'⩽':
+        return SignAt{Comparison::LessOrEqual, at, 1};
+    case U'≥':
+    case U'≧':
+    case U'⩾':
+        return SignAt{Comparison::GreaterOrEqual, at, 1};
+    case U'<':
+    case U'＜':
         return equalsNext ? SignAt{Comparison::LessOrEqual, at, 2} : SignAt{Comparison::Less, at, 1};
-    case U'>': case U'＞':
+    case U'>':
+    case U'＞':
         return equalsNext ? SignAt{Comparison::GreaterOrEqual, at, 2} : SignAt{Comparison::Greater, at, 1};
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -121,7 +132,8 @@ SyntaxTree differenceOf(const SyntaxTree& minuend, const SyntaxTree& subtrahend)
 class RelationReader {
 public:
     RelationReader(std::string_view text, const std::string& boxName)
-        : m_codes(codePointsOf(text)), m_boxName(boxName)
+        : m_codes(codePointsOf(text))
+        , m_boxName(boxName)
     {
     }
 
@@ -129,7 +141,7 @@ public:
     {
         if (static_cast<int>(m_codes.size()) > kMaxFormulaLength)
             return problemAt(kMaxFormulaLength, static_cast<int>(m_codes.size()) - kMaxFormulaLength, m_boxName,
-                             "式子太长了，最多" + std::to_string(kMaxFormulaLength) + "个字符。");
+                "式子太长了，最多" + std::to_string(kMaxFormulaLength) + "个字符。");
         if (isBlank(m_codes))
             return TextProblem{0, 0, m_boxName + "是空的，请填写。"};
         const std::vector<Piece> pieces = piecesOf(m_codes);
@@ -150,14 +162,15 @@ private:
         if (piece.signs.empty()) {
             const std::string wanted = equation ? "“=”" : "“<”、“≤”、“>”或“≥”";
             if (isBlank(m_codes.substr(static_cast<std::size_t>(piece.start), static_cast<std::size_t>(length))))
-                return problemAt(piece.start, 0, m_boxName, "这里缺少一个" + std::string(equation ? "方程" : "不等式") + "。");
+                return problemAt(
+                    piece.start, 0, m_boxName, "这里缺少一个" + std::string(equation ? "方程" : "不等式") + "。");
             return problemAt(piece.start, length, m_boxName, "缺少" + wanted + "。");
         }
         for (const SignAt& sign : piece.signs) {
             const bool isEqual = sign.comparison == Comparison::Equal;
             if (equation != isEqual)
                 return problemAt(sign.start, sign.length, m_boxName,
-                                 equation ? "方程里只能用“=”，不等式请选“不等式”。" : "不等式里不能用“=”，请写“≤”或“≥”。");
+                    equation ? "方程里只能用“=”，不等式请选“不等式”。" : "不等式里不能用“=”，请写“≤”或“≥”。");
         }
         if (equation && piece.signs.size() > 1)
             return problemAt(piece.signs[1].start, 1, m_boxName, "方程只能有一个“=”。");
@@ -165,7 +178,8 @@ private:
         int sideStart = piece.start;
         for (std::size_t i = 0; i <= piece.signs.size(); ++i) {
             const int sideEnd = i < piece.signs.size() ? piece.signs[i].start : piece.end;
-            auto side = readSide(sideStart, sideEnd, i == 0 ? "前面" : "后面", i == 0 ? piece.signs[0] : piece.signs[i - 1]);
+            auto side
+                = readSide(sideStart, sideEnd, i == 0 ? "前面" : "后面", i == 0 ? piece.signs[0] : piece.signs[i - 1]);
             if (auto* problem = std::get_if<TextProblem>(&side))
                 return *problem;
             sides.push_back(std::get<SyntaxTree>(std::move(side)));
@@ -181,7 +195,8 @@ private:
     {
         const auto part = m_codes.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
         if (isBlank(part)) {
-            const std::string typedSign = utf8Of(m_codes.substr(static_cast<std::size_t>(sign.start), static_cast<std::size_t>(sign.length)));
+            const std::string typedSign
+                = utf8Of(m_codes.substr(static_cast<std::size_t>(sign.start), static_cast<std::size_t>(sign.length)));
             return problemAt(sign.start, sign.length, m_boxName, "“" + typedSign + "”" + where + "缺少内容。");
         }
         auto parsed = parseFormula(utf8Of(part), planeVocabulary());
@@ -190,12 +205,13 @@ private:
         return std::get<SyntaxTree>(std::move(parsed));
     }
 
-    static Relation relationOf(const SyntaxTree& left, const SyntaxTree& right, Comparison comparison, const Piece& piece)
+    static Relation relationOf(
+        const SyntaxTree& left, const SyntaxTree& right, Comparison comparison, const Piece& piece)
     {
         const bool turned = comparison == Comparison::Greater || comparison == Comparison::GreaterOrEqual;
         Relation relation;
         relation.function = turned ? differenceOf(right, left) : differenceOf(left, right);
-        relation.sign = comparison == Comparison::Equal ? RelationSign::Equal
+        relation.sign = comparison == Comparison::Equal                           ? RelationSign::Equal
             : comparison == Comparison::Less || comparison == Comparison::Greater ? RelationSign::Less
                                                                                   : RelationSign::LessOrEqual;
         relation.start = piece.start;
@@ -209,10 +225,7 @@ private:
 
 } // namespace
 
-FormulaVocabulary planeVocabulary()
-{
-    return FormulaVocabulary{"x", "", "y"};
-}
+FormulaVocabulary planeVocabulary() { return FormulaVocabulary{"x", "", "y"}; }
 
 bool usesVariable(const SyntaxTree& tree, std::string_view name)
 {

@@ -18,7 +18,7 @@ enum class RelationSign { Equal, Less, LessOrEqual };
 struct Relation {
     SyntaxTree function; // F: the left side minus the right side, or the other way round for > and >=
     RelationSign sign = RelationSign::Equal;
-    int start = 0;  // the relation in the typed text, code points from 0
+    int start = 0; // the relation in the typed text, code points from 0
     int length = 0;
 };
 

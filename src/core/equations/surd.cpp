@@ -22,10 +22,7 @@ std::string magnitudeText(const Rational& coefficient, long long radicand)
 
 } // namespace
 
-double Surd::value() const
-{
-    return rational.value() + coefficient.value() * std::sqrt(static_cast<double>(radicand));
-}
+double Surd::value() const { return rational.value() + coefficient.value() * std::sqrt(static_cast<double>(radicand)); }
 
 std::string Surd::text() const
 {

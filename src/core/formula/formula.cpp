@@ -24,9 +24,12 @@ FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
     if (box == FormulaBox::From || box == FormulaBox::To)
         return {};
     switch (kind) {
-    case FormulaKind::Function: return {"x", "y"};
-    case FormulaKind::Parametric: return {"t", box == FormulaBox::First ? "x" : "y"};
-    case FormulaKind::Polar: return {"theta", "r"};
+    case FormulaKind::Function:
+        return {"x", "y"};
+    case FormulaKind::Parametric:
+        return {"t", box == FormulaBox::First ? "x" : "y"};
+    case FormulaKind::Polar:
+        return {"theta", "r"};
     }
     return {};
 }
@@ -34,18 +37,19 @@ FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
 std::string labelOf(FormulaKind kind, FormulaBox box)
 {
     switch (box) {
-    case FormulaBox::From: return "“起点”框";
-    case FormulaBox::To: return "“终点”框";
-    case FormulaBox::Second: return "“y =”框";
-    case FormulaBox::First: break;
+    case FormulaBox::From:
+        return "“起点”框";
+    case FormulaBox::To:
+        return "“终点”框";
+    case FormulaBox::Second:
+        return "“y =”框";
+    case FormulaBox::First:
+        break;
     }
     return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
 }
 
-int lengthOf(std::string_view text)
-{
-    return static_cast<int>(codePointsOf(text).size());
-}
+int lengthOf(std::string_view text) { return static_cast<int>(codePointsOf(text).size()); }
 
 FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::string message)
 {
@@ -65,8 +69,8 @@ std::variant<double, FormulaError> rangeEnd(const FormulaInput& input, FormulaBo
 {
     const TypedNumber reading = readTypedNumber(boxText(input, box));
     if (!reading.value)
-        return FormulaError{box, reading.problem.start, reading.problem.length,
-                            labelOf(input.kind, box) + reading.problem.message};
+        return FormulaError{
+            box, reading.problem.start, reading.problem.length, labelOf(input.kind, box) + reading.problem.message};
     return *reading.value;
 }
 
@@ -89,8 +93,10 @@ std::string captionOf(const FormulaInput& input)
     switch (input.kind) {
     case FormulaKind::Parametric:
         return "x=" + typedBody(input, FormulaBox::First) + ", y=" + typedBody(input, FormulaBox::Second);
-    case FormulaKind::Polar: return "r=" + typedBody(input, FormulaBox::First);
-    case FormulaKind::Function: break;
+    case FormulaKind::Polar:
+        return "r=" + typedBody(input, FormulaBox::First);
+    case FormulaKind::Function:
+        break;
     }
     return "y=" + typedBody(input, FormulaBox::First);
 }
@@ -112,41 +118,42 @@ CurveSamplingPlan planFor(int segments, long points)
     return plan;
 }
 
-std::variant<SamplingTally, FormulaError> sampleFunction(Drawing& drawing, const FormulaInput& input,
-                                                         const CompiledFunction& f, Range range,
-                                                         const SamplingView& view)
+std::variant<SamplingTally, FormulaError> sampleFunction(
+    Drawing& drawing, const FormulaInput& input, const CompiledFunction& f, Range range, const SamplingView& view)
 {
     const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
     const double from = std::fmax(range.from, frame.left);
     const double to = std::fmin(range.to, frame.right);
     if (!(from < to))
         return wholeBoxError(FormulaBox::From, input, "这个范围在图板之外：x要在−10到10之间。");
-    const int segments = static_cast<int>(
-        std::fmin(std::fmax(std::ceil((to - from) * view.scale.perUnitX / kGridStepPixels), kFewestSegments), kMostSegments));
-    return sampleCurve(drawing, from, to, planFor(segments, kFormulaMaxEvaluations), view,
-                       [&](double x) { return WorldPoint{x, f(x)}; });
+    const int segments = static_cast<int>(std::fmin(
+        std::fmax(std::ceil((to - from) * view.scale.perUnitX / kGridStepPixels), kFewestSegments), kMostSegments));
+    return sampleCurve(drawing, from, to, planFor(segments, kFormulaMaxEvaluations), view, [&](double x) {
+        return WorldPoint{x, f(x)};
+    });
 }
 
-std::variant<SamplingTally, FormulaError> sampleParametric(Drawing& drawing, const FormulaInput& input,
-                                                           const CompiledFunction& x, Range range,
-                                                           const SamplingView& view)
+std::variant<SamplingTally, FormulaError> sampleParametric(
+    Drawing& drawing, const FormulaInput& input, const CompiledFunction& x, Range range, const SamplingView& view)
 {
     auto second = compileBox(input, FormulaBox::Second);
     if (const auto* error = std::get_if<FormulaError>(&second))
         return *error;
     const CompiledFunction& y = std::get<CompiledFunction>(second);
-    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations / 2),
-                       view, [&](double t) { return WorldPoint{x(t), y(t)}; });
+    return sampleCurve(
+        drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations / 2), view, [&](double t) {
+            return WorldPoint{x(t), y(t)};
+        });
 }
 
 // A negative r is drawn on the opposite side of the pole, as textbooks draw the rose r = sin 2θ.
 SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, const SamplingView& view)
 {
-    return sampleCurve(drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations), view,
-                       [&](double theta) {
-                           const double radius = r(theta);
-                           return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
-                       });
+    return sampleCurve(
+        drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations), view, [&](double theta) {
+            const double radius = r(theta);
+            return WorldPoint{radius * std::cos(theta), radius * std::sin(theta)};
+        });
 }
 
 std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
@@ -195,15 +202,15 @@ std::optional<FormulaError> unfaithful(const FormulaInput& input, const Sampling
 {
     if (tally.outOfTime)
         return wholeBoxError(FormulaBox::First, input,
-                             labelOf(input.kind, FormulaBox::First)
-                                 + "里的式子算得太慢（超过0.3秒），已停止。请把式子写得简单些，或把范围缩小些。");
+            labelOf(input.kind, FormulaBox::First)
+                + "里的式子算得太慢（超过0.3秒），已停止。请把式子写得简单些，或把范围缩小些。");
     if (tally.lostPixels > kTolerableLostPixels)
         return wholeBoxError(FormulaBox::To, input,
-                             "从“起点”到“终点”的范围太大了：相邻的取值在图板上已相隔很远，"
-                             "这条曲线画不准确。请把范围缩小些。");
+            "从“起点”到“终点”的范围太大了：相邻的取值在图板上已相隔很远，"
+            "这条曲线画不准确。请把范围缩小些。");
     if (drawing.polylines.empty())
-        return wholeBoxError(FormulaBox::First, input,
-                             "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
+        return wholeBoxError(
+            FormulaBox::First, input, "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
     return std::nullopt;
 }
 
@@ -216,8 +223,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
     return {"0", "2π"};
 }
 
-std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, const SamplingView& view,
-                                                   WorldPoint captionAt)
+std::variant<Drawing, FormulaError> formulaDrawing(
+    const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {
     auto first = compileBox(input, FormulaBox::First);
     if (const auto* error = std::get_if<FormulaError>(&first))
@@ -231,9 +238,15 @@ std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, co
     Drawing drawing;
     std::variant<SamplingTally, FormulaError> sampled;
     switch (input.kind) {
-    case FormulaKind::Function: sampled = sampleFunction(drawing, input, f, within, pixels); break;
-    case FormulaKind::Parametric: sampled = sampleParametric(drawing, input, f, within, pixels); break;
-    case FormulaKind::Polar: sampled = samplePolar(drawing, f, within, pixels); break;
+    case FormulaKind::Function:
+        sampled = sampleFunction(drawing, input, f, within, pixels);
+        break;
+    case FormulaKind::Parametric:
+        sampled = sampleParametric(drawing, input, f, within, pixels);
+        break;
+    case FormulaKind::Polar:
+        sampled = samplePolar(drawing, f, within, pixels);
+        break;
     }
     if (const auto* error = std::get_if<FormulaError>(&sampled))
         return *error;
@@ -259,10 +272,14 @@ std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view te
 const std::string& boxText(const FormulaInput& input, FormulaBox box)
 {
     switch (box) {
-    case FormulaBox::First: return input.first;
-    case FormulaBox::Second: return input.second;
-    case FormulaBox::From: return input.from;
-    case FormulaBox::To: return input.to;
+    case FormulaBox::First:
+        return input.first;
+    case FormulaBox::Second:
+        return input.second;
+    case FormulaBox::From:
+        return input.from;
+    case FormulaBox::To:
+        return input.to;
     }
     return input.first;
 }

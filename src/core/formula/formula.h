@@ -13,9 +13,9 @@
 namespace curvana {
 
 enum class FormulaKind {
-    Function,   // y = f(x)
+    Function, // y = f(x)
     Parametric, // x = f(t), y = g(t)
-    Polar,      // r = f(θ)
+    Polar, // r = f(θ)
 };
 
 // The texts of the boxes; `second` is used by parametric curves only. A range box holds a
@@ -55,8 +55,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind);
 // The pieces of the curve within `view` and its caption (the formula as typed, after "y=",
 // "x=…, y=…" or "r=") with its top-left corner at `captionAt`, or the first mistake. A curve that
 // computes longer than about 0.3 s, or that cannot be drawn truly within the view, is a mistake too.
-std::variant<Drawing, FormulaError> formulaDrawing(const FormulaInput& input, const SamplingView& view,
-                                                   WorldPoint captionAt);
+std::variant<Drawing, FormulaError> formulaDrawing(
+    const FormulaInput& input, const SamplingView& view, WorldPoint captionAt);
 
 // y = f(x) typed in school notation, compiled for other code to evaluate.
 std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text);

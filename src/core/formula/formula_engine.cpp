@@ -49,16 +49,13 @@ double schoolPower(double base, double exponent)
 namespace {
 
 // a^b for an exponent that says nothing about roots: no value for a negative base.
-double positiveBasePower(double base, double exponent)
-{
-    return base < 0 ? std::nan("") : std::pow(base, exponent);
-}
+double positiveBasePower(double base, double exponent) { return base < 0 ? std::nan("") : std::pow(base, exponent); }
 
 double wholePart(double v) { return std::floor(v); }
 
 // The school's names that muparser spells differently or lacks (those it lacks are defined below).
-const std::map<std::string, std::string, std::less<>> kMuparserNames = {
-    {"arcsin", "asin"}, {"arccos", "acos"}, {"arctan", "atan"}, {"lg", "log10"}, {"log", "logb"}, {"sgn", "sign"}};
+const std::map<std::string, std::string, std::less<>> kMuparserNames
+    = {{"arcsin", "asin"}, {"arccos", "acos"}, {"arctan", "atan"}, {"lg", "log10"}, {"log", "logb"}, {"sgn", "sign"}};
 
 void emit(const SyntaxTree& tree, int index, std::string& out)
 {
@@ -77,23 +74,38 @@ void emit(const SyntaxTree& tree, int index, std::string& out)
         out.append(digits, result.ptr);
         return;
     }
-    case SyntaxKind::Pi: out += "_pi"; return;
-    case SyntaxKind::E: out += "_e"; return;
-    case SyntaxKind::Variable: out += 'v'; return;
+    case SyntaxKind::Pi:
+        out += "_pi";
+        return;
+    case SyntaxKind::E:
+        out += "_e";
+        return;
+    case SyntaxKind::Variable:
+        out += 'v';
+        return;
     case SyntaxKind::Negate:
         out += "(-";
         emit(tree, node.left, out);
         out += ')';
         return;
-    case SyntaxKind::Add: return binary("+");
-    case SyntaxKind::Subtract: return binary("-");
-    case SyntaxKind::Multiply: return binary("*");
-    case SyntaxKind::Divide: return binary("/");
+    case SyntaxKind::Add:
+        return binary("+");
+    case SyntaxKind::Subtract:
+        return binary("-");
+    case SyntaxKind::Multiply:
+        return binary("*");
+    case SyntaxKind::Divide:
+        return binary("/");
     case SyntaxKind::Power:
         switch (powerReading(tree, node)) {
-        case PowerReading::Whole: return binary("^");
-        case PowerReading::OddRoot: out += "spow"; return binary(",");
-        case PowerReading::PositiveBase: out += "ppow"; return binary(",");
+        case PowerReading::Whole:
+            return binary("^");
+        case PowerReading::OddRoot:
+            out += "spow";
+            return binary(",");
+        case PowerReading::PositiveBase:
+            out += "ppow";
+            return binary(",");
         }
         return;
     case SyntaxKind::Call: {
@@ -114,7 +126,8 @@ void emit(const SyntaxTree& tree, int index, std::string& out)
 } // namespace
 
 struct CompiledFunction::Engine {
-    explicit Engine(std::string muparserExpression) : text(std::move(muparserExpression))
+    explicit Engine(std::string muparserExpression)
+        : text(std::move(muparserExpression))
     {
         parser.DefineVar("v", &variable);
         parser.DefineFun("cot", cotangent);
@@ -133,7 +146,10 @@ struct CompiledFunction::Engine {
     mu::Parser parser;
 };
 
-CompiledFunction::CompiledFunction(std::unique_ptr<Engine> engine) : m_engine(std::move(engine)) {}
+CompiledFunction::CompiledFunction(std::unique_ptr<Engine> engine)
+    : m_engine(std::move(engine))
+{
+}
 CompiledFunction::CompiledFunction(const CompiledFunction& other)
     : m_engine(std::make_unique<Engine>(other.m_engine->text))
 {
@@ -158,10 +174,7 @@ double CompiledFunction::operator()(double variable) const
     }
 }
 
-const std::string& CompiledFunction::engineText() const
-{
-    return m_engine->text;
-}
+const std::string& CompiledFunction::engineText() const { return m_engine->text; }
 
 std::variant<CompiledFunction, TextProblem> CompiledFunction::fromTree(const SyntaxTree& tree)
 {

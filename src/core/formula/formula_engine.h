@@ -37,8 +37,7 @@ private:
 };
 
 // parseFormula, then fromTree.
-std::variant<CompiledFunction, TextProblem> compileFormula(std::string_view text,
-                                                           const FormulaVocabulary& vocabulary);
+std::variant<CompiledFunction, TextProblem> compileFormula(std::string_view text, const FormulaVocabulary& vocabulary);
 
 // a^b as school defines it: a negative base with an exponent p/q of odd q is the real q-th root
 // to the p-th (x^(1/3) of a negative x); NaN where there is no real value.

@@ -83,8 +83,8 @@ bool readsAsPowerThenQuotient(const std::vector<Token>& tokens, std::size_t expo
         || std::gcd(static_cast<long long>(p), static_cast<long long>(q)) > 1;
 }
 
-std::string twoReadingsMessage(std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent,
-                               std::size_t slash)
+std::string twoReadingsMessage(
+    std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent, std::size_t slash)
 {
     const auto typed = [&](std::size_t first, int end) {
         std::u32string_view part = codes.substr(tokens[first].start, end - tokens[first].start);
@@ -96,8 +96,8 @@ std::string twoReadingsMessage(std::u32string_view codes, std::span<const Token>
     const std::string base = typed(0, tokens[exponent - 1].start);
     const std::string power = typed(exponent, tokens[slash].start);
     const std::string divisor = typed(slash + 1, end);
-    return "“" + typed(0, end) + "”可以读成" + base + "^(" + power + "/" + divisor + ")，也可以读成(" + base + "^" + power
-        + ")/" + divisor + "，请加括号写清楚。";
+    return "“" + typed(0, end) + "”可以读成" + base + "^(" + power + "/" + divisor + ")，也可以读成(" + base + "^"
+        + power + ")/" + divisor + "，请加括号写清楚。";
 }
 
 } // namespace curvana

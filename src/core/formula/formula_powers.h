@@ -22,7 +22,7 @@ bool readsAsPowerThenQuotient(const std::vector<Token>& tokens, std::size_t expo
 
 // The refusal of "x^1/2", showing both readings, x^(1/2) and (x^1)/2: `tokens` run from the base to
 // the divisor's end, with the exponent and the slash at the given places among them.
-std::string twoReadingsMessage(std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent,
-                               std::size_t slash);
+std::string twoReadingsMessage(
+    std::u32string_view codes, std::span<const Token> tokens, std::size_t exponent, std::size_t slash);
 
 } // namespace curvana

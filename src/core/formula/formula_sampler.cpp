@@ -30,10 +30,7 @@ Frame Frame::of(const SamplingView& view)
     return {view.left - marginX, view.right + marginX, view.bottom - marginY, view.top + marginY, view.scale};
 }
 
-bool Frame::contains(const WorldPoint& p) const
-{
-    return inside(p.x, left, right) && inside(p.y, bottom, top);
-}
+bool Frame::contains(const WorldPoint& p) const { return inside(p.x, left, right) && inside(p.y, bottom, top); }
 
 bool Frame::outsideOnOneSide(const WorldPoint& a, const WorldPoint& b) const
 {
@@ -133,8 +130,8 @@ Judged judge(const Frame& frame, const Sample& a, const Sample& m, const Sample&
 
 void join(const Frame& frame, PieceBuilder& pieces, const Sample& a, const Sample& m, const Sample& b)
 {
-    const bool throughMiddle = m.t != a.t && m.real && frame.contains(a.p) && frame.contains(m.p)
-        && frame.contains(b.p);
+    const bool throughMiddle
+        = m.t != a.t && m.real && frame.contains(a.p) && frame.contains(m.p) && frame.contains(b.p);
     if (throughMiddle) {
         pieces.add(a.p, m.p, true);
         pieces.add(m.p, b.p, true);

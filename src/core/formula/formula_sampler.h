@@ -38,8 +38,8 @@ using SamplingClock = std::chrono::steady_clock;
 
 struct CurveSamplingPlan {
     int initialSegments = 1024; // a uniform grid to begin with
-    int maxDepth = 20;          // halvings of a grid segment where the curve turns or jumps
-    long maxPoints = 400000;    // points the whole curve may compute
+    int maxDepth = 20; // halvings of a grid segment where the curve turns or jumps
+    long maxPoints = 400000; // points the whole curve may compute
     SamplingClock::time_point deadline = SamplingClock::time_point::max();
 };
 
@@ -78,7 +78,10 @@ struct Frame {
 // Collects the pieces in order, each point narrowed to what the surface stores.
 class PieceBuilder {
 public:
-    explicit PieceBuilder(Drawing& drawing) : m_drawing(drawing) {}
+    explicit PieceBuilder(Drawing& drawing)
+        : m_drawing(drawing)
+    {
+    }
     // The chord from..to, already cut to the frame; `joins` when `from` is the end of the open piece.
     void add(const WorldPoint& from, const WorldPoint& to, bool joins);
     void addPoint(const WorldPoint& p);
@@ -101,7 +104,7 @@ struct Judged {
 struct StretchLimits {
     bool mayRefine; // depth and budget allow halving it where the curve turns
     bool mayLocate; // depth and budget allow halving it further to find an edge
-    bool probing;   // a first few halvings, even far off the board
+    bool probing; // a first few halvings, even far off the board
 };
 
 // `m` is the middle sample, computed whenever the stretch could be split.
@@ -122,7 +125,7 @@ inline constexpr long kClockEvery = 64;
 // Samples pointAt(t) for t from `from` to `to` and adds the pieces of the curve within `view`.
 template <class PointAt>
 SamplingTally sampleCurve(Drawing& drawing, double from, double to, const CurveSamplingPlan& plan,
-                          const SamplingView& view, PointAt&& pointAt)
+    const SamplingView& view, PointAt&& pointAt)
 {
     using namespace formula_sampling;
     const Frame frame = Frame::of(view);

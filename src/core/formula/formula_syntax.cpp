@@ -20,7 +20,8 @@ const std::string kLogarithmHelp = "log要写出底数，如log_2(x)或log(2, x)
 class FormulaParser {
 public:
     FormulaParser(std::u32string_view codes, std::vector<Token> tokens)
-        : m_codes(codes), m_tokens(std::move(tokens))
+        : m_codes(codes)
+        , m_tokens(std::move(tokens))
     {
     }
 
@@ -41,7 +42,8 @@ private:
     // Counts one level of nesting for as long as it lives.
     class Nesting {
     public:
-        Nesting(FormulaParser& parser, const Token& at) : m_parser(parser)
+        Nesting(FormulaParser& parser, const Token& at)
+            : m_parser(parser)
         {
             if (++m_parser.m_depth > kMaxFormulaNesting)
                 m_parser.fail(at, "括号、函数或符号套得太深了（最多" + std::to_string(kMaxFormulaNesting) + "层）。");
@@ -90,9 +92,15 @@ private:
     bool startsImplicitFactor(const Token& token) const
     {
         switch (token.kind) {
-        case TokenKind::Name: case TokenKind::Open: case TokenKind::Root: case TokenKind::OpenFloor: return true;
-        case TokenKind::Bar: return m_openBars == 0;
-        default: return false;
+        case TokenKind::Name:
+        case TokenKind::Open:
+        case TokenKind::Root:
+        case TokenKind::OpenFloor:
+            return true;
+        case TokenKind::Bar:
+            return m_openBars == 0;
+        default:
+            return false;
         }
     }
 
@@ -186,8 +194,8 @@ private:
         parsePower();
         const Token& last = m_tokens[m_next - 1];
         const int start = m_tokens[baseFirst].start;
-        const std::string message = twoReadingsMessage(m_codes, {m_tokens.data() + baseFirst, m_next - baseFirst},
-                                                       exponentFirst - baseFirst, slash - baseFirst);
+        const std::string message = twoReadingsMessage(
+            m_codes, {m_tokens.data() + baseFirst, m_next - baseFirst}, exponentFirst - baseFirst, slash - baseFirst);
         throw ParseFailure{{start, last.start + last.length - start, placeOf(start) + message}};
     }
 
@@ -222,14 +230,22 @@ private:
     {
         const Token& token = peek();
         switch (token.kind) {
-        case TokenKind::Number: return parseNumber(take());
-        case TokenKind::Name: return parseName(take());
-        case TokenKind::Root: return parseRoot(take(), token.word);
-        case TokenKind::Superscript: return parseRaisedRoot(take());
-        case TokenKind::Open: return parseBracket(take());
-        case TokenKind::OpenFloor: return parseFloor(take());
-        case TokenKind::Bar: return parseAbsolute(take());
-        default: failMissing(token);
+        case TokenKind::Number:
+            return parseNumber(take());
+        case TokenKind::Name:
+            return parseName(take());
+        case TokenKind::Root:
+            return parseRoot(take(), token.word);
+        case TokenKind::Superscript:
+            return parseRaisedRoot(take());
+        case TokenKind::Open:
+            return parseBracket(take());
+        case TokenKind::OpenFloor:
+            return parseFloor(take());
+        case TokenKind::Bar:
+            return parseAbsolute(take());
+        default:
+            failMissing(token);
         }
     }
 
@@ -309,7 +325,7 @@ private:
         const int radicand = parseArgument(true);
         const double n = degree == "3" ? 3 : 4;
         return join(SyntaxKind::Power, radicand,
-                    join(SyntaxKind::Divide, leaf(SyntaxKind::Number, 1), leaf(SyntaxKind::Number, n)));
+            join(SyntaxKind::Divide, leaf(SyntaxKind::Number, 1), leaf(SyntaxKind::Number, n)));
     }
 
     // ³√x: a raised whole number before √ is the root's degree.
@@ -367,8 +383,9 @@ private:
         if (!raised && !typedPower)
             return false;
         if (name.word != "sin" && name.word != "cos" && name.word != "tan")
-            fail(name, typed(name) + "的-1次方读不清：倒数请写成1/" + utf8Of(m_codes.substr(name.start, name.length))
-                           + "(…)。");
+            fail(name,
+                typed(name) + "的-1次方读不清：倒数请写成1/" + utf8Of(m_codes.substr(name.start, name.length))
+                    + "(…)。");
         m_next += raised ? 1 : 3;
         return true;
     }
@@ -437,7 +454,7 @@ std::variant<SyntaxTree, TextProblem> parseFormula(std::string_view text, const 
     const int length = static_cast<int>(codes.size());
     if (length > kMaxFormulaLength)
         return TextProblem{kMaxFormulaLength, length - kMaxFormulaLength,
-                           placeOf(kMaxFormulaLength) + "式子太长了，最多" + std::to_string(kMaxFormulaLength) + "个字符。"};
+            placeOf(kMaxFormulaLength) + "式子太长了，最多" + std::to_string(kMaxFormulaLength) + "个字符。"};
     Tokenized tokenized = tokenize(codes, vocabulary);
     if (tokenized.problem)
         return *tokenized.problem;

@@ -11,7 +11,7 @@
 namespace curvana {
 
 inline constexpr int kMaxFormulaLength = 1000; // code points
-inline constexpr int kMaxFormulaNesting = 64;  // brackets, functions, signs and powers inside each other
+inline constexpr int kMaxFormulaNesting = 64; // brackets, functions, signs and powers inside each other
 
 enum class SyntaxKind { Number, Pi, E, Variable, Negate, Add, Subtract, Multiply, Divide, Power, Call };
 

@@ -11,9 +11,8 @@ namespace curvana {
 
 namespace {
 
-constexpr std::array<std::string_view, 18> kFunctionWords = {
-    "arcsin", "arccos", "arctan", "sqrt", "sin", "cos", "tan", "cot", "sec",
-    "csc",    "abs",    "exp",    "log",  "ln",  "lg",  "sgn", "tg",  "ctg"};
+constexpr std::array<std::string_view, 18> kFunctionWords = {"arcsin", "arccos", "arctan", "sqrt", "sin", "cos", "tan",
+    "cot", "sec", "csc", "abs", "exp", "log", "ln", "lg", "sgn", "tg", "ctg"};
 constexpr std::array<std::string_view, 2> kConstantWords = {"pi", "e"};
 constexpr std::array<std::string_view, 3> kVariableWords = {"x", "t", "theta"};
 
@@ -34,13 +33,20 @@ char scriptedForm(char32_t code, bool lowered)
     if (lowered)
         return code >= U'₀' && code <= U'₉' ? static_cast<char>('0' + (code - U'₀')) : 0;
     switch (code) {
-    case U'⁰': return '0';
-    case U'¹': return '1';
-    case U'²': return '2';
-    case U'³': return '3';
-    case U'⁺': return '+';
-    case U'⁻': return '-';
-    default: return code >= U'⁴' && code <= U'⁹' ? static_cast<char>('4' + (code - U'⁴')) : 0;
+    case U'⁰':
+        return '0';
+    case U'¹':
+        return '1';
+    case U'²':
+        return '2';
+    case U'³':
+        return '3';
+    case U'⁺':
+        return '+';
+    case U'⁻':
+        return '-';
+    default:
+        return code >= U'⁴' && code <= U'⁹' ? static_cast<char>('4' + (code - U'⁴')) : 0;
     }
 }
 
@@ -52,22 +58,40 @@ std::string quoted(std::u32string_view codes) { return "“" + utf8Of(codes) + "
 std::optional<TokenKind> signKind(char32_t code)
 {
     switch (code) {
-    case U'+': return TokenKind::Plus;
-    case U'-': return TokenKind::Minus;
-    case U'*': return TokenKind::Times;
-    case U'/': return TokenKind::Divide;
-    case U'^': return TokenKind::Power;
-    case U'(': return TokenKind::Open;
-    case U')': return TokenKind::Close;
-    case U',': return TokenKind::Comma;
-    case U'|': return TokenKind::Bar;
-    case U'_': return TokenKind::Underscore;
-    case U'=': return TokenKind::Equals;
-    case U'√': case U'∛': case U'∜': return TokenKind::Root;
-    case U'°': return TokenKind::Degree;
-    case U'[': return TokenKind::OpenFloor;
-    case U']': return TokenKind::CloseFloor;
-    default: return std::nullopt;
+    case U'+':
+        return TokenKind::Plus;
+    case U'-':
+        return TokenKind::Minus;
+    case U'*':
+        return TokenKind::Times;
+    case U'/':
+        return TokenKind::Divide;
+    case U'^':
+        return TokenKind::Power;
+    case U'(':
+        return TokenKind::Open;
+    case U')':
+        return TokenKind::Close;
+    case U',':
+        return TokenKind::Comma;
+    case U'|':
+        return TokenKind::Bar;
+    case U'_':
+        return TokenKind::Underscore;
+    case U'=':
+        return TokenKind::Equals;
+    case U'√':
+    case U'∛':
+    case U'∜':
+        return TokenKind::Root;
+    case U'°':
+        return TokenKind::Degree;
+    case U'[':
+        return TokenKind::OpenFloor;
+    case U']':
+        return TokenKind::CloseFloor;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -90,8 +114,8 @@ std::vector<std::string_view> wordsWith(std::span<const std::string_view> variab
 }
 
 // Splits a run of letters into words; false when some part is not a word.
-bool splitWords(std::string_view letters, const std::vector<std::string_view>& words,
-                std::vector<std::string_view>& parts)
+bool splitWords(
+    std::string_view letters, const std::vector<std::string_view>& words, std::vector<std::string_view>& parts)
 {
     while (!letters.empty()) {
         const std::string_view word = knownWordAt(letters, words);
@@ -106,7 +130,8 @@ bool splitWords(std::string_view letters, const std::vector<std::string_view>& w
 class Tokenizer {
 public:
     Tokenizer(std::u32string_view codes, const FormulaVocabulary& vocabulary)
-        : m_codes(codes), m_vocabulary(vocabulary)
+        : m_codes(codes)
+        , m_vocabulary(vocabulary)
     {
         std::vector<std::string_view> own;
         if (!vocabulary.variable.empty())
@@ -186,10 +211,7 @@ private:
     }
 
     // An angle's letter: θ or φ is the variable of a curve drawn along an angle or a parameter.
-    std::string angleWord() const
-    {
-        return m_vocabulary.variable == "t" ? "t" : "theta";
-    }
+    std::string angleWord() const { return m_vocabulary.variable == "t" ? "t" : "theta"; }
 
     // π, θ and φ stand alone; a run of Latin letters is split into words.
     int readLetters(int start)
@@ -298,7 +320,7 @@ int leftSideLength(std::u32string_view codes, const FormulaVocabulary& vocabular
     for (int form = 0; form < 3; ++form) {
         std::size_t at = start;
         const bool read = form == 0 ? readsLetters(codes, at, side)
-                        : form == 1 ? side == U"r" && readsLetters(codes, at, U"ρ")
+            : form == 1             ? side == U"r" && readsLetters(codes, at, U"ρ")
                                     : readsFunctionName(codes, at, vocabulary);
         if (!read)
             continue;
@@ -314,9 +336,6 @@ Tokenized tokenize(std::u32string_view codes, const FormulaVocabulary& vocabular
     return Tokenizer(codes, vocabulary).run();
 }
 
-std::string placeOf(int start)
-{
-    return "第" + std::to_string(start + 1) + "个字符处：";
-}
+std::string placeOf(int start) { return "第" + std::to_string(start + 1) + "个字符处："; }
 
 } // namespace curvana

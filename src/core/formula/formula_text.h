@@ -9,21 +9,31 @@
 namespace curvana {
 
 enum class TokenKind {
-    Number,     // digits with an optional point; `word` holds them in ASCII
-    Name,       // a known word (function, constant or variable); `word` holds it ("pi" for π)
-    Plus, Minus, Times, Divide, Power,
-    Open, Close, Comma, Bar, Underscore, Equals,
-    Root,        // √, ∛, ∜; `word` holds the degree of a cube or fourth root ("3", "4"), else ""
+    Number, // digits with an optional point; `word` holds them in ASCII
+    Name, // a known word (function, constant or variable); `word` holds it ("pi" for π)
+    Plus,
+    Minus,
+    Times,
+    Divide,
+    Power,
+    Open,
+    Close,
+    Comma,
+    Bar,
+    Underscore,
+    Equals,
+    Root, // √, ∛, ∜; `word` holds the degree of a cube or fourth root ("3", "4"), else ""
     Superscript, // a run of raised digits and signs; `word` holds them in ASCII ("2", "-1")
-    Subscript,   // a run of lowered digits, as the base in log₂x; `word` holds them in ASCII
-    Degree,      // °
-    OpenFloor, CloseFloor, // [ and ], the whole part of a number
+    Subscript, // a run of lowered digits, as the base in log₂x; `word` holds them in ASCII
+    Degree, // °
+    OpenFloor,
+    CloseFloor, // [ and ], the whole part of a number
     End,
 };
 
 struct Token {
     TokenKind kind = TokenKind::End;
-    int start = 0;  // code points before it in the typed text
+    int start = 0; // code points before it in the typed text
     int length = 0; // code points it covers
     std::string word;
 };

@@ -29,7 +29,8 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
             found.conics.push_back(*conic);
         }
         break;
-    case CurveWindow::Classic: break; // parametric and polar curves: no points are sought on them
+    case CurveWindow::Classic:
+        break; // parametric and polar curves: no points are sought on them
     }
 }
 
@@ -48,24 +49,20 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
     // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-                               drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
+        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new
 // curve kind with points needs only its own addCurveOf overload above this one.
-template <class Action>
-void addCurveOf(const Action&, CurvesFound&)
-{
-}
+template <class Action> void addCurveOf(const Action&, CurvesFound&) { }
 
 } // namespace
 
 std::pair<std::vector<FunctionCurve>, std::vector<ConicCurve>> curvesOnBoard(const std::vector<BoardAction>& actions)
 {
     // Only what follows the last clear is on the board.
-    const auto lastClear = std::find_if(actions.rbegin(), actions.rend(), [](const BoardAction& action) {
-        return std::holds_alternative<ClearAction>(action);
-    });
+    const auto lastClear = std::find_if(actions.rbegin(), actions.rend(),
+        [](const BoardAction& action) { return std::holds_alternative<ClearAction>(action); });
     CurvesFound found;
     for (auto it = lastClear.base(); it != actions.end(); ++it)
         std::visit([&found](const auto& action) { addCurveOf(action, found); }, *it);

@@ -21,14 +21,10 @@ bool startsWithinOpenConicRange(double vertex, double towards)
 // Samples along a conic when looking for a part of it on the board.
 constexpr int kVisibilitySamples = 720;
 
-bool insideBoard(double x, double y)
-{
-    return x >= kBoardMin && x <= kBoardMax && y >= kBoardMin && y <= kBoardMax;
-}
+bool insideBoard(double x, double y) { return x >= kBoardMin && x <= kBoardMax && y >= kBoardMin && y <= kBoardMax; }
 
 // Whether a branch y = n ± half(x), drawn from x = from to x = to, crosses the board anywhere.
-template <class Half>
-bool branchShows(double from, double to, double n, Half&& half)
+template <class Half> bool branchShows(double from, double to, double n, Half&& half)
 {
     for (int i = 0; i <= kVisibilitySamples; ++i) {
         const double x = from + (to - from) * i / kVisibilitySamples;
@@ -58,16 +54,18 @@ bool showsOnBoard(const ConicCurve& k)
         for (double side : {-1.0, 1.0}) {
             const double vertex = k.m + side * k.a;
             const double end = side < 0 ? kConicOuterLeft : kConicOuterRight;
-            const auto half = [&](double x) { return k.b * std::sqrt(std::fmax(0, (x - k.m) * (x - k.m) / (k.a * k.a) - 1)); };
+            const auto half
+                = [&](double x) { return k.b * std::sqrt(std::fmax(0, (x - k.m) * (x - k.m) / (k.a * k.a) - 1)); };
             if (startsWithinOpenConicRange(vertex, side) && branchShows(vertex, end, k.n, half))
                 return true;
         }
         return false;
     case CurveFamily::Parabola:
-        return startsWithinOpenConicRange(k.m, k.a) &&
-               branchShows(k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
-                           [&](double x) { return std::sqrt(std::fabs(2 * k.a * (x - k.m))); });
-    default: return false;
+        return startsWithinOpenConicRange(k.m, k.a)
+            && branchShows(k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
+                [&](double x) { return std::sqrt(std::fabs(2 * k.a * (x - k.m))); });
+    default:
+        return false;
     }
 }
 
@@ -127,13 +125,24 @@ void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<Foun
 {
     if (!showsOnBoard(conic))
         return;
-    const Add add = [&](PointKind kind, double x, double y) { found.push_back({kind, x, y, owner, conic.typedDecimals}); };
+    const Add add = [&](PointKind kind, double x, double y) {
+        found.push_back({kind, x, y, owner, conic.typedDecimals});
+    };
     switch (conic.family) {
-    case CurveFamily::Ellipse: addEllipsePoints(conic, add); break;
-    case CurveFamily::Hyperbola: addHyperbolaPoints(conic, add); break;
-    case CurveFamily::Parabola: addParabolaPoints(conic, add); break;
-    case CurveFamily::Circle: add(PointKind::CircleCentre, conic.m, conic.n); break;
-    default: break;
+    case CurveFamily::Ellipse:
+        addEllipsePoints(conic, add);
+        break;
+    case CurveFamily::Hyperbola:
+        addHyperbolaPoints(conic, add);
+        break;
+    case CurveFamily::Parabola:
+        addParabolaPoints(conic, add);
+        break;
+    case CurveFamily::Circle:
+        add(PointKind::CircleCentre, conic.m, conic.n);
+        break;
+    default:
+        break;
     }
 }
 

@@ -39,10 +39,7 @@ bool isSquareFree(int n)
     return true;
 }
 
-std::string signOf(long long numerator)
-{
-    return numerator < 0 ? kMinus : std::string();
-}
+std::string signOf(long long numerator) { return numerator < 0 ? kMinus : std::string(); }
 
 // "p/q", "p" or, around a symbol ("π", "√2"), "pπ/q" with a numerator of 1 left out.
 std::string ratio(long long numerator, int denominator, const std::string& symbol)
@@ -129,9 +126,8 @@ std::optional<std::string> logOrEForm(double value)
         const char* text;
     };
     const std::array<Named, 9> named{{{std::log(2.0), "ln 2"}, {std::log(3.0), "ln 3"}, {std::log(5.0), "ln 5"},
-                                      {std::log(6.0), "ln 6"}, {std::log(7.0), "ln 7"}, {std::log(10.0), "ln 10"},
-                                      {std::numbers::e, "e"}, {1 / std::numbers::e, "1/e"},
-                                      {std::numbers::e * std::numbers::e, "e²"}}};
+        {std::log(6.0), "ln 6"}, {std::log(7.0), "ln 7"}, {std::log(10.0), "ln 10"}, {std::numbers::e, "e"},
+        {1 / std::numbers::e, "1/e"}, {std::numbers::e * std::numbers::e, "e²"}}};
     for (const Named& candidate : named)
         for (int sign : {1, -1})
             if (agrees(sign * candidate.value, value))

@@ -30,10 +30,7 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // A curve broken into more stretches than this is dust rather than a curve; the rest are not searched.
 constexpr std::size_t kMaxStretches = 1000;
 
-double gridX(int k)
-{
-    return kBoardMin + k * kGridStep;
-}
+double gridX(int k) { return kBoardMin + k * kGridStep; }
 
 int firstGridIndex(double lo)
 {
@@ -89,7 +86,7 @@ struct SampledCurve {
 SampledCurve sampledCurve(const FunctionCurve& curve)
 {
     SampledCurve sampled{&curve, curve.f ? onBoard(curve.drawn) : std::vector<Interval>{},
-                         std::vector<double>(kGridSteps + 1, kNoValue)};
+        std::vector<double>(kGridSteps + 1, kNoValue)};
     for (const Interval& stretch : sampled.stretches)
         for (int k = firstGridIndex(stretch.lo); k <= lastGridIndex(stretch.hi); ++k)
             sampled.grid[static_cast<std::size_t>(k)] = curve.f(gridX(k));
@@ -98,8 +95,7 @@ SampledCurve sampledCurve(const FunctionCurve& curve)
 
 // The samples over one stretch: its ends, and the grid points between them (or a finer grid of
 // its own when the stretch is short).
-template <class AtGrid, class Evaluate>
-Track trackOver(Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
+template <class AtGrid, class Evaluate> Track trackOver(Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
 {
     Track track;
     const int first = firstGridIndex(stretch.lo);
@@ -155,8 +151,8 @@ bool isQuadratic(const std::function<double(double)>& f)
     }
     const double tolerance = 1e-9 * (1 + size);
     const auto second = [&](int i) { return v[i + 2] - 2 * v[i + 1] + v[i]; };
-    return std::fabs(second(1) - second(0)) <= tolerance && std::fabs(second(3) - second(2)) <= tolerance &&
-           std::fabs(second(0)) > tolerance;
+    return std::fabs(second(1) - second(0)) <= tolerance && std::fabs(second(3) - second(2)) <= tolerance
+        && std::fabs(second(0)) > tolerance;
 }
 
 void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<FoundPoint>& found)
@@ -167,7 +163,8 @@ void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<
     const bool quadratic = isQuadratic(f);
     bool interceptFound = false;
     for (const Interval& stretch : sampled.stretches) {
-        const Track track = trackOver(stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
+        const Track track = trackOver(
+            stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
         const auto addZero = [&](double x) { add(PointKind::Zero, x, 0); };
         forEachZero(track, f, addZero);
         forEachEdgeZero(track, f, addZero);
@@ -185,10 +182,7 @@ void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<
     }
 }
 
-double sameValueTolerance(double a, double b)
-{
-    return kSameValueShare * (1 + std::fabs(a) + std::fabs(b));
-}
+double sameValueTolerance(double a, double b) { return kSameValueShare * (1 + std::fabs(a) + std::fabs(b)); }
 
 // f − g, with differences too small to be more than rounding taken as none: where two curves
 // coincide, the gap is a run of zeros, which has no intersections inside it.
@@ -198,7 +192,8 @@ double visibleGap(double a, double b)
     return std::fabs(gap) <= sameValueTolerance(a, b) ? 0 : gap;
 }
 
-void addIntersections(const SampledCurve& one, const SampledCurve& other, std::size_t owner, std::vector<FoundPoint>& found)
+void addIntersections(
+    const SampledCurve& one, const SampledCurve& other, std::size_t owner, std::vector<FoundPoint>& found)
 {
     const auto& f = one.curve->f;
     const auto& g = other.curve->f;

@@ -41,8 +41,7 @@ struct Turn {
 };
 
 // The zero inside a sign change from a to b, or nothing when the change is a pole or a jump.
-template <class Fn>
-std::optional<double> narrowedRoot(Fn&& fn, Sample a, Sample b)
+template <class Fn> std::optional<double> narrowedRoot(Fn&& fn, Sample a, Sample b)
 {
     double lo = a.x;
     double hi = b.x;
@@ -64,8 +63,7 @@ std::optional<double> narrowedRoot(Fn&& fn, Sample a, Sample b)
     return x;
 }
 
-template <class Fn, class Found>
-void forEachZero(const Track& track, Fn&& fn, Found&& found)
+template <class Fn, class Found> void forEachZero(const Track& track, Fn&& fn, Found&& found)
 {
     const auto isZero = [&](std::size_t i) { return i < track.size() && track[i].v == 0; };
     for (std::size_t i = 0; i < track.size(); ++i) {
@@ -77,8 +75,8 @@ void forEachZero(const Track& track, Fn&& fn, Found&& found)
                 continue;
             if (fn(here.x) == 0)
                 found(here.x);
-            else if (i > 0 && i + 1 < track.size() && std::isfinite(track[i - 1].v) && std::isfinite(track[i + 1].v) &&
-                     (track[i - 1].v < 0) != (track[i + 1].v < 0))
+            else if (i > 0 && i + 1 < track.size() && std::isfinite(track[i - 1].v) && std::isfinite(track[i + 1].v)
+                && (track[i - 1].v < 0) != (track[i + 1].v < 0))
                 if (const auto root = narrowedRoot(fn, track[i - 1], track[i + 1]))
                     found(*root);
             continue;
@@ -95,8 +93,7 @@ void forEachZero(const Track& track, Fn&& fn, Found&& found)
 // Where the central difference of fn with the given step changes sign between lo and hi, to the
 // last bit: the two runs below are combined with weights 4/3 and 1/3, which would magnify a
 // coarser stop.
-template <class Fn>
-std::optional<double> slopeChange(Fn&& fn, double lo, double hi, bool risingAtLo, double step)
+template <class Fn> std::optional<double> slopeChange(Fn&& fn, double lo, double hi, bool risingAtLo, double step)
 {
     for (int i = 0; i < kMaxBisections; ++i) {
         const double mid = lo + (hi - lo) / 2;
@@ -114,8 +111,7 @@ std::optional<double> slopeChange(Fn&& fn, double lo, double hi, bool risingAtLo
 
 // Where the slope of fn changes sign between lo and hi. A central difference of step h misplaces
 // a corner (|x² − 4| at 2) or a lopsided extremum by about c·h²; two steps cancel that error.
-template <class Fn>
-std::optional<double> narrowedTurn(Fn&& fn, double lo, double hi, bool risingAtLo)
+template <class Fn> std::optional<double> narrowedTurn(Fn&& fn, double lo, double hi, bool risingAtLo)
 {
     const double step = std::min(kSlopeStep * std::max(1.0, std::fabs(lo)), (hi - lo) / 8);
     const auto coarse = slopeChange(fn, lo, hi, risingAtLo, step);
@@ -127,8 +123,7 @@ std::optional<double> narrowedTurn(Fn&& fn, double lo, double hi, bool risingAtL
 
 // A turn bracketed by the samples left and right, or nothing when it is not a true extremum
 // (a pole between them, say).
-template <class Fn>
-std::optional<Turn> turnBetween(Fn&& fn, const Sample& left, const Sample& right, bool maximum)
+template <class Fn> std::optional<Turn> turnBetween(Fn&& fn, const Sample& left, const Sample& right, bool maximum)
 {
     const auto x = narrowedTurn(fn, left.x, right.x, maximum);
     if (!x)
@@ -143,8 +138,7 @@ std::optional<Turn> turnBetween(Fn&& fn, const Sample& left, const Sample& right
 }
 
 // Extrema: the direction of the samples turns, with at most one flat step between.
-template <class Fn, class Found>
-void forEachTurn(const Track& track, Fn&& fn, Found&& found)
+template <class Fn, class Found> void forEachTurn(const Track& track, Fn&& fn, Found&& found)
 {
     std::size_t lastSloped = 0;
     bool haveSloped = false;
@@ -170,8 +164,7 @@ void forEachTurn(const Track& track, Fn&& fn, Found&& found)
 
 // Where the domain of f ends between x with no value and x with one, when f is zero there:
 // the ends of a drawn stretch seldom fall on the grid.
-template <class Fn>
-std::optional<double> zeroAtDomainEdge(Fn&& fn, double outside, double inside)
+template <class Fn> std::optional<double> zeroAtDomainEdge(Fn&& fn, double outside, double inside)
 {
     for (int i = 0; i < kMaxBisections; ++i) {
         const double mid = outside + (inside - outside) / 2;
@@ -184,11 +177,12 @@ std::optional<double> zeroAtDomainEdge(Fn&& fn, double outside, double inside)
     return inside;
 }
 
-template <class Fn, class Found>
-void forEachEdgeZero(const Track& track, Fn&& fn, Found&& found)
+template <class Fn, class Found> void forEachEdgeZero(const Track& track, Fn&& fn, Found&& found)
 {
-    const auto firstValue = std::find_if(track.begin(), track.end(), [](const Sample& s) { return std::isfinite(s.v); });
-    const auto lastValue = std::find_if(track.rbegin(), track.rend(), [](const Sample& s) { return std::isfinite(s.v); });
+    const auto firstValue
+        = std::find_if(track.begin(), track.end(), [](const Sample& s) { return std::isfinite(s.v); });
+    const auto lastValue
+        = std::find_if(track.rbegin(), track.rend(), [](const Sample& s) { return std::isfinite(s.v); });
     if (firstValue == track.end())
         return;
     if (firstValue != track.begin())

@@ -45,9 +45,8 @@ struct Place {
 // The order a label names the kinds of one place in: "零点、与y轴交点", "顶点、极小值点".
 int namingRank(PointKind kind)
 {
-    constexpr PointKind order[] = {PointKind::Zero,    PointKind::YIntercept,   PointKind::Vertex,
-                                   PointKind::Maximum, PointKind::Minimum,      PointKind::Intersection,
-                                   PointKind::Centre,  PointKind::CircleCentre, PointKind::Focus};
+    constexpr PointKind order[] = {PointKind::Zero, PointKind::YIntercept, PointKind::Vertex, PointKind::Maximum,
+        PointKind::Minimum, PointKind::Intersection, PointKind::Centre, PointKind::CircleCentre, PointKind::Focus};
     return static_cast<int>(std::find(std::begin(order), std::end(order), kind) - std::begin(order));
 }
 
@@ -71,7 +70,7 @@ std::vector<Place> placesOf(std::vector<FoundPoint> found)
     }
     for (Place& place : places)
         std::sort(place.kinds.begin(), place.kinds.end(),
-                  [](PointKind a, PointKind b) { return namingRank(a) < namingRank(b); });
+            [](PointKind a, PointKind b) { return namingRank(a) < namingRank(b); });
     return places;
 }
 
@@ -129,15 +128,24 @@ std::string coordinateText(double value, bool typedDecimals, bool& irrational)
 std::string kindName(PointKind kind)
 {
     switch (kind) {
-    case PointKind::Zero: return "零点";
-    case PointKind::YIntercept: return "与y轴交点";
-    case PointKind::Maximum: return "极大值点";
-    case PointKind::Minimum: return "极小值点";
-    case PointKind::Intersection: return "交点";
-    case PointKind::Centre: return "中心";
-    case PointKind::Vertex: return "顶点";
-    case PointKind::Focus: return "焦点";
-    case PointKind::CircleCentre: return "圆心";
+    case PointKind::Zero:
+        return "零点";
+    case PointKind::YIntercept:
+        return "与y轴交点";
+    case PointKind::Maximum:
+        return "极大值点";
+    case PointKind::Minimum:
+        return "极小值点";
+    case PointKind::Intersection:
+        return "交点";
+    case PointKind::Centre:
+        return "中心";
+    case PointKind::Vertex:
+        return "顶点";
+    case PointKind::Focus:
+        return "焦点";
+    case PointKind::CircleCentre:
+        return "圆心";
     }
     return {};
 }
@@ -148,16 +156,14 @@ std::string pointLabel(const std::vector<PointKind>& kinds, double x, double y, 
     for (PointKind kind : kinds)
         label += (label.empty() ? "" : "、") + kindName(kind);
     bool irrational = false;
-    label += " (" + coordinateText(x, typedDecimals, irrational) + ", " + coordinateText(y, typedDecimals, irrational) + ")";
+    label += " (" + coordinateText(x, typedDecimals, irrational) + ", " + coordinateText(y, typedDecimals, irrational)
+        + ")";
     if (irrational)
         label += " ≈ (" + decimalForm(x) + ", " + decimalForm(y) + ")";
     return label;
 }
 
-std::string pointLabel(PointKind kind, double x, double y)
-{
-    return pointLabel(std::vector<PointKind>{kind}, x, y);
-}
+std::string pointLabel(PointKind kind, double x, double y) { return pointLabel(std::vector<PointKind>{kind}, x, y); }
 
 BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
 {
@@ -179,12 +185,14 @@ BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::
         }
         ++perCurve[p.owner];
         rings.add(p.x, p.y, result.points.size());
-        result.points.push_back({place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
+        result.points.push_back(
+            {place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
     }
     return result;
 }
 
-std::vector<SpecialPoint> specialPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
+std::vector<SpecialPoint> specialPoints(
+    const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
 {
     return boardPoints(functions, conics).points;
 }
@@ -234,7 +242,7 @@ std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
         if (piece.points.empty())
             continue;
         const auto [left, right] = std::minmax_element(piece.points.begin(), piece.points.end(),
-                                                       [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
+            [](const WorldPoint& a, const WorldPoint& b) { return a.x < b.x; });
         stretches.push_back({left->x, right->x});
     }
     return stretches;
@@ -250,7 +258,7 @@ std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const F
     if (!drawing)
         return std::nullopt;
     return FunctionCurve{[family, p = *params](double x) { return elementaryY(family, p, x); },
-                         drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
+        drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
 }
 
 } // namespace curvana

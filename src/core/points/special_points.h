@@ -51,7 +51,11 @@ struct SpecialPoint {
 // The rings of a board and how many points were left out for the cap or for lying closer than a
 // ring's width to a ring nearer the origin.
 struct BoardPoints {
-    BoardPoints(std::vector<SpecialPoint> shown = {}, std::size_t left = 0) : points(std::move(shown)), omitted(left) {}
+    BoardPoints(std::vector<SpecialPoint> shown = {}, std::size_t left = 0)
+        : points(std::move(shown))
+        , omitted(left)
+    {
+    }
     std::vector<SpecialPoint> points;
     std::size_t omitted = 0;
 };
@@ -65,8 +69,8 @@ inline constexpr double kRingSpacing = kBoardUnits * 9 / kDesignPictureWidth;
 // kMaxPointsPerCurve, and none closer than kRingSpacing to one kept before it. All kinds found at
 // one place (a touching zero is also a minimum) make one point with one label.
 BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics);
-std::vector<SpecialPoint> specialPoints(const std::vector<FunctionCurve>& functions,
-                                        const std::vector<ConicCurve>& conics);
+std::vector<SpecialPoint> specialPoints(
+    const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics);
 
 // "零点", "极大值点", ... and the whole label of a point of these kinds at (x, y); decimals are
 // kept as decimals when the user typed the curve with them.

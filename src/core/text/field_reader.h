@@ -15,8 +15,7 @@ namespace curvana {
 using FieldPlaces = std::span<const std::string_view>;
 
 inline constexpr std::string_view kElementaryPlaces[] = {"在“A=”后面", "在“B=”后面", "在“C=”后面"};
-inline constexpr std::string_view kConicPlaces[] = {"在“m=”后面", "在“n=”后面", "在“a=”后面",
-                                                    "在“b=”后面"};
+inline constexpr std::string_view kConicPlaces[] = {"在“m=”后面", "在“n=”后面", "在“a=”后面", "在“b=”后面"};
 inline constexpr std::string_view kClassicPlaces[] = {"在“R=”后面"};
 
 // The number typed in a box, read the same way in every window: a decimal as parseNumber reads it
@@ -35,10 +34,14 @@ TypedNumber readTypedNumber(std::string_view text);
 // to the check without branching after every box.
 class FieldReader {
 public:
-    FieldReader(const FieldTexts& texts, FieldPlaces places) : texts_(texts), places_(places) {}
+    FieldReader(const FieldTexts& texts, FieldPlaces places)
+        : texts_(texts)
+        , places_(places)
+    {
+    }
 
-    double number(int field);       // double precision
-    double single(int field);       // single precision, widened back to double
+    double number(int field); // double precision
+    double single(int field); // single precision, widened back to double
     std::string typed(int field) const; // the box text exactly as typed ("" for a missing box)
     // The box in a caption: a decimal in its display form (" 2", "-.5"), as captions have always
     // shown it; anything else as typed, blanks trimmed, with the same blank before it (" 1/2", "-√2").

@@ -56,8 +56,8 @@ std::size_t skipDigits(std::string_view text, std::size_t pos)
 // from_chars accepts no '+'.
 struct NumberText {
     bool negative = false;
-    std::string_view unsignedPart;   // digits, point, exponent
-    std::string_view mantissa;       // digits and point only
+    std::string_view unsignedPart; // digits, point, exponent
+    std::string_view mantissa; // digits and point only
     std::string_view exponentDigits; // with its sign, may be empty
 };
 
@@ -110,9 +110,8 @@ long long orderOfMagnitude(const NumberText& number)
     const auto firstSignificant = number.mantissa.find_first_of("123456789");
     if (firstSignificant == std::string_view::npos)
         return 0;
-    const long long digitOrder = firstSignificant < point
-        ? static_cast<long long>(point - firstSignificant) - 1
-        : -static_cast<long long>(firstSignificant - point);
+    const long long digitOrder = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
+                                                          : -static_cast<long long>(firstSignificant - point);
     return digitOrder + exponent;
 }
 
@@ -138,10 +137,7 @@ NumberReading readNumber(std::string_view text)
     return {number->negative ? -magnitude : magnitude, false};
 }
 
-std::optional<double> parseNumber(std::string_view text)
-{
-    return readNumber(text).value;
-}
+std::optional<double> parseNumber(std::string_view text) { return readNumber(text).value; }
 
 std::optional<float> parseSingle(std::string_view text)
 {
@@ -165,8 +161,8 @@ constexpr int kHighestFixedExponent = 14;
 std::pair<std::string, int> roundedDigits(double magnitude, int digitCount)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, digitCount - 1);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, digitCount - 1);
     const std::string_view text(buffer, result.ptr - buffer);
     const auto ePos = text.find('e');
     std::string digits;

@@ -26,10 +26,7 @@ std::optional<Rgb> lookupPenColour(std::string_view text)
     return std::nullopt;
 }
 
-Rgb penColourOrBlack(std::string_view text)
-{
-    return lookupPenColour(text).value_or(kBlack);
-}
+Rgb penColourOrBlack(std::string_view text) { return lookupPenColour(text).value_or(kBlack); }
 
 std::optional<Rgb> lookupFreehandColour(std::string_view text)
 {

@@ -9,19 +9,53 @@ char32_t plainForm(char32_t code)
     if (code >= U'！' && code <= U'～')
         code -= 0xFEE0;
     switch (code) {
-    case U'\t': case U'\n': case U'\r': case U'　': case U'\u00A0': case U'\u2007': case U'\u202F':
+    case U'\t':
+    case U'\n':
+    case U'\r':
+    case U'　':
+    case U'\u00A0':
+    case U'\u2007':
+    case U'\u202F':
         return U' ';
-    case U'\u200B': case U'\u200C': case U'\u200D': case U'\u2060': case U'\uFEFF': return kSkippedCode;
-    case U'。': case U'｡': return U'.';
-    case U'×': case U'·': case U'⋅': case U'∙': case U'∗': return U'*';
-    case U'÷': case U'∕': return U'/';
-    case U'−': case U'–': case U'—': case U'‐': case U'‑': case U'﹣': return U'-';
-    case U'∣': return U'|';
-    case U'Θ': case U'ϑ': return U'θ';
-    case U'Φ': case U'ϕ': return U'φ';
-    case U'【': return U'[';
-    case U'】': return U']';
-    default: break;
+    case U'\u200B':
+    case U'\u200C':
+    case U'\u200D':
+    case U'\u2060':
+    case U'\uFEFF':
+        return kSkippedCode;
+    case U'。':
+    case U'｡':
+        return U'.';
+    case U'×':
+    case U'·':
+    case U'⋅':
+    case U'∙':
+    case U'∗':
+        return U'*';
+    case U'÷':
+    case U'∕':
+        return U'/';
+    case U'−':
+    case U'–':
+    case U'—':
+    case U'‐':
+    case U'‑':
+    case U'﹣':
+        return U'-';
+    case U'∣':
+        return U'|';
+    case U'Θ':
+    case U'ϑ':
+        return U'θ';
+    case U'Φ':
+    case U'ϕ':
+        return U'φ';
+    case U'【':
+        return U'[';
+    case U'】':
+        return U']';
+    default:
+        break;
     }
     if (code >= U'A' && code <= U'Z')
         return code - U'A' + U'a';

@@ -22,10 +22,7 @@ double powerOfTen(int exponent)
     return power;
 }
 
-double boardPixels(double pixels)
-{
-    return std::isfinite(pixels) ? std::clamp(pixels, 1.0, kLargestBoard) : 1.0;
-}
+double boardPixels(double pixels) { return std::isfinite(pixels) ? std::clamp(pixels, 1.0, kLargestBoard) : 1.0; }
 
 // One axis seen along its length: the range shown, a designed unit, and pixels per world unit.
 struct Along {
@@ -52,8 +49,8 @@ Multiples multiplesIn(const Along& along, TickStep step)
 
 // The smallest step whose ticks are at least `leastPixels` apart and leave each number the room
 // `neededPixels` asks for.
-TickStep chooseStep(const Along& along, double leastPixels,
-                    const std::function<double(TickStep, Multiples)>& neededPixels)
+TickStep chooseStep(
+    const Along& along, double leastPixels, const std::function<double(TickStep, Multiples)>& neededPixels)
 {
     TickStep step = TickStep::atLeast(std::max(leastPixels, 2.0) / along.pixelsPerUnit);
     for (int i = 0; i < kMostSteps; ++i) {
@@ -74,10 +71,7 @@ double widestLabel(const LabelMetrics& metrics, TickStep step, Multiples multipl
 }
 
 // Zero of the other axis when it is in view, else the nearer edge.
-double axisPosition(double from, double to)
-{
-    return std::clamp(0.0, from, to);
-}
+double axisPosition(double from, double to) { return std::clamp(0.0, from, to); }
 
 struct Frame {
     const ViewWindow& view;
@@ -135,9 +129,8 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
     const Multiples multiples = multiplesIn(along, axis.step);
 
     // Numbers start nine tenths of a unit left of the axis, further left when they need it.
-    const double needed = f.designed ? 0
-                                     : (widestLabel(f.metrics, axis.step, multiples) + f.metrics.gap) / f.pixelsPerX +
-                                           f.xUnit / 4;
+    const double needed
+        = f.designed ? 0 : (widestLabel(f.metrics, axis.step, multiples) + f.metrics.gap) / f.pixelsPerX + f.xUnit / 4;
     const double leftOffset = std::max(0.9 * f.xUnit, needed);
     axis.labelsOnUsualSide = f.designed || ax - leftOffset >= v.xFrom();
     const double labelLeft = axis.labelsOnUsualSide ? ax - leftOffset : ax + 0.4 * f.xUnit;
@@ -153,8 +146,8 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
         std::string text = tickLabel(k, axis.step);
         // On a narrow board a number may fit on neither side of the axis: it is left out.
         const double width = f.metrics.width(text) / f.pixelsPerX;
-        const bool fits = mark.value - textHeight >= v.yFrom() && mark.value <= v.yTo() &&
-                          labelLeft >= v.xFrom() && labelLeft + width <= v.xTo();
+        const bool fits = mark.value - textHeight >= v.yFrom() && mark.value <= v.yTo() && labelLeft >= v.xFrom()
+            && labelLeft + width <= v.xTo();
         if (!repeatsZero && (f.designed || fits))
             mark.label = Caption{{labelLeft, mark.value}, std::move(text)};
         axis.marks.push_back(std::move(mark));
@@ -172,9 +165,8 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
 LabelMetrics LabelMetrics::estimated(double characterWidth, double lineHeight)
 {
     LabelMetrics metrics;
-    metrics.width = [characterWidth](const std::string& text) {
-        return characterWidth * static_cast<double>(text.size());
-    };
+    metrics.width
+        = [characterWidth](const std::string& text) { return characterWidth * static_cast<double>(text.size()); };
     metrics.lineHeight = lineHeight;
     return metrics;
 }
@@ -250,7 +242,7 @@ AxesLayout layoutAxes(const ViewWindow& view, PixelSize pixels, const LabelMetri
     sane.lineHeight = std::isfinite(metrics.lineHeight) ? std::clamp(metrics.lineHeight, 1.0, height) : 12.0;
     sane.gap = std::isfinite(metrics.gap) ? std::clamp(metrics.gap, 0.0, width) : 4.0;
     const Frame frame{view, sane, designed, view.width() / kDesignedUnits, view.height() / kDesignedUnits,
-                      width / view.width(), height / view.height()};
+        width / view.width(), height / view.height()};
     AxesLayout axes;
     axes.x = layoutXAxis(frame);
     axes.y = layoutYAxis(frame, axes.x.atZero && view.xFrom() <= 0 && view.xTo() >= 0);

@@ -52,7 +52,7 @@ struct AxisLayout {
     Segment arrowUpper; // the arrow's halves at the positive end
     Segment arrowLower;
     WorldPoint letterAt; // "X" or "Y"
-    bool atZero = true;  // stands at 0 of the other axis, else at the board's edge
+    bool atZero = true; // stands at 0 of the other axis, else at the board's edge
     bool labelsOnUsualSide = true; // below the x axis, left of the y axis
     std::vector<AxisMark> marks;
 };

@@ -108,8 +108,8 @@ double ViewWindow::narrowestRangeAt(double from, double to)
 
 bool ViewWindow::isDrawableRange(double from, double to)
 {
-    return std::isfinite(from) && std::isfinite(to) && from >= -kLargest && to <= kLargest && from < to &&
-           to - from <= kWidestRange && to - from >= narrowestRangeAt(from, to);
+    return std::isfinite(from) && std::isfinite(to) && from >= -kLargest && to <= kLargest && from < to
+        && to - from <= kWidestRange && to - from >= narrowestRangeAt(from, to);
 }
 
 std::optional<ViewWindow> ViewWindow::make(double xFrom, double xTo, double yFrom, double yTo)
@@ -188,12 +188,13 @@ std::variant<ViewWindow, InputProblem> readViewWindow(const FieldTexts& texts)
 }
 
 ViewMapping::ViewMapping(const ViewWindow& view, PixelSize pixels)
-    : m_view(view),
-      m_pixels{std::isfinite(pixels.width) && pixels.width >= 1 ? pixels.width : 1.0,
-               std::isfinite(pixels.height) && pixels.height >= 1 ? pixels.height : 1.0},
-      m_left(view.xFrom()), m_top(view.yTo()),
-      m_xScale(m_pixels.width / (view.xTo() - view.xFrom())),
-      m_yScale(m_pixels.height / (view.yFrom() - view.yTo()))
+    : m_view(view)
+    , m_pixels{std::isfinite(pixels.width) && pixels.width >= 1 ? pixels.width : 1.0,
+          std::isfinite(pixels.height) && pixels.height >= 1 ? pixels.height : 1.0}
+    , m_left(view.xFrom())
+    , m_top(view.yTo())
+    , m_xScale(m_pixels.width / (view.xTo() - view.xFrom()))
+    , m_yScale(m_pixels.height / (view.yFrom() - view.yTo()))
 {
 }
 

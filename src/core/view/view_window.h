@@ -58,7 +58,12 @@ public:
 
 private:
     ViewWindow(double xFrom, double xTo, double yFrom, double yTo)
-        : m_xFrom(xFrom), m_xTo(xTo), m_yFrom(yFrom), m_yTo(yTo) {}
+        : m_xFrom(xFrom)
+        , m_xTo(xTo)
+        , m_yFrom(yFrom)
+        , m_yTo(yTo)
+    {
+    }
 
     double m_xFrom = kDesignedFrom;
     double m_xTo = kDesignedTo;
@@ -76,14 +81,8 @@ class ViewMapping {
 public:
     ViewMapping(const ViewWindow& view, PixelSize pixels);
 
-    WorldPoint toPixel(WorldPoint world) const
-    {
-        return {(world.x - m_left) * m_xScale, (world.y - m_top) * m_yScale};
-    }
-    WorldPoint toWorld(WorldPoint pixel) const
-    {
-        return {m_left + pixel.x / m_xScale, m_top + pixel.y / m_yScale};
-    }
+    WorldPoint toPixel(WorldPoint world) const { return {(world.x - m_left) * m_xScale, (world.y - m_top) * m_yScale}; }
+    WorldPoint toWorld(WorldPoint pixel) const { return {m_left + pixel.x / m_xScale, m_top + pixel.y / m_yScale}; }
     double pixelsPerXUnit() const { return m_xScale; }
     double pixelsPerYUnit() const { return -m_yScale; }
     const ViewWindow& view() const { return m_view; }
