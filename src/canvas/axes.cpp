@@ -6,6 +6,9 @@ namespace curvana {
 
 void drawAxes(Surface& s, AxesStyle style)
 {
+    // The welcome picture is half the board's size at the board's font: printed where the arrows
+    // end, its X would run off the edge and its Y over the upright axis, so they stand further in.
+    const bool small = style == AxesStyle::Welcome;
     s.setDrawWidth(1);
     s.clear();
     s.setScale(-10, 10, 10, -10);
@@ -13,13 +16,18 @@ void drawAxes(Surface& s, AxesStyle style)
     s.drawLineTo(9.5f, 0.5f, kBlue);
     s.drawLine(10, 0, 9.5f, -0.5f, kBlue);
     s.setForeColor(kBlue);
-    s.drawText(QStringLiteral("X"));
+    if (small)
+        s.drawTextAt(9.0f, -0.5f, QStringLiteral("X"));
+    else
+        s.drawText(QStringLiteral("X"));
     s.drawLine(0, -10, 0, 10, kBlue);
     s.drawLineTo(0.5f, 9.5f, kBlue);
     s.drawLine(0, 10, -0.5f, 9.5f, kBlue);
-    s.drawText(QStringLiteral("Y"));
-    if (style == AxesStyle::Welcome)
+    if (small) {
+        s.drawTextAt(-1.1f, 9.5f, QStringLiteral("Y"));
         return;
+    }
+    s.drawText(QStringLiteral("Y"));
     for (int i = -9; i <= 9; ++i) {
         const auto f = static_cast<float>(i);
         const QString label = QString::fromStdString(displayForm(i));

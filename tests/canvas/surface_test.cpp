@@ -266,6 +266,25 @@ QRect inkBox(const QImage& image, int top = 0, int bottom = -1)
     return box;
 }
 
+// The welcome picture is half the board's size while its letters keep the board's font: the X
+// must not run off the right edge nor the Y over the upright axis.
+TEST(SurfaceRender, WelcomeAxisLettersStayClearOfTheEdgeAndTheAxis)
+{
+    const QSize welcome(193, 193);
+    Surface s(welcome);
+    drawAxes(s, AxesStyle::Welcome);
+    const QImage image = render(s, welcome);
+    const QPoint origin = pixelAt(s, welcome, 0, 0);
+    const int arrowSpan = origin.y() - pixelAt(s, welcome, 0, 0.5).y() + 2; // the arrow's barbs end here
+    const QRect x = inkBox(image, origin.y() + arrowSpan, origin.y() + 20);
+    ASSERT_FALSE(x.isEmpty());
+    EXPECT_LT(x.right(), welcome.width() - 1) << "the X is cut off by the picture's edge";
+    const int yTop = pixelAt(s, welcome, 0, 9.5).y() + 2;
+    const QRect y = inkBox(image.copy(origin.x() - 20, yTop, 20, 12));
+    ASSERT_FALSE(y.isEmpty());
+    EXPECT_LT(y.right(), 20 - 1) << "the Y runs into the upright axis";
+}
+
 // A wider board stretches the world but not the glyphs: a text stays centred on the world point it
 // was centred on at the laid-out size, and a raised exponent stays beside its caption.
 TEST(SurfaceRender, TextsKeepTheirPlaceWhenTheBoardIsResized)

@@ -153,7 +153,7 @@ TEST_F(FormulaWindowTest, AMistakeIsShownAndSelectedInItsBoxAndNothingIsDrawn)
         // A character beyond the basic plane takes two UTF-16 units; the selection must take both.
         {1, {{"Text1", "x+😀+1"}}, "Text1", "😀", "第3个字符"},
         {2, {{"Text1", "cos t"}, {"Text2", "sin(t"}}, "Text2", "(", "“y =”框"},
-        {1, {{"Text1", "x"}, {"Text3", "5"}, {"Text4", "1"}}, "Text3", "5", "起点"},
+        {1, {{"Text1", "x"}, {"Text3", "5"}, {"Text4", "1"}}, "Text3", "5", "“x 从”框里的数要小于“到”框"},
         {3, {{"Text1", ""}}, "Text1", "", "“r =”框"},
     };
     for (const MistakeCase& c : cases) {

@@ -37,10 +37,11 @@ FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
 std::string labelOf(FormulaKind kind, FormulaBox box)
 {
     switch (box) {
+    // Named as the window labels them: the range's boxes read "x 从 … 到 …" (t, θ).
     case FormulaBox::From:
-        return "“起点”框";
+        return kind == FormulaKind::Parametric ? "“t 从”框" : kind == FormulaKind::Polar ? "“θ 从”框" : "“x 从”框";
     case FormulaBox::To:
-        return "“终点”框";
+        return "“到”框";
     case FormulaBox::Second:
         return "“y =”框";
     case FormulaBox::First:
@@ -166,7 +167,8 @@ std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
         return *error;
     const Range range{std::get<double>(from), std::get<double>(to)};
     if (!(range.from < range.to))
-        return wholeBoxError(FormulaBox::From, input, "范围的起点要小于终点。");
+        return wholeBoxError(FormulaBox::From, input,
+            labelOf(input.kind, FormulaBox::From) + "里的数要小于" + labelOf(input.kind, FormulaBox::To) + "里的数。");
     if (!std::isfinite(range.to - range.from))
         return wholeBoxError(FormulaBox::To, input, "范围太大了。");
     return range;
@@ -206,8 +208,9 @@ std::optional<FormulaError> unfaithful(const FormulaInput& input, const Sampling
                 + "里的式子算得太慢（超过0.3秒），已停止。请把式子写得简单些，或把范围缩小些。");
     if (tally.lostPixels > kTolerableLostPixels)
         return wholeBoxError(FormulaBox::To, input,
-            "从“起点”到“终点”的范围太大了：相邻的取值在图板上已相隔很远，"
-            "这条曲线画不准确。请把范围缩小些。");
+            labelOf(input.kind, FormulaBox::From) + "和" + labelOf(input.kind, FormulaBox::To)
+                + "给的范围太大了：相邻的取值在图板上已相隔很远，"
+                  "这条曲线画不准确。请把范围缩小些。");
     if (drawing.polylines.empty())
         return wholeBoxError(
             FormulaBox::First, input, "在所给范围内，这条曲线不经过图板的可见部分（x和y都在−10到10之间）。");
