@@ -22,9 +22,10 @@ inline constexpr std::size_t kMaxBoardActions = 20'000;
 // Every curve is computed again on opening, at up to about a millisecond each: a few seconds at
 // most. (Figures cost next to nothing.)
 inline constexpr std::size_t kMaxBoardCurves = 2'000;
-// An own formula may cost far more: up to kFormulaMaxEvaluations values, about 50 ms in a
-// release build for the dearest (tan x^3, 1/sin(50x)). This many keeps opening within 5 seconds.
-inline constexpr std::size_t kMaxBoardFormulas = 100;
+// An own formula may cost far more: up to kFormulaMaxEvaluations values, 50 to 65 ms in a release
+// build for the dearest (tan x^3, 1/sin(50x)), measured with reading and the first paint. A board
+// shows far fewer since its last clear; this many keeps such a board within about 2 seconds.
+inline constexpr std::size_t kMaxBoardFormulas = 30;
 // No box takes more than an own formula (1,000 characters); a longer text in a file is refused
 // before anything is computed from it.
 inline constexpr int kMaxFieldCharacters = 1000;
