@@ -43,7 +43,7 @@ FigureDialog::FigureDialog(const FigureDialogDesign& design, BoardTarget& board,
 void FigureDialog::drawAndClose()
 {
     const FigureAction action{m_kind, fieldTexts(), colourText()};
-    if (drawOnBoard(action, actionDrawing(action)))
+    if (drawOnBoard(action, checkedDrawing(action)))
         close();
 }
 

@@ -37,7 +37,7 @@ LabelDialog::LabelDialog(BoardTarget& board, QWidget* owner)
 void LabelDialog::drawAndClose()
 {
     LabelAction action{fieldTexts(), colourText()};
-    if (drawOnBoard(action, actionDrawing(action)))
+    if (drawOnBoard(action, checkedDrawing(action)))
         close();
 }
 

@@ -153,7 +153,7 @@ void FormulaWindow::drawFormula()
     const FormulaAction action{chosen, text(FormulaBox::First),
         chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(), text(FormulaBox::From),
         text(FormulaBox::To), colourText(), m_board.formulaCaptionLine()};
-    auto drawing = actionDrawing(action);
+    auto drawing = checkedDrawing(action);
     if (const auto* error = std::get_if<FormulaError>(&drawing)) {
         pointAt(*error);
         return;

@@ -93,7 +93,7 @@ void PlotterWindow::drawCurve()
     if (!option)
         return;
     const CurveAction action{m_design.window, option, fieldTexts(), colourText()};
-    drawOnBoard(action, actionDrawing(action));
+    drawOnBoard(action, checkedDrawing(action));
 }
 
 void PlotterWindow::unload() { close(); }

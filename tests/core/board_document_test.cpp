@@ -194,3 +194,33 @@ TEST(BoardDocumentTest, FormulaCaptionLinesCountOwnFormulasSinceTheLastClear)
 
 } // namespace
 } // namespace curvana
+
+namespace curvana {
+namespace {
+
+// The drawing a window's check computed is handed to the board's next paint of the same action
+// only: another action, or the same one painted again later, is computed afresh.
+TEST(CheckedDrawing, IsHandedToTheNextPaintOfTheSameActionOnly)
+{
+    const CurveAction parabola{CurveWindow::Elementary, 2, {"1", "+2", "+0"}, "红"};
+    const CurveAction line{CurveWindow::Elementary, 1, {"1", "+2", "+0"}, "红"};
+    const auto dotsOf = [](const DrawingResult& result) { return std::get<Drawing>(result).dots; };
+    const auto parabolaDots = dotsOf(actionDrawing(parabola));
+    const auto lineDots = dotsOf(actionDrawing(line));
+    ASSERT_NE(parabolaDots, lineDots);
+
+    EXPECT_EQ(dotsOf(checkedDrawing(parabola)), parabolaDots);
+    EXPECT_EQ(dotsOf(actionDrawing(line)), lineDots) << "another action is not given the checked drawing";
+    EXPECT_EQ(dotsOf(actionDrawing(parabola)), parabolaDots);
+    EXPECT_EQ(dotsOf(actionDrawing(parabola)), parabolaDots) << "taken once, then computed again";
+
+    const FormulaAction cubic{FormulaKind::Function, "x³", "", "-2", "2", "蓝", 0};
+    const auto checked = checkedDrawing(cubic);
+    ASSERT_TRUE(std::holds_alternative<Drawing>(checked));
+    const auto painted = actionDrawing(cubic);
+    ASSERT_TRUE(std::holds_alternative<Drawing>(painted));
+    EXPECT_EQ(std::get<Drawing>(painted).polylines, std::get<Drawing>(checked).polylines);
+}
+
+} // namespace
+} // namespace curvana

@@ -2,13 +2,15 @@
 #include "core/document/board_document.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "core/curves/label.h"
 
 namespace curvana {
+namespace {
 
-DrawingResult actionDrawing(const CurveAction& action)
+DrawingResult computeDrawing(const CurveAction& action)
 {
     const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
     if (!family)
@@ -24,24 +26,64 @@ DrawingResult actionDrawing(const CurveAction& action)
     return Drawing{};
 }
 
-DrawingResult actionDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
+DrawingResult computeDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
 
-DrawingResult actionDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
-
-FormulaInput formulaInputOf(const FormulaAction& action)
-{
-    return {action.kind, action.first, action.second, action.from, action.to};
-}
+DrawingResult computeDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
 
 // The caption is written in the curve's colour, so a pupil can tell which line each formula drew;
 // with no colour chosen the curve is black and the caption keeps the captions' blue.
-std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action)
+std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action)
 {
     auto result = formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
     if (auto* drawing = std::get_if<Drawing>(&result))
         for (Caption& caption : drawing->captions)
             caption.colour = lookupPenColour(action.colour);
     return result;
+}
+
+template <class Action> using ResultOf = decltype(computeDrawing(std::declval<const Action&>()));
+
+// The drawing a window's check computed, waiting for the board to paint the same action; one per
+// kind of action and thread, so the worker that seeks special points never sees the window's.
+template <class Action> std::optional<std::pair<Action, ResultOf<Action>>>& handedOver()
+{
+    thread_local std::optional<std::pair<Action, ResultOf<Action>>> slot;
+    return slot;
+}
+
+template <class Action> ResultOf<Action> drawingOf(const Action& action)
+{
+    auto& slot = handedOver<Action>();
+    if (slot && slot->first == action) {
+        ResultOf<Action> result = std::move(slot->second);
+        slot.reset();
+        return result;
+    }
+    return computeDrawing(action);
+}
+
+template <class Action> ResultOf<Action> checkedDrawingOf(const Action& action)
+{
+    ResultOf<Action> result = computeDrawing(action);
+    handedOver<Action>().emplace(action, result);
+    return result;
+}
+
+} // namespace
+
+DrawingResult actionDrawing(const CurveAction& action) { return drawingOf(action); }
+DrawingResult actionDrawing(const FigureAction& action) { return drawingOf(action); }
+DrawingResult actionDrawing(const LabelAction& action) { return drawingOf(action); }
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action) { return drawingOf(action); }
+
+DrawingResult checkedDrawing(const CurveAction& action) { return checkedDrawingOf(action); }
+DrawingResult checkedDrawing(const FigureAction& action) { return checkedDrawingOf(action); }
+DrawingResult checkedDrawing(const LabelAction& action) { return checkedDrawingOf(action); }
+std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action) { return checkedDrawingOf(action); }
+
+FormulaInput formulaInputOf(const FormulaAction& action)
+{
+    return {action.kind, action.first, action.second, action.from, action.to};
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)

@@ -26,6 +26,12 @@ DrawingResult actionDrawing(const LabelAction& action);
 // The own formula sampled for the designed board, finely enough for any picture size, so a replay
 // draws the same pieces at any window size, with its caption on the action's caption line.
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
+// What a window's 确定 checks its boxes with: the same drawing, which the board's next actionDrawing
+// of an equal action on this thread then takes instead of computing it a second time.
+DrawingResult checkedDrawing(const CurveAction& action);
+DrawingResult checkedDrawing(const FigureAction& action);
+DrawingResult checkedDrawing(const LabelAction& action);
+std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action);
 FormulaInput formulaInputOf(const FormulaAction& action);
 
 // The board's text line in world units: the board font (12-pixel WenQuanYi Micro Hei Mono) has a
