@@ -58,7 +58,7 @@ run_case() {
     e2e_cleanup
 }
 
-run_case print 具有打印功能
 run_case animation 具有动画显示
+run_case print 具有打印功能
 rm -f "$out"/*-board.png "$out"/*-check.txt
 echo "end-to-end test passed"
