@@ -249,7 +249,9 @@ private:
         }
         // Touching points of neighbouring cells form a curve of their own, as (x−y)² = 0 does.
         std::unordered_map<CellKey, int> touchingAt(m_touching.begin(), m_touching.end());
-        for (const auto& [cell, vertex] : m_touching) {
+        for (const auto& [cell, touchingVertex] : m_touching) {
+            // A structured binding cannot be captured by the lambdas below in every compiler.
+            const int vertex = touchingVertex;
             const long i = static_cast<long>(cell >> 32);
             const long j = static_cast<long>(cell & 0xffffffffU);
             const auto touches = [&](long di, long dj) { return touchingAt.contains(keyOf(i + di, j + dj)); };
@@ -270,7 +272,9 @@ private:
         std::unordered_set<CellKey> drawnCells;
         for (const auto& [cell, segment] : m_segments)
             drawnCells.insert(cell);
-        for (const auto& [cell, vertex] : m_touching) {
+        for (const auto& [cell, touchingVertex] : m_touching) {
+            // A structured binding cannot be captured by the lambdas below in every compiler.
+            const int vertex = touchingVertex;
             const long i = static_cast<long>(cell >> 32);
             const long j = static_cast<long>(cell & 0xffffffffU);
             bool besideDrawn = false;
