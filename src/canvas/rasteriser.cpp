@@ -273,10 +273,29 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
     case OpKind::Clear:
         clear(painter, op.colour);
         break;
+    case OpKind::Disc:
+        drawDisc(painter, op);
+        break;
     case OpKind::Dots:
     case OpKind::Polyline:
         break;
     }
+}
+
+// Round and smooth however large the picture: its width grows with the pens'.
+void Rasteriser::drawDisc(QPainter& painter, const Op& op) const
+{
+    const FloatPoint at = m_surface.points()[op.first];
+    const QPointF centre = m_map.toPixel(at.x, at.y);
+    const double radius = op.width * m_scale / 2;
+    if (!marginBox().contains(centre))
+        return;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(op.colour));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawEllipse(centre, radius, radius);
+    painter.restore();
 }
 
 void Rasteriser::drawLine(QPainter& painter, QPointF a, QPointF b) const
