@@ -41,9 +41,11 @@ const ControlRow kRows[] = {
 };
 constexpr int kClientWidth = 6900;
 constexpr int kClientHeight = 2895;
-// Right of the board, below where the figure dialogs open.
-constexpr int kScreenLeft = 6900;
+// Right of the board, where the figure dialogs open, below them.
+constexpr int kScreenLeft = 9045;
 constexpr int kScreenTop = 4200;
+// A column wide enough for "−10" or "≈0.8415" at a glance; wider values widen their column.
+constexpr int kShortestColumnPixels = 44;
 constexpr const char* kRangeBoxes[] = {"Text2", "Text3", "Text4"};
 
 QTableWidget* makeGrid(QWidget* parent)
@@ -51,6 +53,7 @@ QTableWidget* makeGrid(QWidget* parent)
     auto* grid = new QTableWidget(2, 0, parent);
     grid->setVerticalHeaderLabels({QStringLiteral("x"), QStringLiteral("y")});
     grid->horizontalHeader()->hide();
+    grid->horizontalHeader()->setMinimumSectionSize(kShortestColumnPixels);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     // A typed key or a double click edits an x cell, as in a spreadsheet.
@@ -106,8 +109,11 @@ void TableWindow::setXCells(const std::vector<std::string>& xs)
     m_filling = true;
     m_grid->setColumnCount(static_cast<int>(xs.size()));
     for (int column = 0; column < m_grid->columnCount(); ++column) {
-        m_grid->setItem(kXRow, column, new QTableWidgetItem(QString::fromStdString(xs[column])));
+        auto* x = new QTableWidgetItem(QString::fromStdString(xs[column]));
+        x->setTextAlignment(Qt::AlignCenter);
+        m_grid->setItem(kXRow, column, x);
         auto* y = new QTableWidgetItem();
+        y->setTextAlignment(Qt::AlignCenter);
         y->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         m_grid->setItem(kYRow, column, y);
     }

@@ -71,7 +71,8 @@ class Board:
             return any(shot.is_("blue", x, y + d) if horizontal else shot.is_("blue", x + d, y)
                        for d in (-2, -1, 0, 1, 2))
 
-        gap = max(8, shot.width // 60)  # curves crossing an axis, wider on a page
+        # Curves crossing an axis, and a marked point's filled dot on it; wider on a page.
+        gap = max(12, shot.width // 60)
         rows = [sum(shot.is_("blue", x, y) for x in range(shot.width)) for y in range(shot.height)]
         axis_row = max(range(shot.height), key=rows.__getitem__)
         self.left, self.right = longest_run([band(x, axis_row, True) for x in range(shot.width)], gap)

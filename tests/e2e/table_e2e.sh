@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of 列表描点 and 命名点 in real windows, driven by keys and clicks: Ctrl+B opens the
-# table window, x^2 and Enter fill the table, 红 is chosen and Alt+A puts the seven points and the
-# parabola through them on the board; Ctrl+G opens 命名点, and its 确定 puts a black dot at (−5, 5).
-# The board's pixels are checked: filled red dots at the table's points, the red curve from −3 to
-# 3, the black named point. Runs in print mode and in animation mode (the points come one by one).
+# table window, y = 0.5x^2 + x − 2 with x from −4 and Enter fill the table, 红 is chosen and Alt+A
+# puts the seven points and the parabola through them on the board; Ctrl+G opens 命名点, and its 确定
+# puts a black dot at (−5, 5). The board's pixels are checked: filled red dots at the table's points,
+# the red curve from −4 to 2 (3 either side of the vertex), the black named point. Runs in print mode and in animation mode (the points come one by one).
 #
 #   tests/e2e/table_e2e.sh [PROGRAM]    (default: build-test/curvana)
 #
@@ -21,7 +21,7 @@ trap e2e_cleanup EXIT
 
 source "$here/steps.sh"
 
-TABLE_POINTS=(-3 9 -2 4 -1 1 0 0 1 1 2 4 3 9)
+TABLE_POINTS=(-4 2 -3 -0.5 -2 -2 -1 -2.5 0 -2 1 -0.5 2 2)
 
 draw_table() {
     local table
@@ -29,7 +29,9 @@ draw_table() {
     xdotool key ctrl+b                       # "列表描点"
     table=$(e2e_window 列表描点)
     e2e_click_twips "$table" 3000 270        # Text1, "y ="
-    e2e_retype 'x^2'
+    e2e_retype "0.5x^2+x-2"                  # y = Ax^2 + Bx + C of steps.sh
+    e2e_click_twips "$table" 1230 690        # Text2, "x 从"
+    e2e_retype -4
     xdotool key Return                       # fills the table
     e2e_click_twips "$table" 5800 690        # Combo1, the colour
     e2e_retype 红
@@ -63,7 +65,7 @@ run_case() {
     while :; do
         polls=$((polls + 1))
         import -window "$board" "$shot"
-        python3 "$here/check_board.py" "$shot" --parabola 1 0 0 --no-strays --discs red "${TABLE_POINTS[@]}" \
+        python3 "$here/check_board.py" "$shot" --parabola "$A" "$B" "$C" --no-strays --discs red "${TABLE_POINTS[@]}" \
             --discs black -5 5 2>"$out/$name-check.txt" && break
         if [ $SECONDS -ge $deadline ]; then
             e2e_shot "$out/$name-screen.png"

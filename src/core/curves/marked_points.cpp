@@ -69,6 +69,10 @@ WorldPoint textCorner(WorldPoint at, double width, const Side& side)
     return {at.x + side.x * reachX - side.shift * width, at.y + side.y * reachY - side.lines * line};
 }
 
+// Where the axes and their numbers stand (drawn with their top-left corners half a unit off the axes).
+constexpr TextBox kXAxisNumbers{-10, 10, -0.5 - kLinePixels* kUnitsPerPixelY, 0.1};
+constexpr TextBox kYAxisNumbers{-0.95, 0.1, -10, 10};
+
 bool overlaps(const TextBox& a, const TextBox& b)
 {
     return a.left < b.right && b.left < a.right && a.bottom < b.top && b.bottom < a.top;
@@ -106,7 +110,7 @@ TextBox markTextBox(const Mark& mark)
     return {corner.x, corner.x + textWidthUnits(mark.label.text), corner.y - kLinePixels * kUnitsPerPixelY, corner.y};
 }
 
-void placeMarkTexts(std::vector<Mark>& marks)
+void placeMarkTexts(std::vector<Mark>& marks, const CoversLine& covers)
 {
     std::vector<TextBox> placed;
     for (Mark& mark : marks) {
@@ -122,6 +126,8 @@ void placeMarkTexts(std::vector<Mark>& marks)
                 cost += &other != &mark && coversDot(box, other.at) ? 100 : 0;
             for (const TextBox& earlier : placed)
                 cost += overlaps(box, earlier) ? 10 : 0;
+            cost += overlaps(box, kXAxisNumbers) || overlaps(box, kYAxisNumbers) ? 3 : 0;
+            cost += covers && covers(box) ? 2 : 0;
             // Off the board a text cannot be read.
             cost += box.left < -kBoardUnits / 2 || box.right > kBoardUnits / 2 ? 5 : 0;
             if (cost < bestCost) {

@@ -3,6 +3,7 @@
 // the points of a table of values. The text goes beside its dot, never over it, on the side where
 // it covers the fewest other dots and texts of the same drawing.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,10 +30,15 @@ std::string pointText(std::string_view name, std::string_view x, std::string_vie
 // A mark at `at` with `text` in `colour` (none: black), its text still to be placed.
 Mark markAt(WorldPoint at, std::string text, std::optional<Rgb> colour);
 
+// Whether a text standing in a box would cover a line of the drawing (the curve through the points).
+struct TextBox;
+using CoversLine = std::function<bool(const TextBox&)>;
+
 // Places the text of every mark beside its dot: right, left, above, below or at a corner, whichever
-// covers none of the drawing's dots and the fewest texts already placed, the right side first. Widths
-// are those of the board's font at the picture's design size.
-void placeMarkTexts(std::vector<Mark>& marks);
+// covers none of the drawing's dots, and then the fewest texts already placed, the axes' numbers
+// and the line `covers` tells of, the right side first. Widths are those of the board's font at the
+// picture's design size.
+void placeMarkTexts(std::vector<Mark>& marks, const CoversLine& covers = {});
 
 // The rectangle a mark's text covers in world units at the picture's design size, for the
 // placement and for tests: left, right, bottom, top.

@@ -154,13 +154,28 @@ std::string tableAsText(const std::vector<TableColumn>& columns)
 
 namespace {
 
-void addPoints(Drawing& drawing, const std::vector<TableColumn>& columns, std::optional<Rgb> colour)
+// Whether y = f(x) passes through a text's box, by its values across the box.
+CoversLine curveThrough(const CompiledFunction& f)
+{
+    return [f](const TextBox& box) {
+        constexpr int kSamples = 16;
+        for (int i = 0; i <= kSamples; ++i) {
+            const double y = f(box.left + (box.right - box.left) * i / kSamples);
+            if (y >= box.bottom && y <= box.top)
+                return true;
+        }
+        return false;
+    };
+}
+
+void addPoints(
+    Drawing& drawing, const std::vector<TableColumn>& columns, std::optional<Rgb> colour, const CoversLine& covers)
 {
     for (const TableColumn& column : columns)
         if (column.yValue)
             drawing.marks.push_back(markAt({column.xValue, *column.yValue},
                 pointText("", coordinateShown(column.x, column.xValue), pointCoordinate(column.y)), colour));
-    placeMarkTexts(drawing.marks);
+    placeMarkTexts(drawing.marks, covers);
 }
 
 std::optional<InputProblem> addCurve(
@@ -193,7 +208,9 @@ DrawingResult tableDrawing(
     const auto& columns = std::get<std::vector<TableColumn>>(table);
     Drawing drawing;
     if (points) {
-        addPoints(drawing, columns, lookupPenColour(colour));
+        // The texts keep off the curve that 连线 draws through the points, whether or not it is drawn yet.
+        const auto compiled = compileFunction(formula);
+        addPoints(drawing, columns, lookupPenColour(colour), curveThrough(std::get<CompiledFunction>(compiled)));
         if (drawing.marks.empty())
             return InputProblem{kTableFormulaBox, "表格里的x都没有实数y值，没有可描的点。"};
     }
