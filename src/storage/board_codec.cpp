@@ -375,7 +375,8 @@ double drawnDots(const Drawing& drawing)
     // The picture at its design size, its taller scale so that no dot is undercounted.
     constexpr double kPixelsPerUnit = kDesignPixelsPerUnitY;
     constexpr double kTurn = 6.283185307179586;
-    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
+    // A marked point is its filled dot and its text.
+    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size() + 2 * drawing.marks.size());
     for (const Segment& segment : drawing.segments)
         dots += 1
             + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit

@@ -7,6 +7,7 @@
 
 #include "core/curves/marked_points.h"
 #include "core/document/board_document.h"
+#include "core/points/board_curves.h"
 
 namespace curvana {
 namespace {
@@ -143,6 +144,18 @@ TEST(ValueTable, TheCurveIsTheFunctionOverTheTableAndNeverJoinsAcrossAPole)
     EXPECT_EQ(both.marks.size(), 7u);
     EXPECT_EQ(both.polylines.size(), 1u);
     EXPECT_EQ(problemField(tableDrawing("x²", {"1"}, "", false, true)), kTableCountBox);
+}
+
+TEST(ValueTable, TheJoinedCurveHasItsSpecialPointsAndThePointsAloneHaveNone)
+{
+    const auto [functions, conics] = curvesOnBoard({TableAction{"x^2-1", kDefaultXs, "", false, true},
+        TableAction{"x^3", kDefaultXs, "", true, false}, NamedPointAction{{"A", "1", "1"}, ""}});
+    ASSERT_EQ(functions.size(), 1u);
+    EXPECT_DOUBLE_EQ(functions[0].f(2), 3);
+    ASSERT_EQ(functions[0].drawn.size(), 1u);
+    EXPECT_NEAR(functions[0].drawn[0].lo, -3, 0.1);
+    EXPECT_NEAR(functions[0].drawn[0].hi, 3, 0.1);
+    EXPECT_TRUE(conics.empty());
 }
 
 TEST(MarkedPoints, TextsNeverCoverTheirOwnDotNorAnotherOfTheTable)
