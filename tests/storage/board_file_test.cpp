@@ -122,6 +122,17 @@ TEST(BoardFileTest, OlderAndHandWrittenFilesAreRead)
     EXPECT_EQ(actionsOf(decodeBoard(oldFile)), expected);
 }
 
+// A lesson recovered after a crash: its tables and named points come back, an undone one does not.
+TEST(BoardFileTest, TablesAndNamedPointsAreRecoveredFromTheJournal)
+{
+    const TableAction table{"1/x", {"−3", "0", "1/2"}, "红", true, true};
+    const NamedPointAction point{{"A", "1", "2"}, ""};
+    const QByteArray journal = QByteArray(R"({"format": "curvana-journal", "version": 3})") + "\n" + encodeAction(table)
+        + "\n" + encodeAction(point) + "\n" + R"({"type": "undo"})" + "\n" + encodeAction(point) + "\n"
+        + encodeAction(table);
+    EXPECT_EQ(actionsOf(decodeBoard(journal)), (std::vector<BoardAction>{table, point, table}));
+}
+
 QByteArray boardWith(const QByteArray& actionsJson)
 {
     return R"({"format": "curvana-board", "version": 1, "actions": [)" + actionsJson + "]}";
