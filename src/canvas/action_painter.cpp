@@ -8,9 +8,10 @@ namespace {
 
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
-template <class WindowAction> void paintWindowAction(Surface& surface, const WindowAction& action)
+template <class WindowAction>
+void paintWindowAction(Surface& surface, const WindowAction& action, const ViewWindow& view)
 {
-    const auto result = actionDrawing(action);
+    const auto result = actionDrawing(action, view);
     if (const auto* drawing = std::get_if<Drawing>(&result))
         surface.draw(*drawing, penColourOrBlack(action.colour));
 }
@@ -26,20 +27,27 @@ void paintStroke(Surface& surface, const StrokeAction& stroke)
 
 } // namespace
 
-void paintAction(Surface& surface, const BoardAction& action)
+void paintAction(Surface& surface, const BoardAction& action, const ViewWindow& view)
 {
     std::visit(Overloaded{
-                   [&](const CurveAction& curve) { paintWindowAction(surface, curve); },
-                   [&](const FigureAction& figure) { paintWindowAction(surface, figure); },
-                   [&](const LabelAction& label) { paintWindowAction(surface, label); },
-                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula); },
+                   [&](const CurveAction& curve) { paintWindowAction(surface, curve, view); },
+                   [&](const FigureAction& figure) { paintWindowAction(surface, figure, view); },
+                   [&](const LabelAction& label) { paintWindowAction(surface, label, view); },
+                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula, view); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
-                   [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
+                   [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board, view); },
                },
         action);
 }
 
-void followDocument(Surface& surface, const BoardDocument& document)
+void drawDocumentAt(Surface& surface, const BoardDocument& document, const ViewWindow& view)
+{
+    surface.removeEverything();
+    drawAxes(surface, AxesStyle::Board, view);
+    followDocument(surface, document, view);
+}
+
+void followDocument(Surface& surface, const BoardDocument& document, const ViewWindow& view)
 {
     const auto& keys = document.keys();
     const auto& actions = document.actions();
@@ -50,12 +58,12 @@ void followDocument(Surface& surface, const BoardDocument& document)
         if (shown.id != keys[kept].id)
             break;
         if (shown != objectKey(kept))
-            surface.replaceObject(objectKey(kept), [&](Surface& drawn) { paintAction(drawn, actions[kept]); });
+            surface.replaceObject(objectKey(kept), [&](Surface& drawn) { paintAction(drawn, actions[kept], view); });
     }
     surface.removeObjectsFrom(kept);
     for (std::size_t i = kept; i < keys.size(); ++i) {
         surface.beginObject(objectKey(i));
-        paintAction(surface, actions[i]);
+        paintAction(surface, actions[i], view);
     }
 }
 

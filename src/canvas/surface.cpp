@@ -254,6 +254,12 @@ void Surface::removeObjectsFrom(std::size_t index)
     cutBackTo(mark);
 }
 
+void Surface::removeEverything()
+{
+    m_objects.clear();
+    cutBackTo(ListSizes{});
+}
+
 bool Surface::claimStrokeInProgress(ObjectKey key)
 {
     if (m_objects.empty() || m_objects.back().key != kStrokeInProgress)
