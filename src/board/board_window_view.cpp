@@ -33,8 +33,8 @@ void BoardWindow::buildViewEntries(QMenu* df)
         Qt::Key key;
         double right;
         double up;
-    } arrows[] = {{"panLeft", Qt::Key_Left, -0.1, 0}, {"panRight", Qt::Key_Right, 0.1, 0}, {"panUp", Qt::Key_Up, 0, 0.1},
-        {"panDown", Qt::Key_Down, 0, -0.1}};
+    } arrows[] = {{"panLeft", Qt::Key_Left, -0.1, 0}, {"panRight", Qt::Key_Right, 0.1, 0},
+        {"panUp", Qt::Key_Up, 0, 0.1}, {"panDown", Qt::Key_Down, 0, -0.1}};
     for (const auto& arrow : arrows) {
         auto* key = new QAction(view());
         key->setObjectName(QString::fromUtf8(arrow.name));
@@ -45,8 +45,7 @@ void BoardWindow::buildViewEntries(QMenu* df)
         connect(key, &QAction::triggered, this, [this, right = arrow.right, up = arrow.up] { panByShare(right, up); });
     }
     connect(view(), &SurfaceView::wheelTurned, this, &BoardWindow::zoomAtPictureShare);
-    connect(view(), &SurfaceView::viewDragged, this,
-        [this](QPointF moved) { panByShare(-moved.x(), moved.y()); });
+    connect(view(), &SurfaceView::viewDragged, this, [this](QPointF moved) { panByShare(-moved.x(), moved.y()); });
 }
 
 void BoardWindow::setBoardView(const ViewWindow& view)

@@ -76,7 +76,8 @@ std::optional<ViewWindow> ViewDialog::readBoxes()
                                            : "请在“y 到”框里填写一个离“y 从”框里的数远一些的数。"};
     }
     const InputProblem& problem = std::get<InputProblem>(read);
-    m_services.showMessage(this, {QStringLiteral("视窗"), QString::fromStdString(problem.message), QMessageBox::Warning});
+    m_services.showMessage(
+        this, {QStringLiteral("视窗"), QString::fromStdString(problem.message), QMessageBox::Warning});
     if (QLineEdit* box = problem.field >= 0 && problem.field < 4 ? m_boxes[problem.field] : nullptr) {
         box->setFocus();
         box->selectAll();

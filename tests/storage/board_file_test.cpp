@@ -90,7 +90,7 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(StrokePoint)), 0);
     // One action per line, readable in an editor.
-    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 3,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
 }
@@ -162,7 +162,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep but allowed",
             boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
             msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
-        {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
+        {"newer", R"({"format": "curvana-board", "version": 4, "actions": []})", msg::newerVersion(4)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
         {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},
@@ -275,6 +275,35 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
     const std::string longColour(kMaxFieldCharacters + 1, 'x');
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard({CurveAction{CurveWindow::Classic, 1, {"1"}, longColour}}))),
         msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
+}
+
+// The view the board showed comes back bit for bit; a file without one, or with one that cannot be
+// drawn, opens in the designed view with its actions intact.
+TEST(BoardFileTest, TheViewIsRecordedAndAnOlderOrBadOneOpensDesigned)
+{
+    const std::vector<BoardAction> board = {FigureAction{FigureKind::Point, {"1", "2"}, "红"}};
+    const ViewWindow zoomed = *ViewWindow::make(-0.1, 0.30000000000000004, 1e-7, 2.5e11);
+    ViewWindow read;
+    EXPECT_EQ(actionsOf(decodeBoard(encodeBoard(board, zoomed), &read)), board);
+    EXPECT_EQ(read, zoomed);
+    EXPECT_FALSE(encodeBoard(board).contains("\"view\"")) << "the designed view is not written";
+    const struct {
+        const char* name;
+        QByteArray view;
+    } designed[] = {
+        {"no view", ""},
+        {"reversed", R"("view": [5, -5, -1, 1],)"},
+        {"three numbers", R"("view": [0, 1, 2],)"},
+        {"a text", R"("view": ["0", 1, 2, 3],)"},
+        {"beyond the largest coordinate", R"("view": [0, 1e300, 0, 1],)"},
+    };
+    for (const auto& row : designed) {
+        read = zoomed;
+        const QByteArray file
+            = R"({"format": "curvana-board", "version": 3, )" + row.view + R"( "actions": [{"type": "clear"}]})";
+        EXPECT_EQ(actionsOf(decodeBoard(file, &read)), std::vector<BoardAction>{ClearAction{}}) << row.name;
+        EXPECT_TRUE(read.isDesigned()) << row.name;
+    }
 }
 
 } // namespace
