@@ -29,8 +29,8 @@ void drawLesson(BoardWindow& board)
 
 void turnWheel(SurfaceView& view, QPointF at, int notches)
 {
-    QWheelEvent wheel(at, view.mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier,
-        Qt::NoScrollPhase, false);
+    QWheelEvent wheel(
+        at, view.mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
 }
 
@@ -88,8 +88,8 @@ TEST_F(BoardView, ViewDraggingMovesTheViewInsteadOfDrawing)
     const QPoint from = view.contentsRect().center();
     const QPointF worldFrom = view.worldAt(from);
     QTest::mousePress(&view, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, from + QPoint(40, -30), view.mapToGlobal(from + QPoint(40, -30)),
-        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, from + QPoint(40, -30), view.mapToGlobal(from + QPoint(40, -30)), Qt::NoButton,
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&view, &move);
     QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(40, -30));
     // The world point that was under the pointer went with it, and nothing was drawn.
