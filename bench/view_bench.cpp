@@ -83,7 +83,7 @@ void wheelNotchBoard(benchmark::State& state)
     state.counters["dots"] = static_cast<double>(surface.dotCount());
     state.SetLabel(std::string("vs:") + bench::kDefaultBaseline);
 }
-BENCHMARK(wheelNotchBoard)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(wheelNotchBoard)->Arg(1)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace curvana

@@ -6,14 +6,28 @@
 namespace curvana {
 namespace {
 
+// Within the view or a twentieth of its size beyond it, where a wide dot may still show.
+bool nearView(const ViewWindow& view, const WorldPoint& p)
+{
+    const double dx = view.width() / 20, dy = view.height() / 20;
+    return p.x >= view.xFrom() - dx && p.x <= view.xTo() + dx && p.y >= view.yFrom() - dy && p.y <= view.yTo() + dy;
+}
+
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
 template <class WindowAction>
 void paintWindowAction(Surface& surface, const WindowAction& action, const ViewWindow& view)
 {
-    const auto result = actionDrawing(action, view);
-    if (const auto* drawing = std::get_if<Drawing>(&result))
-        surface.draw(*drawing, penColourOrBlack(action.colour));
+    auto result = actionDrawing(action, view);
+    auto* drawing = std::get_if<Drawing>(&result);
+    if (!drawing)
+        return;
+    // Zoomed in, most dots of a curve sampled along an angle lie off the picture: they are not
+    // kept, so a wheel notch stores and rasterises only what shows. The designed board keeps every
+    // dot, as it always has.
+    if (!view.isDesigned())
+        std::erase_if(drawing->dots, [&](const WorldPoint& p) { return !nearView(view, p); });
+    surface.draw(*drawing, penColourOrBlack(action.colour));
 }
 
 // The same dots the pen set with drawPoint; setPixel stores them alike and announces each run

@@ -49,6 +49,21 @@ TEST(ViewDrawing, AnOwnFormulaAtAThousandfoldZoomHasNoGapsAndKeepsItsCaptionOnTh
     EXPECT_NEAR((view.yTo() - drawing.captions[0].at.y) / view.height(), 0.2 / 20, 1e-9);
 }
 
+// Away from its curve an own formula still shows its caption, in its colour, at its line.
+TEST(ViewDrawing, AnOwnFormulaOutOfViewKeepsItsCaption)
+{
+    const FormulaAction exponential{FormulaKind::Function, "e^x", "", "-10", "10", "红", 1};
+    const ViewWindow view = *ViewWindow::make(5, 6, -3, -2);
+    const auto result = actionDrawing(exponential, view);
+    ASSERT_TRUE(std::holds_alternative<Drawing>(result));
+    const Drawing& drawing = std::get<Drawing>(result);
+    EXPECT_TRUE(drawing.polylines.empty());
+    ASSERT_EQ(drawing.captions.size(), 1u);
+    EXPECT_EQ(drawing.captions[0].text, "y=e^x");
+    EXPECT_EQ(drawing.captions[0].colour, lookupPenColour("红"));
+    EXPECT_EQ(drawing.captions[0].at, designedPlaceIn(view, formulaCaptionPlace(1)));
+}
+
 // A plotter curve at panned and zoomed views: its dots lie on the family's formula, within the
 // family's own x range and the view's strip, as densely in pixels as on the designed board.
 TEST(ViewDrawing, PlotterCurvesAtOtherViewsStayOnTheirFormulaAndFamilyRange)

@@ -44,6 +44,10 @@ std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action, 
 {
     const WorldPoint captionAt = designedPlaceIn(view, formulaCaptionPlace(action.captionLine));
     auto result = formulaDrawing(formulaInputOf(action), samplingViewOf(view), captionAt);
+    // Recorded formulas computed on the designed board. A view where the curve has no point, or
+    // cannot be followed, shows no curve, but the caption keeps its line at the top left.
+    if (std::holds_alternative<FormulaError>(result) && !view.isDesigned())
+        result = Drawing{.captions = {{captionAt, formulaCaption(formulaInputOf(action))}}};
     if (auto* drawing = std::get_if<Drawing>(&result))
         for (Caption& caption : drawing->captions)
             caption.colour = lookupPenColour(action.colour);
