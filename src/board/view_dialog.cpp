@@ -16,7 +16,20 @@ namespace {
 
 constexpr double kNarrowestSingleShare = 2e-5;
 
-QString numberText(double value) { return QString::number(value, 'g', 12); }
+// A bound as the dialog offers it: to about a thousandth of its range, which tells apart
+// neighbouring pixels, without trailing zeros ("-0.281", not "-0.281025084746").
+QString numberText(double value, double range)
+{
+    const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(range / 1000))), 0, 15);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
 
 } // namespace
 
@@ -33,6 +46,7 @@ ViewDialog::ViewDialog(DesktopServices& services, QWidget* parent, const ViewWin
     , m_picture(picture)
 {
     setWindowTitle(QStringLiteral("视窗"));
+    setWindowFlag(Qt::WindowMinMaxButtonsHint, false);
     setObjectName(QStringLiteral("viewDialog"));
     auto* grid = new QGridLayout(this);
     const double values[4] = {current.xFrom(), current.xTo(), current.yFrom(), current.yTo()};
@@ -40,7 +54,7 @@ ViewDialog::ViewDialog(DesktopServices& services, QWidget* parent, const ViewWin
     for (int i = 0; i < 4; ++i) {
         const int row = i / 2;
         grid->addWidget(new QLabel(row == 0 ? QStringLiteral("x 从") : QStringLiteral("y 从"), this), row, 0);
-        m_boxes[i] = new QLineEdit(numberText(values[i]), this);
+        m_boxes[i] = new QLineEdit(numberText(values[i], row == 0 ? current.width() : current.height()), this);
         m_boxes[i]->setObjectName(QString::fromUtf8(names[i]));
         if (i % 2 == 1)
             grid->addWidget(new QLabel(QStringLiteral("到"), this), row, 2);
