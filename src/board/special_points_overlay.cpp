@@ -65,18 +65,19 @@ LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker)
         text = marker.label;
     text.truncate(static_cast<int>(kLabelMaxCharacters));
     // Beside the ring on its right, its first line level with the point; on the left where the
-    // text would run off the board. The board's text is 12 pixels high on 433 for 20 units, and a
-    // Chinese character as wide as high, a Latin one half as wide.
-    constexpr double kUnitsPerPixel = 20.0 / 433;
+    // text would run off the board. The board's text is 12 pixels high on 433 for the height the
+    // board shows, and a Chinese character as wide as high, a Latin one half as wide.
+    const WorldRect board = view.surface().scale();
+    const double xUnitsPerPixel = std::abs(board.right - board.left) / 433.0;
+    const double yUnitsPerPixel = std::abs(board.top - board.bottom) / 433.0;
     double width = 0;
     for (const QChar c : text)
-        width += (c.unicode() < 0x2E80 ? 6.5 : 12) * kUnitsPerPixel;
-    const WorldRect board = view.surface().scale();
-    const double gap = (SurfaceView::kMarkerRadius + 4) * kUnitsPerPixel;
+        width += (c.unicode() < 0x2E80 ? 6.5 : 12) * xUnitsPerPixel;
+    const double gap = (SurfaceView::kMarkerRadius + 4) * xUnitsPerPixel;
     double left = marker.world.x() + gap;
     if (left + width > board.right)
         left = std::max<double>(board.left, marker.world.x() - gap - width);
-    const double top = std::clamp<double>(marker.world.y() + 8 * kUnitsPerPixel, board.bottom, board.top);
+    const double top = std::clamp<double>(marker.world.y() + 8 * yUnitsPerPixel, board.bottom, board.top);
     return LabelAction{
         {coordinateText(left), coordinateText(top), text.toStdString()}, curveColourAt(view, marker.world)};
 }

@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "board/board_export.h"
 #include "board/view_dialog.h"
 #include "support/pixels.h"
 #include "support/ui_fixture.h"
@@ -55,6 +57,26 @@ TEST_F(BoardView, TheWheelKeepsTheWorldPointUnderThePointerAndCtrl0GivesTheDesig
     QTest::keyClick(board.data(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_TRUE(board->boardView().isDesigned());
     EXPECT_EQ(board->view()->shownImage(), designed);
+}
+
+// Export, copy and print render the board's list, which holds the current view; the view is saved
+// with the board and comes back when it is opened, while a new board starts designed.
+TEST_F(BoardView, PicturesShowTheCurrentViewAndASavedBoardOpensInIt)
+{
+    drawLesson(*board);
+    const QImage designedPicture = boardImage(*board->view(), 1);
+    board->setBoardView(*ViewWindow::make(-0.5, 3.5, -1, 3));
+    const QImage zoomedPicture = boardImage(*board->view(), 1);
+    EXPECT_EQ(zoomedPicture, board->view()->shownImage());
+    EXPECT_NE(zoomedPicture, designedPicture);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lesson.curvana"));
+    savePath = path;
+    board->saveBoard();
+    board->showDesignedView();
+    ASSERT_TRUE(board->openBoardFile(path));
+    EXPECT_EQ(board->boardView(), *ViewWindow::make(-0.5, 3.5, -1, 3));
+    EXPECT_EQ(board->view()->shownImage(), zoomedPicture);
 }
 
 TEST_F(BoardView, ZoomKeysActAboutTheCentreAndArrowsPanByATenthOnlyWithTheBoardFocused)
