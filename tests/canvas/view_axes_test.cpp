@@ -80,5 +80,34 @@ TEST(ViewAxes, TheDesignedViewDrawnAgainIsTheBoardAsDrawn)
     EXPECT_EQ(again.dotCount(), asDrawn.dotCount());
 }
 
+// A figure moves with the world: at a panned and zoomed view the segment (2, 3)-(8, 6) is drawn
+// where the view's own mapping puts its points, and nowhere near where the designed board had it.
+TEST(ViewAxes, AFigureAtAPannedViewLiesWhereItsFormulaPutsIt)
+{
+    BoardDocument document;
+    document.add(FigureAction{FigureKind::Line, {"2", "3", "8", "6"}, "黑"});
+    Surface surface(kPicture);
+    surface.setTextLayoutSize(kPicture);
+    const ViewWindow view = *ViewWindow::make(1, 11, 0, 10);
+    drawDocumentAt(surface, document, view);
+    const QImage image = rendered(surface);
+    const ViewMapping mapping(view, {double(kPicture.width()), double(kPicture.height())});
+    const auto blackNear = [&](WorldPoint world) {
+        const WorldPoint pixel = mapping.toPixel(world);
+        int found = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint at(static_cast<int>(pixel.x) + dx, static_cast<int>(pixel.y) + dy);
+                found += image.rect().contains(at) && image.pixel(at) == qRgb(0, 0, 0);
+            }
+        return found > 0;
+    };
+    for (const double t : {0.0, 0.25, 0.5, 0.75, 1.0})
+        EXPECT_TRUE(blackNear({2 + 6 * t, 3 + 3 * t})) << t;
+    // Off the segment, as far from it as a few pixels, nothing black.
+    EXPECT_FALSE(blackNear({5, 6}));
+    EXPECT_FALSE(blackNear({5, 3.5}));
+}
+
 } // namespace
 } // namespace curvana
