@@ -14,7 +14,9 @@
 namespace curvana {
 namespace {
 
-constexpr double kNarrowestSingleShare = 2e-5;
+// Single precision keeps about 7 digits: a view this share of its coordinates wide still has
+// about one step of the surface's numbers to a pixel of the picture.
+constexpr double kNarrowestSingleShare = 1e-4;
 
 // A bound as the dialog offers it: to about a thousandth of its range, which tells apart
 // neighbouring pixels, without trailing zeros ("-0.281", not "-0.281025084746").
