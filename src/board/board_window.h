@@ -91,8 +91,9 @@ public:
 
     // The part of the world the board shows: the designed view (x and y from -10 to 10) at start.
     const ViewWindow& boardView() const { return m_view; }
-    // Shows `view`: the axes and every action drawn again for it by the one painter. A view is
-    // no step of the document, so undo never steps through views.
+    // Shows `view`: the axes and every action drawn again for it by the one painter, as soon as
+    // the events already waiting are handled. A view is no step of the document, so undo never
+    // steps through views.
     void setBoardView(const ViewWindow& view);
     // Ctrl+= and Ctrl+− about the centre, Ctrl+0 back to the designed view, "视窗…", "拖动视窗".
     void zoomIn();
@@ -156,6 +157,7 @@ private:
         void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
     void buildViewEntries(QMenu* menu);
+    void drawForView();
 
     QWidget* m_client = nullptr;
     std::unique_ptr<FormTable> m_controls;
@@ -166,6 +168,7 @@ private:
     std::unique_ptr<BoardPresentation> m_presentation;
     BoardDocument m_document;
     ViewWindow m_view;
+    bool m_viewRedrawPending = false;
     QAction* m_viewDraggingEntry = nullptr;
     // The board file last opened or saved, empty before either.
     QString m_boardFile;

@@ -3,6 +3,7 @@
 // truth: a new view draws every action again for it, by the same painter as 确定, redo and open.
 #include <QAction>
 #include <QMenu>
+#include <QTimer>
 #include <cmath>
 
 #include "board/board_window.h"
@@ -53,14 +54,25 @@ void BoardWindow::setBoardView(const ViewWindow& view)
     // Zooming in stops where single precision could no longer tell the pixels apart.
     if (view == m_view || !resolvableOnBoard(view))
         return;
+    m_view = view;
+    // Drawn once the events already waiting are handled: a held wheel or arrow key on a board
+    // that takes long to draw moves on to the latest view instead of drawing every one in between.
+    if (m_viewRedrawPending)
+        return;
+    m_viewRedrawPending = true;
+    QTimer::singleShot(0, this, &BoardWindow::drawForView);
+}
+
+void BoardWindow::drawForView()
+{
+    m_viewRedrawPending = false;
     // A stroke in progress is recorded first, so it keeps its place in the world.
     if (m_pen->drawing())
         m_pen->release({}, Qt::NoButton);
-    m_view = view;
     drawDocumentAt(surface(), m_document, m_view);
     // A new view shows the board at once, also while drawings are revealed.
-    if (this->view()->animated())
-        this->view()->finishReveal();
+    if (view()->animated())
+        view()->finishReveal();
     boardActionsChanged();
 }
 

@@ -29,11 +29,15 @@ void drawLesson(BoardWindow& board)
     board.perform(StrokeAction{{{rgb(0, 128, 0), {{-5, -5}, {-4.9f, -5}, {-4.8f, -5.1f}}}}});
 }
 
+// The board draws a new view once the events already waiting are handled.
+void settle() { QApplication::processEvents(); }
+
 void turnWheel(SurfaceView& view, QPointF at, int notches)
 {
     QWheelEvent wheel(
         at, view.mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
+    settle();
 }
 
 TEST_F(BoardView, TheWheelKeepsTheWorldPointUnderThePointerAndCtrl0GivesTheDesignedBoardBack)
@@ -55,6 +59,7 @@ TEST_F(BoardView, TheWheelKeepsTheWorldPointUnderThePointerAndCtrl0GivesTheDesig
     EXPECT_EQ(board->document().actions().size(), steps);
     board->view()->setFocus();
     QTest::keyClick(board.data(), Qt::Key_0, Qt::ControlModifier);
+    settle();
     EXPECT_TRUE(board->boardView().isDesigned());
     EXPECT_EQ(board->view()->shownImage(), designed);
 }
@@ -66,6 +71,7 @@ TEST_F(BoardView, PicturesShowTheCurrentViewAndASavedBoardOpensInIt)
     drawLesson(*board);
     const QImage designedPicture = boardImage(*board->view(), 1);
     board->setBoardView(*ViewWindow::make(-0.5, 3.5, -1, 3));
+    settle();
     const QImage zoomedPicture = boardImage(*board->view(), 1);
     EXPECT_EQ(zoomedPicture, board->view()->shownImage());
     EXPECT_NE(zoomedPicture, designedPicture);
@@ -74,7 +80,10 @@ TEST_F(BoardView, PicturesShowTheCurrentViewAndASavedBoardOpensInIt)
     savePath = path;
     board->saveBoard();
     board->showDesignedView();
+    settle();
+    EXPECT_EQ(boardImage(*board->view(), 1), designedPicture);
     ASSERT_TRUE(board->openBoardFile(path));
+    settle();
     EXPECT_EQ(board->boardView(), *ViewWindow::make(-0.5, 3.5, -1, 3));
     EXPECT_EQ(board->view()->shownImage(), zoomedPicture);
 }
@@ -114,6 +123,7 @@ TEST_F(BoardView, ViewDraggingMovesTheViewInsteadOfDrawing)
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&view, &move);
     QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(40, -30));
+    settle();
     // The world point that was under the pointer went with it, and nothing was drawn.
     const QPointF worldNow = view.worldAt(from + QPoint(40, -30));
     EXPECT_NEAR(worldNow.x(), worldFrom.x(), 1e-3);

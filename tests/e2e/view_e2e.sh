@@ -2,7 +2,7 @@
 # End-to-end test of the board's view in a real window: draws the red parabola y = 0.5x^2 + x - 2,
 # turns the wheel over the board (the picture changes), presses Ctrl+0 (the designed board comes
 # back pixel for pixel, the parabola where its formula puts it), then sends bursts of wheel notches
-# and arrow keys and reports how many redraws per second the board kept up with.
+# and arrow keys to a busy board and reports how many views per second it kept up with.
 #
 #   tests/e2e/view_e2e.sh [PROGRAM]    (default: build-test/curvana)
 #
@@ -50,9 +50,10 @@ seconds_until() {
     e2e_fail "the board did not come back to $expected"
 }
 
-# Sends a burst of $1 events with xdotool arguments $2..., then Ctrl+0: every event draws a new
-# view from the document, Ctrl+0 the designed one, which the board shows once all are handled. It
-# starts from another view (Ctrl+=), so the designed picture cannot be a leftover.
+# Sends a burst of $1 events with xdotool arguments $2..., then Ctrl+0: every event moves the view,
+# and the board draws the latest view from the document whenever it is free (events that came in
+# while it drew are handled together), Ctrl+0 the designed one, which the board shows once all are
+# handled. It starts from another view (Ctrl+=), so the designed picture cannot be a leftover.
 burst_rate() {
     local name=$1 count=$2 start seconds
     shift 2
@@ -64,8 +65,8 @@ burst_rate() {
     xdotool "$@"
     xdotool key ctrl+0
     seconds=$(seconds_until "$start" "$out/busy-designed.png")
-    echo "busy board, $name: $((count + 1)) views drawn in ${seconds} s: $(echo "$count $seconds" |
-        awk '{printf "%.0f", ($1 + 1) / $2}') redraws/s"
+    echo "busy board, $name: $((count + 1)) views handled in ${seconds} s: $(echo "$count $seconds" |
+        awk '{printf "%.0f", ($1 + 1) / $2}') views/s"
 }
 
 start_in_mode 具有打印功能
