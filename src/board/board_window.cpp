@@ -140,7 +140,7 @@ void BoardWindow::recordStroke(const StrokeAction& stroke)
 
 void BoardWindow::documentChanged()
 {
-    followDocument(surface(), m_document);
+    followDocument(surface(), m_document, m_view);
     boardActionsChanged();
     writeRecovery();
 }
@@ -167,6 +167,7 @@ void BoardWindow::buildMenus()
     buildFileEntries(df);
     addEntry(df, "presentation", "全屏演示", QKeySequence(Qt::Key_F11), &BoardWindow::togglePresentation);
     addSpeedMenu(df);
+    buildViewEntries(df);
     // Esc only leaves the presentation; the window holds it since the menu bar is hidden then.
     QAction* back = new QAction(this);
     back->setObjectName(QStringLiteral("leavePresentation"));
@@ -278,7 +279,7 @@ void BoardWindow::keepSpecialPointsLast(QMenu* menu)
 
 QAction* BoardWindow::action(const QString& name) const { return findChild<QAction*>(name); }
 
-void BoardWindow::drawAxes() { curvana::drawAxes(surface(), AxesStyle::Board); }
+void BoardWindow::drawAxes() { curvana::drawAxes(surface(), AxesStyle::Board, m_view); }
 
 void BoardWindow::clearBoard()
 {

@@ -12,6 +12,7 @@
 #include "board/picture_box.h"
 #include "canvas/surface.h"
 #include "core/document/board_document.h"
+#include "core/view/view_window.h"
 #include "forms/board_target.h"
 #include "forms/form_table.h"
 #include "forms/menu_entry.h"
@@ -87,6 +88,23 @@ public:
 
     // What the user did on the board, in order; the surface shows one object for each.
     const BoardDocument& document() const { return m_document; }
+
+    // The part of the world the board shows: the designed view (x and y from -10 to 10) at start.
+    const ViewWindow& boardView() const { return m_view; }
+    // Shows `view`: the axes and every action drawn again for it by the one painter, as soon as
+    // the events already waiting are handled. A view is no step of the document, so undo never
+    // steps through views.
+    void setBoardView(const ViewWindow& view);
+    // Ctrl+= and Ctrl+− about the centre, Ctrl+0 back to the designed view, "视窗…", "拖动视窗".
+    void zoomIn();
+    void zoomOut();
+    void showDesignedView();
+    void openViewDialog();
+    void toggleViewDragging();
+    // The wheel over a point of the picture (shares of its width and height from the top left),
+    // the arrow keys and a drag: the view moves by shares of its width and height.
+    void zoomAtPictureShare(QPointF share, double notches);
+    void panByShare(double widthShare, double heightShare);
     void toggleSpecialPoints();
 
     Surface& surface() { return m_picture->surface(); }
@@ -138,6 +156,8 @@ private:
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
         void (BoardWindow::*handler)());
     void addSpeedMenu(QMenu* parent);
+    void buildViewEntries(QMenu* menu);
+    void drawForView();
 
     QWidget* m_client = nullptr;
     std::unique_ptr<FormTable> m_controls;
@@ -147,6 +167,9 @@ private:
     std::unique_ptr<FreehandPen> m_pen;
     std::unique_ptr<BoardPresentation> m_presentation;
     BoardDocument m_document;
+    ViewWindow m_view;
+    bool m_viewRedrawPending = false;
+    QAction* m_viewDraggingEntry = nullptr;
     // The board file last opened or saved, empty before either.
     QString m_boardFile;
     RecoveryJournal m_recovery;

@@ -58,13 +58,21 @@ bool BoardWindow::openBoardFile(const QString& path)
 
 bool BoardWindow::loadBoardFile(const QString& path)
 {
-    BoardReadResult read = readBoardFile(path);
+    ViewWindow recordedView;
+    BoardReadResult read = readBoardFile(path, &recordedView);
     if (const QString* problem = std::get_if<QString>(&read)) {
         m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
     // An opened board is written to the recovery file whole.
     m_recovery.startOver();
+    // The board opens in the view it was saved in (an older file in the designed view): the axes
+    // for it first, then every action is drawn for it below.
+    if (recordedView != m_view) {
+        m_view = recordedView;
+        surface().removeEverything();
+        drawAxes();
+    }
     // Every action becomes a new object, so the board goes back to what it was made with and
     // paints them all, each as its own step; an animated view reveals them from the first.
     changeDocument([&](BoardDocument& document) {
@@ -79,7 +87,7 @@ void BoardWindow::saveBoard()
     const QString path = chooseBoardToSave(m_services, this);
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> problem = writeBoardFile(path, shownActions(m_document.actions()))) {
+    if (const std::optional<QString> problem = writeBoardFile(path, shownActions(m_document.actions()), m_view)) {
         m_services.showMessage(this, {QStringLiteral("保存图板"), *problem, QMessageBox::Warning});
         return;
     }

@@ -1,14 +1,25 @@
 #include "board/coordinate_readout.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "board/surface_view.h"
 
 namespace curvana {
 namespace {
 
-QString number(double value)
+QString number(double value, int decimals)
 {
-    const QString text = QString::number(std::abs(value), 'f', 2);
-    return value < 0 && text != QLatin1String("0.00") ? QStringLiteral("\u2212") + text : text;
+    const QString text = QString::number(std::abs(value), 'f', decimals);
+    return value < 0 && text != QString::number(0.0, 'f', decimals) ? QStringLiteral("\u2212") + text : text;
+}
+
+// Enough decimals to tell the pixels apart, two at least (the designed board's).
+int decimalsFor(double unitsPerPixel)
+{
+    if (!(unitsPerPixel > 0) || !std::isfinite(unitsPerPixel))
+        return 2;
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(unitsPerPixel))), 2, 12);
 }
 
 } // namespace
@@ -52,20 +63,26 @@ QString CoordinateReadout::omittedText(std::size_t count)
 // With the pointer off the board: the omission, or nothing.
 void CoordinateReadout::showResting() { setText(omittedText(m_omitted)); }
 
-QString CoordinateReadout::textFor(QPointF world)
+QString CoordinateReadout::textFor(QPointF world) { return textFor(world, {1, 1}); }
+
+QString CoordinateReadout::textFor(QPointF world, QPointF unitsPerPixel)
 {
-    return QStringLiteral("x = %1  y = %2").arg(number(world.x()), number(world.y()));
+    const int xDecimals = decimalsFor(unitsPerPixel.x()), yDecimals = decimalsFor(unitsPerPixel.y());
+    return QStringLiteral("x = %1  y = %2").arg(number(world.x(), xDecimals), number(world.y(), yDecimals));
 }
 
 void CoordinateReadout::showPoint(QPointF world)
 {
     const QString marked = m_picture.markerLabelsAt(world);
+    // The view decides how fine a pixel is: a board zoomed in reads more decimals.
+    const QPointF step = m_picture.worldAt(QPointF(1, 1)) - m_picture.worldAt(QPointF(0, 0));
+    const QString coordinates = textFor(world, {std::abs(step.x()), std::abs(step.y())});
     if (!marked.isEmpty())
         setText(marked);
     else if (m_omitted == 0)
-        setText(textFor(world));
+        setText(coordinates);
     else
-        setText(textFor(world) + QStringLiteral("  ") + omittedText(m_omitted));
+        setText(coordinates + QStringLiteral("  ") + omittedText(m_omitted));
 }
 
 } // namespace curvana

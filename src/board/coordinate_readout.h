@@ -16,6 +16,9 @@ public:
 
     // "x = 1.25  y = −3.50": two decimals and a true minus sign.
     static QString textFor(QPointF world);
+    // As many decimals as tell apart two points a pixel apart (world units per pixel along x and
+    // y), two at least: the coordinates of a zoomed board.
+    static QString textFor(QPointF world, QPointF unitsPerPixel);
 
     // How long a notice stays unless the pointer moves first.
     static constexpr int kNoticeMilliseconds = 3000;

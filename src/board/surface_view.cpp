@@ -1,6 +1,7 @@
 #include "board/surface_view.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QLineF>
 #include <QPainter>
 #include <algorithm>
@@ -193,6 +194,12 @@ WorldMap SurfaceView::currentMap() const
     return WorldMap(w.left, w.top, w.right, w.bottom, pictureRect().size());
 }
 
+QPointF SurfaceView::pictureShare(QPointF widgetVector) const
+{
+    const QSizeF size = m_pictureRect.size().expandedTo(QSizeF(1, 1));
+    return {widgetVector.x() / size.width(), widgetVector.y() / size.height()};
+}
+
 void SurfaceView::setMarkers(std::vector<ViewMarker> markers)
 {
     m_markers = std::move(markers);
@@ -265,16 +272,55 @@ void SurfaceView::resizeEvent(QResizeEvent* event)
     restart();
 }
 
+void SurfaceView::setViewDragging(bool on)
+{
+    m_viewDragging = on;
+    m_dragFrom.reset();
+    if (on)
+        setCursor(Qt::OpenHandCursor);
+    else
+        unsetCursor();
+}
+
 void SurfaceView::mousePressEvent(QMouseEvent* event)
 {
+    if (m_viewDragging) {
+        m_dragFrom = event->position();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     emit mousePressed(worldAt(event->position()), event->button());
 }
 
-void SurfaceView::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(worldAt(event->position()), event->buttons()); }
+void SurfaceView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_viewDragging && m_dragFrom && event->buttons() != Qt::NoButton) {
+        const QPointF moved = pictureShare(event->position() - *m_dragFrom);
+        m_dragFrom = event->position();
+        emit viewDragged(moved);
+        return;
+    }
+    // The coordinate field reads every move, also in view dragging.
+    emit mouseMoved(worldAt(event->position()), m_viewDragging ? Qt::NoButton : event->buttons());
+}
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_viewDragging) {
+        m_dragFrom.reset();
+        setCursor(Qt::OpenHandCursor);
+        return;
+    }
     emit mouseReleased(worldAt(event->position()), event->button());
+}
+
+void SurfaceView::wheelEvent(QWheelEvent* event)
+{
+    // One notch is 120 eighths of a degree; a touchpad sends parts of a notch.
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches != 0)
+        emit wheelTurned(pictureShare(event->position() - m_pictureRect.topLeft()), notches);
+    event->accept();
 }
 
 void SurfaceView::leaveEvent(QEvent* event)

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "board/reveal_pace.h"
@@ -85,7 +86,18 @@ public:
     // not show yet.
     const ViewMarker* markerAt(QPointF world) const;
 
+    // While on, a drag with any button moves the view (viewDragged) instead of drawing, and the
+    // pointer is a hand.
+    void setViewDragging(bool on);
+    bool viewDragging() const { return m_viewDragging; }
+
 signals:
+    // The wheel turned by `notches` (positive away from the user) over `pictureShare`, a point of
+    // the picture as shares of its width and height from its top-left corner.
+    void wheelTurned(QPointF pictureShare, double notches);
+    // In view dragging: the pointer moved with a button held by `pictureShare` of the picture's
+    // width and height (positive to the right and down).
+    void viewDragged(QPointF pictureShare);
     void mousePressed(QPointF world, Qt::MouseButton button);
     void mouseMoved(QPointF world, Qt::MouseButtons buttons);
     void mouseReleased(QPointF world, Qt::MouseButton button);
@@ -104,6 +116,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void onAppended();
@@ -114,6 +127,7 @@ private:
     Rasteriser shownRasteriser() const;
     void paintMarkers(QPainter& painter) const;
     WorldMap currentMap() const;
+    QPointF pictureShare(QPointF widgetVector) const;
 
     Surface& m_surface;
     QImage m_image;
@@ -128,6 +142,8 @@ private:
     QRectF m_pictureRect;
     double m_pictureFactor = 1;
     std::vector<ViewMarker> m_markers;
+    bool m_viewDragging = false;
+    std::optional<QPointF> m_dragFrom; // where the held pointer last was, in view dragging
 };
 
 } // namespace curvana

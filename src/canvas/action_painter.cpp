@@ -6,13 +6,28 @@
 namespace curvana {
 namespace {
 
+// Within the view or a twentieth of its size beyond it, where a wide dot may still show.
+bool nearView(const ViewWindow& view, const WorldPoint& p)
+{
+    const double dx = view.width() / 20, dy = view.height() / 20;
+    return p.x >= view.xFrom() - dx && p.x <= view.xTo() + dx && p.y >= view.yFrom() - dy && p.y <= view.yTo() + dy;
+}
+
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
-template <class WindowAction> void paintWindowAction(Surface& surface, const WindowAction& action)
+template <class WindowAction>
+void paintWindowAction(Surface& surface, const WindowAction& action, const ViewWindow& view)
 {
-    const auto result = actionDrawing(action);
-    if (const auto* drawing = std::get_if<Drawing>(&result))
-        surface.draw(*drawing, penColourOrBlack(action.colour));
+    auto result = actionDrawing(action, view);
+    auto* drawing = std::get_if<Drawing>(&result);
+    if (!drawing)
+        return;
+    // Zoomed in, most dots of a curve sampled along an angle lie off the picture: they are not
+    // kept, so a wheel notch stores and rasterises only what shows. The designed board keeps every
+    // dot, as it always has.
+    if (!view.isDesigned())
+        std::erase_if(drawing->dots, [&](const WorldPoint& p) { return !nearView(view, p); });
+    surface.draw(*drawing, penColourOrBlack(action.colour));
 }
 
 // The same dots the pen set with drawPoint; setPixel stores them alike and announces each run
@@ -26,22 +41,29 @@ void paintStroke(Surface& surface, const StrokeAction& stroke)
 
 } // namespace
 
-void paintAction(Surface& surface, const BoardAction& action)
+void paintAction(Surface& surface, const BoardAction& action, const ViewWindow& view)
 {
     std::visit(Overloaded{
-                   [&](const CurveAction& curve) { paintWindowAction(surface, curve); },
-                   [&](const FigureAction& figure) { paintWindowAction(surface, figure); },
-                   [&](const LabelAction& label) { paintWindowAction(surface, label); },
-                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula); },
-                   [&](const TableAction& table) { paintWindowAction(surface, table); },
-                   [&](const NamedPointAction& point) { paintWindowAction(surface, point); },
+                   [&](const CurveAction& curve) { paintWindowAction(surface, curve, view); },
+                   [&](const FigureAction& figure) { paintWindowAction(surface, figure, view); },
+                   [&](const LabelAction& label) { paintWindowAction(surface, label, view); },
+                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula, view); },
+                   [&](const TableAction& table) { paintWindowAction(surface, table, view); },
+                   [&](const NamedPointAction& point) { paintWindowAction(surface, point, view); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
-                   [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
+                   [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board, view); },
                },
         action);
 }
 
-void followDocument(Surface& surface, const BoardDocument& document)
+void drawDocumentAt(Surface& surface, const BoardDocument& document, const ViewWindow& view)
+{
+    surface.removeEverything();
+    drawAxes(surface, AxesStyle::Board, view);
+    followDocument(surface, document, view);
+}
+
+void followDocument(Surface& surface, const BoardDocument& document, const ViewWindow& view)
 {
     const auto& keys = document.keys();
     const auto& actions = document.actions();
@@ -52,12 +74,12 @@ void followDocument(Surface& surface, const BoardDocument& document)
         if (shown.id != keys[kept].id)
             break;
         if (shown != objectKey(kept))
-            surface.replaceObject(objectKey(kept), [&](Surface& drawn) { paintAction(drawn, actions[kept]); });
+            surface.replaceObject(objectKey(kept), [&](Surface& drawn) { paintAction(drawn, actions[kept], view); });
     }
     surface.removeObjectsFrom(kept);
     for (std::size_t i = kept; i < keys.size(); ++i) {
         surface.beginObject(objectKey(i));
-        paintAction(surface, actions[i]);
+        paintAction(surface, actions[i], view);
     }
 }
 

@@ -8,12 +8,17 @@
 
 namespace curvana {
 
-// Paints `action` onto `surface` as it is, into the object the caller began.
-void paintAction(Surface& surface, const BoardAction& action);
+// Paints `action` onto `surface` as it is, computed for `view`, into the object the caller began.
+void paintAction(Surface& surface, const BoardAction& action, const ViewWindow& view = {});
 
-// Brings the surface's objects in line with `document`: the objects it shows in the same order
-// stay, an entry changed in place is drawn again in its place, whatever follows the first
-// difference (an undone entry, a stroke never committed) is removed and the rest is painted.
-void followDocument(Surface& surface, const BoardDocument& document);
+// Brings the surface's objects in line with `document` at `view`, the view the surface shows
+// already: the objects it shows in the same order stay, an entry changed in place is drawn again
+// in its place, whatever follows the first difference (an undone entry, a stroke never committed)
+// is removed and the rest is painted.
+void followDocument(Surface& surface, const BoardDocument& document, const ViewWindow& view = {});
+
+// The whole board drawn again for another view: the axes, then every entry of `document`
+// computed for the view by paintAction, the one road from an action to the pixels.
+void drawDocumentAt(Surface& surface, const BoardDocument& document, const ViewWindow& view);
 
 } // namespace curvana

@@ -7,6 +7,7 @@
 
 #include "canvas/surface_font.h"
 #include "core/curves/marked_points.h"
+#include "core/document/window_catalogue.h"
 
 namespace curvana {
 
@@ -163,10 +164,15 @@ void Surface::drawTextAt(float x, float y, const QString& text, Rgb colour)
 void Surface::draw(const Drawing& drawing, Rgb colour)
 {
     const auto f = [](double v) { return static_cast<float>(v); };
+    // A mark's text was placed beside its dot in the designed board's units; it keeps the same
+    // distance in pixels from the dot whatever part of the world the board shows.
+    const double xShare = std::abs(m_world.right - m_world.left) / kBoardUnits;
+    const double yShare = std::abs(m_world.top - m_world.bottom) / kBoardUnits;
     for (const Mark& mark : drawing.marks) {
         drawDisc(f(mark.at.x), f(mark.at.y), kMarkDiameterPixels, colour);
         const Caption& label = mark.label;
-        drawTextAt(f(label.at.x), f(label.at.y), QString::fromStdString(label.text), label.colour.value_or(colour));
+        drawTextAt(f(mark.at.x + (label.at.x - mark.at.x) * xShare), f(mark.at.y + (label.at.y - mark.at.y) * yShare),
+            QString::fromStdString(label.text), label.colour.value_or(colour));
     }
     for (const WorldPoint& p : drawing.dots)
         setPixel(f(p.x), f(p.y), colour);
@@ -268,6 +274,12 @@ void Surface::removeObjectsFrom(std::size_t index)
     const ListSizes mark = m_objects[index].start;
     m_objects.resize(index);
     cutBackTo(mark);
+}
+
+void Surface::removeEverything()
+{
+    m_objects.clear();
+    cutBackTo(ListSizes{});
 }
 
 bool Surface::claimStrokeInProgress(ObjectKey key)

@@ -150,6 +150,8 @@ public:
     ObjectKey objectKey(std::size_t index) const { return m_objects.at(index).key; }
     // Removes the objects from `index` on, with one reset for the views however many they were.
     void removeObjectsFrom(std::size_t index);
+    // Empties the list, the board as made included, for a board drawn again from its document.
+    void removeEverything();
     // The last object, when it is the stroke in progress, now stands for the entry `key`.
     bool claimStrokeInProgress(ObjectKey key);
     // Draws the object of `key.id` again in place with `paint`, the objects after it untouched,

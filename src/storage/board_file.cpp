@@ -156,6 +156,31 @@ bool looksLikeUtf16(const QByteArray& bytes)
     return bytes.size() >= 2 && (bytes[0] == '\0') != (bytes[1] == '\0');
 }
 
+// [x from, x to, y from, y to], each written so that it reads back as the same double.
+QByteArray encodeView(const ViewWindow& view)
+{
+    QByteArray out = "[";
+    for (const double value : {view.xFrom(), view.xTo(), view.yFrom(), view.yTo()})
+        out += (out.size() > 1 ? "," : "") + QByteArray::number(value, 'g', 17);
+    return out + "]";
+}
+
+// The view is a convenience, not part of the drawing: one that is missing, malformed or cannot
+// be drawn leaves the board in the designed view rather than refusing the file.
+std::optional<ViewWindow> decodeView(const QJsonValue& value)
+{
+    const QJsonArray numbers = value.toArray();
+    if (!value.isArray() || numbers.size() != 4)
+        return std::nullopt;
+    double bounds[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        if (!numbers[i].isDouble())
+            return std::nullopt;
+        bounds[i] = numbers[i].toDouble();
+    }
+    return ViewWindow::make(bounds[0], bounds[1], bounds[2], bounds[3]);
+}
+
 } // namespace
 
 QString failureReason(int error, const QString& path)
@@ -211,18 +236,23 @@ std::optional<QString> replaceFile(const QString& path, const QByteArray& bytes)
     return std::nullopt;
 }
 
-QByteArray encodeBoard(const std::vector<BoardAction>& actions)
+QByteArray encodeBoard(const std::vector<BoardAction>& actions, const ViewWindow& view)
 {
     QByteArray out = QByteArray("{\n    \"format\": \"") + kFormatName
-        + "\",\n    \"version\": " + QByteArray::number(kBoardFormatVersion) + ",\n    \"actions\": [";
+        + "\",\n    \"version\": " + QByteArray::number(kBoardFormatVersion) + ",\n";
+    if (!view.isDesigned())
+        out += "    \"view\": " + encodeView(view) + ",\n";
+    out += "    \"actions\": [";
     for (std::size_t i = 0; i < actions.size(); ++i)
         out += (i ? ",\n        " : "\n        ") + encodeAction(actions[i]);
     out += actions.empty() ? "]\n}\n" : "\n    ]\n}\n";
     return out;
 }
 
-BoardReadResult decodeBoard(const QByteArray& bytes)
+BoardReadResult decodeBoard(const QByteArray& bytes, ViewWindow* view)
 {
+    if (view)
+        *view = ViewWindow{};
     if (bytes.size() > kMaxBoardFileBytes)
         return fileTooLarge();
     // Some editors start a UTF-8 file with a byte order mark; JSON does not allow one.
@@ -243,16 +273,20 @@ BoardReadResult decodeBoard(const QByteArray& bytes)
     const QJsonValue actions = top.value(QLatin1StringView("actions"));
     if (!actions.isArray())
         return topFieldWrong("actions", kArray);
-    return decodeActions(actions.toArray());
+    BoardReadResult read = decodeActions(actions.toArray());
+    if (view && std::holds_alternative<std::vector<BoardAction>>(read))
+        *view = decodeView(top.value(QLatin1StringView("view"))).value_or(ViewWindow{});
+    return read;
 }
 
-std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions)
+std::optional<QString> writeBoardFile(
+    const QString& path, const std::vector<BoardAction>& actions, const ViewWindow& view)
 {
     if (const std::optional<QString> problem = nameProblem(path))
         return cannotSave(path, *problem);
     if (QFileInfo(path).isDir())
         return cannotSave(path, reasonNotAFile());
-    const QByteArray bytes = withinLimits(actions) ? encodeBoard(actions) : QByteArray();
+    const QByteArray bytes = withinLimits(actions) ? encodeBoard(actions, view) : QByteArray();
     if (bytes.isEmpty() || bytes.size() > kMaxBoardFileBytes)
         return cannotSave(path, reasonBoardTooLarge());
     if (const std::optional<QString> problem = replaceFile(path, bytes))
@@ -260,7 +294,7 @@ std::optional<QString> writeBoardFile(const QString& path, const std::vector<Boa
     return std::nullopt;
 }
 
-BoardReadResult readBoardFile(const QString& path)
+BoardReadResult readBoardFile(const QString& path, ViewWindow* view)
 {
     if (const std::optional<QString> problem = nameProblem(path))
         return cannotOpen(path, *problem);
@@ -281,7 +315,7 @@ BoardReadResult readBoardFile(const QString& path)
     const QByteArray bytes = file.read(kMaxBoardFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(path, failureReason(errno, path));
-    return decodeBoard(bytes);
+    return decodeBoard(bytes, view);
 }
 
 } // namespace curvana

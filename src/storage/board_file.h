@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/document/board_action.h"
+#include "core/view/view_window.h"
 #include "storage/board_file_limits.h"
 
 namespace curvana {
@@ -20,15 +21,18 @@ inline constexpr const char* kJournalFormatName = "curvana-journal";
 // The actions of an opened board, or the message saying why it cannot be opened.
 using BoardReadResult = std::variant<std::vector<BoardAction>, QString>;
 
-QByteArray encodeBoard(const std::vector<BoardAction>& actions);
+// The view the board showed is written only when it is not the designed one.
+QByteArray encodeBoard(const std::vector<BoardAction>& actions, const ViewWindow& view = {});
 // Any version up to kBoardFormatVersion, a saved board or a recovery journal; every curve and
-// figure is checked by computing it.
-BoardReadResult decodeBoard(const QByteArray& bytes);
+// figure is checked by computing it. `view`, when given, receives the view the file recorded: the
+// designed view for a file without one (an older file, a journal) or with one that cannot be drawn.
+BoardReadResult decodeBoard(const QByteArray& bytes, ViewWindow* view = nullptr);
 
 // Writes beside the old file and renames over it, so a failed save leaves the old file as it
 // was. Nothing on success, else the message.
-std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions);
-BoardReadResult readBoardFile(const QString& path);
+std::optional<QString> writeBoardFile(
+    const QString& path, const std::vector<BoardAction>& actions, const ViewWindow& view = {});
+BoardReadResult readBoardFile(const QString& path, ViewWindow* view = nullptr);
 
 // Replaces the file at `path` with `bytes`, or leaves it untouched: nothing on success, else the
 // reason in the user's words.

@@ -304,5 +304,34 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
         msg::inAction(1, "其他数学函数", msg::textTooLong("colour", kMaxFieldCharacters)));
 }
 
+// The view the board showed comes back bit for bit; a file without one, or with one that cannot be
+// drawn, opens in the designed view with its actions intact.
+TEST(BoardFileTest, TheViewIsRecordedAndAnOlderOrBadOneOpensDesigned)
+{
+    const std::vector<BoardAction> board = {FigureAction{FigureKind::Point, {"1", "2"}, "红"}};
+    const ViewWindow zoomed = *ViewWindow::make(-0.1, 0.30000000000000004, 1e-7, 2.5e11);
+    ViewWindow read;
+    EXPECT_EQ(actionsOf(decodeBoard(encodeBoard(board, zoomed), &read)), board);
+    EXPECT_EQ(read, zoomed);
+    EXPECT_FALSE(encodeBoard(board).contains("\"view\"")) << "the designed view is not written";
+    const struct {
+        const char* name;
+        QByteArray view;
+    } designed[] = {
+        {"no view", ""},
+        {"reversed", R"("view": [5, -5, -1, 1],)"},
+        {"three numbers", R"("view": [0, 1, 2],)"},
+        {"a text", R"("view": ["0", 1, 2, 3],)"},
+        {"beyond the largest coordinate", R"("view": [0, 1e300, 0, 1],)"},
+    };
+    for (const auto& row : designed) {
+        read = zoomed;
+        const QByteArray file
+            = R"({"format": "curvana-board", "version": 3, )" + row.view + R"( "actions": [{"type": "clear"}]})";
+        EXPECT_EQ(actionsOf(decodeBoard(file, &read)), std::vector<BoardAction>{ClearAction{}}) << row.name;
+        EXPECT_TRUE(read.isDesigned()) << row.name;
+    }
+}
+
 } // namespace
 } // namespace curvana

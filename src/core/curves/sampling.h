@@ -29,13 +29,13 @@ inline constexpr SampleWindow kVisibleX{kVisibleXMin, kVisibleXMax};
 // Calls visit(v) for v = start, start + h, start + h + h, ... while v <= end (start and end taken
 // once; nothing when start > end). Samples outside `window` are never visited: a start below it
 // jumps straight to the first sample inside, and the run stops past its top. Returns the number
-// of samples visited.
+// of samples visited. `h` is kSampleStep except on a board zoomed in or out.
 template <class Visit>
-std::size_t sampleRange(double start, double end, Visit&& visit, SampleWindow window = kWholeRange)
+std::size_t sampleRange(
+    double start, double end, Visit&& visit, SampleWindow window = kWholeRange, double h = kSampleStep)
 {
-    if (std::isnan(start) || std::isnan(end))
+    if (std::isnan(start) || std::isnan(end) || !(h > 0))
         return 0;
-    const double h = kSampleStep;
     double v = start;
     if (v < window.lo) {
         // Skip the hidden samples at once; the first visible one lies at start + k*h.

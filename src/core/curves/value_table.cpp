@@ -179,14 +179,14 @@ void addPoints(
 }
 
 std::optional<InputProblem> addCurve(
-    Drawing& drawing, std::string_view formula, const std::vector<TableColumn>& columns)
+    Drawing& drawing, std::string_view formula, const std::vector<TableColumn>& columns, const SamplingView& sampling)
 {
     const auto byX = [](const TableColumn& a, const TableColumn& b) { return a.xValue < b.xValue; };
     const auto [low, high] = std::minmax_element(columns.begin(), columns.end(), byX);
     if (!(low->xValue < high->xValue))
         return InputProblem{kTableCountBox, "连线要用到至少两个不同的x值，请在“个数”框里填写大于1的数。"};
     const FormulaInput input{FormulaKind::Function, std::string(formula), "", low->x, high->x};
-    auto curve = formulaDrawing(input, SamplingView{}, {});
+    auto curve = formulaDrawing(input, sampling, {});
     if (const auto* error = std::get_if<FormulaError>(&curve)) {
         if (error->box == FormulaBox::First)
             return InputProblem{kTableFormulaBox, error->message};
@@ -199,8 +199,8 @@ std::optional<InputProblem> addCurve(
 
 } // namespace
 
-DrawingResult tableDrawing(
-    std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points, bool curve)
+DrawingResult tableDrawing(std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points,
+    bool curve, const SamplingView& sampling)
 {
     auto table = valueTable(formula, xs);
     if (const auto* problem = std::get_if<InputProblem>(&table))
@@ -215,7 +215,7 @@ DrawingResult tableDrawing(
             return InputProblem{kTableFormulaBox, "表格里的x都没有实数y值，没有可描的点。"};
     }
     if (curve)
-        if (auto problem = addCurve(drawing, formula, columns))
+        if (auto problem = addCurve(drawing, formula, columns, sampling))
             return *problem;
     return drawing;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/curves/drawing.h"
+#include "core/formula/formula_sampler.h"
 
 namespace curvana {
 
@@ -53,8 +54,9 @@ std::string tableAsText(const std::vector<TableColumn>& columns);
 // What 描点 (`points`) and 连线 (`curve`) draw: a filled dot with "(x, y)" beside it for every
 // column that has a y, one after the other in the table's order; the curve of the function itself
 // from the smallest to the largest x of the table, sampled as an own formula is, never joined
-// across a pole or a jump. Both in the colour named by `colour` (black when it names none).
-DrawingResult tableDrawing(
-    std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points, bool curve);
+// across a pole or a jump, sampled for `sampling` (the part of the world the board shows). Both in
+// the colour named by `colour` (black when it names none).
+DrawingResult tableDrawing(std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points,
+    bool curve, const SamplingView& sampling = {});
 
 } // namespace curvana

@@ -8,12 +8,14 @@
 #include "core/curves/label.h"
 #include "core/curves/marked_points.h"
 #include "core/curves/value_table.h"
+#include "core/curves/plot_points.h"
 
 namespace curvana {
 namespace {
 
-DrawingResult computeDrawing(const CurveAction& action)
+DrawingResult computeDrawing(const CurveAction& action, const ViewWindow& view)
 {
+    const PlotFrameScope frame(plotFrameOf(view));
     const std::optional<CurveFamily> family = curveFamily(action.window, action.option);
     if (!family)
         return Drawing{}; // no option selected
@@ -28,64 +30,116 @@ DrawingResult computeDrawing(const CurveAction& action)
     return Drawing{};
 }
 
-DrawingResult computeDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
-
-DrawingResult computeDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
-
-DrawingResult computeDrawing(const TableAction& action)
+DrawingResult computeDrawing(const FigureAction& action, const ViewWindow&)
 {
-    return tableDrawing(action.formula, action.xs, action.colour, action.points, action.curve);
+    return figureDrawing(action.figure, action.texts);
 }
 
-DrawingResult computeDrawing(const NamedPointAction& action) { return namedPointDrawing(action.texts, action.colour); }
+DrawingResult computeDrawing(const LabelAction& action, const ViewWindow&)
+{
+    return labelDrawing(action.texts, action.colour);
+}
+
+DrawingResult computeDrawing(const TableAction& action, const ViewWindow& view)
+{
+    return tableDrawing(action.formula, action.xs, action.colour, action.points, action.curve, samplingViewOf(view));
+}
+
+DrawingResult computeDrawing(const NamedPointAction& action, const ViewWindow&)
+{
+    return namedPointDrawing(action.texts, action.colour);
+}
 
 // The caption is written in the curve's colour, so a pupil can tell which line each formula drew;
 // with no colour chosen the curve is black and the caption keeps the captions' blue.
-std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action)
+std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action, const ViewWindow& view)
 {
-    auto result = formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
+    const WorldPoint captionAt = designedPlaceIn(view, formulaCaptionPlace(action.captionLine));
+    auto result = formulaDrawing(formulaInputOf(action), samplingViewOf(view), captionAt);
+    // Recorded formulas computed on the designed board. A view where the curve has no point, or
+    // cannot be followed, shows no curve, but the caption keeps its line at the top left.
+    if (std::holds_alternative<FormulaError>(result) && !view.isDesigned())
+        result = Drawing{.captions = {{captionAt, formulaCaption(formulaInputOf(action))}}};
     if (auto* drawing = std::get_if<Drawing>(&result))
         for (Caption& caption : drawing->captions)
             caption.colour = lookupPenColour(action.colour);
     return result;
 }
 
-template <class Action> using ResultOf = decltype(computeDrawing(std::declval<const Action&>()));
+template <class Action>
+using ResultOf = decltype(computeDrawing(std::declval<const Action&>(), std::declval<const ViewWindow&>()));
 
-// The drawing a window's check computed, waiting for the board to paint the same action; one per
-// kind of action and thread, so the worker that seeks special points never sees the window's.
+// The drawing a window's check computed (for the designed view), waiting for the board to paint
+// the same action; one per kind of action and thread, so the worker that seeks special points
+// never sees the window's.
 template <class Action> std::optional<std::pair<Action, ResultOf<Action>>>& handedOver()
 {
     thread_local std::optional<std::pair<Action, ResultOf<Action>>> slot;
     return slot;
 }
 
-template <class Action> ResultOf<Action> drawingOf(const Action& action)
+template <class Action> ResultOf<Action> drawingOf(const Action& action, const ViewWindow& view)
 {
     auto& slot = handedOver<Action>();
-    if (slot && slot->first == action) {
+    if (slot && slot->first == action && view.isDesigned()) {
         ResultOf<Action> result = std::move(slot->second);
         slot.reset();
         return result;
     }
-    return computeDrawing(action);
+    return computeDrawing(action, view);
 }
 
 template <class Action> ResultOf<Action> checkedDrawingOf(const Action& action)
 {
-    ResultOf<Action> result = computeDrawing(action);
+    ResultOf<Action> result = computeDrawing(action, ViewWindow{});
     handedOver<Action>().emplace(action, result);
     return result;
 }
 
 } // namespace
 
-DrawingResult actionDrawing(const CurveAction& action) { return drawingOf(action); }
-DrawingResult actionDrawing(const FigureAction& action) { return drawingOf(action); }
-DrawingResult actionDrawing(const LabelAction& action) { return drawingOf(action); }
-DrawingResult actionDrawing(const TableAction& action) { return drawingOf(action); }
-DrawingResult actionDrawing(const NamedPointAction& action) { return drawingOf(action); }
-std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action) { return drawingOf(action); }
+DrawingResult actionDrawing(const CurveAction& action, const ViewWindow& view) { return drawingOf(action, view); }
+DrawingResult actionDrawing(const FigureAction& action, const ViewWindow& view) { return drawingOf(action, view); }
+DrawingResult actionDrawing(const LabelAction& action, const ViewWindow& view) { return drawingOf(action, view); }
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action, const ViewWindow& view)
+{
+    return drawingOf(action, view);
+}
+
+SamplingView samplingViewOf(const ViewWindow& view)
+{
+    if (view.isDesigned())
+        return {};
+    return {view.xFrom(), view.xTo(), view.yFrom(), view.yTo(),
+        {kDesignPictureWidth / view.width(), kDesignPictureHeight / view.height()}};
+}
+
+PlotFrame plotFrameOf(const ViewWindow& view)
+{
+    if (view.isDesigned())
+        return {};
+    // The designed board samples a strip one twentieth of its width wider on either side.
+    const double margin = view.width() / kBoardUnits;
+    const SampleWindow strip{view.xFrom() - margin, view.xTo() + margin};
+    // As many steps per pixel as on the designed board along the finer of the two axes, but never
+    // more than a bounded number of samples per run.
+    constexpr double kMostSamples = 150000;
+    const double share = std::min(view.width(), view.height()) / kBoardUnits;
+    const double alongX = std::max(kSampleStep * share, (strip.hi - strip.lo) / kMostSamples);
+    const double angle = std::clamp(kSampleStep * share, (kAngleEnd - kAngleStart) / kMostSamples, kSampleStep);
+    return {strip, alongX, angle};
+}
+
+WorldPoint designedPlaceIn(const ViewWindow& view, WorldPoint designed)
+{
+    if (view.isDesigned())
+        return designed;
+    const ViewWindow board;
+    return {view.xFrom() + (designed.x - board.xFrom()) * view.width() / board.width(),
+        view.yFrom() + (designed.y - board.yFrom()) * view.height() / board.height()};
+}
+DrawingResult actionDrawing(const TableAction& action, const ViewWindow& view) { return drawingOf(action, view); }
+DrawingResult actionDrawing(const NamedPointAction& action, const ViewWindow& view) { return drawingOf(action, view); }
 
 DrawingResult checkedDrawing(const CurveAction& action) { return checkedDrawingOf(action); }
 DrawingResult checkedDrawing(const FigureAction& action) { return checkedDrawingOf(action); }

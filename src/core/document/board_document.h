@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "core/document/board_action.h"
+#include "core/curves/plot_points.h"
+#include "core/formula/formula_sampler.h"
+#include "core/view/view_window.h"
 
 namespace curvana {
 
@@ -19,15 +22,26 @@ template <class... Handlers> struct Overloaded : Handlers... {
 };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-// What the window's "确定" draws for this action: the same function, the same texts.
-DrawingResult actionDrawing(const CurveAction& action);
-DrawingResult actionDrawing(const FigureAction& action);
-DrawingResult actionDrawing(const LabelAction& action);
-DrawingResult actionDrawing(const TableAction& action);
-DrawingResult actionDrawing(const NamedPointAction& action);
-// The own formula sampled for the designed board, finely enough for any picture size, so a replay
-// draws the same pieces at any window size, with its caption on the action's caption line.
-std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
+// What the window's "确定" draws for this action: the same function, the same texts, computed for
+// the part of the world the board shows (the designed view unless it was zoomed or panned). The
+// plotters keep each family's own range of x and sample it, within the view, as densely in pixels
+// as on the designed board; figures and texts do not depend on the view.
+DrawingResult actionDrawing(const CurveAction& action, const ViewWindow& view = {});
+DrawingResult actionDrawing(const FigureAction& action, const ViewWindow& view = {});
+DrawingResult actionDrawing(const LabelAction& action, const ViewWindow& view = {});
+DrawingResult actionDrawing(const TableAction& action, const ViewWindow& view = {});
+DrawingResult actionDrawing(const NamedPointAction& action, const ViewWindow& view = {});
+// The own formula sampled for the view, finely enough for any picture size, so a replay draws the
+// same pieces at any window size, with its caption on the action's caption line. The caption
+// stands at the same place of the picture whatever the view, so captions never leave the board.
+std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action, const ViewWindow& view = {});
+// The sampler's and the plotters' frames for a view; at the designed view their defaults, so the
+// designed board is drawn dot for dot as before.
+SamplingView samplingViewOf(const ViewWindow& view);
+PlotFrame plotFrameOf(const ViewWindow& view);
+// Where a point of the designed board's picture lies in the world of `view`: a place fixed on the
+// picture (the own formulas' captions) rather than in the world.
+WorldPoint designedPlaceIn(const ViewWindow& view, WorldPoint designed);
 // What a window's 确定 checks its boxes with: the same drawing, which the board's next actionDrawing
 // of an equal action on this thread then takes instead of computing it a second time.
 DrawingResult checkedDrawing(const CurveAction& action);

@@ -226,6 +226,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
     return {"0", "2π"};
 }
 
+std::string formulaCaption(const FormulaInput& input) { return captionOf(input); }
+
 std::variant<Drawing, FormulaError> formulaDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {

@@ -57,6 +57,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind);
 // computes longer than about 0.3 s, or that cannot be drawn truly within the view, is a mistake too.
 std::variant<Drawing, FormulaError> formulaDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt);
+// The caption formulaDrawing writes: the formula as typed after "y=", "x=…, y=…" or "r=".
+std::string formulaCaption(const FormulaInput& input);
 
 // y = f(x) typed in school notation, compiled for other code to evaluate.
 std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text);

@@ -160,6 +160,42 @@ AxisLayout layoutYAxis(const Frame& f, bool originInView)
     return axis;
 }
 
+// A text's box in world units: its top-left corner is where it is written.
+struct TextBox {
+    double left, right, bottom, top;
+    bool overlaps(const TextBox& other) const
+    {
+        return left < other.right && other.left < right && bottom < other.top && other.bottom < top;
+    }
+};
+
+TextBox boxOf(const Frame& f, WorldPoint at, const std::string& text)
+{
+    return {at.x, at.x + f.metrics.width(text) / f.pixelsPerX, at.y - f.metrics.lineHeight / f.pixelsPerY, at.y};
+}
+
+// Where the two axes meet, or an axis runs along the edge, numbers of one axis could fall on the
+// numbers or the letter of the other: the letters stay, then the x axis's numbers, and a number
+// that would touch one of them is left out.
+void dropCrossingLabels(const Frame& f, AxesLayout& axes)
+{
+    const std::vector<TextBox> letters = {boxOf(f, axes.x.letterAt, "X"), boxOf(f, axes.y.letterAt, "Y")};
+    std::vector<TextBox> kept = letters;
+    const auto keepClear = [&](AxisLayout& axis) {
+        for (AxisMark& mark : axis.marks) {
+            if (!mark.label)
+                continue;
+            const TextBox box = boxOf(f, mark.label->at, mark.label->text);
+            if (std::ranges::any_of(kept, [&](const TextBox& other) { return box.overlaps(other); }))
+                mark.label.reset();
+            else
+                kept.push_back(box);
+        }
+    };
+    keepClear(axes.x);
+    keepClear(axes.y);
+}
+
 } // namespace
 
 LabelMetrics LabelMetrics::estimated(double characterWidth, double lineHeight)
@@ -246,6 +282,8 @@ AxesLayout layoutAxes(const ViewWindow& view, PixelSize pixels, const LabelMetri
     AxesLayout axes;
     axes.x = layoutXAxis(frame);
     axes.y = layoutYAxis(frame, axes.x.atZero && view.xFrom() <= 0 && view.xTo() >= 0);
+    if (!designed)
+        dropCrossingLabels(frame, axes);
     return axes;
 }
 
