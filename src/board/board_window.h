@@ -48,6 +48,13 @@ public:
     // Changes the object `id` on the board to `action` in place, without a step of its own;
     // false when the board has no such object.
     bool replace(std::uint64_t id, const BoardAction& action);
+    // The same, frame by frame while a hand moves the object; the recovery file follows when the
+    // move ends (recordReplacement), not thirty times a second.
+    bool moveInPlace(std::uint64_t id, const BoardAction& action) override;
+    void recordReplacement(std::uint64_t id, const BoardAction& before) override;
+    std::uint64_t lastObjectId() const override;
+    std::optional<std::pair<std::uint64_t, FormulaAction>> lastFormula() const override;
+    std::optional<BoardAction> objectAction(std::uint64_t id) const override;
     // "撤销" and "重做" of the document; the surface follows it.
     void undo() override;
     void redo() override;

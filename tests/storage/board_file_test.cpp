@@ -90,7 +90,7 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(StrokePoint)), 0);
     // One action per line, readable in an editor.
-    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 3,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
 }
@@ -162,7 +162,7 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep but allowed",
             boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
             msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
-        {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
+        {"newer", R"({"format": "curvana-board", "version": 4, "actions": []})", msg::newerVersion(4)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
         {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},
@@ -188,8 +188,8 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
             msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
             "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
-        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
-            msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
+        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sin t"], )" + formulaEnd),
+            msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sin t", "", "-10", "10"}))},
         {"formula range reversed",
             boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
             msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},

@@ -40,7 +40,7 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
 {
     if (action.kind != FormulaKind::Function)
         return; // parametric and polar curves: no points are sought on them
-    auto compiled = compileFunction(action.first);
+    auto compiled = compileFunction(action.first, action.parameters);
     const auto drawing = actionDrawing(action);
     auto* function = std::get_if<CompiledFunction>(&compiled);
     const auto* pieces = std::get_if<Drawing>(&drawing);
@@ -48,8 +48,9 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
         return;
     // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
     constexpr double kFormulaDotGap = 0.1;
-    found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
+    found.functions.push_back(
+        {[f = std::move(*function)](double x) { return f(x); }, drawnIntervals(*pieces, kFormulaDotGap),
+            writtenWithDecimals(action.first) || anyFractionalValue(action.parameters)});
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new
