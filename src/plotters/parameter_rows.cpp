@@ -195,7 +195,10 @@ std::vector<QWidget*> ParameterRows::tabOrder() const
 
 bool ParameterRows::playing() const { return m_playing != nullptr; }
 
-QSlider* ParameterRows::slider(const std::string& name) const { return findRow(name) ? findRow(name)->slider : nullptr; }
+QSlider* ParameterRows::slider(const std::string& name) const
+{
+    return findRow(name) ? findRow(name)->slider : nullptr;
+}
 QLineEdit* ParameterRows::valueBox(const std::string& name) const
 {
     return findRow(name) ? findRow(name)->value : nullptr;
@@ -303,7 +306,8 @@ void ParameterRows::playFrame()
         return;
     setValue(row, value);
     m_settingSlider = true;
-    row.slider->setValue(static_cast<int>(std::nearbyint((value - snapped.from) / (snapped.to - snapped.from) * row.positions())));
+    row.slider->setValue(
+        static_cast<int>(std::nearbyint((value - snapped.from) / (snapped.to - snapped.from) * row.positions())));
     m_settingSlider = false;
 }
 

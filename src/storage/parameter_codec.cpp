@@ -23,8 +23,10 @@ QByteArray encodeParameters(const FormulaParameters& parameters)
     QByteArray out = R"(, "parameters": [)";
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         const FormulaParameter& p = parameters[i];
-        const QByteArray name
-            = QJsonDocument(QJsonArray{QString::fromStdString(p.name)}).toJson(QJsonDocument::Compact).chopped(1).mid(1);
+        const QByteArray name = QJsonDocument(QJsonArray{QString::fromStdString(p.name)})
+                                    .toJson(QJsonDocument::Compact)
+                                    .chopped(1)
+                                    .mid(1);
         out += (i ? ", " : "") + QByteArray(R"({"name": )") + name + R"(, "value": )" + exactNumber(p.value)
             + R"(, "from": )" + exactNumber(p.from) + R"(, "to": )" + exactNumber(p.to) + R"(, "step": )"
             + exactNumber(p.step) + "}";
@@ -51,8 +53,9 @@ DecodedParameters decodeParameters(const QJsonObject& object)
         if (!item.isObject() || name.isEmpty() || name.size() > kLongestName)
             return wrong(QStringLiteral("“parameters”里的参数要有名字（“name”）。"));
         FormulaParameter parameter{name.toStdString()};
-        for (auto [key, field] : {std::pair{"value", &FormulaParameter::value}, std::pair{"from", &FormulaParameter::from},
-                 std::pair{"to", &FormulaParameter::to}, std::pair{"step", &FormulaParameter::step}}) {
+        for (auto [key, field] :
+            {std::pair{"value", &FormulaParameter::value}, std::pair{"from", &FormulaParameter::from},
+                std::pair{"to", &FormulaParameter::to}, std::pair{"step", &FormulaParameter::step}}) {
             const QJsonValue number = entry.value(QLatin1StringView(key));
             if (!number.isDouble() || !std::isfinite(number.toDouble()))
                 return wrong(QStringLiteral("参数%1的“%2”应是一个数。").arg(name, QLatin1StringView(key)));

@@ -82,7 +82,8 @@ std::string parameterCaption(const FormulaParameters& parameters)
 
 bool anyFractionalValue(const FormulaParameters& parameters)
 {
-    return std::ranges::any_of(parameters, [](const FormulaParameter& p) { return p.value != std::nearbyint(p.value); });
+    return std::ranges::any_of(
+        parameters, [](const FormulaParameter& p) { return p.value != std::nearbyint(p.value); });
 }
 
 std::optional<std::string> rangeProblem(const FormulaParameter& parameter)
