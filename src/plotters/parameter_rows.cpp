@@ -64,7 +64,7 @@ ParameterRows::ParameterRows(QWidget* parent)
     : QWidget(parent)
     , m_layout(new QVBoxLayout(this))
 {
-    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setContentsMargins(0, 0, 0, 6);
     m_layout->setSpacing(2);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMilliseconds);
@@ -107,16 +107,17 @@ ParameterRows::Row& ParameterRows::rowOf(const std::string& name)
     row.message->setWordWrap(true);
     row.message->hide();
     grid->addWidget(row.name, 0, 0);
-    grid->addWidget(row.slider, 0, 1, 1, 5);
-    grid->addWidget(row.value, 0, 6);
-    grid->addWidget(row.play, 0, 7);
-    grid->addWidget(new QLabel(QStringLiteral("从"), row.widget), 1, 1);
-    grid->addWidget(row.from, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("到"), row.widget), 1, 3);
-    grid->addWidget(row.to, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("步长"), row.widget), 1, 5);
-    grid->addWidget(row.step, 1, 6);
-    grid->addWidget(row.message, 2, 0, 1, 8);
+    grid->addWidget(row.slider, 0, 1);
+    grid->addWidget(row.value, 0, 2);
+    grid->addWidget(row.play, 0, 3);
+    auto* range = new QHBoxLayout;
+    for (auto [label, box] : {std::pair{"从", row.from}, std::pair{"到", row.to}, std::pair{"步长", row.step}}) {
+        range->addWidget(new QLabel(QString::fromUtf8(label), row.widget));
+        range->addWidget(box);
+    }
+    range->addStretch(1);
+    grid->addLayout(range, 1, 1, 1, 3);
+    grid->addWidget(row.message, 2, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     Row* held = &row;
     connect(row.slider, &QSlider::valueChanged, this, [this, held](int position) { sliderMoved(*held, position); });

@@ -18,10 +18,8 @@ TEST(FormulaParameters, LettersOtherThanTheVariableAndConstantsInTheOrderTyped)
         FormulaVocabulary vocabulary;
         std::vector<std::string> names;
     } rows[] = {
-        {"y = a(x−h)²+k", function(), {"a", "h", "k"}},
-        {"A sin(ωx+φ)", function(), {"A", "ω", "φ"}},
-        {"ax²+bx+c+a", function(), {"a", "b", "c"}},
-        {"kx + Ｂ", function(), {"k", "B"}}, // full width, case kept
+        {"y = a(x−h)²+k", function(), {"a", "h", "k"}}, {"A sin(ωx+φ)", function(), {"A", "ω", "φ"}},
+        {"ax²+bx+c+a", function(), {"a", "b", "c"}}, {"kx + Ｂ", function(), {"k", "B"}}, // full width, case kept
         {"abs(x)+e^x+πx+sinx", function(), {}}, // known words and constants are no parameters
         {"a sin φ + t", formulaVocabulary(FormulaKind::Parametric, FormulaBox::First), {"a"}}, // φ is t there
         {"a θ", formulaVocabulary(FormulaKind::Polar, FormulaBox::First), {"a"}},
