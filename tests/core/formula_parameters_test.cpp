@@ -2,9 +2,13 @@
 // and its caption, the steps and the play of a slider, and a move as one step of the undo history.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/document/board_document.h"
 #include "core/formula/formula.h"
 #include "core/formula/parameters.h"
+#include "core/points/board_curves.h"
+#include "core/points/special_points.h"
 
 namespace curvana {
 namespace {
@@ -127,6 +131,35 @@ TEST(FormulaParameters, AMoveIsOneUndoStepBetweenTheOthers)
     ASSERT_TRUE(document.undo()); // the curve itself
     EXPECT_TRUE(document.actions().empty());
     EXPECT_FALSE(document.canUndo());
+}
+
+} // namespace
+} // namespace curvana
+
+namespace curvana {
+namespace {
+
+// The rings of the moving curve carry its values: whole values give exact labels, others decimals.
+TEST(FormulaParameters, SpecialPointsUseTheValues)
+{
+    const auto labels = [](FormulaParameters parameters) {
+        const std::vector<BoardAction> board{
+            FormulaAction{FormulaKind::Function, "y=a(x−h)²+k", "", "-10", "10", "", 0, std::move(parameters)}};
+        auto [functions, conics] = curvesOnBoard(board);
+        std::vector<std::string> found;
+        for (const SpecialPoint& point : boardPoints(functions, conics).points)
+            found.push_back(point.label);
+        return found;
+    };
+    const auto whole = labels({{"a", 2}, {"h", 1}, {"k", -3}});
+    EXPECT_NE(std::ranges::find_if(whole, [](const std::string& label) { return label.find("顶点") != std::string::npos
+                                                                               && label.find("(1, −3)") != std::string::npos; }),
+        whole.end())
+        << ::testing::PrintToString(whole);
+    const auto half = labels({{"a", 1}, {"h", 0.5}, {"k", -3}});
+    EXPECT_NE(std::ranges::find_if(half, [](const std::string& label) { return label.find("(0.5, −3)") != std::string::npos; }),
+        half.end())
+        << ::testing::PrintToString(half);
 }
 
 } // namespace
