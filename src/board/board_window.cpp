@@ -17,6 +17,7 @@
 #include "board/reveal_pace.h"
 #include "board/special_points_overlay.h"
 #include "board/surface_view.h"
+#include "board/trace_overlay.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
 #include "core/document/board_document.h"
@@ -63,6 +64,8 @@ BoardWindow::BoardWindow(DesktopServices& services)
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
     connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, m_coordinateReadout,
         [this] { m_coordinateReadout->setOmitted(m_specialPoints->omitted()); });
+    m_traces = new TraceOverlay(*view());
+    connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, this, &BoardWindow::traceSpecialPoints);
     QWidget::setTabOrder(m_topRow.quit, view());
     m_presentation = std::make_unique<BoardPresentation>(*this, *view(), *m_coordinateReadout, m_topRow.widgets());
     connect(m_topRow.clear, &QPushButton::clicked, this, &BoardWindow::clearBoard);
@@ -115,43 +118,6 @@ void BoardWindow::perform(const BoardAction& action)
 bool BoardWindow::replace(std::uint64_t id, const BoardAction& action)
 {
     return changeDocument([&](BoardDocument& document) { return document.replace(id, action); });
-}
-
-bool BoardWindow::moveInPlace(std::uint64_t id, const BoardAction& action)
-{
-    if (m_pen->drawing())
-        m_pen->release({}, Qt::NoButton);
-    if (!m_document.replace(id, action))
-        return false;
-    m_recovery.startOver(); // the next write holds the board as it is now
-    followDocument(surface(), m_document);
-    boardActionsChanged();
-    return true;
-}
-
-void BoardWindow::recordReplacement(std::uint64_t id, const BoardAction& before)
-{
-    changeDocument([&](BoardDocument& document) { return document.recordReplacement(id, before); });
-}
-
-std::uint64_t BoardWindow::lastObjectId() const { return m_document.keys().empty() ? 0 : m_document.keys().back().id; }
-
-std::optional<BoardAction> BoardWindow::objectAction(std::uint64_t id) const
-{
-    const auto& keys = m_document.keys();
-    const auto key = std::ranges::find(keys, id, &EntryKey::id);
-    if (key == keys.end())
-        return std::nullopt;
-    return m_document.actions()[static_cast<std::size_t>(key - keys.begin())];
-}
-
-std::optional<std::pair<std::uint64_t, FormulaAction>> BoardWindow::lastFormula() const
-{
-    const auto& actions = m_document.actions();
-    for (std::size_t i = actions.size(); i > firstShownAction(actions); --i)
-        if (const auto* formula = std::get_if<FormulaAction>(&actions[i - 1]))
-            return std::pair{m_document.keys()[i - 1].id, *formula};
-    return std::nullopt;
 }
 
 bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit)
@@ -318,6 +284,7 @@ void BoardWindow::drawAxes() { curvana::drawAxes(surface(), AxesStyle::Board); }
 void BoardWindow::clearBoard()
 {
     perform(ClearAction{});
+    m_traces->clear();
     // What a running reveal had still to show before the clear is wiped at once, not shown first.
     view()->revealFromLastClear();
 }

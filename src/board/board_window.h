@@ -31,6 +31,7 @@ class CoordinateReadout;
 class FreehandPen;
 class SpecialPointsOverlay;
 class SurfaceView;
+class TraceOverlay;
 
 class BoardWindow : public QMainWindow, public BoardTarget {
     Q_OBJECT
@@ -55,6 +56,8 @@ public:
     std::uint64_t lastObjectId() const override;
     std::optional<std::pair<std::uint64_t, FormulaAction>> lastFormula() const override;
     std::optional<BoardAction> objectAction(std::uint64_t id) const override;
+    void leaveTrace(const Drawing& previous, Rgb colour) override;
+    TraceOverlay& traces() const { return *m_traces; }
     // "撤销" and "重做" of the document; the surface follows it.
     void undo() override;
     void redo() override;
@@ -141,6 +144,7 @@ private:
     // Whatever depends on the board's actions follows them: call after every change to them.
     void boardActionsChanged();
     void keepSpecialPointsLast(QMenu* menu);
+    void traceSpecialPoints();
     void endProgramWithBoard();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
         void (BoardWindow::*handler)());
@@ -162,6 +166,7 @@ private:
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
     SpecialPointsOverlay* m_specialPoints = nullptr;
+    TraceOverlay* m_traces = nullptr;
     QAction* m_specialPointsEntry = nullptr;
     QAction* m_specialPointsSeparator = nullptr;
     bool m_programEnded = false;

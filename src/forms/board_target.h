@@ -34,6 +34,8 @@ public:
     virtual bool moveInPlace(std::uint64_t id, const BoardAction& action) = 0;
     // The hand's move of object `id` ended: its changes since it was `before` become one step.
     virtual void recordReplacement(std::uint64_t id, const BoardAction& before) = 0;
+    // 轨迹: `previous`, a curve's place before a move, stays in a light tint of `colour` until 清除.
+    virtual void leaveTrace(const Drawing& previous, Rgb colour) = 0;
     // The message boxes and dialogs of the desktop the board was handed.
     virtual DesktopServices& services() = 0;
 };

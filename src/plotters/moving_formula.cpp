@@ -40,6 +40,7 @@ void MovingFormula::follow(std::uint64_t id, const FormulaAction& action)
     m_id = id;
     m_drawn = action;
     m_before.reset();
+    m_shownDrawing.reset();
 }
 
 void MovingFormula::move()
@@ -69,8 +70,22 @@ void MovingFormula::move()
         m_rows.showMessage(parameter.name, {});
     if (!m_before)
         m_before = *shown;
+    if (m_rows.tracing())
+        leaveTrace(std::get<FormulaAction>(*shown));
     if (m_board.moveInPlace(m_id, moved))
         m_drawn = moved;
+    m_shownDrawing = std::get<Drawing>(drawing);
+}
+
+void MovingFormula::leaveTrace(const FormulaAction& shown)
+{
+    if (!m_shownDrawing || !(m_drawn == shown)) {
+        const auto drawing = actionDrawing(shown);
+        if (!std::holds_alternative<Drawing>(drawing))
+            return;
+        m_shownDrawing = std::get<Drawing>(drawing);
+    }
+    m_board.leaveTrace(*m_shownDrawing, lookupPenColour(shown.colour).value_or(kBlack));
 }
 
 void MovingFormula::endGesture()

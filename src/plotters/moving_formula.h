@@ -26,12 +26,15 @@ public:
 private:
     void move();
     void endGesture();
+    // 轨迹: the curve's place before this move stays on the board, tinted.
+    void leaveTrace(const FormulaAction& shown);
 
     BoardTarget& m_board;
     ParameterRows& m_rows;
     std::uint64_t m_id = 0;
     FormulaAction m_drawn;
     std::optional<BoardAction> m_before; // the object as the gesture found it
+    std::optional<Drawing> m_shownDrawing; // what the board shows of m_drawn, once known
 };
 
 } // namespace curvana

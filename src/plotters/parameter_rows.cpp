@@ -1,5 +1,6 @@
 #include "plotters/parameter_rows.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,10 @@ ParameterRows::ParameterRows(QWidget* parent)
 {
     m_layout->setContentsMargins(0, 0, 0, 6);
     m_layout->setSpacing(2);
+    m_trace = new QCheckBox(QStringLiteral("轨迹"), this);
+    m_trace->setObjectName(QStringLiteral("trace"));
+    m_trace->hide();
+    m_layout->addWidget(m_trace);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMilliseconds);
     connect(&m_settle, &QTimer::timeout, this, &ParameterRows::endGesture);
@@ -152,6 +157,7 @@ void ParameterRows::showNames(const std::vector<std::string>& names)
         row.widget->show();
     }
     m_shown = names;
+    m_trace->setVisible(!names.empty());
     adjustSize();
     emit heightChanged();
 }
@@ -191,10 +197,14 @@ std::vector<QWidget*> ParameterRows::tabOrder() const
         const Row* row = findRow(name);
         order.insert(order.end(), {row->value, row->slider, row->from, row->to, row->step, row->play});
     }
+    if (!order.empty())
+        order.push_back(m_trace);
     return order;
 }
 
 bool ParameterRows::playing() const { return m_playing != nullptr; }
+
+bool ParameterRows::tracing() const { return m_trace->isChecked(); }
 
 QSlider* ParameterRows::slider(const std::string& name) const
 {

@@ -12,6 +12,7 @@
 
 #include "core/formula/parameters.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,9 @@ public:
     // The controls in the order Tab visits them, row after row.
     std::vector<QWidget*> tabOrder() const;
     bool playing() const;
+    // "轨迹": whether each move leaves the curve's earlier place on the board.
+    bool tracing() const;
+    QCheckBox* traceBox() const { return m_trace; }
     // The row of `name`, for tests and the window's keyboard.
     QSlider* slider(const std::string& name) const;
     QLineEdit* valueBox(const std::string& name) const;
@@ -63,6 +67,7 @@ private:
     void endGesture();
 
     QVBoxLayout* m_layout = nullptr;
+    QCheckBox* m_trace = nullptr;
     std::map<std::string, std::unique_ptr<Row>> m_rows; // every name seen, shown or not
     std::vector<std::string> m_shown;
     QTimer m_settle; // the keys or wheel resting ends their gesture

@@ -152,12 +152,15 @@ TEST(FormulaParameters, SpecialPointsUseTheValues)
         return found;
     };
     const auto whole = labels({{"a", 2}, {"h", 1}, {"k", -3}});
-    EXPECT_NE(std::ranges::find_if(whole, [](const std::string& label) { return label.find("顶点") != std::string::npos
-                                                                               && label.find("(1, −3)") != std::string::npos; }),
+    EXPECT_NE(std::ranges::find_if(whole,
+                  [](const std::string& label) {
+                      return label.find("顶点") != std::string::npos && label.find("(1, −3)") != std::string::npos;
+                  }),
         whole.end())
         << ::testing::PrintToString(whole);
     const auto half = labels({{"a", 1}, {"h", 0.5}, {"k", -3}});
-    EXPECT_NE(std::ranges::find_if(half, [](const std::string& label) { return label.find("(0.5, −3)") != std::string::npos; }),
+    EXPECT_NE(std::ranges::find_if(
+                  half, [](const std::string& label) { return label.find("(0.5, −3)") != std::string::npos; }),
         half.end())
         << ::testing::PrintToString(half);
 }

@@ -27,6 +27,7 @@ struct RecordingTarget : BoardTarget {
     std::optional<BoardAction> objectAction(std::uint64_t) const override { return std::nullopt; }
     bool moveInPlace(std::uint64_t, const BoardAction&) override { return false; }
     void recordReplacement(std::uint64_t, const BoardAction&) override { }
+    void leaveTrace(const Drawing&, Rgb) override { }
     DesktopServices& services() override { return desktop; }
 };
 

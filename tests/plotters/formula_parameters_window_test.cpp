@@ -2,6 +2,7 @@
 // in place, one gesture is one undo step, a refused value leaves the curve, the window opened again
 // goes on with its formula, and ▶ plays.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "core/document/board_document.h"
 #include "plotters/formula_window.h"
+#include "board/trace_overlay.h"
 #include "plotters/parameter_rows.h"
 #include "support/ui_fixture.h"
 
@@ -143,13 +145,35 @@ TEST_F(ParameterWindowTest, PlayMovesUntilStoppedAndIsOneStep)
     EXPECT_DOUBLE_EQ(valueOf("h"), 1) << "the whole play is one step";
 }
 
+// 轨迹 leaves each earlier place of the moving curve, and the special points' path; 清除 wipes it.
+TEST_F(ParameterWindowTest, TracesStayUntilTheBoardIsCleared)
+{
+    board->action(QStringLiteral("specialPoints"))->trigger();
+    draw("(x−h)²");
+    QSlider* h = rows().slider("h");
+    QTest::keyClick(h, Qt::Key_Right);
+    EXPECT_EQ(board->traces().curveCount(), 0u) << "no traces unless asked";
+    rows().traceBox()->setChecked(true);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(h, Qt::Key_Right);
+        QTest::qWait(60); // the special points' search may show its newest result
+    }
+    EXPECT_EQ(board->traces().curveCount(), 5u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return board->traces().pointCount() >= 2; }, 3000))
+        << "the vertex leaves a dotted path";
+    EXPECT_EQ(board->document().actions().size(), 1u) << "traces are no drawing of the document";
+    board->clearButton()->click();
+    EXPECT_EQ(board->traces().curveCount(), 0u);
+    EXPECT_EQ(board->traces().pointCount(), 0u);
+}
+
 // Tab goes from the formula box into the first parameter's row, through it and on to the next.
 TEST_F(ParameterWindowTest, TabGoesThroughEachRowInOrder)
 {
     window->controls().text(QStringLiteral("Text1"))->setText(QStringLiteral("a x + b"));
     window->controls().text(QStringLiteral("Text1"))->setFocus();
     const auto row = rows().tabOrder();
-    ASSERT_EQ(row.size(), 12u);
+    ASSERT_EQ(row.size(), 13u); // six for each row, then 轨迹
     for (QWidget* expected : row) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
