@@ -7,6 +7,10 @@
 namespace curvana {
 namespace {
 
+// How often the rows look whether the board changed the curve behind their back (撤销, 重做): the
+// board tells its windows nothing, and a glance at one action costs next to nothing.
+constexpr int kWatchMilliseconds = 200;
+
 // The parameter whose value differs between the two, to name in a message; the first otherwise.
 const FormulaParameter* changedParameter(const FormulaParameters& before, const FormulaParameters& after)
 {
@@ -33,6 +37,21 @@ MovingFormula::MovingFormula(BoardTarget& board, ParameterRows& rows, QObject* p
 {
     connect(&rows, &ParameterRows::valuesChanged, this, &MovingFormula::move);
     connect(&rows, &ParameterRows::gestureEnded, this, &MovingFormula::endGesture);
+    m_watch.setInterval(kWatchMilliseconds);
+    connect(&m_watch, &QTimer::timeout, this, &MovingFormula::followBoard);
+}
+
+void MovingFormula::followBoard()
+{
+    if (m_before || m_rows.playing())
+        return; // a gesture of the rows' own is under way
+    const std::optional<BoardAction> shown = m_board.objectAction(m_id);
+    const auto* formula = shown ? std::get_if<FormulaAction>(&*shown) : nullptr;
+    if (!formula || *formula == m_drawn)
+        return;
+    m_drawn = *formula;
+    m_shownDrawing.reset();
+    m_rows.setParameters(formula->parameters);
 }
 
 void MovingFormula::follow(std::uint64_t id, const FormulaAction& action)
@@ -41,6 +60,7 @@ void MovingFormula::follow(std::uint64_t id, const FormulaAction& action)
     m_drawn = action;
     m_before.reset();
     m_shownDrawing.reset();
+    m_watch.start();
 }
 
 void MovingFormula::move()

@@ -4,6 +4,7 @@
 // one step of the board's undo history. A value that leaves the curve without a point on the board
 // is refused in its row, and the curve keeps its last good shape.
 #include <QObject>
+#include <QTimer>
 #include <cstdint>
 #include <optional>
 
@@ -26,6 +27,8 @@ public:
 private:
     void move();
     void endGesture();
+    // Undo, redo or an opened board may have changed the object: the rows show what it holds.
+    void followBoard();
     // 轨迹: the curve's place before this move stays on the board, tinted.
     void leaveTrace(const FormulaAction& shown);
 
@@ -35,6 +38,7 @@ private:
     FormulaAction m_drawn;
     std::optional<BoardAction> m_before; // the object as the gesture found it
     std::optional<Drawing> m_shownDrawing; // what the board shows of m_drawn, once known
+    QTimer m_watch;
 };
 
 } // namespace curvana
