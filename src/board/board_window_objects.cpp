@@ -35,9 +35,11 @@ std::optional<BoardAction> BoardWindow::objectAction(std::uint64_t id) const
 {
     const auto& keys = m_document.keys();
     const auto key = std::ranges::find(keys, id, &EntryKey::id);
-    if (key == keys.end())
+    const auto index = static_cast<std::size_t>(key - keys.begin());
+    // What a clear wiped is no longer shown, so no window moves it unseen.
+    if (key == keys.end() || index < firstShownAction(m_document.actions()))
         return std::nullopt;
-    return m_document.actions()[static_cast<std::size_t>(key - keys.begin())];
+    return m_document.actions()[index];
 }
 
 std::optional<std::pair<std::uint64_t, FormulaAction>> BoardWindow::lastFormula() const

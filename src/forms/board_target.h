@@ -27,7 +27,8 @@ public:
     // The own formula shown last on the board and its object, so the window opened again goes on
     // with it; nothing when the board shows none.
     virtual std::optional<std::pair<std::uint64_t, FormulaAction>> lastFormula() const = 0;
-    // The action object `id` is drawn from now; nothing when the board does not show it.
+    // The action object `id` is drawn from now; nothing when the board does not show it (undone, or
+    // wiped by a clear).
     virtual std::optional<BoardAction> objectAction(std::uint64_t id) const = 0;
     // Draws object `id` from `action` instead, in its place, with no step of its own (the hand is
     // still moving it); false when the board no longer shows it.

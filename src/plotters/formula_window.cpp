@@ -182,6 +182,7 @@ void FormulaWindow::fitParameterRows()
     const int height = m_parameterRows->sizeHint().height();
     m_parameterRows->setGeometry(0, top, twipsToPixels(kClientWidth), height);
     resize(twipsToPixels(kClientWidth), top + height);
+    keepOnScreen(this); // grown downwards, the window may have reached below the screen
 }
 
 void FormulaWindow::resumeLastFormula()

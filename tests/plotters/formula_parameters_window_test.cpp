@@ -172,6 +172,10 @@ TEST_F(ParameterWindowTest, TracesStayUntilTheBoardIsCleared)
     board->clearButton()->click();
     EXPECT_EQ(board->traces().curveCount(), 0u);
     EXPECT_EQ(board->traces().pointCount(), 0u);
+    const std::vector<BoardAction> cleared = board->document().actions();
+    QTest::keyClick(h, Qt::Key_Right);
+    QTest::qWait(600);
+    EXPECT_EQ(board->document().actions(), cleared) << "a wiped curve is not moved unseen";
 }
 
 // Tab goes from the formula box into the first parameter's row, through it and on to the next.
