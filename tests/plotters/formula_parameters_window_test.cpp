@@ -178,6 +178,19 @@ TEST_F(ParameterWindowTest, TracesStayUntilTheBoardIsCleared)
     EXPECT_EQ(board->document().actions(), cleared) << "a wiped curve is not moved unseen";
 }
 
+// In animation mode a move is shown at once: the hand cannot wait for a curve drawn out slowly.
+TEST_F(ParameterWindowTest, InAnimationModeAMoveShowsAtOnce)
+{
+    board->view()->setAnimated(true);
+    draw("sin(x + φ)");
+    board->view()->finishReveal();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(rows().slider("φ"), Qt::Key_PageUp);
+        QTest::qWait(20);
+        EXPECT_EQ(board->view()->revealedTo(), surface().end()) << "step " << i;
+    }
+}
+
 // Tab goes from the formula box into the first parameter's row, through it and on to the next.
 TEST_F(ParameterWindowTest, TabGoesThroughEachRowInOrder)
 {
