@@ -38,5 +38,6 @@ timed "printing" tests/e2e/print_test.sh build-test/curvana
 timed "windows end-to-end" tests/e2e/windows_e2e.sh build-test/curvana
 timed "table end-to-end" tests/e2e/table_e2e.sh build-test/curvana
 timed "view end-to-end" tests/e2e/view_e2e.sh build-test/curvana
+timed "sliders end-to-end" tests/e2e/sliders_e2e.sh build-test/curvana
 timed "sanitized tests" scripts/sanitize.sh
 timed "fuzzing" scripts/fuzz.sh 60

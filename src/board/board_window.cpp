@@ -17,6 +17,7 @@
 #include "board/reveal_pace.h"
 #include "board/special_points_overlay.h"
 #include "board/surface_view.h"
+#include "board/trace_overlay.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
 #include "core/document/board_document.h"
@@ -65,6 +66,8 @@ BoardWindow::BoardWindow(DesktopServices& services)
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));
     connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, m_coordinateReadout,
         [this] { m_coordinateReadout->setOmitted(m_specialPoints->omitted()); });
+    m_traces = new TraceOverlay(*view());
+    connect(m_specialPoints, &SpecialPointsOverlay::pointsShown, this, &BoardWindow::traceSpecialPoints);
     QWidget::setTabOrder(m_topRow.quit, view());
     m_presentation = std::make_unique<BoardPresentation>(*this, *view(), *m_coordinateReadout, m_topRow.widgets());
     connect(m_topRow.clear, &QPushButton::clicked, this, &BoardWindow::clearBoard);
@@ -284,6 +287,7 @@ void BoardWindow::drawAxes() { curvana::drawAxes(surface(), AxesStyle::Board, m_
 void BoardWindow::clearBoard()
 {
     perform(ClearAction{});
+    m_traces->clear();
     // What a running reveal had still to show before the clear is wiped at once, not shown first.
     view()->revealFromLastClear();
 }

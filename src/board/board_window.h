@@ -32,6 +32,7 @@ class CoordinateReadout;
 class FreehandPen;
 class SpecialPointsOverlay;
 class SurfaceView;
+class TraceOverlay;
 
 class BoardWindow : public QMainWindow, public BoardTarget {
     Q_OBJECT
@@ -49,6 +50,15 @@ public:
     // Changes the object `id` on the board to `action` in place, without a step of its own;
     // false when the board has no such object.
     bool replace(std::uint64_t id, const BoardAction& action);
+    // The same, frame by frame while a hand moves the object; the recovery file follows when the
+    // move ends (recordReplacement), not thirty times a second.
+    bool moveInPlace(std::uint64_t id, const BoardAction& action) override;
+    void recordReplacement(std::uint64_t id, const BoardAction& before) override;
+    std::uint64_t lastObjectId() const override;
+    std::optional<std::pair<std::uint64_t, FormulaAction>> lastFormula() const override;
+    std::optional<BoardAction> objectAction(std::uint64_t id) const override;
+    void leaveTrace(const Drawing& previous, Rgb colour) override;
+    TraceOverlay& traces() const { return *m_traces; }
     // "撤销" and "重做" of the document; the surface follows it.
     void undo() override;
     void redo() override;
@@ -152,6 +162,7 @@ private:
     // Whatever depends on the board's actions follows them: call after every change to them.
     void boardActionsChanged();
     void keepSpecialPointsLast(QMenu* menu);
+    void traceSpecialPoints();
     void endProgramWithBoard();
     QAction* addEntry(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut,
         void (BoardWindow::*handler)());
@@ -178,6 +189,7 @@ private:
     WindowRegistry m_windows;
     QHash<QString, QMenu*> m_menus;
     SpecialPointsOverlay* m_specialPoints = nullptr;
+    TraceOverlay* m_traces = nullptr;
     QAction* m_specialPointsEntry = nullptr;
     QAction* m_specialPointsSeparator = nullptr;
     bool m_programEnded = false;

@@ -11,6 +11,8 @@
 #include "core/document/board_document.h"
 #include "forms/board_target.h"
 #include "forms/desktop_services.h"
+#include "plotters/moving_formula.h"
+#include "plotters/parameter_rows.h"
 
 namespace curvana {
 namespace {
@@ -109,6 +111,12 @@ FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
     connect(&controls().requireButton("Command1"), &QPushButton::clicked, this, &FormulaWindow::drawFormula);
     connect(&controls().requireButton("Command2"), &QPushButton::clicked, this, &QWidget::close);
     showKind(FormulaKind::Function);
+    m_parameterRows = new ParameterRows(this);
+    m_moving = new MovingFormula(board, *m_parameterRows, this);
+    connect(m_parameterRows, &ParameterRows::heightChanged, this, &FormulaWindow::fitParameterRows);
+    for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second})
+        connect(&box(formula), &QLineEdit::textChanged, this, &FormulaWindow::showParameterRows);
+    resumeLastFormula();
     box(FormulaBox::First).setFocus();
     placeAtTwips(kScreenLeft, kScreenTop);
     keepOnScreen(this);
@@ -144,6 +152,52 @@ void FormulaWindow::showKind(FormulaKind kind)
         to.setText(QString::fromStdString(range.to));
     }
     m_shownKind = kind;
+    if (m_parameterRows)
+        showParameterRows();
+}
+
+void FormulaWindow::showParameterRows()
+{
+    std::vector<std::string> names;
+    const FormulaKind chosen = kind();
+    for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second}) {
+        if (formula == FormulaBox::Second && chosen != FormulaKind::Parametric)
+            continue;
+        for (std::string& name : parameterNames(box(formula).text().toStdString(), formulaVocabulary(chosen, formula)))
+            if (std::ranges::find(names, name) == names.end())
+                names.push_back(std::move(name));
+    }
+    m_parameterRows->showNames(names);
+    // Tab goes from the formula box into the rows, row by row, and on to the rest.
+    QWidget* previous = &box(chosen == FormulaKind::Parametric ? FormulaBox::Second : FormulaBox::First);
+    for (QWidget* next : m_parameterRows->tabOrder()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void FormulaWindow::fitParameterRows()
+{
+    const int top = twipsToPixels(kClientHeight);
+    const int height = m_parameterRows->sizeHint().height();
+    m_parameterRows->setGeometry(0, top, twipsToPixels(kClientWidth), height);
+    resize(twipsToPixels(kClientWidth), top + height);
+    keepOnScreen(this); // grown downwards, the window may have reached below the screen
+}
+
+void FormulaWindow::resumeLastFormula()
+{
+    const auto last = m_board.lastFormula();
+    if (!last || last->second.parameters.empty())
+        return;
+    const FormulaAction& formula = last->second;
+    controls().requireOption(kOptionNames.at(static_cast<std::size_t>(formula.kind))).setChecked(true);
+    m_parameterRows->setParameters(formula.parameters);
+    box(FormulaBox::First).setText(QString::fromStdString(formula.first));
+    box(FormulaBox::Second).setText(QString::fromStdString(formula.second));
+    box(FormulaBox::From).setText(QString::fromStdString(formula.from));
+    box(FormulaBox::To).setText(QString::fromStdString(formula.to));
+    m_moving->follow(last->first, formula);
 }
 
 void FormulaWindow::drawFormula()
@@ -152,13 +206,14 @@ void FormulaWindow::drawFormula()
     const auto text = [this](FormulaBox which) { return box(which).text().toStdString(); };
     const FormulaAction action{chosen, text(FormulaBox::First),
         chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(), text(FormulaBox::From),
-        text(FormulaBox::To), colourText(), m_board.formulaCaptionLine()};
+        text(FormulaBox::To), colourText(), m_board.formulaCaptionLine(), m_parameterRows->parameters()};
     auto drawing = checkedDrawing(action);
     if (const auto* error = std::get_if<FormulaError>(&drawing)) {
         pointAt(*error);
         return;
     }
-    drawOnBoard(action, std::get<Drawing>(std::move(drawing)));
+    if (drawOnBoard(action, std::get<Drawing>(std::move(drawing))))
+        m_moving->follow(m_board.lastObjectId(), action);
 }
 
 void FormulaWindow::pointAt(const FormulaError& error)

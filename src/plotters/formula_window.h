@@ -11,6 +11,9 @@ class QRadioButton;
 
 namespace curvana {
 
+class MovingFormula;
+class ParameterRows;
+
 class FormulaWindow final : public DrawingWindow {
     Q_OBJECT
 public:
@@ -19,6 +22,7 @@ public:
     // "确定": draws the formula, or shows why it cannot and selects the place in its box.
     void drawFormula();
     FormulaKind kind() const;
+    ParameterRows& parameterRows() const { return *m_parameterRows; }
 
 private:
     // Relabels the boxes for the chosen kind and resets an unchanged range to the kind's default.
@@ -26,8 +30,16 @@ private:
     QLineEdit& box(FormulaBox box) const;
     void pointAt(const FormulaError& error);
 
+    // The rows follow the letters of the formula boxes; the window grows to hold them.
+    void showParameterRows();
+    void fitParameterRows();
+    // The window opened again goes on with the board's last own formula and its values.
+    void resumeLastFormula();
+
     BoardTarget& m_board;
     FormulaKind m_shownKind = FormulaKind::Function;
+    ParameterRows* m_parameterRows = nullptr;
+    MovingFormula* m_moving = nullptr;
 };
 
 } // namespace curvana

@@ -13,6 +13,7 @@
 #include "core/document/board_document.h"
 #include "storage/board_file_limits.h"
 #include "storage/board_file_messages.h"
+#include "storage/parameter_codec.h"
 
 namespace curvana {
 
@@ -114,7 +115,7 @@ QByteArray encodeFormula(const FormulaAction& formula)
     return R"({"type": "formula", "kind": ")" + QByteArray(kFormulaKindNames.at(static_cast<std::size_t>(formula.kind)))
         + R"(", "formulas": )" + quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to})
         + R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" + QByteArray::number(formula.captionLine)
-        + "}";
+        + encodeParameters(formula.parameters) + "}";
 }
 
 QByteArray encodeTable(const TableAction& table)
@@ -256,6 +257,10 @@ FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
     formula.to = std::move(range.back());
     formula.colour = stringField(object, "colour", title).toStdString();
     formula.captionLine = intField(object, "captionLine", title);
+    DecodedParameters parameters = decodeParameters(object);
+    if (parameters.problem)
+        fail(title, *parameters.problem);
+    formula.parameters = std::move(parameters.parameters);
     // The texts must still draw as they did: the same message the window gives otherwise.
     const auto drawing = actionDrawing(formula);
     if (const auto* problem = std::get_if<FormulaError>(&drawing))

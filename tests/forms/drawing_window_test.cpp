@@ -22,6 +22,12 @@ struct RecordingTarget : BoardTarget {
     void undo() override { }
     void redo() override { }
     int formulaCaptionLine() const override { return 0; }
+    std::uint64_t lastObjectId() const override { return calls.size(); }
+    std::optional<std::pair<std::uint64_t, FormulaAction>> lastFormula() const override { return std::nullopt; }
+    std::optional<BoardAction> objectAction(std::uint64_t) const override { return std::nullopt; }
+    bool moveInPlace(std::uint64_t, const BoardAction&) override { return false; }
+    void recordReplacement(std::uint64_t, const BoardAction&) override { }
+    void leaveTrace(const Drawing&, Rgb) override { }
     DesktopServices& services() override { return desktop; }
 };
 

@@ -149,7 +149,7 @@ struct MistakeCase {
 TEST_F(FormulaWindowTest, AMistakeIsShownAndSelectedInItsBoxAndNothingIsDrawn)
 {
     const MistakeCase cases[] = {
-        {1, {{"Text1", "2x + sinn x"}}, "Text1", "sinn", "第6个字符"},
+        {1, {{"Text1", "2x + sin t"}}, "Text1", "t", "第10个字符"},
         // A character beyond the basic plane takes two UTF-16 units; the selection must take both.
         {1, {{"Text1", "x+😀+1"}}, "Text1", "😀", "第3个字符"},
         {2, {{"Text1", "cos t"}, {"Text2", "sin(t"}}, "Text2", "(", "“y =”框"},

@@ -49,6 +49,11 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(StrokeAction{});
     actions.push_back(FormulaAction{FormulaKind::Function, "y = 2sin x + x²", "", "−10", "10", "红", 0});
     actions.push_back(FormulaAction{FormulaKind::Parametric, "3cos t", "2sin t", "0", "2π", "", 1});
+    // Values that are no short decimal must come back bit for bit, or the curve moves on opening.
+    actions.push_back(FormulaAction{FormulaKind::Function, "y=a(x−h)²+k", "", "-10", "10", "蓝", 2,
+        {{"a", 0.1 + 0.2, -5, 5, 0.1}, {"h", -3, -4.5, 8, 0.25}, {"k", 1.0 / 3, -5, 5, 1e-3}}});
+    actions.push_back(FormulaAction{FormulaKind::Function, "A sin(ωx+φ)", "", "-10", "10", "", 3,
+        {{"A", 2, 0, 4, 0.5}, {"ω", 1, 0.5, 3, 0.1}, {"φ", -1, -3.2, 3.2, 0.1}}});
     actions.push_back(FormulaAction{FormulaKind::Polar, "4sin 2θ", "", "π/2", "2pi", "随便\"写", 7});
     actions.push_back(ClearAction{});
     actions.push_back(LabelAction{{"-2.5", " 3", "顶点 \"A\"\n😀"}, "绿"});
@@ -204,8 +209,8 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
             msg::inAction(2, "画函数图象", problemOf(elementaryCurve(CurveFamily::Quadratic, {"abc", "2", "0"})))},
         {"ellipse without height", boardWith(clear + "," + clear + "," + flatEllipse),
             "第3个动作（画椭圆）：椭圆的半轴长度不能为0，请填写一个不为0的数。"},
-        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sinn x"], )" + formulaEnd),
-            msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sinn x", "", "-10", "10"}))},
+        {"formula no longer reads", boardWith(clear + "," + formulaStart + R"("formulas": ["sin t"], )" + formulaEnd),
+            msg::inAction(2, "自定义函数", formulaProblem({FormulaKind::Function, "sin t", "", "-10", "10"}))},
         {"formula range reversed",
             boardWith(formulaStart + R"("formulas": ["x"], "range": ["2", "1"], "colour": "", "captionLine": 0})"),
             msg::inAction(1, "自定义函数", formulaProblem({FormulaKind::Function, "x", "", "2", "1"}))},
@@ -330,6 +335,38 @@ TEST(BoardFileTest, TheViewIsRecordedAndAnOlderOrBadOneOpensDesigned)
             = R"({"format": "curvana-board", "version": 3, )" + row.view + R"( "actions": [{"type": "clear"}]})";
         EXPECT_EQ(actionsOf(decodeBoard(file, &read)), std::vector<BoardAction>{ClearAction{}}) << row.name;
         EXPECT_TRUE(read.isDesigned()) << row.name;
+    }
+}
+
+} // namespace
+} // namespace curvana
+
+namespace curvana {
+namespace {
+
+// A formula's parameters are optional: a file without them is an older one; broken ones are named.
+TEST(BoardFileTest, FormulaParametersAreCheckedWhenRead)
+{
+    const QByteArray start = R"({"type": "formula", "kind": "function", "formulas": ["a x"], "range": ["-10", "10"], )"
+                             R"("colour": "", "captionLine": 0)";
+    const auto read = [&](const QByteArray& parameters) {
+        return decodeBoard(R"({"format": "curvana-board", "version": 3, "actions": [)" + start + parameters + "}]}");
+    };
+    const BoardReadResult older = read("");
+    ASSERT_TRUE(std::holds_alternative<std::vector<BoardAction>>(older));
+    EXPECT_TRUE(std::get<FormulaAction>(std::get<std::vector<BoardAction>>(older).front()).parameters.empty());
+    const BoardReadResult good
+        = read(R"(, "parameters": [{"name": "a", "value": -2, "from": -5, "to": 5, "step": 0.5}])");
+    ASSERT_TRUE(std::holds_alternative<std::vector<BoardAction>>(good));
+    EXPECT_EQ(std::get<FormulaAction>(std::get<std::vector<BoardAction>>(good).front()).parameters,
+        (FormulaParameters{{"a", -2, -5, 5, 0.5}}));
+    for (const char* broken :
+        {R"(, "parameters": 3)", R"(, "parameters": [{"value": 1, "from": 0, "to": 1, "step": 1}])",
+            R"(, "parameters": [{"name": "a", "value": "1", "from": 0, "to": 1, "step": 1}])",
+            R"(, "parameters": [{"name": "a", "value": 1, "from": 0, "step": 1}])"}) {
+        const BoardReadResult result = read(broken);
+        ASSERT_TRUE(std::holds_alternative<QString>(result)) << broken;
+        EXPECT_TRUE(std::get<QString>(result).contains(QStringLiteral("参数"))) << broken;
     }
 }
 

@@ -90,7 +90,11 @@ void PrintTo(const FormulaAction& action, std::ostream* out)
     quoted(*out, action.second) << ", from ";
     quoted(*out, action.from) << " to ";
     quoted(*out, action.to) << ", colour ";
-    quoted(*out, action.colour) << ", caption line " << action.captionLine << '}';
+    quoted(*out, action.colour) << ", caption line " << action.captionLine;
+    for (const FormulaParameter& parameter : action.parameters)
+        *out << ", " << parameter.name << '=' << parameter.value << " [" << parameter.from << ", " << parameter.to
+             << "] step " << parameter.step;
+    *out << '}';
 }
 
 void PrintTo(const TableAction& action, std::ostream* out)

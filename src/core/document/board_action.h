@@ -78,6 +78,8 @@ struct FormulaAction {
     std::string to;
     std::string colour;
     int captionLine = 0;
+    // The value, range and step of each letter that stands for a number, in the order they appear.
+    FormulaParameters parameters = {};
     friend bool operator==(const FormulaAction&, const FormulaAction&) = default;
 };
 

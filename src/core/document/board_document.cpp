@@ -150,7 +150,7 @@ std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action) 
 
 FormulaInput formulaInputOf(const FormulaAction& action)
 {
-    return {action.kind, action.first, action.second, action.from, action.to};
+    return {action.kind, action.first, action.second, action.from, action.to, action.parameters};
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)
@@ -221,11 +221,28 @@ EntryKey BoardDocument::add(BoardAction action)
     return m_keys.back();
 }
 
+bool BoardDocument::swapIn(Replacement& step)
+{
+    const auto key = std::ranges::find(m_keys, step.id, &EntryKey::id);
+    if (key == m_keys.end())
+        return false;
+    std::swap(m_actions[static_cast<std::size_t>(key - m_keys.begin())], step.other);
+    *key = nextKey(step.id);
+    return true;
+}
+
 bool BoardDocument::undo()
 {
+    if (!m_replacements.empty() && m_replacements.back().actionCount == m_actions.size()) {
+        Replacement step = std::move(m_replacements.back());
+        m_replacements.pop_back();
+        if (swapIn(step))
+            m_undone.emplace_back(std::move(step));
+        return true;
+    }
     if (m_actions.empty())
         return false;
-    m_undone.emplace_back(m_keys.back(), std::move(m_actions.back()));
+    m_undone.emplace_back(std::pair{m_keys.back(), std::move(m_actions.back())});
     m_actions.pop_back();
     m_keys.pop_back();
     ++m_changes;
@@ -236,11 +253,32 @@ std::optional<BoardAction> BoardDocument::redo()
 {
     if (m_undone.empty())
         return std::nullopt;
-    m_keys.push_back(m_undone.back().first);
-    m_actions.push_back(std::move(m_undone.back().second));
+    UndoneStep step = std::move(m_undone.back());
     m_undone.pop_back();
+    if (auto* replacement = std::get_if<Replacement>(&step)) {
+        if (!swapIn(*replacement))
+            return std::nullopt;
+        replacement->actionCount = m_actions.size();
+        const std::uint64_t id = replacement->id;
+        m_replacements.push_back(std::move(*replacement));
+        return m_actions[static_cast<std::size_t>(std::ranges::find(m_keys, id, &EntryKey::id) - m_keys.begin())];
+    }
+    auto& [key, action] = std::get<std::pair<EntryKey, BoardAction>>(step);
+    m_keys.push_back(key);
+    m_actions.push_back(std::move(action));
     ++m_changes;
     return m_actions.back();
+}
+
+bool BoardDocument::recordReplacement(std::uint64_t id, BoardAction before)
+{
+    const auto key = std::ranges::find(m_keys, id, &EntryKey::id);
+    if (key == m_keys.end() || m_actions[static_cast<std::size_t>(key - m_keys.begin())] == before)
+        return false;
+    m_replacements.push_back({id, std::move(before), m_actions.size()});
+    m_undone.clear();
+    ++m_changes;
+    return true;
 }
 
 bool BoardDocument::replace(std::uint64_t id, BoardAction action)
@@ -260,6 +298,7 @@ void BoardDocument::replaceAll(std::vector<BoardAction> actions)
     for (std::size_t i = 0; i < m_actions.size(); ++i)
         m_keys.push_back({++m_lastId, m_changes + 1});
     m_undone.clear();
+    m_replacements.clear();
     ++m_changes;
 }
 

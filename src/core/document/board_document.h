@@ -99,8 +99,13 @@ public:
     // Puts the most recently undone action back at the end and returns it for drawing.
     std::optional<BoardAction> redo();
     // The object `id` becomes `action`, in its place, keeping its id; false when no action on the
-    // board has that id.
+    // board has that id. No step of its own: a change the hand makes frame by frame ends with
+    // recordReplacement.
     bool replace(std::uint64_t id, BoardAction action);
+    // Makes the changes of object `id` since it was `before` one undo step, which puts `before`
+    // back (redo puts the object as it is now). Whatever was undone can no longer be redone. False
+    // when no action has that id or nothing changed.
+    bool recordReplacement(std::uint64_t id, BoardAction before);
     // An opened file: its actions become the board, with nothing to redo.
     void replaceAll(std::vector<BoardAction> actions);
     // A new, empty board.
@@ -109,17 +114,30 @@ public:
     const std::vector<BoardAction>& actions() const { return m_actions; }
     // The identity of each action, in the same order.
     const std::vector<EntryKey>& keys() const { return m_keys; }
-    bool canUndo() const { return !m_actions.empty(); }
+    bool canUndo() const { return !m_actions.empty() || !m_replacements.empty(); }
     bool canRedo() const { return !m_undone.empty(); }
     // Goes up on every change, so a writer can tell whether the board moved since it last saved.
     std::uint64_t changeCount() const { return m_changes; }
 
 private:
+    // A change of one object in place: `other` is the action it had before (on the undo list) or
+    // after (on the redo list). `actionCount` is how many actions there were when it was made, so
+    // it is undone when the actions added after it are.
+    struct Replacement {
+        std::uint64_t id = 0;
+        BoardAction other;
+        std::size_t actionCount = 0;
+    };
+    using UndoneStep = std::variant<std::pair<EntryKey, BoardAction>, Replacement>;
+
     EntryKey nextKey(std::uint64_t id);
+    // Swaps the object of `step` with the action the step holds; false when it is gone.
+    bool swapIn(Replacement& step);
 
     std::vector<BoardAction> m_actions;
     std::vector<EntryKey> m_keys;
-    std::vector<std::pair<EntryKey, BoardAction>> m_undone; // the next redo is the last one
+    std::vector<Replacement> m_replacements; // undoable changes in place, the latest last
+    std::vector<UndoneStep> m_undone; // the next redo is the last one
     std::uint64_t m_changes = 0;
     // Ids start at 1: 0 stands for what no entry drew yet (a stroke still in progress).
     std::uint64_t m_lastId = 0;

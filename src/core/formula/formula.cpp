@@ -19,19 +19,18 @@ constexpr double kGridStepPixels = 2;
 constexpr int kFewestSegments = 16;
 constexpr int kMostSegments = 4096;
 
-FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
+FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box) { return formulaVocabulary(kind, box); }
+
+// The formula of `text` with the parameters' values put in, compiled.
+std::variant<CompiledFunction, TextProblem> compileWithValues(
+    std::string_view text, const FormulaVocabulary& vocabulary, const FormulaParameters& parameters)
 {
-    if (box == FormulaBox::From || box == FormulaBox::To)
-        return {};
-    switch (kind) {
-    case FormulaKind::Function:
-        return {"x", "y"};
-    case FormulaKind::Parametric:
-        return {"t", box == FormulaBox::First ? "x" : "y"};
-    case FormulaKind::Polar:
-        return {"theta", "r"};
-    }
-    return {};
+    auto parsed = parseFormula(text, vocabulary);
+    if (const auto* problem = std::get_if<TextProblem>(&parsed))
+        return *problem;
+    SyntaxTree& tree = std::get<SyntaxTree>(parsed);
+    putInValues(tree, vocabulary, parameters);
+    return CompiledFunction::fromTree(tree);
 }
 
 std::string labelOf(FormulaKind kind, FormulaBox box)
@@ -59,7 +58,7 @@ FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::strin
 
 std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box)
 {
-    auto compiled = compileFormula(boxText(input, box), vocabularyOf(input.kind, box));
+    auto compiled = compileWithValues(boxText(input, box), vocabularyOf(input.kind, box), input.parameters);
     if (const auto* problem = std::get_if<TextProblem>(&compiled))
         return FormulaError{box, problem->start, problem->length, labelOf(input.kind, box) + problem->message};
     return std::get<CompiledFunction>(std::move(compiled));
@@ -93,13 +92,14 @@ std::string captionOf(const FormulaInput& input)
 {
     switch (input.kind) {
     case FormulaKind::Parametric:
-        return "x=" + typedBody(input, FormulaBox::First) + ", y=" + typedBody(input, FormulaBox::Second);
+        return "x=" + typedBody(input, FormulaBox::First) + ", y=" + typedBody(input, FormulaBox::Second)
+            + parameterCaption(input.parameters);
     case FormulaKind::Polar:
-        return "r=" + typedBody(input, FormulaBox::First);
+        return "r=" + typedBody(input, FormulaBox::First) + parameterCaption(input.parameters);
     case FormulaKind::Function:
         break;
     }
-    return "y=" + typedBody(input, FormulaBox::First);
+    return "y=" + typedBody(input, FormulaBox::First) + parameterCaption(input.parameters);
 }
 
 struct Range {
@@ -266,9 +266,26 @@ std::variant<Drawing, FormulaError> formulaDrawing(
     return drawing;
 }
 
-std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text)
+FormulaVocabulary formulaVocabulary(FormulaKind kind, FormulaBox box)
 {
-    auto compiled = compileFormula(text, {"x", "y"});
+    if (box == FormulaBox::From || box == FormulaBox::To)
+        return {};
+    switch (kind) {
+    case FormulaKind::Function:
+        return {"x", "y", {}, true};
+    case FormulaKind::Parametric:
+        return {"t", box == FormulaBox::First ? "x" : "y", {}, true};
+    case FormulaKind::Polar:
+        return {"theta", "r", {}, true};
+    }
+    return {};
+}
+
+std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text, const FormulaParameters& parameters)
+{
+    auto compiled = parameters.empty()
+        ? compileFormula(text, {"x", "y"})
+        : compileWithValues(text, formulaVocabulary(FormulaKind::Function, FormulaBox::First), parameters);
     if (const auto* problem = std::get_if<TextProblem>(&compiled))
         return FormulaError{FormulaBox::First, problem->start, problem->length, "式子" + problem->message};
     return std::get<CompiledFunction>(std::move(compiled));

@@ -9,6 +9,7 @@
 #include "core/curves/drawing.h"
 #include "core/formula/formula_engine.h"
 #include "core/formula/formula_sampler.h"
+#include "core/formula/parameters.h"
 
 namespace curvana {
 
@@ -26,6 +27,7 @@ struct FormulaInput {
     std::string second;
     std::string from;
     std::string to;
+    FormulaParameters parameters = {}; // the values the formula's other letters stand for
 };
 
 enum class FormulaBox { First, Second, From, To };
@@ -60,7 +62,13 @@ std::variant<Drawing, FormulaError> formulaDrawing(
 // The caption formulaDrawing writes: the formula as typed after "y=", "x=…, y=…" or "r=".
 std::string formulaCaption(const FormulaInput& input);
 
-// y = f(x) typed in school notation, compiled for other code to evaluate.
-std::variant<CompiledFunction, FormulaError> compileFunction(std::string_view text);
+// y = f(x) typed in school notation, compiled for other code to evaluate; its other letters stand
+// for the values of `parameters`.
+std::variant<CompiledFunction, FormulaError> compileFunction(
+    std::string_view text, const FormulaParameters& parameters = {});
+
+// How the window reads the box `box` of a formula of `kind`: its variable, its left side, and
+// other letters as parameters.
+FormulaVocabulary formulaVocabulary(FormulaKind kind, FormulaBox box);
 
 } // namespace curvana

@@ -151,7 +151,7 @@ public:
                 ++at;
             else if (isDigit(code) || code == U'.')
                 at = readNumber(at);
-            else if (isLetter(code) || isGreekWord(code))
+            else if (isLetter(code) || isGreekWord(code) || isGreekParameter(code))
                 at = readLetters(at);
             else if (scriptedForm(code, false) || scriptedForm(code, true))
                 at = readScripted(at, scriptedForm(code, true) != 0);
@@ -173,6 +173,18 @@ private:
     }
 
     static bool isGreekWord(char32_t code) { return code == U'π' || code == U'θ' || code == U'φ'; }
+    // Another small Greek letter (α, ω, λ…) is a parameter where parameters are read; so are θ and
+    // φ where the variable is x, which they cannot stand for.
+    bool isGreekParameter(char32_t code) const
+    {
+        if (!m_vocabulary.parameters || code == U'π')
+            return false;
+        if (code == U'θ')
+            return false; // an angle's variable, a mistake where the variable is x
+        if (code == U'φ')
+            return m_vocabulary.variable != "t" && m_vocabulary.variable != "theta";
+        return code >= U'α' && code <= U'ω' && code != U'ς';
+    }
     static std::string rootDegree(char32_t code) { return code == U'∛' ? "3" : code == U'∜' ? "4" : ""; }
 
     // A run of raised (x⁻¹, x¹⁰) or lowered (log₂) digits and signs, as one token.
@@ -219,12 +231,20 @@ private:
         std::string letters;
         int at = start;
         const char32_t first = plainForm(m_codes[at]);
+        if (isGreekParameter(first)) {
+            m_result.tokens.push_back({TokenKind::Name, start, 1, utf8Of(std::u32string(1, first))});
+            return at + 1;
+        }
         if (isGreekWord(first)) {
             letters = first == U'π' ? "pi" : angleWord();
             ++at;
         } else {
             for (; at < static_cast<int>(m_codes.size()) && isLetter(plainForm(m_codes[at])); ++at)
                 letters += static_cast<char>(plainForm(m_codes[at]));
+        }
+        if (m_vocabulary.parameters && letters.size() == static_cast<std::size_t>(at - start)) {
+            readWordsAndParameters(start, letters);
+            return at;
         }
         std::vector<std::string_view> parts;
         if (!splitWords(letters, m_words, parts)) {
@@ -240,6 +260,38 @@ private:
         }
         return at;
     }
+
+    // Known words from the left, longest first; a letter that starts none is a parameter, named
+    // as typed ("A" stays apart from "a"), unless it is another kind's variable.
+    void readWordsAndParameters(int start, std::string_view letters)
+    {
+        int at = start;
+        while (!letters.empty() && !m_result.problem) {
+            const std::string_view word = knownWordAt(letters, m_words);
+            if (!word.empty()) {
+                const int length = static_cast<int>(word.size());
+                m_result.tokens.push_back({TokenKind::Name, at, length, std::string(usualName(word))});
+                at += length;
+                letters.remove_prefix(word.size());
+                continue;
+            }
+            if (isReservedLetter(letters.front()))
+                return refuseLetters(at, 1, std::string(letters.substr(0, 1)));
+            m_result.tokens.push_back({TokenKind::Name, at, 1, utf8Of(std::u32string(1, caseKept(m_codes[at])))});
+            ++at;
+            letters.remove_prefix(1);
+        }
+    }
+
+    // x, y and t are the variables and left sides of the kinds: where they are not this formula's,
+    // they are a slip of the pen, not a parameter.
+    bool isReservedLetter(char letter) const
+    {
+        return (letter == 'x' || letter == 'y' || letter == 't') && m_vocabulary.variable != std::string(1, letter);
+    }
+
+    // A full-width letter as its ASCII form, in the case it was typed.
+    static char32_t caseKept(char32_t code) { return code >= U'！' && code <= U'～' ? code - 0xFEE0 : code; }
 
     void refuseLetters(int start, int length, const std::string& letters)
     {

@@ -55,6 +55,9 @@ struct FormulaVocabulary {
     std::string variable;
     std::string leftSide; // a leading "y =" (this letter and "=") is skipped when typed; "" none
     std::string secondVariable = {}; // "y" for an equation in x and y; "" for one variable
+    // Whether a letter that starts no known word ("a", "A", "ω") is read as a parameter: a Name
+    // token holding the letter as typed, case kept. Otherwise it is a mistake.
+    bool parameters = false;
 };
 
 // The position in `codes` just past a leading "<leftSide> =" with blanks, or 0 when absent. The

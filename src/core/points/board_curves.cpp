@@ -37,16 +37,17 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
 // A function y = f(x) typed as an own formula, sought where the pieces of its drawing lie. A piece
 // ends where the curve leaves the board, has no value or jumps, so each piece's stretch of x is
 // drawn whole.
-void addFunction(const std::string& formula, const Drawing* pieces, CurvesFound& found)
+void addFunction(
+    const std::string& formula, const FormulaParameters& parameters, const Drawing* pieces, CurvesFound& found)
 {
-    auto compiled = compileFunction(formula);
+    auto compiled = compileFunction(formula, parameters);
     auto* function = std::get_if<CompiledFunction>(&compiled);
     if (!function || !pieces)
         return;
     // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(formula)});
+        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(formula) || anyFractionalValue(parameters)});
 }
 
 void addCurveOf(const FormulaAction& action, CurvesFound& found)
@@ -54,7 +55,7 @@ void addCurveOf(const FormulaAction& action, CurvesFound& found)
     if (action.kind != FormulaKind::Function)
         return; // parametric and polar curves: no points are sought on them
     const auto drawing = actionDrawing(action);
-    addFunction(action.first, std::get_if<Drawing>(&drawing), found);
+    addFunction(action.first, action.parameters, std::get_if<Drawing>(&drawing), found);
 }
 
 // The curve 连线 drew through a table; its points alone are no curve.
@@ -63,7 +64,7 @@ void addCurveOf(const TableAction& action, CurvesFound& found)
     if (!action.curve)
         return;
     const auto drawing = actionDrawing(action);
-    addFunction(action.formula, std::get_if<Drawing>(&drawing), found);
+    addFunction(action.formula, {}, std::get_if<Drawing>(&drawing), found);
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new
