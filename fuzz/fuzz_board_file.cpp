@@ -21,12 +21,12 @@ void openLikeAFile(const QByteArray& bytes)
         fuzzCheck(!message->isEmpty(), "empty message for a bad file");
         return;
     }
-    const auto& actions = std::get<std::vector<BoardAction>>(result);
+    const auto& actions = std::get<OpenedBoard>(result).actions;
     const QByteArray saved = encodeBoard(actions);
     const BoardReadResult again = decodeBoard(saved);
-    const auto* reread = std::get_if<std::vector<BoardAction>>(&again);
+    const auto* reread = std::get_if<OpenedBoard>(&again);
     fuzzCheck(reread != nullptr, "a saved board does not open again", saved.toStdString());
-    fuzzCheck(*reread == actions, "a saved board opens as another board", saved.toStdString());
+    fuzzCheck(reread->actions == actions, "a saved board opens as another board", saved.toStdString());
 }
 
 } // namespace

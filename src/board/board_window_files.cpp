@@ -63,14 +63,18 @@ bool BoardWindow::loadBoardFile(const QString& path)
         m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
+    OpenedBoard& opened = std::get<OpenedBoard>(read);
     // An opened board is written to the recovery file whole.
     m_recovery.startOver();
     // Every action becomes a new object, so the board goes back to what it was made with and
-    // paints them all, each as its own step; an animated view reveals them from the first.
-    changeDocument([&](BoardDocument& document) {
-        document.replaceAll(std::get<std::vector<BoardAction>>(std::move(read)));
-        return true;
-    });
+    // paints them all, each as its own step, from the drawings the file was checked with; an
+    // animated view reveals them from the first.
+    changeDocument(
+        [&](BoardDocument& document) {
+            document.replaceAll(std::move(opened.actions));
+            return true;
+        },
+        opened.drawings);
     return true;
 }
 

@@ -8,8 +8,13 @@ namespace {
 
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
-template <class WindowAction> void paintWindowAction(Surface& surface, const WindowAction& action)
+template <class WindowAction>
+void paintWindowAction(Surface& surface, const WindowAction& action, const Drawing* checked)
 {
+    if (checked) {
+        surface.draw(*checked, penColourOrBlack(action.colour));
+        return;
+    }
     const auto result = actionDrawing(action);
     if (const auto* drawing = std::get_if<Drawing>(&result))
         surface.draw(*drawing, penColourOrBlack(action.colour));
@@ -26,23 +31,25 @@ void paintStroke(Surface& surface, const StrokeAction& stroke)
 
 } // namespace
 
-void paintAction(Surface& surface, const BoardAction& action)
+void paintAction(Surface& surface, const BoardAction& action, const Drawing* checked)
 {
     std::visit(Overloaded{
-                   [&](const CurveAction& curve) { paintWindowAction(surface, curve); },
-                   [&](const FigureAction& figure) { paintWindowAction(surface, figure); },
-                   [&](const LabelAction& label) { paintWindowAction(surface, label); },
-                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula); },
+                   [&](const CurveAction& curve) { paintWindowAction(surface, curve, checked); },
+                   [&](const FigureAction& figure) { paintWindowAction(surface, figure, checked); },
+                   [&](const LabelAction& label) { paintWindowAction(surface, label, checked); },
+                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula, checked); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
                    [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
                },
         action);
 }
 
-void followDocument(Surface& surface, const BoardDocument& document)
+void followDocument(Surface& surface, const BoardDocument& document, const CheckedDrawings& checked)
 {
     const auto& keys = document.keys();
     const auto& actions = document.actions();
+    const bool haveChecked = checked.size() == actions.size();
+    const auto checkedOf = [&](std::size_t i) { return haveChecked && checked[i] ? &*checked[i] : nullptr; };
     const auto objectKey = [&](std::size_t i) { return ObjectKey{keys[i].id, keys[i].revision}; };
     std::size_t kept = 0;
     for (; kept < keys.size() && kept < surface.objectCount(); ++kept) {
@@ -55,7 +62,7 @@ void followDocument(Surface& surface, const BoardDocument& document)
     surface.removeObjectsFrom(kept);
     for (std::size_t i = kept; i < keys.size(); ++i) {
         surface.beginObject(objectKey(i));
-        paintAction(surface, actions[i]);
+        paintAction(surface, actions[i], checkedOf(i));
     }
 }
 

@@ -8,12 +8,15 @@
 
 namespace curvana {
 
-// Paints `action` onto `surface` as it is, into the object the caller began.
-void paintAction(Surface& surface, const BoardAction& action);
+// Paints `action` onto `surface` as it is, into the object the caller began; `checked`, when
+// given, is the action's drawing as already computed, painted instead of computing it again.
+void paintAction(Surface& surface, const BoardAction& action, const Drawing* checked = nullptr);
 
 // Brings the surface's objects in line with `document`: the objects it shows in the same order
 // stay, an entry changed in place is drawn again in its place, whatever follows the first
 // difference (an undone entry, a stroke never committed) is removed and the rest is painted.
-void followDocument(Surface& surface, const BoardDocument& document);
+// `checked` holds the drawings of all the document's actions when they were just computed (a file
+// that was opened); any other list is not the document's and is ignored.
+void followDocument(Surface& surface, const BoardDocument& document, const CheckedDrawings& checked = {});
 
 } // namespace curvana

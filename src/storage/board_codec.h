@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <cstddef>
+#include <optional>
 
 #include "core/document/board_action.h"
 #include "core/curves/drawing.h"
@@ -36,8 +37,14 @@ double drawnDots(const BoardAction& action);
 
 QByteArray encodeAction(const BoardAction& action);
 
+// An action read from a file and the drawing it was checked with (none for a stroke or a clear).
+struct CheckedAction {
+    BoardAction action;
+    std::optional<Drawing> drawing;
+};
+
 // The action, or throws ActionProblem or FileProblem. `cost` adds up what the file read so far
 // costs to replay, so the totals are capped while reading.
-BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost);
+CheckedAction decodeAction(const QJsonObject& object, ReplayCost& cost);
 
 } // namespace curvana

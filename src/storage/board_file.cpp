@@ -68,7 +68,7 @@ std::optional<QString> nameProblem(const QString& path)
     return std::nullopt;
 }
 
-BoardReadResult decodeActions(const QJsonArray& array)
+BoardReadResult decodeActions(const QJsonArray& array, const ReadBudget& budget)
 {
     if (static_cast<std::size_t>(array.size()) > kMaxBoardActions)
         return tooManyActions();
@@ -76,21 +76,26 @@ BoardReadResult decodeActions(const QJsonArray& array)
         return tooManyCurves();
     if (actionsOfType(array, "formula") > kMaxBoardFormulas)
         return tooManyFormulas();
-    std::vector<BoardAction> actions;
-    actions.reserve(static_cast<std::size_t>(array.size()));
+    OpenedBoard board;
+    board.actions.reserve(static_cast<std::size_t>(array.size()));
+    board.drawings.reserve(static_cast<std::size_t>(array.size()));
     ReplayCost cost;
     for (qsizetype i = 0; i < array.size(); ++i) {
         try {
             if (!array[i].isObject())
                 throw ActionProblem{{}, fieldWrong("actions", kObject)};
-            actions.push_back(decodeAction(array[i].toObject(), cost));
+            CheckedAction checked = decodeAction(array[i].toObject(), cost);
+            board.actions.push_back(std::move(checked.action));
+            board.drawings.push_back(std::move(checked.drawing));
         } catch (const ActionProblem& problem) {
             return inAction(i + 1, problem.title, problem.message);
         } catch (const FileProblem& problem) {
             return problem.message;
         }
+        if (budget.spent())
+            return tooSlowToRead(i + 1);
     }
-    return actions;
+    return board;
 }
 
 bool withinLimits(const std::vector<BoardAction>& actions)
@@ -113,7 +118,7 @@ bool withinLimits(const std::vector<BoardAction>& actions)
 
 // The lines of a recovery journal after its header, each an action or an undo of the one before.
 // A last line cut short by a crash mid-write is left out; anything else wrong is damage.
-BoardReadResult decodeJournal(const QByteArray& bytes)
+BoardReadResult decodeJournal(const QByteArray& bytes, const ReadBudget& budget)
 {
     const QList<QByteArray> lines = bytes.split('\n');
     QJsonParseError error{};
@@ -138,7 +143,7 @@ BoardReadResult decodeJournal(const QByteArray& bytes)
         else
             return damagedAt(i + 1);
     }
-    return decodeActions(actions);
+    return decodeActions(actions, budget);
 }
 
 bool isJournal(const QByteArray& bytes)
@@ -220,7 +225,13 @@ QByteArray encodeBoard(const std::vector<BoardAction>& actions)
     return out;
 }
 
-BoardReadResult decodeBoard(const QByteArray& bytes)
+ReadBudget::ReadBudget(std::chrono::milliseconds allowed, Clock clock)
+    : m_clock(std::move(clock))
+    , m_end(m_clock() + allowed)
+{
+}
+
+BoardReadResult decodeBoard(const QByteArray& bytes, const ReadBudget& budget)
 {
     if (bytes.size() > kMaxBoardFileBytes)
         return fileTooLarge();
@@ -229,7 +240,7 @@ BoardReadResult decodeBoard(const QByteArray& bytes)
     if (looksLikeUtf16(text))
         return utf16File();
     if (isJournal(text))
-        return decodeJournal(text);
+        return decodeJournal(text, budget);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
@@ -242,7 +253,7 @@ BoardReadResult decodeBoard(const QByteArray& bytes)
     const QJsonValue actions = top.value(QLatin1StringView("actions"));
     if (!actions.isArray())
         return topFieldWrong("actions", kArray);
-    return decodeActions(actions.toArray());
+    return decodeActions(actions.toArray(), budget);
 }
 
 std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions)
@@ -259,7 +270,7 @@ std::optional<QString> writeBoardFile(const QString& path, const std::vector<Boa
     return std::nullopt;
 }
 
-BoardReadResult readBoardFile(const QString& path)
+BoardReadResult readBoardFile(const QString& path, const ReadBudget& budget)
 {
     if (const std::optional<QString> problem = nameProblem(path))
         return cannotOpen(path, *problem);
@@ -280,7 +291,7 @@ BoardReadResult readBoardFile(const QString& path)
     const QByteArray bytes = file.read(kMaxBoardFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(path, failureReason(errno, path));
-    return decodeBoard(bytes);
+    return decodeBoard(bytes, budget);
 }
 
 } // namespace curvana

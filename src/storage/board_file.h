@@ -4,11 +4,14 @@
 // action or a Chinese message and nothing, so a bad file never changes the board.
 #include <QByteArray>
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
 
 #include "core/document/board_action.h"
+#include "core/document/board_document.h"
 #include "storage/board_file_limits.h"
 
 namespace curvana {
@@ -17,18 +20,38 @@ inline constexpr const char* kBoardFileSuffix = "curvana";
 // The "format" of the recovery journal (recovery_journal.h), which opens like a board file.
 inline constexpr const char* kJournalFormatName = "curvana-journal";
 
-// The actions of an opened board, or the message saying why it cannot be opened.
-using BoardReadResult = std::variant<std::vector<BoardAction>, QString>;
+// An opened board: its actions and the drawing each was checked with, for the board to paint.
+struct OpenedBoard {
+    std::vector<BoardAction> actions;
+    CheckedDrawings drawings; // one for each action
+};
+// The opened board, or the message saying why it cannot be opened.
+using BoardReadResult = std::variant<OpenedBoard, QString>;
+
+// The time one file read may take, on a clock a test can replace. A file inside every limit can
+// still ask for costly work (own formulas each just inside their own time limit); past this the
+// file is refused rather than leaving the board frozen.
+class ReadBudget {
+public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    explicit ReadBudget(
+        std::chrono::milliseconds allowed = kMaxReadTime, Clock clock = &std::chrono::steady_clock::now);
+    bool spent() const { return m_clock() > m_end; }
+
+private:
+    Clock m_clock;
+    std::chrono::steady_clock::time_point m_end;
+};
 
 QByteArray encodeBoard(const std::vector<BoardAction>& actions);
 // Any version up to kBoardFormatVersion, a saved board or a recovery journal; every curve and
-// figure is checked by computing it.
-BoardReadResult decodeBoard(const QByteArray& bytes);
+// figure is checked by computing it, and the whole read kept within `budget`.
+BoardReadResult decodeBoard(const QByteArray& bytes, const ReadBudget& budget = ReadBudget());
 
 // Writes beside the old file and renames over it, so a failed save leaves the old file as it
 // was. Nothing on success, else the message.
 std::optional<QString> writeBoardFile(const QString& path, const std::vector<BoardAction>& actions);
-BoardReadResult readBoardFile(const QString& path);
+BoardReadResult readBoardFile(const QString& path, const ReadBudget& budget = ReadBudget());
 
 // Replaces the file at `path` with `bytes`, or leaves it untouched: nothing on success, else the
 // reason in the user's words.

@@ -1,6 +1,7 @@
 #pragma once
 // What a board file may hold. Opening replays every action, so the limits keep the work bounded
 // for any file, damaged or crafted; saving refuses a board that could not be opened again.
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 
@@ -26,6 +27,9 @@ inline constexpr std::size_t kMaxBoardCurves = 2'000;
 // build for the dearest (tan x^3, 1/sin(50x)), measured with reading and the first paint. A board
 // shows far fewer since its last clear; this many keeps such a board within about 2 seconds.
 inline constexpr std::size_t kMaxBoardFormulas = 30;
+// However a file inside these limits is made, reading it stops after this long and it is refused,
+// so opening never freezes the board for longer; a lesson's board takes a small part of it.
+inline constexpr std::chrono::milliseconds kMaxReadTime{2000};
 // No box takes more than an own formula (1,000 characters); a longer text in a file is refused
 // before anything is computed from it.
 inline constexpr int kMaxFieldCharacters = 1000;

@@ -4,12 +4,15 @@
 
 #include <QString>
 #include <cfloat>
+#include <chrono>
+#include <memory>
 #include <cstring>
 
 #include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"
+#include "storage/recovery_journal.h"
 
 namespace curvana {
 namespace {
@@ -65,7 +68,7 @@ std::vector<BoardAction> actionsOf(const BoardReadResult& result)
         ADD_FAILURE() << "expected actions, got: " << message->toStdString();
         return {};
     }
-    return std::get<std::vector<BoardAction>>(result);
+    return std::get<OpenedBoard>(result).actions;
 }
 
 std::vector<StrokePoint> strokePoints(const std::vector<BoardAction>& actions)
@@ -93,6 +96,76 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
+}
+
+// The board paints the drawings the file was checked with: each must sit with its own action
+// (none for a stroke or a clear) and be what that action computes.
+TEST(BoardFileTest, EachActionComesWithTheDrawingItWasCheckedWith)
+{
+    const std::vector<BoardAction> board = everyKindOfAction();
+    const BoardReadResult read = decodeBoard(encodeBoard(board));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const OpenedBoard& opened = std::get<OpenedBoard>(read);
+    ASSERT_EQ(opened.drawings.size(), board.size());
+    const auto computed = [](const BoardAction& action) {
+        return std::visit(
+            Overloaded{
+                [](const StrokeAction&) -> std::optional<Drawing> { return std::nullopt; },
+                [](const ClearAction&) -> std::optional<Drawing> { return std::nullopt; },
+                [](const auto& drawn) -> std::optional<Drawing> { return std::get<Drawing>(actionDrawing(drawn)); },
+            },
+            action);
+    };
+    for (std::size_t i = 0; i < board.size(); ++i) {
+        SCOPED_TRACE(actionTitle(board[i]) + " at " + std::to_string(i));
+        EXPECT_EQ(opened.drawings[i], computed(board[i]));
+    }
+}
+
+// A clock that moves on by `step` each time it is read: a read of N actions reads it N + 1 times.
+ReadBudget::Clock steppingClock(std::chrono::milliseconds step)
+{
+    auto now = std::make_shared<std::chrono::steady_clock::time_point>();
+    return [now, step] { return *now += step; };
+}
+
+// However cheap each action is for the limits, the read as a whole stops when its time is up and
+// says at which action; a recovery journal is read within the same time.
+TEST(BoardFileTest, AReadThatOutrunsItsTimeIsRefusedNamingTheAction)
+{
+    using std::chrono::milliseconds;
+    const BoardAction curve = CurveAction{CurveWindow::Classic, 1, {"1"}, ""};
+    const auto board = [&](std::size_t count) { return std::vector<BoardAction>(count, curve); };
+    const auto journal = [&](std::size_t count) {
+        QByteArray bytes = journalHeader();
+        for (std::size_t i = 0; i < count; ++i)
+            bytes += encodeAction(curve) + '\n';
+        return bytes;
+    };
+    struct Case {
+        std::size_t actions;
+        milliseconds step;
+        std::optional<qsizetype> refusedAt;
+    };
+    // 2.5 s allowed, each action taking the step.
+    const Case cases[] = {
+        {2, milliseconds(1000), std::nullopt},
+        {3, milliseconds(1000), 3},
+        {40, milliseconds(1000), 3},
+        {40, milliseconds(60), std::nullopt},
+        {500, milliseconds(60), 42},
+        {1, milliseconds(3000), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.actions) + " actions of " + std::to_string(c.step.count()) + " ms");
+        for (const QByteArray& bytes : {encodeBoard(board(c.actions)), journal(c.actions)}) {
+            const BoardReadResult read = decodeBoard(bytes, ReadBudget(milliseconds(2500), steppingClock(c.step)));
+            if (c.refusedAt)
+                EXPECT_EQ(std::get<QString>(read), msg::tooSlowToRead(*c.refusedAt));
+            else
+                EXPECT_EQ(std::get<OpenedBoard>(read).actions, board(c.actions));
+        }
+    }
 }
 
 // Written by hand as an older program (or a person) might: other key order, other spacing, an
@@ -266,8 +339,8 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
     const FigureAction huge{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
     const auto hugeOnes = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(huge)));
     ASSERT_GT(hugeOnes, 10u);
-    EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(
-        decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
+    EXPECT_TRUE(
+        std::holds_alternative<OpenedBoard>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes + 1, huge)))),
         msg::tooMuchToDraw());
 

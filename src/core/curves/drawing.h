@@ -62,6 +62,7 @@ struct Drawing {
     std::vector<Polyline> polylines;
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
+    friend bool operator==(const Drawing&, const Drawing&) = default;
 };
 
 // Why nothing can be drawn: `field` is the index of the text box to focus (0 for Text1), or -1.
