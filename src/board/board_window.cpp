@@ -117,13 +117,13 @@ bool BoardWindow::replace(std::uint64_t id, const BoardAction& action)
     return changeDocument([&](BoardDocument& document) { return document.replace(id, action); });
 }
 
-bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit, const CheckedDrawings& checked)
+bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit, CheckedDrawings checked)
 {
     if (m_pen->drawing())
         m_pen->release({}, Qt::NoButton);
     if (!edit(m_document))
         return false;
-    documentChanged(checked);
+    documentChanged(std::move(checked));
     return true;
 }
 
@@ -136,9 +136,9 @@ void BoardWindow::recordStroke(const StrokeAction& stroke)
     documentChanged();
 }
 
-void BoardWindow::documentChanged(const CheckedDrawings& checked)
+void BoardWindow::documentChanged(CheckedDrawings checked)
 {
-    followDocument(surface(), m_document, checked);
+    followDocument(surface(), m_document, std::move(checked));
     boardActionsChanged();
     writeRecovery();
 }

@@ -74,7 +74,7 @@ bool BoardWindow::loadBoardFile(const QString& path)
             document.replaceAll(std::move(opened.actions));
             return true;
         },
-        opened.drawings);
+        std::move(opened.drawings));
     return true;
 }
 

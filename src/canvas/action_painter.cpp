@@ -44,7 +44,7 @@ void paintAction(Surface& surface, const BoardAction& action, const Drawing* che
         action);
 }
 
-void followDocument(Surface& surface, const BoardDocument& document, const CheckedDrawings& checked)
+void followDocument(Surface& surface, const BoardDocument& document, CheckedDrawings checked)
 {
     const auto& keys = document.keys();
     const auto& actions = document.actions();
@@ -63,6 +63,8 @@ void followDocument(Surface& surface, const BoardDocument& document, const Check
     for (std::size_t i = kept; i < keys.size(); ++i) {
         surface.beginObject(objectKey(i));
         paintAction(surface, actions[i], checkedOf(i));
+        if (haveChecked)
+            checked[i].reset();
     }
 }
 

@@ -16,7 +16,8 @@ void paintAction(Surface& surface, const BoardAction& action, const Drawing* che
 // stay, an entry changed in place is drawn again in its place, whatever follows the first
 // difference (an undone entry, a stroke never committed) is removed and the rest is painted.
 // `checked` holds the drawings of all the document's actions when they were just computed (a file
-// that was opened); any other list is not the document's and is ignored.
-void followDocument(Surface& surface, const BoardDocument& document, const CheckedDrawings& checked = {});
+// that was opened), each let go once painted so they and the surface are not held in full at once;
+// any other list is not the document's and is ignored.
+void followDocument(Surface& surface, const BoardDocument& document, CheckedDrawings checked = {});
 
 } // namespace curvana

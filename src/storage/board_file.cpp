@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <ctime>
 #include <sys/stat.h>
 
 #include "storage/board_codec.h"
@@ -223,6 +224,13 @@ QByteArray encodeBoard(const std::vector<BoardAction>& actions)
         out += (i ? ",\n        " : "\n        ") + encodeAction(actions[i]);
     out += actions.empty() ? "]\n}\n" : "\n    ]\n}\n";
     return out;
+}
+
+std::chrono::nanoseconds ReadBudget::threadTime()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 ReadBudget::ReadBudget(std::chrono::milliseconds allowed, Clock clock)

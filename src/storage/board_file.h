@@ -30,17 +30,20 @@ using BoardReadResult = std::variant<OpenedBoard, QString>;
 
 // The time one file read may take, on a clock a test can replace. A file inside every limit can
 // still ask for costly work (own formulas each just inside their own time limit); past this the
-// file is refused rather than leaving the board frozen.
+// file is refused rather than leaving the board frozen. The clock is the reading thread's own
+// processor time: on an idle machine that is the time the board waits, and a machine busy with
+// other programs does not make the same file open one day and be refused the next.
 class ReadBudget {
 public:
-    using Clock = std::function<std::chrono::steady_clock::time_point()>;
-    explicit ReadBudget(
-        std::chrono::milliseconds allowed = kMaxReadTime, Clock clock = &std::chrono::steady_clock::now);
+    // The time spent so far, from any fixed start.
+    using Clock = std::function<std::chrono::nanoseconds()>;
+    static std::chrono::nanoseconds threadTime();
+    explicit ReadBudget(std::chrono::milliseconds allowed = kMaxReadTime, Clock clock = &threadTime);
     bool spent() const { return m_clock() > m_end; }
 
 private:
     Clock m_clock;
-    std::chrono::steady_clock::time_point m_end;
+    std::chrono::nanoseconds m_end;
 };
 
 QByteArray encodeBoard(const std::vector<BoardAction>& actions);

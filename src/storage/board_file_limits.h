@@ -27,8 +27,9 @@ inline constexpr std::size_t kMaxBoardCurves = 2'000;
 // build for the dearest (tan x^3, 1/sin(50x)), measured with reading and the first paint. A board
 // shows far fewer since its last clear; this many keeps such a board within about 2 seconds.
 inline constexpr std::size_t kMaxBoardFormulas = 30;
-// However a file inside these limits is made, reading it stops after this long and it is refused,
-// so opening never freezes the board for longer; a lesson's board takes a small part of it.
+// However a file inside these limits is made, reading it stops after this much processor time and
+// it is refused, so opening never freezes the board for much longer. A board at every limit at once
+// took 1.3 s of it to read in the optimised build (bench/board_limits_bench.cpp).
 inline constexpr std::chrono::milliseconds kMaxReadTime{2000};
 // No box takes more than an own formula (1,000 characters); a longer text in a file is refused
 // before anything is computed from it.

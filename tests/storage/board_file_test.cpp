@@ -125,7 +125,7 @@ TEST(BoardFileTest, EachActionComesWithTheDrawingItWasCheckedWith)
 // A clock that moves on by `step` each time it is read: a read of N actions reads it N + 1 times.
 ReadBudget::Clock steppingClock(std::chrono::milliseconds step)
 {
-    auto now = std::make_shared<std::chrono::steady_clock::time_point>();
+    auto now = std::make_shared<std::chrono::nanoseconds>();
     return [now, step] { return *now += step; };
 }
 
