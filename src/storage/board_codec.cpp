@@ -344,6 +344,14 @@ double drawnDots(const Drawing& drawing)
     return std::isfinite(dots) ? dots : std::numeric_limits<double>::max();
 }
 
+std::size_t heldPoints(const Drawing& drawing)
+{
+    std::size_t points = drawing.dots.size() + 2 * drawing.segments.size();
+    for (const Polyline& polyline : drawing.polylines)
+        points += polyline.points.size();
+    return points;
+}
+
 double drawnDots(const BoardAction& action)
 {
     const auto ofResult = [](const auto& result) {

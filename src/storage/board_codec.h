@@ -34,6 +34,8 @@ struct ReplayCost {
 double drawnDots(const Drawing& drawing);
 // The same for an action, computing its drawing (strokes count as stroke points, not here).
 double drawnDots(const BoardAction& action);
+// The points `drawing` holds in memory, 16 bytes each.
+std::size_t heldPoints(const Drawing& drawing);
 
 QByteArray encodeAction(const BoardAction& action);
 

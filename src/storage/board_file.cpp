@@ -81,11 +81,17 @@ BoardReadResult decodeActions(const QJsonArray& array, const ReadBudget& budget)
     board.actions.reserve(static_cast<std::size_t>(array.size()));
     board.drawings.reserve(static_cast<std::size_t>(array.size()));
     ReplayCost cost;
+    std::size_t handedPoints = 0;
     for (qsizetype i = 0; i < array.size(); ++i) {
         try {
             if (!array[i].isObject())
                 throw ActionProblem{{}, fieldWrong("actions", kObject)};
             CheckedAction checked = decodeAction(array[i].toObject(), cost);
+            if (checked.drawing && !std::holds_alternative<FormulaAction>(checked.action)) {
+                handedPoints += heldPoints(*checked.drawing);
+                if (handedPoints > kMaxHandedPoints)
+                    checked.drawing.reset();
+            }
             board.actions.push_back(std::move(checked.action));
             board.drawings.push_back(std::move(checked.drawing));
         } catch (const ActionProblem& problem) {

@@ -23,7 +23,9 @@ inline constexpr const char* kJournalFormatName = "curvana-journal";
 // An opened board: its actions and the drawing each was checked with, for the board to paint.
 struct OpenedBoard {
     std::vector<BoardAction> actions;
-    CheckedDrawings drawings; // one for each action
+    // One for each action; none for a stroke or a clear, nor for curves and figures past what is
+    // worth holding (kMaxHandedPoints), which the board computes again.
+    CheckedDrawings drawings;
 };
 // The opened board, or the message saying why it cannot be opened.
 using BoardReadResult = std::variant<OpenedBoard, QString>;

@@ -122,6 +122,24 @@ TEST(BoardFileTest, EachActionComesWithTheDrawingItWasCheckedWith)
     }
 }
 
+// Past what is worth holding the board computes curves again; an own formula's drawing is always
+// handed, however many points came before it.
+TEST(BoardFileTest, HandedDrawingsStopAtTheirCapButNotForOwnFormulas)
+{
+    const CurveAction curve{CurveWindow::Classic, 4, {"1.5"}, ""};
+    const std::size_t held = kMaxHandedPoints / heldPoints(std::get<Drawing>(actionDrawing(curve)));
+    std::vector<BoardAction> board(held + 2, curve);
+    board.push_back(FormulaAction{FormulaKind::Function, "x", "", "-10", "10", "", 0});
+    const BoardReadResult read = decodeBoard(encodeBoard(board));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const CheckedDrawings& drawings = std::get<OpenedBoard>(read).drawings;
+    ASSERT_EQ(drawings.size(), board.size());
+    EXPECT_TRUE(drawings[held - 1].has_value());
+    EXPECT_FALSE(drawings[held].has_value());
+    EXPECT_FALSE(drawings[held + 1].has_value());
+    EXPECT_TRUE(drawings.back().has_value());
+}
+
 // A clock that moves on by `step` each time it is read: a read of N actions reads it N + 1 times.
 ReadBudget::Clock steppingClock(std::chrono::milliseconds step)
 {
