@@ -98,7 +98,7 @@ void openRecoveryFile(benchmark::State& state)
     }
     for (auto _ : state) {
         const BoardReadResult read = readBoardFile(recoveryFilePath());
-        if (!std::holds_alternative<std::vector<BoardAction>>(read))
+        if (!std::holds_alternative<OpenedBoard>(read))
             state.SkipWithError("the recovery file could not be read");
         benchmark::DoNotOptimize(read);
     }
@@ -116,15 +116,15 @@ void openBoardAtTheDrawingLimit(benchmark::State& state)
     QImage image(board, QImage::Format_RGB32);
     for (auto _ : state) {
         const BoardReadResult read = decodeBoard(file);
-        const auto* actions = std::get_if<std::vector<BoardAction>>(&read);
-        if (!actions) {
+        const auto* opened = std::get_if<OpenedBoard>(&read);
+        if (!opened) {
             state.SkipWithError("the board at the limit was refused");
             return;
         }
         Surface surface(board);
         surface.setScale(-10, 10, 10, -10);
-        for (const BoardAction& action : *actions)
-            paintAction(surface, action);
+        for (std::size_t i = 0; i < opened->actions.size(); ++i)
+            paintAction(surface, opened->actions[i], opened->drawings[i] ? &*opened->drawings[i] : nullptr);
         image.fill(Qt::white);
         Rasteriser(surface, QSizeF(board), 1).render(image, {0, 0}, surface.end());
         benchmark::ClobberMemory();

@@ -14,7 +14,7 @@ runs=${2:-9}
 out=${E2E_OUT:-/tmp/curvana-measure}
 mkdir -p "$out"
 export E2E_SCREEN_DIR=$out
-e2e_need Xvfb xdotool import
+e2e_need Xvfb xdotool xmodmap import python3
 trap e2e_cleanup EXIT
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCURVANA_BENCH=ON >/dev/null

@@ -8,7 +8,7 @@ packages=(
   fonts-wqy-microhei fonts-arphic-uming
   libmuparser-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick openbox x11-utils
+  xvfb xauth xdotool imagemagick openbox x11-utils x11-xserver-utils
   cups printer-driver-cups-pdf poppler-utils
   dpkg-dev file
   clang libclang-rt-14-dev llvm clang-format

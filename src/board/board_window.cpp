@@ -122,13 +122,13 @@ bool BoardWindow::replace(std::uint64_t id, const BoardAction& action)
     return changeDocument([&](BoardDocument& document) { return document.replace(id, action); });
 }
 
-bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit)
+bool BoardWindow::changeDocument(const std::function<bool(BoardDocument&)>& edit, CheckedDrawings checked)
 {
     if (m_pen->drawing())
         m_pen->release({}, Qt::NoButton);
     if (!edit(m_document))
         return false;
-    documentChanged();
+    documentChanged(std::move(checked));
     return true;
 }
 
@@ -141,9 +141,9 @@ void BoardWindow::recordStroke(const StrokeAction& stroke)
     documentChanged();
 }
 
-void BoardWindow::documentChanged()
+void BoardWindow::documentChanged(CheckedDrawings checked)
 {
-    followDocument(surface(), m_document, m_view);
+    followDocument(surface(), m_document, m_view, std::move(checked));
     boardActionsChanged();
     writeRecovery();
 }

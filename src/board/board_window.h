@@ -154,10 +154,11 @@ private:
     // Every change of the document: a freehand stroke still in progress is recorded first, so
     // it stays a step of its own; then `edit` changes the document (false: it changed nothing),
     // the surface follows and the recovery file holds the board.
-    bool changeDocument(const std::function<bool(BoardDocument&)>& edit);
+    // `checked`: the drawings of all the edited document's actions, when they were just computed.
+    bool changeDocument(const std::function<bool(BoardDocument&)>& edit, CheckedDrawings checked = {});
     void recordStroke(const StrokeAction& stroke);
     bool loadBoardFile(const QString& path);
-    void documentChanged();
+    void documentChanged(CheckedDrawings checked = {});
     void writeRecovery();
     // Whatever depends on the board's actions follows them: call after every change to them.
     void boardActionsChanged();

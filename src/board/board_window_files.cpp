@@ -59,11 +59,12 @@ bool BoardWindow::openBoardFile(const QString& path)
 bool BoardWindow::loadBoardFile(const QString& path)
 {
     ViewWindow recordedView;
-    BoardReadResult read = readBoardFile(path, &recordedView);
+    BoardReadResult read = readBoardFile(path, ReadBudget(), &recordedView);
     if (const QString* problem = std::get_if<QString>(&read)) {
         m_services.showMessage(this, {QStringLiteral("打开图板"), *problem, QMessageBox::Warning});
         return false;
     }
+    OpenedBoard& opened = std::get<OpenedBoard>(read);
     // An opened board is written to the recovery file whole.
     m_recovery.startOver();
     // The board opens in the view it was saved in (an older file in the designed view): the axes
@@ -74,11 +75,14 @@ bool BoardWindow::loadBoardFile(const QString& path)
         drawAxes();
     }
     // Every action becomes a new object, so the board goes back to what it was made with and
-    // paints them all, each as its own step; an animated view reveals them from the first.
-    changeDocument([&](BoardDocument& document) {
-        document.replaceAll(std::get<std::vector<BoardAction>>(std::move(read)));
-        return true;
-    });
+    // paints them all, each as its own step, from the drawings the file was checked with; an
+    // animated view reveals them from the first.
+    changeDocument(
+        [&](BoardDocument& document) {
+            document.replaceAll(std::move(opened.actions));
+            return true;
+        },
+        std::move(opened.drawings));
     return true;
 }
 

@@ -16,8 +16,13 @@ bool nearView(const ViewWindow& view, const WorldPoint& p)
 // A curve or figure as its window's "确定" drew it. A recorded action always computes, since only
 // drawings that did are recorded; a file is checked when it is read.
 template <class WindowAction>
-void paintWindowAction(Surface& surface, const WindowAction& action, const ViewWindow& view)
+void paintWindowAction(Surface& surface, const WindowAction& action, const ViewWindow& view, const Drawing* checked)
 {
+    // A drawing computed when the action was checked is for the designed view.
+    if (checked && view.isDesigned()) {
+        surface.draw(*checked, penColourOrBlack(action.colour));
+        return;
+    }
     auto result = actionDrawing(action, view);
     auto* drawing = std::get_if<Drawing>(&result);
     if (!drawing)
@@ -41,15 +46,15 @@ void paintStroke(Surface& surface, const StrokeAction& stroke)
 
 } // namespace
 
-void paintAction(Surface& surface, const BoardAction& action, const ViewWindow& view)
+void paintAction(Surface& surface, const BoardAction& action, const ViewWindow& view, const Drawing* checked)
 {
     std::visit(Overloaded{
-                   [&](const CurveAction& curve) { paintWindowAction(surface, curve, view); },
-                   [&](const FigureAction& figure) { paintWindowAction(surface, figure, view); },
-                   [&](const LabelAction& label) { paintWindowAction(surface, label, view); },
-                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula, view); },
-                   [&](const TableAction& table) { paintWindowAction(surface, table, view); },
-                   [&](const NamedPointAction& point) { paintWindowAction(surface, point, view); },
+                   [&](const CurveAction& curve) { paintWindowAction(surface, curve, view, checked); },
+                   [&](const FigureAction& figure) { paintWindowAction(surface, figure, view, checked); },
+                   [&](const LabelAction& label) { paintWindowAction(surface, label, view, checked); },
+                   [&](const FormulaAction& formula) { paintWindowAction(surface, formula, view, checked); },
+                   [&](const TableAction& table) { paintWindowAction(surface, table, view, checked); },
+                   [&](const NamedPointAction& point) { paintWindowAction(surface, point, view, checked); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
                    [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board, view); },
                },
@@ -63,10 +68,12 @@ void drawDocumentAt(Surface& surface, const BoardDocument& document, const ViewW
     followDocument(surface, document, view);
 }
 
-void followDocument(Surface& surface, const BoardDocument& document, const ViewWindow& view)
+void followDocument(Surface& surface, const BoardDocument& document, const ViewWindow& view, CheckedDrawings checked)
 {
     const auto& keys = document.keys();
     const auto& actions = document.actions();
+    const bool haveChecked = checked.size() == actions.size();
+    const auto checkedOf = [&](std::size_t i) { return haveChecked && checked[i] ? &*checked[i] : nullptr; };
     const auto objectKey = [&](std::size_t i) { return ObjectKey{keys[i].id, keys[i].revision}; };
     std::size_t kept = 0;
     for (; kept < keys.size() && kept < surface.objectCount(); ++kept) {
@@ -79,7 +86,9 @@ void followDocument(Surface& surface, const BoardDocument& document, const ViewW
     surface.removeObjectsFrom(kept);
     for (std::size_t i = kept; i < keys.size(); ++i) {
         surface.beginObject(objectKey(i));
-        paintAction(surface, actions[i], view);
+        paintAction(surface, actions[i], view, checkedOf(i));
+        if (haveChecked)
+            checked[i].reset();
     }
 }
 

@@ -190,7 +190,6 @@ std::size_t nameIndex(const std::array<const char*, N>& names, const char* key, 
     fail({}, unknownName(key, name));
 }
 
-// The texts must still draw as they did: the same message the window gives otherwise.
 void addDrawn(ReplayCost& cost, const Drawing& drawing)
 {
     cost.drawnDots += drawnDots(drawing);
@@ -198,16 +197,20 @@ void addDrawn(ReplayCost& cost, const Drawing& drawing)
         throw FileProblem{tooMuchToDraw()};
 }
 
-template <class Action> Action checkedDrawing(Action action, const QString& title, ReplayCost& cost)
+// The texts must still draw as they did: the same message the window gives otherwise. The drawing
+// goes with the action, so the board paints it without computing it again.
+template <class Action> CheckedAction drawnAndChecked(Action action, const QString& title, ReplayCost& cost)
 {
-    const DrawingResult result = actionDrawing(action);
-    if (const auto* problem = std::get_if<InputProblem>(&result))
-        fail(title, QString::fromStdString(problem->message));
-    addDrawn(cost, std::get<Drawing>(result));
-    return action;
+    auto result = actionDrawing(action);
+    if (auto* drawing = std::get_if<Drawing>(&result)) {
+        addDrawn(cost, *drawing);
+        return {std::move(action), std::move(*drawing)};
+    }
+    // The other alternative: the window's message (InputProblem, or FormulaError for an own formula).
+    fail(title, QString::fromStdString(std::get<1>(result).message));
 }
 
-CurveAction decodeCurve(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeCurve(const QJsonObject& object, ReplayCost& cost)
 {
     CurveAction curve;
     curve.window = static_cast<CurveWindow>(nameIndex(kWindowNames, "window", stringField(object, "window", {})));
@@ -217,32 +220,32 @@ CurveAction decodeCurve(const QJsonObject& object, ReplayCost& cost)
         fail(title, unknownOption(curve.option));
     curve.texts = textsField(object, title, boxCount(curve.window));
     curve.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(curve), title, cost);
+    return drawnAndChecked(std::move(curve), title, cost);
 }
 
 // The boxes and colour of a window's action, read after its kind, and checked by drawing it.
 template <class Action>
-Action decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes, ReplayCost& cost)
+CheckedAction decodeBoxes(Action action, const QJsonObject& object, std::size_t boxes, ReplayCost& cost)
 {
     const QString title = QString::fromStdString(actionTitle(action));
     action.texts = textsField(object, title, boxes);
     action.colour = stringField(object, "colour", title).toStdString();
-    return checkedDrawing(std::move(action), title, cost);
+    return drawnAndChecked(std::move(action), title, cost);
 }
 
-FigureAction decodeFigure(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeFigure(const QJsonObject& object, ReplayCost& cost)
 {
     FigureAction figure;
     figure.figure = static_cast<FigureKind>(nameIndex(kFigureNames, "figure", stringField(object, "figure", {})));
     return decodeBoxes(std::move(figure), object, boxCount(figure.figure), cost);
 }
 
-LabelAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
 {
     return decodeBoxes(LabelAction{}, object, labelBoxCount(), cost);
 }
 
-FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
 {
     FormulaAction formula;
     formula.kind = static_cast<FormulaKind>(nameIndex(kFormulaKindNames, "kind", stringField(object, "kind", {})));
@@ -261,12 +264,7 @@ FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
     if (parameters.problem)
         fail(title, *parameters.problem);
     formula.parameters = std::move(parameters.parameters);
-    // The texts must still draw as they did: the same message the window gives otherwise.
-    const auto drawing = actionDrawing(formula);
-    if (const auto* problem = std::get_if<FormulaError>(&drawing))
-        fail(title, QString::fromStdString(problem->message));
-    addDrawn(cost, std::get<Drawing>(drawing));
-    return formula;
+    return drawnAndChecked(std::move(formula), title, cost);
 }
 
 bool boolField(const QJsonObject& object, const char* key, const QString& title)
@@ -277,7 +275,7 @@ bool boolField(const QJsonObject& object, const char* key, const QString& title)
     return value.toBool();
 }
 
-TableAction decodeTable(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeTable(const QJsonObject& object, ReplayCost& cost)
 {
     TableAction table;
     const QString title = QString::fromStdString(actionTitle(table));
@@ -289,10 +287,10 @@ TableAction decodeTable(const QJsonObject& object, ReplayCost& cost)
     table.colour = stringField(object, "colour", title).toStdString();
     table.points = boolField(object, "points", title);
     table.curve = boolField(object, "curve", title);
-    return checkedDrawing(std::move(table), title, cost);
+    return drawnAndChecked(std::move(table), title, cost);
 }
 
-NamedPointAction decodeNamedPoint(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeNamedPoint(const QJsonObject& object, ReplayCost& cost)
 {
     return decodeBoxes(NamedPointAction{}, object, namedPointBoxCount(), cost);
 }
@@ -395,6 +393,14 @@ double drawnDots(const Drawing& drawing)
     return std::isfinite(dots) ? dots : std::numeric_limits<double>::max();
 }
 
+std::size_t heldPoints(const Drawing& drawing)
+{
+    std::size_t points = drawing.dots.size() + 2 * drawing.segments.size();
+    for (const Polyline& polyline : drawing.polylines)
+        points += polyline.points.size();
+    return points;
+}
+
 double drawnDots(const BoardAction& action)
 {
     const auto ofResult = [](const auto& result) {
@@ -424,7 +430,7 @@ QByteArray encodeAction(const BoardAction& action)
         action);
 }
 
-BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)
+CheckedAction decodeAction(const QJsonObject& object, ReplayCost& cost)
 {
     const QString type = stringField(object, "type", {});
     if (type == u"curve")
@@ -432,9 +438,9 @@ BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)
     if (type == u"figure")
         return decodeFigure(object, cost);
     if (type == u"stroke")
-        return decodeStroke(object, cost);
+        return {decodeStroke(object, cost), std::nullopt};
     if (type == u"clear")
-        return ClearAction{};
+        return {ClearAction{}, std::nullopt};
     if (type == u"label")
         return decodeLabel(object, cost);
     if (type == u"formula")

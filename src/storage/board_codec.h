@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <cstddef>
+#include <optional>
 
 #include "core/document/board_action.h"
 #include "core/curves/drawing.h"
@@ -33,11 +34,19 @@ struct ReplayCost {
 double drawnDots(const Drawing& drawing);
 // The same for an action, computing its drawing (strokes count as stroke points, not here).
 double drawnDots(const BoardAction& action);
+// The points `drawing` holds in memory, 16 bytes each.
+std::size_t heldPoints(const Drawing& drawing);
 
 QByteArray encodeAction(const BoardAction& action);
 
+// An action read from a file and the drawing it was checked with (none for a stroke or a clear).
+struct CheckedAction {
+    BoardAction action;
+    std::optional<Drawing> drawing;
+};
+
 // The action, or throws ActionProblem or FileProblem. `cost` adds up what the file read so far
 // costs to replay, so the totals are capped while reading.
-BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost);
+CheckedAction decodeAction(const QJsonObject& object, ReplayCost& cost);
 
 } // namespace curvana

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <ctime>
 #include <sys/stat.h>
 
 #include "storage/board_codec.h"
@@ -68,7 +69,7 @@ std::optional<QString> nameProblem(const QString& path)
     return std::nullopt;
 }
 
-BoardReadResult decodeActions(const QJsonArray& array)
+BoardReadResult decodeActions(const QJsonArray& array, const ReadBudget& budget)
 {
     if (static_cast<std::size_t>(array.size()) > kMaxBoardActions)
         return tooManyActions();
@@ -77,21 +78,32 @@ BoardReadResult decodeActions(const QJsonArray& array)
     // A table's curve is sampled as an own formula is.
     if (actionsOfType(array, "formula") + actionsOfType(array, "table") > kMaxBoardFormulas)
         return tooManyFormulas();
-    std::vector<BoardAction> actions;
-    actions.reserve(static_cast<std::size_t>(array.size()));
+    OpenedBoard board;
+    board.actions.reserve(static_cast<std::size_t>(array.size()));
+    board.drawings.reserve(static_cast<std::size_t>(array.size()));
     ReplayCost cost;
+    std::size_t handedPoints = 0;
     for (qsizetype i = 0; i < array.size(); ++i) {
         try {
             if (!array[i].isObject())
                 throw ActionProblem{{}, fieldWrong("actions", kObject)};
-            actions.push_back(decodeAction(array[i].toObject(), cost));
+            CheckedAction checked = decodeAction(array[i].toObject(), cost);
+            if (checked.drawing && !std::holds_alternative<FormulaAction>(checked.action)) {
+                handedPoints += heldPoints(*checked.drawing);
+                if (handedPoints > kMaxHandedPoints)
+                    checked.drawing.reset();
+            }
+            board.actions.push_back(std::move(checked.action));
+            board.drawings.push_back(std::move(checked.drawing));
         } catch (const ActionProblem& problem) {
             return inAction(i + 1, problem.title, problem.message);
         } catch (const FileProblem& problem) {
             return problem.message;
         }
+        if (budget.spent())
+            return tooSlowToRead(i + 1);
     }
-    return actions;
+    return board;
 }
 
 bool withinLimits(const std::vector<BoardAction>& actions)
@@ -114,7 +126,7 @@ bool withinLimits(const std::vector<BoardAction>& actions)
 
 // The lines of a recovery journal after its header, each an action or an undo of the one before.
 // A last line cut short by a crash mid-write is left out; anything else wrong is damage.
-BoardReadResult decodeJournal(const QByteArray& bytes)
+BoardReadResult decodeJournal(const QByteArray& bytes, const ReadBudget& budget)
 {
     const QList<QByteArray> lines = bytes.split('\n');
     QJsonParseError error{};
@@ -139,7 +151,7 @@ BoardReadResult decodeJournal(const QByteArray& bytes)
         else
             return damagedAt(i + 1);
     }
-    return decodeActions(actions);
+    return decodeActions(actions, budget);
 }
 
 bool isJournal(const QByteArray& bytes)
@@ -249,7 +261,20 @@ QByteArray encodeBoard(const std::vector<BoardAction>& actions, const ViewWindow
     return out;
 }
 
-BoardReadResult decodeBoard(const QByteArray& bytes, ViewWindow* view)
+std::chrono::nanoseconds ReadBudget::threadTime()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+ReadBudget::ReadBudget(std::chrono::milliseconds allowed, Clock clock)
+    : m_clock(std::move(clock))
+    , m_end(m_clock() + allowed)
+{
+}
+
+BoardReadResult decodeBoard(const QByteArray& bytes, const ReadBudget& budget, ViewWindow* view)
 {
     if (view)
         *view = ViewWindow{};
@@ -260,7 +285,7 @@ BoardReadResult decodeBoard(const QByteArray& bytes, ViewWindow* view)
     if (looksLikeUtf16(text))
         return utf16File();
     if (isJournal(text))
-        return decodeJournal(text);
+        return decodeJournal(text, budget);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
@@ -273,8 +298,8 @@ BoardReadResult decodeBoard(const QByteArray& bytes, ViewWindow* view)
     const QJsonValue actions = top.value(QLatin1StringView("actions"));
     if (!actions.isArray())
         return topFieldWrong("actions", kArray);
-    BoardReadResult read = decodeActions(actions.toArray());
-    if (view && std::holds_alternative<std::vector<BoardAction>>(read))
+    BoardReadResult read = decodeActions(actions.toArray(), budget);
+    if (view && std::holds_alternative<OpenedBoard>(read))
         *view = decodeView(top.value(QLatin1StringView("view"))).value_or(ViewWindow{});
     return read;
 }
@@ -294,7 +319,7 @@ std::optional<QString> writeBoardFile(
     return std::nullopt;
 }
 
-BoardReadResult readBoardFile(const QString& path, ViewWindow* view)
+BoardReadResult readBoardFile(const QString& path, const ReadBudget& budget, ViewWindow* view)
 {
     if (const std::optional<QString> problem = nameProblem(path))
         return cannotOpen(path, *problem);
@@ -315,7 +340,7 @@ BoardReadResult readBoardFile(const QString& path, ViewWindow* view)
     const QByteArray bytes = file.read(kMaxBoardFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return cannotOpen(path, failureReason(errno, path));
-    return decodeBoard(bytes, view);
+    return decodeBoard(bytes, budget, view);
 }
 
 } // namespace curvana

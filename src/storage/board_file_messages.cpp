@@ -43,6 +43,13 @@ QString tooMuchToDraw()
         .arg(static_cast<qint64>(kMaxDrawnDots));
 }
 
+QString tooSlowToRead(qsizetype action)
+{
+    return QStringLiteral("图板里的曲线和自定义函数要算的太多了（算到第%1个动作时已超过%2秒），无法打开。")
+        .arg(action)
+        .arg(static_cast<double>(kMaxReadTime.count()) / 1000);
+}
+
 QString topFieldWrong(const char* field, const char* expected)
 {
     return QStringLiteral("图板文件的“%1”应是%2。").arg(QLatin1StringView(field), QString::fromUtf8(expected));

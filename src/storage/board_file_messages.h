@@ -15,6 +15,8 @@ QString tooManyCurves();
 QString tooManyFormulas();
 QString tooManyStrokePoints();
 QString tooMuchToDraw();
+// Reading ran out of time (kMaxReadTime) with action number `action`.
+QString tooSlowToRead(qsizetype action);
 // A top-level field of the wrong kind: "图板文件的“actions”应是数组。"
 QString topFieldWrong(const char* field, const char* expected);
 

@@ -15,13 +15,14 @@ namespace {
 
 using Recording = testing::RecordingFixture;
 
-std::vector<BoardAction> recoveryActions()
+std::vector<BoardAction> actionsIn(const QString& path)
 {
-    BoardReadResult read = readBoardFile(recoveryFilePath());
-    EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(read)) << std::get<QString>(read).toStdString();
-    return std::holds_alternative<std::vector<BoardAction>>(read) ? std::get<std::vector<BoardAction>>(read)
-                                                                  : std::vector<BoardAction>{};
+    BoardReadResult read = readBoardFile(path);
+    EXPECT_TRUE(std::holds_alternative<OpenedBoard>(read)) << std::get<QString>(read).toStdString();
+    return std::holds_alternative<OpenedBoard>(read) ? std::get<OpenedBoard>(read).actions : std::vector<BoardAction>{};
 }
+
+std::vector<BoardAction> recoveryActions() { return actionsIn(recoveryFilePath()); }
 
 TEST_F(Recording, RedoingEveryStepDrawsTheLiveListAgain)
 {
@@ -237,7 +238,7 @@ TEST_F(Recording, ClearedDrawingsCountAgainstNoFileLimit)
     board->action("saveBoard")->trigger();
     ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
     const QString saved = savePath + QStringLiteral(".curvana");
-    EXPECT_EQ(readBoardFile(saved), BoardReadResult(shownActions(board->document().actions())))
+    EXPECT_EQ(actionsIn(saved), shownActions(board->document().actions()))
         << "saved as lesson.v2.curvana, so the open dialog shows it";
     EXPECT_EQ(recoveryActions(), shownActions(board->document().actions()));
 }

@@ -124,5 +124,34 @@ TEST(FollowingTheDocument, UndoRedoAndOpenLeaveTheListOfTheDocument)
     EXPECT_EQ(board.surface.objectCount(), 2u);
 }
 
+// An opened board paints the drawings its check computed in their places and computes the rest;
+// a list of another length is no such board's and is not used.
+TEST(FollowingTheDocument, CheckedDrawingsArePaintedInTheirPlaces)
+{
+    const CurveAction ellipse{CurveWindow::Conic, 1, {"0", "0", "3", "2"}, "蓝"};
+    const CurveAction wider{CurveWindow::Conic, 1, {"0", "0", "4", "1"}, "蓝"};
+    const LabelAction label{{"1", "1", "A"}, ""};
+    std::vector<BoardAction> actions
+        = {ellipse, ClearAction{}, FigureAction{FigureKind::Line, {"0", "0", "1", "3"}, "红"},
+            StrokeAction{{StrokeRun{kRed, {{1, 1}, {2, 2}}}}}, label};
+    const auto shown = [](const std::vector<BoardAction>& board, const CheckedDrawings& checked) {
+        Board fresh;
+        fresh.document.replaceAll(board);
+        followDocument(fresh.surface, fresh.document, {}, checked);
+        return listOf(fresh.surface);
+    };
+    // The first entry is handed the drawing of another ellipse: that is what it shows.
+    CheckedDrawings some(actions.size());
+    some[0] = std::get<Drawing>(actionDrawing(wider));
+    some[4] = std::get<Drawing>(actionDrawing(label));
+    const std::vector<std::string> handed = shown(actions, some);
+    const std::vector<std::string> computed = shown(actions, {});
+    EXPECT_NE(handed, computed);
+    actions[0] = wider;
+    EXPECT_EQ(handed, shown(actions, {}));
+    actions[0] = ellipse;
+    EXPECT_EQ(shown(actions, CheckedDrawings(actions.size() + 1, std::get<Drawing>(actionDrawing(wider)))), computed);
+}
+
 } // namespace
 } // namespace curvana

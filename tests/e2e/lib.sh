@@ -24,10 +24,11 @@ e2e_need() {
     done
 }
 
-# Starts Xvfb on the first free display from :$E2E_FIRST_DISPLAY (:90 unless set), of
-# $E2E_SCREEN_SIZE (1280x1024 unless set), and exports DISPLAY.
+# Starts Xvfb (of $E2E_SCREEN_SIZE, 1280x1024 unless set) on the first free display from
+# $E2E_DISPLAY (90 unless set, so that people sharing a machine can each keep to their own) and
+# exports DISPLAY. A script that runs two programs at once gives the second the next free one.
 e2e_start_display() {
-    local d=${E2E_FIRST_DISPLAY:-90}
+    local d=${E2E_DISPLAY:-90}
     while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
     Xvfb :$d -screen 0 "${E2E_SCREEN_SIZE:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)
@@ -87,10 +88,28 @@ e2e_click_twips() {
     xdotool mousemove $((X + $2 / 15)) $((Y + $3 / 15)) click 1
 }
 
-# Replaces the text of the focused text box or editable combo with $1. For a character that
-# is on no key xdotool binds a spare key while typing it; the program must see that binding
-# before it is undone, which the slow pace allows for.
+# Binds every character of $1 above U+00FF that is on no key yet to a spare key of its own, for
+# the life of the X server. xdotool types such a character by binding it to a spare key for that
+# one key press and unbinding it at once; a program that reads the changed key map late (busy
+# starting up, or on a loaded machine) then gets no character or the next one's: "具有动画显示"
+# arrived as "具有画画示" or "具有动画" and the board opened in print mode. A binding that stays
+# has no such race, and xdotool uses it as it uses any key.
+e2e_bind_characters() {
+    local map code keysym
+    map=$(xmodmap -pke)
+    for keysym in $(python3 -c 'import sys; print(" ".join(sorted({"U%04X" % ord(c) for c in sys.argv[1] if ord(c) > 0xFF})))' "$1"); do
+        grep -qE "= (.* )?$keysym( |$)" <<<"$map" && continue
+        # The highest keycode without a symbol; xdotool's own spare key is taken from the rest.
+        code=$(awk '$1 == "keycode" && NF == 3 { free = $2 } END { print free }' <<<"$map")
+        [ -n "$code" ] || e2e_fail "no spare key left to bind $keysym to"
+        xmodmap -e "keycode $code = $keysym $keysym"
+        map=$(xmodmap -pke)
+    done
+}
+
+# Replaces the text of the focused text box or editable combo with $1.
 e2e_retype() {
+    e2e_bind_characters "$1"
     xdotool key --clearmodifiers ctrl+a BackSpace
     xdotool type --delay 120 -- "$1"
 }

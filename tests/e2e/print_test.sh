@@ -14,7 +14,7 @@ source "$here/steps.sh"
 program=$(realpath "${1:-$here/../../build-test/curvana}")
 out=${E2E_OUT:-/tmp/curvana-e2e}
 [ -x "$program" ] || e2e_fail "no program at $program (build it first)"
-e2e_need Xvfb xdotool import convert python3 cupsd lpadmin pdftoppm
+e2e_need Xvfb xdotool xmodmap import convert python3 cupsd lpadmin pdftoppm
 [ "$(id -u)" -eq 0 ] || e2e_fail "run as root: the PDF printer's backend needs it"
 mkdir -p "$out"
 export E2E_SCREEN_DIR=$out

@@ -13,7 +13,7 @@ source "$here/lib.sh"
 program=$(realpath "${1:-$here/../../build-test/curvana}")
 out=${E2E_OUT:-/tmp/curvana-e2e-recovery}
 [ -x "$program" ] || e2e_fail "no program at $program (build it first)"
-e2e_need Xvfb xdotool import convert python3
+e2e_need Xvfb xdotool xmodmap import convert python3
 mkdir -p "$out"
 export E2E_SCREEN_DIR=$out
 state=$(mktemp -d)

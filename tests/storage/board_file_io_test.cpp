@@ -55,8 +55,8 @@ TEST_F(BoardFileIoTest, SavedBoardOpensAgainAndReplacesTheOldFile)
     ASSERT_EQ(writeBoardFile(path, kSmallBoard), std::nullopt);
     EXPECT_EQ(contentsOf(path), encodeBoard(kSmallBoard));
     const BoardReadResult read = readBoardFile(path);
-    ASSERT_TRUE(std::holds_alternative<std::vector<BoardAction>>(read));
-    EXPECT_EQ(std::get<std::vector<BoardAction>>(read), kSmallBoard);
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    EXPECT_EQ(std::get<OpenedBoard>(read).actions, kSmallBoard);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"board.curvana"});
 }
 

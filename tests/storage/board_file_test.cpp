@@ -4,12 +4,15 @@
 
 #include <QString>
 #include <cfloat>
+#include <chrono>
+#include <memory>
 #include <cstring>
 
 #include "core/document/board_document.h"
 #include "storage/board_codec.h"
 #include "storage/board_file.h"
 #include "storage/board_file_messages.h"
+#include "storage/recovery_journal.h"
 
 namespace curvana {
 namespace {
@@ -75,7 +78,7 @@ std::vector<BoardAction> actionsOf(const BoardReadResult& result)
         ADD_FAILURE() << "expected actions, got: " << message->toStdString();
         return {};
     }
-    return std::get<std::vector<BoardAction>>(result);
+    return std::get<OpenedBoard>(result).actions;
 }
 
 std::vector<StrokePoint> strokePoints(const std::vector<BoardAction>& actions)
@@ -103,6 +106,94 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 3,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
+}
+
+// The board paints the drawings the file was checked with: each must sit with its own action
+// (none for a stroke or a clear) and be what that action computes.
+TEST(BoardFileTest, EachActionComesWithTheDrawingItWasCheckedWith)
+{
+    const std::vector<BoardAction> board = everyKindOfAction();
+    const BoardReadResult read = decodeBoard(encodeBoard(board));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const OpenedBoard& opened = std::get<OpenedBoard>(read);
+    ASSERT_EQ(opened.drawings.size(), board.size());
+    const auto computed = [](const BoardAction& action) {
+        return std::visit(
+            Overloaded{
+                [](const StrokeAction&) -> std::optional<Drawing> { return std::nullopt; },
+                [](const ClearAction&) -> std::optional<Drawing> { return std::nullopt; },
+                [](const auto& drawn) -> std::optional<Drawing> { return std::get<Drawing>(actionDrawing(drawn)); },
+            },
+            action);
+    };
+    for (std::size_t i = 0; i < board.size(); ++i) {
+        SCOPED_TRACE(actionTitle(board[i]) + " at " + std::to_string(i));
+        EXPECT_EQ(opened.drawings[i], computed(board[i]));
+    }
+}
+
+// Past what is worth holding the board computes curves again; an own formula's drawing is always
+// handed, however many points came before it.
+TEST(BoardFileTest, HandedDrawingsStopAtTheirCapButNotForOwnFormulas)
+{
+    const CurveAction curve{CurveWindow::Classic, 4, {"1.5"}, ""};
+    const std::size_t held = kMaxHandedPoints / heldPoints(std::get<Drawing>(actionDrawing(curve)));
+    std::vector<BoardAction> board(held + 2, curve);
+    board.push_back(FormulaAction{FormulaKind::Function, "x", "", "-10", "10", "", 0});
+    const BoardReadResult read = decodeBoard(encodeBoard(board));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const CheckedDrawings& drawings = std::get<OpenedBoard>(read).drawings;
+    ASSERT_EQ(drawings.size(), board.size());
+    EXPECT_TRUE(drawings[held - 1].has_value());
+    EXPECT_FALSE(drawings[held].has_value());
+    EXPECT_FALSE(drawings[held + 1].has_value());
+    EXPECT_TRUE(drawings.back().has_value());
+}
+
+// A clock that moves on by `step` each time it is read: a read of N actions reads it N + 1 times.
+ReadBudget::Clock steppingClock(std::chrono::milliseconds step)
+{
+    auto now = std::make_shared<std::chrono::nanoseconds>();
+    return [now, step] { return *now += step; };
+}
+
+// However cheap each action is for the limits, the read as a whole stops when its time is up and
+// says at which action; a recovery journal is read within the same time.
+TEST(BoardFileTest, AReadThatOutrunsItsTimeIsRefusedNamingTheAction)
+{
+    using std::chrono::milliseconds;
+    const BoardAction curve = CurveAction{CurveWindow::Classic, 1, {"1"}, ""};
+    const auto board = [&](std::size_t count) { return std::vector<BoardAction>(count, curve); };
+    const auto journal = [&](std::size_t count) {
+        QByteArray bytes = journalHeader();
+        for (std::size_t i = 0; i < count; ++i)
+            bytes += encodeAction(curve) + '\n';
+        return bytes;
+    };
+    struct Case {
+        std::size_t actions;
+        milliseconds step;
+        std::optional<qsizetype> refusedAt;
+    };
+    // 2.5 s allowed, each action taking the step.
+    const Case cases[] = {
+        {2, milliseconds(1000), std::nullopt},
+        {3, milliseconds(1000), 3},
+        {40, milliseconds(1000), 3},
+        {40, milliseconds(60), std::nullopt},
+        {500, milliseconds(60), 42},
+        {1, milliseconds(3000), 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.actions) + " actions of " + std::to_string(c.step.count()) + " ms");
+        for (const QByteArray& bytes : {encodeBoard(board(c.actions)), journal(c.actions)}) {
+            const BoardReadResult read = decodeBoard(bytes, ReadBudget(milliseconds(2500), steppingClock(c.step)));
+            if (c.refusedAt)
+                EXPECT_EQ(std::get<QString>(read), msg::tooSlowToRead(*c.refusedAt));
+            else
+                EXPECT_EQ(std::get<OpenedBoard>(read).actions, board(c.actions));
+        }
+    }
 }
 
 // Written by hand as an older program (or a person) might: other key order, other spacing, an
@@ -298,8 +389,8 @@ TEST(BoardFileTest, LimitsAreEnforcedWhileReading)
     const FigureAction huge{FigureKind::Ellipse, {"0", "0", "1000", "1000"}, ""};
     const auto hugeOnes = static_cast<std::size_t>(kMaxDrawnDots / drawnDots(BoardAction(huge)));
     ASSERT_GT(hugeOnes, 10u);
-    EXPECT_TRUE(std::holds_alternative<std::vector<BoardAction>>(
-        decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
+    EXPECT_TRUE(
+        std::holds_alternative<OpenedBoard>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes, huge)))));
     EXPECT_EQ(std::get<QString>(decodeBoard(encodeBoard(std::vector<BoardAction>(hugeOnes + 1, huge)))),
         msg::tooMuchToDraw());
 
@@ -316,7 +407,7 @@ TEST(BoardFileTest, TheViewIsRecordedAndAnOlderOrBadOneOpensDesigned)
     const std::vector<BoardAction> board = {FigureAction{FigureKind::Point, {"1", "2"}, "红"}};
     const ViewWindow zoomed = *ViewWindow::make(-0.1, 0.30000000000000004, 1e-7, 2.5e11);
     ViewWindow read;
-    EXPECT_EQ(actionsOf(decodeBoard(encodeBoard(board, zoomed), &read)), board);
+    EXPECT_EQ(actionsOf(decodeBoard(encodeBoard(board, zoomed), ReadBudget(), &read)), board);
     EXPECT_EQ(read, zoomed);
     EXPECT_FALSE(encodeBoard(board).contains("\"view\"")) << "the designed view is not written";
     const struct {
@@ -333,7 +424,8 @@ TEST(BoardFileTest, TheViewIsRecordedAndAnOlderOrBadOneOpensDesigned)
         read = zoomed;
         const QByteArray file
             = R"({"format": "curvana-board", "version": 3, )" + row.view + R"( "actions": [{"type": "clear"}]})";
-        EXPECT_EQ(actionsOf(decodeBoard(file, &read)), std::vector<BoardAction>{ClearAction{}}) << row.name;
+        EXPECT_EQ(actionsOf(decodeBoard(file, ReadBudget(), &read)), std::vector<BoardAction>{ClearAction{}})
+            << row.name;
         EXPECT_TRUE(read.isDesigned()) << row.name;
     }
 }
@@ -353,12 +445,12 @@ TEST(BoardFileTest, FormulaParametersAreCheckedWhenRead)
         return decodeBoard(R"({"format": "curvana-board", "version": 3, "actions": [)" + start + parameters + "}]}");
     };
     const BoardReadResult older = read("");
-    ASSERT_TRUE(std::holds_alternative<std::vector<BoardAction>>(older));
-    EXPECT_TRUE(std::get<FormulaAction>(std::get<std::vector<BoardAction>>(older).front()).parameters.empty());
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(older));
+    EXPECT_TRUE(std::get<FormulaAction>(std::get<OpenedBoard>(older).actions.front()).parameters.empty());
     const BoardReadResult good
         = read(R"(, "parameters": [{"name": "a", "value": -2, "from": -5, "to": 5, "step": 0.5}])");
-    ASSERT_TRUE(std::holds_alternative<std::vector<BoardAction>>(good));
-    EXPECT_EQ(std::get<FormulaAction>(std::get<std::vector<BoardAction>>(good).front()).parameters,
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(good));
+    EXPECT_EQ(std::get<FormulaAction>(std::get<OpenedBoard>(good).actions.front()).parameters,
         (FormulaParameters{{"a", -2, -5, 5, 0.5}}));
     for (const char* broken :
         {R"(, "parameters": 3)", R"(, "parameters": [{"value": 1, "from": 0, "to": 1, "step": 1}])",

@@ -133,7 +133,7 @@ std::vector<BoardAction> openGolden(const QString& name)
         ADD_FAILURE() << name.toStdString() << ": " << message->toStdString();
         return {};
     }
-    return std::get<std::vector<BoardAction>>(result);
+    return std::get<OpenedBoard>(result).actions;
 }
 
 void expectFingerprints(const QString& name, const std::vector<BoardAction>& actions)

@@ -73,6 +73,7 @@ struct Drawing {
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
     std::vector<Mark> marks;
+    friend bool operator==(const Drawing&, const Drawing&) = default;
 };
 
 // Why nothing can be drawn: `field` is the index of the text box to focus (0 for Text1), or -1.

@@ -50,6 +50,11 @@ DrawingResult checkedDrawing(const LabelAction& action);
 DrawingResult checkedDrawing(const TableAction& action);
 DrawingResult checkedDrawing(const NamedPointAction& action);
 std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action);
+// For each action of a list, the drawing computed when it was checked (none for a stroke or a
+// clear, which compute nothing). An opened file is checked by drawing every action; its board
+// paints these rather than computing each curve a second time, and so shows exactly what passed
+// the check even where a formula's time limit would decide otherwise on a second try.
+using CheckedDrawings = std::vector<std::optional<Drawing>>;
 FormulaInput formulaInputOf(const FormulaAction& action);
 
 // The board's text line in world units: the board font (12-pixel WenQuanYi Micro Hei Mono) has a
