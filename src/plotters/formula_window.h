@@ -5,6 +5,7 @@
 // its box, and nothing is drawn.
 #include "core/formula/formula.h"
 #include "forms/drawing_window.h"
+#include "plotters/equation_controls.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -25,8 +26,11 @@ private:
     void showKind(FormulaKind kind);
     QLineEdit& box(FormulaBox box) const;
     void pointAt(const FormulaError& error);
+    // An equation or inequality typed as y = f(x) ("x²+y²=4", "y>x²") is drawn as what it is.
+    void switchToTypedKind();
 
     BoardTarget& m_board;
+    RelationControls m_relation;
     FormulaKind m_shownKind = FormulaKind::Function;
 };
 

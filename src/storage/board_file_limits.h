@@ -7,7 +7,7 @@
 namespace curvana {
 
 // The version this program writes; it reads every version up to this one.
-inline constexpr int kBoardFormatVersion = 2;
+inline constexpr int kBoardFormatVersion = 3;
 // A lesson of 4,000 pen strokes of a hundred dots each is about 9 MB. Reading keeps several times
 // the file's size while it parses, so the file and the points are kept to what a lesson holds.
 inline constexpr std::int64_t kMaxBoardFileBytes = 16LL * 1024 * 1024;

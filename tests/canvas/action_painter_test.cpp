@@ -26,6 +26,7 @@ std::vector<std::string> listOf(const Surface& surface)
         switch (op.kind) {
         case OpKind::Dots:
         case OpKind::Polyline:
+        case OpKind::Fill:
             for (std::uint32_t i = 0; i < op.count; ++i)
                 point(op.first + i);
             break;

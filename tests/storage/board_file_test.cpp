@@ -50,6 +50,9 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(FormulaAction{FormulaKind::Function, "y = 2sin x + x²", "", "−10", "10", "红", 0});
     actions.push_back(FormulaAction{FormulaKind::Parametric, "3cos t", "2sin t", "0", "2π", "", 1});
     actions.push_back(FormulaAction{FormulaKind::Polar, "4sin 2θ", "", "π/2", "2pi", "随便\"写", 7});
+    actions.push_back(
+        FormulaAction{FormulaKind::Equation, "x²/9−y²/16=1", "", "-10", "10", "蓝", 8, "", LineStyle::Dashed, true});
+    actions.push_back(FormulaAction{FormulaKind::Inequality, "x+y≤4，x−y≥−2，y≥0", "", "-10", "10", "", 9, "x+2y"});
     actions.push_back(ClearAction{});
     actions.push_back(LabelAction{{"-2.5", " 3", "顶点 \"A\"\n😀"}, "绿"});
     std::string longest; // as many characters as the box takes
@@ -90,7 +93,7 @@ TEST(BoardFileTest, EveryActionComesBackExactly)
     ASSERT_EQ(before.size(), after.size());
     EXPECT_EQ(std::memcmp(before.data(), after.data(), before.size() * sizeof(StrokePoint)), 0);
     // One action per line, readable in an editor.
-    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 2,\n"));
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"curvana-board\",\n    \"version\": 3,\n"));
     EXPECT_EQ(bytes.count('\n'), static_cast<qsizetype>(board.size()) + 6);
     EXPECT_EQ(actionsOf(decodeBoard(encodeBoard({}))), std::vector<BoardAction>{});
 }
@@ -162,7 +165,19 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep but allowed",
             boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
             msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
-        {"newer", R"({"format": "curvana-board", "version": 3, "actions": []})", msg::newerVersion(3)},
+        {"line style unknown",
+            boardWith(R"({"type": "formula", "kind": "equation", "formulas": ["x=2"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "lineStyle": "dotted"})"),
+            msg::inAction(1, "", msg::unknownName("lineStyle", "dotted"))},
+        {"conic lines not true or false",
+            boardWith(R"({"type": "formula", "kind": "equation", "formulas": ["x=2"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "conicLines": 1})"),
+            msg::inAction(1, "自定义函数", msg::fieldWrong("conicLines", msg::kTruth))},
+        {"objective no longer drawable",
+            boardWith(R"({"type": "formula", "kind": "inequality", "formulas": ["y>x²"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "objective": "x+y"})"),
+            msg::inAction(1, "自定义函数", "“目标函数 z =”框只有全部是x、y的一次不等式时才能求目标函数的最值。")},
+        {"newer", R"({"format": "curvana-board", "version": 4, "actions": []})", msg::newerVersion(4)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},
         {"version 1.5", R"({"format": "curvana-board", "version": 1.5, "actions": []})", msg::badVersion()},

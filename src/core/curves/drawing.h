@@ -55,13 +55,21 @@ struct Polyline {
     friend bool operator==(const Polyline&, const Polyline&) = default;
 };
 
-// Drawn in this order: dots, segments, polylines, circles, captions. Dots are never joined.
+// A region shaded in a light tint of the drawing's colour, under the rest of the drawing: polygons
+// that together make the region (the one polygon of a linear system, the pixel rows of another).
+struct Shade {
+    std::vector<std::vector<WorldPoint>> polygons;
+    friend bool operator==(const Shade&, const Shade&) = default;
+};
+
+// Drawn in this order: shades, dots, segments, polylines, circles, captions. Dots are never joined.
 struct Drawing {
     std::vector<WorldPoint> dots;
     std::vector<Segment> segments;
     std::vector<Polyline> polylines;
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
+    std::vector<Shade> shades;
 };
 
 // Why nothing can be drawn: `field` is the index of the text box to focus (0 for Text1), or -1.

@@ -38,6 +38,10 @@ const char* formulaKindName(FormulaKind kind)
         return "Parametric";
     case FormulaKind::Polar:
         return "Polar";
+    case FormulaKind::Equation:
+        return "Equation";
+    case FormulaKind::Inequality:
+        return "Inequality";
     }
     return "?";
 }
@@ -90,7 +94,12 @@ void PrintTo(const FormulaAction& action, std::ostream* out)
     quoted(*out, action.second) << ", from ";
     quoted(*out, action.from) << " to ";
     quoted(*out, action.to) << ", colour ";
-    quoted(*out, action.colour) << ", caption line " << action.captionLine << '}';
+    quoted(*out, action.colour) << ", caption line " << action.captionLine;
+    // The fields of equations and inequalities, when they say more than their defaults.
+    if (!action.objective.empty())
+        quoted(*out << ", objective ", action.objective);
+    *out << (action.lineStyle == LineStyle::Dashed ? ", dashed" : "") << (action.conicLines ? ", conic lines" : "")
+         << '}';
 }
 
 } // namespace curvana

@@ -83,7 +83,8 @@ std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action) 
 
 FormulaInput formulaInputOf(const FormulaAction& action)
 {
-    return {action.kind, action.first, action.second, action.from, action.to};
+    return {action.kind, action.first, action.second, action.from, action.to, action.objective, action.lineStyle,
+        action.conicLines};
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)

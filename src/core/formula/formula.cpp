@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "core/equations/equation_drawing.h"
+#include "core/equations/equation_formula.h"
 #include "core/text/field_reader.h"
 #include "core/text/utf8.h"
 
@@ -30,6 +32,9 @@ FormulaVocabulary vocabularyOf(FormulaKind kind, FormulaBox box)
         return {"t", box == FormulaBox::First ? "x" : "y"};
     case FormulaKind::Polar:
         return {"theta", "r"};
+    case FormulaKind::Equation:
+    case FormulaKind::Inequality:
+        break; // read by the relation parser, with x and y
     }
     return {};
 }
@@ -42,11 +47,17 @@ std::string labelOf(FormulaKind kind, FormulaBox box)
         return kind == FormulaKind::Parametric ? "“t 从”框" : kind == FormulaKind::Polar ? "“θ 从”框" : "“x 从”框";
     case FormulaBox::To:
         return "“到”框";
+    case FormulaBox::Objective:
+        return kObjectiveBox;
     case FormulaBox::Second:
         return "“y =”框";
     case FormulaBox::First:
         break;
     }
+    if (kind == FormulaKind::Equation)
+        return kEquationBox;
+    if (kind == FormulaKind::Inequality)
+        return kInequalityBox;
     return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
 }
 
@@ -97,6 +108,8 @@ std::string captionOf(const FormulaInput& input)
     case FormulaKind::Polar:
         return "r=" + typedBody(input, FormulaBox::First);
     case FormulaKind::Function:
+    case FormulaKind::Equation:
+    case FormulaKind::Inequality:
         break;
     }
     return "y=" + typedBody(input, FormulaBox::First);
@@ -229,6 +242,8 @@ FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
 std::variant<Drawing, FormulaError> formulaDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {
+    if (input.kind == FormulaKind::Equation || input.kind == FormulaKind::Inequality)
+        return relationDrawing(input, usableView(view), captionAt);
     auto first = compileBox(input, FormulaBox::First);
     if (const auto* error = std::get_if<FormulaError>(&first))
         return *error;
@@ -248,6 +263,8 @@ std::variant<Drawing, FormulaError> formulaDrawing(
         sampled = sampleParametric(drawing, input, f, within, pixels);
         break;
     case FormulaKind::Polar:
+    case FormulaKind::Equation: // drawn above, never sampled along a variable
+    case FormulaKind::Inequality:
         sampled = samplePolar(drawing, f, within, pixels);
         break;
     }
@@ -260,6 +277,8 @@ std::variant<Drawing, FormulaError> formulaDrawing(
     }
     if (auto problem = unfaithful(input, tally, drawing))
         return *std::move(problem);
+    for (Polyline& piece : drawing.polylines)
+        piece.style = input.style;
     drawing.captions.push_back({captionAt, captionOf(input)});
     return drawing;
 }
@@ -283,6 +302,8 @@ const std::string& boxText(const FormulaInput& input, FormulaBox box)
         return input.from;
     case FormulaBox::To:
         return input.to;
+    case FormulaBox::Objective:
+        return input.objective;
     }
     return input.first;
 }
