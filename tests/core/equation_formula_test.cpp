@@ -130,9 +130,15 @@ TEST(EquationFormula, TheLinearProgrammingLessonShadesMarksAndCaptionsTheOptimum
         EXPECT_TRUE(shaded(drawing, p.x, p.y)) << p.x << ", " << p.y;
     for (const WorldPoint& p : outside)
         EXPECT_FALSE(shaded(drawing, p.x, p.y)) << p.x << ", " << p.y;
-    ASSERT_EQ(drawing.captions.size(), 1u);
-    EXPECT_EQ(drawing.captions.front().text,
-        "x+y≤4，x−y≥−2，y≥0；最大值 z = 7，在 (1, 3)；最小值 z = −2，在 (−2, 0)");
+    ASSERT_EQ(drawing.captions.size(), 3u);
+    EXPECT_EQ(drawing.captions[0].text, "x+y≤4，x−y≥−2，y≥0");
+    EXPECT_EQ(drawing.captions[1].text, "最大值 z = 7，在 (1, 3)");
+    EXPECT_EQ(drawing.captions[2].text, "最小值 z = −2，在 (−2, 0)");
+    // One under the other, and the next own formula starts under all three.
+    EXPECT_LT(drawing.captions[2].at.y, drawing.captions[1].at.y);
+    EXPECT_LT(drawing.captions[1].at.y, drawing.captions[0].at.y);
+    const std::vector<BoardAction> board{inequality("x≥0", "x"), equation("x=1")};
+    EXPECT_EQ(nextFormulaCaptionLine(board), 4);
     ASSERT_EQ(drawing.circles.size(), 2u);
     EXPECT_EQ(drawing.circles[0].centre, (WorldPoint{1, 3}));
     EXPECT_EQ(drawing.circles[1].centre, (WorldPoint{-2, 0}));
@@ -167,9 +173,9 @@ TEST(EquationFormula, CurvedRegionsAreShadedRowByRowAndStrictBoundariesDashed)
 TEST(EquationFormula, AnUnboundedRegionSaysThereIsNoMaximum)
 {
     const Drawing drawing = drawn(inequality("x≥0，y≥0", "x+y"));
-    ASSERT_EQ(drawing.captions.size(), 1u);
-    EXPECT_NE(drawing.captions.front().text.find("没有最大值"), std::string::npos) << drawing.captions.front().text;
-    EXPECT_NE(drawing.captions.front().text.find("最小值 z = 0，在 (0, 0)"), std::string::npos);
+    ASSERT_EQ(drawing.captions.size(), 3u);
+    EXPECT_EQ(drawing.captions[1].text, "没有最大值");
+    EXPECT_EQ(drawing.captions[2].text, "最小值 z = 0，在 (0, 0)");
 }
 
 struct MistakeCase {

@@ -36,8 +36,12 @@ std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action)
 {
     auto result = formulaDrawing(formulaInputOf(action), SamplingView{}, formulaCaptionPlace(action.captionLine));
     if (auto* drawing = std::get_if<Drawing>(&result))
-        for (Caption& caption : drawing->captions)
+        for (std::size_t line = 0; line < drawing->captions.size(); ++line) {
+            Caption& caption = drawing->captions[line];
             caption.colour = lookupPenColour(action.colour);
+            // An inequality's optima stand on the lines under its text, which the next formula skips.
+            caption.at.y -= static_cast<double>(line) * kCaptionLineUnits;
+        }
     return result;
 }
 
@@ -87,6 +91,13 @@ FormulaInput formulaInputOf(const FormulaAction& action)
         action.conicLines};
 }
 
+int formulaCaptionLines(const FormulaAction& action)
+{
+    const bool objective
+        = action.kind == FormulaKind::Inequality && action.objective.find_first_not_of(" \t") != std::string::npos;
+    return objective ? 3 : 1;
+}
+
 WorldPoint formulaCaptionPlace(int captionLine)
 {
     // Far below the board a caption is out of sight anyway; the bound keeps the number finite.
@@ -97,8 +108,11 @@ WorldPoint formulaCaptionPlace(int captionLine)
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
 {
     const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
-    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(),
-        [](const BoardAction& action) { return std::holds_alternative<FormulaAction>(action); }));
+    int lines = 0;
+    for (auto it = actions.begin() + first; it != actions.end(); ++it)
+        if (const auto* formula = std::get_if<FormulaAction>(&*it))
+            lines += formulaCaptionLines(*formula);
+    return lines;
 }
 
 std::size_t firstShownAction(const std::vector<BoardAction>& actions)

@@ -72,25 +72,26 @@ Shade shadeOf(const InequalityRegion& region)
     }
     const double half = region.rowHeight / 2;
     for (const RegionSpan& span : region.spans)
-        shade.polygons.push_back(
-            {{span.left, span.y - half}, {span.right, span.y - half}, {span.right, span.y + half}, {span.left, span.y + half}});
+        shade.polygons.push_back({{span.left, span.y - half}, {span.right, span.y - half}, {span.right, span.y + half},
+            {span.left, span.y + half}});
     return shade;
 }
 
-void markOptimum(Drawing& drawing, const std::optional<Optimum>& optimum, std::string& caption)
+void markOptimum(Drawing& drawing, const std::optional<Optimum>& optimum, std::vector<std::string>& captions)
 {
     if (!optimum)
         return;
-    caption += "；" + optimum->text;
+    captions.push_back(optimum->text);
     if (optimum->exists)
         for (const ExactPoint& at : optimum->at)
             drawing.circles.push_back({{at.x.value(), at.y.value()}, kOptimumRingRadius, {}, {}, {}});
 }
 
 std::variant<Drawing, FormulaError> inequalityDrawing(
-    const FormulaInput& input, PlotArea area, PixelScale scale, std::string& caption)
+    const FormulaInput& input, PlotArea area, PixelScale scale, std::vector<std::string>& captions)
 {
-    auto picture = inequalityPicture(input.first, trimmed(input.objective), area, scale, WorkDeadline(kRelationTimeLimit));
+    auto picture
+        = inequalityPicture(input.first, trimmed(input.objective), area, scale, WorkDeadline(kRelationTimeLimit));
     if (const auto* problem = std::get_if<EquationProblem>(&picture))
         return errorOf(*problem);
     InequalityPicture& region = std::get<InequalityPicture>(picture);
@@ -105,8 +106,8 @@ std::variant<Drawing, FormulaError> inequalityDrawing(
     }
     for (Polyline& line : region.levelLines)
         drawing.polylines.push_back(std::move(line));
-    markOptimum(drawing, region.maximum, caption);
-    markOptimum(drawing, region.minimum, caption);
+    markOptimum(drawing, region.maximum, captions);
+    markOptimum(drawing, region.minimum, captions);
     return drawing;
 }
 
@@ -123,11 +124,13 @@ std::variant<Drawing, FormulaError> relationDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {
     const PlotArea area = relationArea(view);
-    std::string caption = trimmed(input.first);
-    auto result = input.kind == FormulaKind::Inequality ? inequalityDrawing(input, area, view.scale, caption)
+    std::vector<std::string> captions{trimmed(input.first)};
+    auto result = input.kind == FormulaKind::Inequality ? inequalityDrawing(input, area, view.scale, captions)
                                                         : equationDrawing(input, area, view.scale);
+    // All at the caption's place: the board puts each on its own line.
     if (auto* drawing = std::get_if<Drawing>(&result))
-        drawing->captions.push_back({captionAt, caption});
+        for (std::string& caption : captions)
+            drawing->captions.push_back({captionAt, std::move(caption)});
     return result;
 }
 

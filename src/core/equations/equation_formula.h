@@ -2,7 +2,7 @@
 // The 方程 and 不等式 kinds of the own-formula window as one drawing, the way the board shows them:
 // the curve (and, on request, a recognised conic's asymptotes and directrices dashed), or the
 // region shaded in a light tint with its boundaries and the level lines of the objective's optima,
-// with the typed text and the optima as the caption.
+// with the typed text and the optima as captions, one after the other.
 #include <variant>
 
 #include "core/equations/implicit_curve.h"
