@@ -72,15 +72,16 @@ std::variant<PiecewiseFunction::Piece, TextProblem> readPiece(
     const std::u32string& codes, const PieceText& piece, std::size_t number)
 {
     if (!hasCondition(codes, piece))
-        return wholePiece(piece, "第" + std::to_string(number) + "段缺少条件：请在式子后面用括号写出x的范围，如“x² (x≥0)”。");
+        return wholePiece(
+            piece, "第" + std::to_string(number) + "段缺少条件：请在式子后面用括号写出x的范围，如“x² (x≥0)”。");
     auto formula = compileFormula(onlyPart(codes, piece.start, piece.open), {"x", "y"});
     if (const auto* problem = std::get_if<TextProblem>(&formula))
         return *problem;
     auto condition = parseInequalities(onlyPart(codes, piece.open + 1, piece.close), "");
     if (const auto* problem = std::get_if<TextProblem>(&condition))
         return *problem;
-    PiecewiseFunction::Piece read{std::get<CompiledFunction>(std::move(formula)),
-        std::get<std::vector<Relation>>(std::move(condition)), {}};
+    PiecewiseFunction::Piece read{
+        std::get<CompiledFunction>(std::move(formula)), std::get<std::vector<Relation>>(std::move(condition)), {}};
     for (const Relation& relation : read.condition) {
         if (usesVariable(relation.function, "y"))
             return TextProblem{static_cast<int>(piece.open + 1), static_cast<int>(piece.close - piece.open - 1),
