@@ -276,7 +276,8 @@ std::optional<FormulaError> unfaithful(const FormulaInput& input, const Sampling
 
 FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
 {
-    if (kind == FormulaKind::Function)
+    // Equations and inequalities have no range of their own; their hidden boxes keep x's.
+    if (kind == FormulaKind::Function || kind == FormulaKind::Equation || kind == FormulaKind::Inequality)
         return {"-10", "10"};
     return {"0", "2π"};
 }
