@@ -49,6 +49,9 @@ TEST(EquationPoints, ConicsCornersAndCrossingsAreRingedExactly)
         {{formula(FormulaKind::Equation, "x²+y²=4"), formula(FormulaKind::Function, "y = x")},
             {"交点 (√2, √2) ≈ (1.414, 1.414)", "交点 (−√2, −√2) ≈ (−1.414, −1.414)"}, {}},
         {{formula(FormulaKind::Equation, "x=2"), formula(FormulaKind::Equation, "2x+3y−6=0")}, {"交点 (2, 2/3)"}, {}},
+        // A function that is no line meets a conic where number finds it.
+        {{formula(FormulaKind::Function, "y = x² − 2"), formula(FormulaKind::Equation, "x²+y²=4")},
+            {"交点 (0, −2)", "交点 (√3, 1) ≈ (1.732, 1)", "交点 (−√3, 1) ≈ (−1.732, 1)"}, {}},
         {{formula(FormulaKind::Inequality, "x+y≤4，x−y≥−2，y≥0")},
             {"可行域顶点 (1, 3)", "可行域顶点 (−2, 0)", "可行域顶点 (4, 0)"}, {}},
         // What a clear wiped has no rings, and two conics are not crossed exactly.

@@ -1,6 +1,7 @@
 #include "core/points/equation_points.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/document/board_document.h"
@@ -8,6 +9,7 @@
 #include "core/equations/equation_drawing.h"
 #include "core/equations/linear_program.h"
 #include "core/equations/relation.h"
+#include "core/formula/formula.h"
 
 namespace curvana {
 namespace {
@@ -78,12 +80,53 @@ void addIntersections(const std::vector<BoardPolynomial>& curves, std::vector<st
         }
 }
 
+// A y = f(x) and an equation F = 0 on the board, for the crossings no exact algebra gives.
+struct NumericCurves {
+    std::vector<std::pair<CompiledFunction, std::size_t>> functions;
+    std::vector<std::pair<PlaneFunction, std::size_t>> equations;
+};
+
+// Where G(x) = F(x, f(x)) changes sign across the board, narrowed by halving; a sign change that
+// is no zero (a pole of f) is dropped. A crossing that only touches is not found.
+void addCrossings(const CompiledFunction& f, const PlaneFunction& equation, std::vector<ExactCurvePoint>& points)
+{
+    constexpr int kSteps = 2000;
+    constexpr double kFrom = -10, kTo = 10;
+    const auto g = [&](double x) { return equation(x, f(x)); };
+    const auto add = [&](double x) {
+        const double y = f(x);
+        if (std::fabs(g(x)) < 1e-6 && std::fabs(y) <= 10)
+            points.push_back({PointKind::Intersection, x, y, {}});
+    };
+    double a = kFrom, ga = g(a);
+    if (ga == 0)
+        add(a);
+    for (int step = 1; step <= kSteps; ++step) {
+        const double b = kFrom + (kTo - kFrom) * step / kSteps, gb = g(b);
+        if (gb == 0) {
+            add(b); // exactly on a grid point, as the crossings of school examples often are
+        } else if (std::isfinite(ga) && std::isfinite(gb) && ga != 0 && (ga < 0) != (gb < 0)) {
+            double lo = a, hi = b;
+            for (int halving = 0; halving < 60; ++halving) {
+                const double mid = (lo + hi) / 2, gm = g(mid);
+                if (!std::isfinite(gm))
+                    break;
+                ((gm < 0) == (ga < 0) ? lo : hi) = mid;
+            }
+            add((lo + hi) / 2);
+        }
+        a = b;
+        ga = gb;
+    }
+}
+
 } // namespace
 
 std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<BoardAction>& actions)
 {
     std::vector<std::vector<ExactCurvePoint>> lists;
     std::vector<BoardPolynomial> curves;
+    NumericCurves numeric;
     for (const BoardAction& action : shownActions(actions)) {
         const auto* formula = std::get_if<FormulaAction>(&action);
         if (!formula)
@@ -96,10 +139,14 @@ std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<B
                 if (polynomial)
                     if (const auto conic = recognisedConic(*polynomial))
                         addConicPoints(*conic, points);
+                if (auto parsed = parseEquation(formula->first, kEquationBox); std::holds_alternative<Relation>(parsed))
+                    numeric.equations.emplace_back(PlaneFunction(std::get<Relation>(parsed).function), lists.size());
             } else if (formula->kind == FormulaKind::Inequality) {
                 addCorners(*formula, points);
             } else if (formula->kind == FormulaKind::Function) {
                 polynomial = functionPolynomial(formula->first);
+                if (auto f = compileFunction(formula->first); std::holds_alternative<CompiledFunction>(f))
+                    numeric.functions.emplace_back(std::get<CompiledFunction>(std::move(f)), lists.size());
             }
             if (polynomial && polynomial->degree() >= 1)
                 curves.push_back({*polynomial, lists.size()});
@@ -109,6 +156,9 @@ std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<B
         }
     }
     addIntersections(curves, lists);
+    for (const auto& [f, functionOwner] : numeric.functions)
+        for (const auto& [equation, equationOwner] : numeric.equations)
+            addCrossings(f, equation, lists[std::max(functionOwner, equationOwner)]);
     return lists;
 }
 

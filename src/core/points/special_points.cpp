@@ -192,6 +192,7 @@ BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::
     for (std::size_t i = 0; i < exact.size(); ++i)
         for (const ExactCurvePoint& p : exact[i])
             found.push_back({p.kind, p.x, p.y, functions.size() + conics.size() + i, false, p.text});
+    // A crossing found by number alone is labelled as a function's points are.
     std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
     std::vector<Place> places = placesOf(std::move(found));
     std::sort(places.begin(), places.end(), nearerToOrigin);

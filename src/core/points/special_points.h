@@ -49,7 +49,8 @@ struct SpecialPoint {
 };
 
 // A point an equation or inequality knows exactly (a conic's focus, a region's corner, where a
-// line meets a conic), with the coordinates as its label writes them: "(√2, √2)", "(1/3, 5/3)".
+// line meets a conic), with the coordinates as its label writes them: "(√2, √2)", "(1/3, 5/3)";
+// an empty text for a crossing found by number, labelled like a function's points.
 struct ExactCurvePoint {
     PointKind kind = PointKind::Focus;
     double x = 0;
