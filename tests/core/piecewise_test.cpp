@@ -43,6 +43,10 @@ TEST(Piecewise, EachPieceDrawsWhereItsConditionHoldsAndJumpsShowTheirEnds)
     EXPECT_EQ(circlesAt(jump, {0, 2}), 3) << "0≤x takes 0: a filled dot";
     EXPECT_EQ(circlesAt(jump, {3, 5}), 1);
     EXPECT_EQ(circlesAt(jump, {3, 3}), 3);
+    // No line bridges a jump: each line of a piece stays on one side.
+    for (const Polyline& piece : jump.polylines)
+        for (std::size_t i = 1; i < piece.points.size(); ++i)
+            EXPECT_LT(std::fabs(piece.points[i].y - piece.points[i - 1].y), 0.5) << piece.points[i].x;
     // Points are kept in single precision: one just left of 3 may read as 3 itself.
     for (const Polyline& piece : jump.polylines)
         for (const WorldPoint& p : piece.points)

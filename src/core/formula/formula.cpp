@@ -103,7 +103,10 @@ void markJumpEnds(Drawing& drawing, const PiecewiseFunction& pieces, Range range
 {
     constexpr double kEndRadius = 0.15; // world units, about three pixels of the board
     const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
-    for (const PieceEnd& end : pieces.jumpEnds(std::fmax(range.from, frame.left), std::fmin(range.to, frame.right))) {
+    const std::vector<PieceEnd> ends
+        = pieces.jumpEnds(std::fmax(range.from, frame.left), std::fmin(range.to, frame.right));
+    breakAtJumps(drawing.polylines, ends);
+    for (const PieceEnd& end : ends) {
         if (!frame.contains(end.at))
             continue;
         drawing.circles.push_back({end.at, kEndRadius, {}, {}, {}});

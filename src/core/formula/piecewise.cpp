@@ -130,9 +130,35 @@ std::vector<PieceEnd> PiecewiseFunction::jumpEnds(double from, double to) const
             const double next = (*this)(beyond);
             if (std::isfinite(next) && std::fabs(next - y) <= 1e-6 * (1 + std::fabs(y)))
                 continue; // the pieces join: no end to mark
-            ends.push_back({{x, y}, holds(piece, x)});
+            ends.push_back({{x, y}, holds(piece, x), std::isfinite(next) ? std::fabs(next - y) : HUGE_VAL});
         }
     return ends;
+}
+
+void breakAtJumps(std::vector<Polyline>& pieces, const std::vector<PieceEnd>& jumps)
+{
+    const auto bridges = [&](const WorldPoint& a, const WorldPoint& b) {
+        for (const PieceEnd& jump : jumps) {
+            const double slack = 1e-6 * (1 + std::fabs(jump.at.x));
+            const bool across = std::fmin(a.x, b.x) <= jump.at.x + slack && std::fmax(a.x, b.x) >= jump.at.x - slack;
+            if (across && std::isfinite(jump.jump) && std::fabs(b.y - a.y) >= jump.jump / 2)
+                return true;
+        }
+        return false;
+    };
+    std::vector<Polyline> split;
+    for (Polyline& piece : pieces) {
+        Polyline current{{}, piece.style};
+        for (const WorldPoint& p : piece.points) {
+            if (!current.points.empty() && bridges(current.points.back(), p)) {
+                split.push_back(std::move(current));
+                current = Polyline{{}, piece.style};
+            }
+            current.points.push_back(p);
+        }
+        split.push_back(std::move(current));
+    }
+    pieces = std::move(split);
 }
 
 std::optional<std::variant<PiecewiseFunction, TextProblem>> readPiecewise(std::string_view text)

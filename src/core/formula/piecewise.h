@@ -18,7 +18,12 @@ namespace curvana {
 struct PieceEnd {
     WorldPoint at;
     bool closed = false;
+    double jump = 0; // how far the function's value leaps here (infinite where nothing follows)
 };
+
+// Splits the pieces wherever a line of them bridges one of the jumps, which the sampler may join
+// when both sides lie within a float's step of the jump.
+void breakAtJumps(std::vector<Polyline>& pieces, const std::vector<PieceEnd>& jumps);
 
 class PiecewiseFunction {
 public:
