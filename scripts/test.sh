@@ -36,5 +36,6 @@ timed "end-to-end" tests/e2e/run_e2e.sh build-test/curvana
 timed "recovery end-to-end" tests/e2e/recovery_e2e.sh build-test/curvana
 timed "printing" tests/e2e/print_test.sh build-test/curvana
 timed "windows end-to-end" tests/e2e/windows_e2e.sh build-test/curvana
+timed "table end-to-end" tests/e2e/table_e2e.sh build-test/curvana
 timed "sanitized tests" scripts/sanitize.sh
 timed "fuzzing" scripts/fuzz.sh 60

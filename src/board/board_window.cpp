@@ -55,9 +55,11 @@ BoardWindow::BoardWindow(DesktopServices& services)
     m_pen = std::make_unique<FreehandPen>(*view(), surface(), *m_topRow.penColour);
     connect(m_pen.get(), &FreehandPen::strokeFinished, this, &BoardWindow::recordStroke);
     m_specialPoints = new SpecialPointsOverlay(*view(), this);
-    // A ring's label pinned to the board is a text, recorded as the text dialog's 确定 records it.
-    connect(m_specialPoints, &SpecialPointsOverlay::pinRequested, this,
-        [this](const LabelAction& label) { perform(label); });
+    // A ring pinned to the board is a named point, recorded as the named-point dialog's 确定 records it.
+    connect(m_specialPoints, &SpecialPointsOverlay::pinRequested, this, [this](const NamedPointAction& point) {
+        if (std::holds_alternative<Drawing>(checkedDrawing(point)))
+            perform(point);
+    });
     // The readout sits below the surface, in a strip added under the original client area.
     m_coordinateReadout = new CoordinateReadout(*view(), m_client);
     m_coordinateReadout->setGeometry(twipsRect(120, kReadoutTop, 6255, kReadoutHeight));

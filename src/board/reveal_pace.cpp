@@ -13,6 +13,9 @@ namespace {
 // A step between two dots longer than this is a gap in the curve (a pole, a branch ending off the
 // board), not something drawn: it costs no more than a short step.
 constexpr double kLongestDotStep = 0.05;
+// A marked point waits this long (in board widths of path) before it shows, so a class sees the
+// table's points put down one after the other: about a second each at 中.
+constexpr double kMarkPause = 0.5;
 // However large a circle, the reveal never waits on it for more than a few board widths.
 constexpr double kLongestCircle = 4;
 
@@ -101,6 +104,8 @@ double pieceLength(const Surface& surface, std::uint32_t opIndex, std::uint32_t 
     }
     case OpKind::Circle:
         return circleLength(map, surface.circles()[op.first]);
+    case OpKind::Disc:
+        return kMarkPause;
     case OpKind::Text: // a caption appears with its curve, taking no time of its own
     case OpKind::Fill: // so does the shading of a region
     case OpKind::Clear:

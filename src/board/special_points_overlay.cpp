@@ -13,7 +13,8 @@
 #include "canvas/world_map.h"
 #include "core/points/board_curves.h"
 #include "core/points/equation_points.h"
-#include "core/curves/label.h"
+#include "core/curves/marked_points.h"
+#include "core/text/field_reader.h"
 #include "core/text/pen_colour.h"
 
 namespace curvana {
@@ -54,32 +55,53 @@ std::string curveColourAt(const SurfaceView& view, QPointF world)
     return std::string(*most > 0 ? kColourComboItems[static_cast<std::size_t>(most - counts.begin())] : "蓝");
 }
 
-std::string coordinateText(double value) { return QString::number(value, 'g', 6).toStdString(); }
+// The label's coordinate as the point's box would hold it: its exact form, or its decimal
+// without the "≈" (a hundredth of a pixel from the point at most).
+QString coordinateOf(QString shown, double value)
+{
+    shown = shown.trimmed();
+    if (shown.startsWith(u'≈'))
+        shown = shown.mid(1);
+    return readTypedNumber(shown.toStdString()).value ? shown : QString::number(value, 'g', 6);
+}
+
+// "顶点、极小值点 (1, −4)" is the name "顶点、极小值点" and the coordinates "1" and "−4".
+struct LabelParts {
+    QString name;
+    QString x;
+    QString y;
+};
+LabelParts partsOf(const QString& label, QPointF world)
+{
+    const qsizetype open = label.indexOf(QStringLiteral(" ("));
+    const qsizetype close = label.indexOf(u')', open);
+    const QStringList coordinates
+        = open < 0 || close < 0 ? QStringList() : label.mid(open + 2, close - open - 2).split(QStringLiteral(", "));
+    if (coordinates.size() != 2)
+        return {label, QString::number(world.x(), 'g', 6), QString::number(world.y(), 'g', 6)};
+    return {label.left(open), coordinateOf(coordinates[0], world.x()), coordinateOf(coordinates[1], world.y())};
+}
 
 } // namespace
 
-LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker)
+NamedPointAction pinnedPoint(const SurfaceView& view, const ViewMarker& marker)
 {
-    // Every label of the ring, when the marker is one the view shows.
-    QString text = view.markerLabelsAt(marker.world);
-    if (text.isEmpty())
-        text = marker.label;
-    text.truncate(static_cast<int>(kLabelMaxCharacters));
-    // Beside the ring on its right, its first line level with the point; on the left where the
-    // text would run off the board. The board's text is 12 pixels high on 433 for 20 units, and a
-    // Chinese character as wide as high, a Latin one half as wide.
-    constexpr double kUnitsPerPixel = 20.0 / 433;
-    double width = 0;
-    for (const QChar c : text)
-        width += (c.unicode() < 0x2E80 ? 6.5 : 12) * kUnitsPerPixel;
-    const WorldRect board = view.surface().scale();
-    const double gap = (SurfaceView::kMarkerRadius + 4) * kUnitsPerPixel;
-    double left = marker.world.x() + gap;
-    if (left + width > board.right)
-        left = std::max<double>(board.left, marker.world.x() - gap - width);
-    const double top = std::clamp<double>(marker.world.y() + 8 * kUnitsPerPixel, board.bottom, board.top);
-    return LabelAction{
-        {coordinateText(left), coordinateText(top), text.toStdString()}, curveColourAt(view, marker.world)};
+    // Every label of the ring, when the marker is one the view shows: their kinds make the name.
+    QStringList labels = view.markerLabelsAt(marker.world).split(QStringLiteral("；"), Qt::SkipEmptyParts);
+    if (labels.isEmpty())
+        labels << marker.label;
+    const LabelParts parts = partsOf(labels.front(), marker.world);
+    QStringList names;
+    for (const QString& label : labels)
+        for (const QString& kind : partsOf(label, marker.world).name.split(u'、'))
+            if (!names.contains(kind))
+                names << kind;
+    // A name longer than the dialog takes would not draw.
+    const QList<uint> codes = names.join(u'、').toUcs4();
+    const QString name = QString::fromUcs4(
+        reinterpret_cast<const char32_t*>(codes.data()), std::min<qsizetype>(codes.size(), kPointNameMaxCharacters));
+    return NamedPointAction{
+        {name.toStdString(), parts.x.toStdString(), parts.y.toStdString()}, curveColourAt(view, marker.world)};
 }
 
 // Runs in the worker: everything it evaluates is built here from its own copy of the actions.
@@ -112,7 +134,7 @@ void SpecialPointsOverlay::pointerReleased()
     if (!m_enabled || !pressedAt)
         return;
     if (const ViewMarker* marker = m_view.markerAt(*pressedAt))
-        emit pinRequested(pinnedLabel(m_view, *marker));
+        emit pinRequested(pinnedPoint(m_view, *marker));
 }
 
 void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& actions)

@@ -21,9 +21,10 @@ struct ViewMarker;
 // The search the worker runs: the special points of the curves on a board with these actions.
 using BoardPointSearch = std::function<BoardPoints(const std::vector<BoardAction>&)>;
 BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions);
-// The text action that writes `marker`'s labels beside it, in the colour of the curve drawn
-// through it (blue when only the axes pass there).
-LabelAction pinnedLabel(const SurfaceView& view, const ViewMarker& marker);
+// The named point that pins `marker`: its kinds as the name ("顶点、极小值点"), its coordinates as
+// the label writes them, in the colour of the curve drawn through it (blue when only the axes pass
+// there).
+NamedPointAction pinnedPoint(const SurfaceView& view, const ViewMarker& marker);
 
 class SpecialPointsOverlay : public QObject {
     Q_OBJECT
@@ -45,8 +46,8 @@ signals:
     // The view shows the points of the current board (none when the overlay is off).
     void pointsShown();
     // A click on a ring (a press and release with no move between, which the pen draws nothing
-    // for) asks for the ring's label to be written beside it, as the text dialog writes a text.
-    void pinRequested(const LabelAction& label);
+    // for) asks for the ring's point to be put on the board as a named point.
+    void pinRequested(const NamedPointAction& point);
 
 private:
     void pointerReleased();

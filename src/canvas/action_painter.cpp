@@ -33,6 +33,8 @@ void paintAction(Surface& surface, const BoardAction& action)
                    [&](const FigureAction& figure) { paintWindowAction(surface, figure); },
                    [&](const LabelAction& label) { paintWindowAction(surface, label); },
                    [&](const FormulaAction& formula) { paintWindowAction(surface, formula); },
+                   [&](const TableAction& table) { paintWindowAction(surface, table); },
+                   [&](const NamedPointAction& point) { paintWindowAction(surface, point); },
                    [&](const StrokeAction& stroke) { paintStroke(surface, stroke); },
                    [&](const ClearAction&) { drawAxes(surface, AxesStyle::Board); },
                },

@@ -278,6 +278,9 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
     case OpKind::Fill:
         fillPolygons(painter, op);
         break;
+    case OpKind::Disc:
+        drawDisc(painter, op);
+        break;
     case OpKind::Dots:
     case OpKind::Polyline:
         break;
@@ -310,6 +313,22 @@ void Rasteriser::fillPolygons(QPainter& painter, const Op& op) const
         path = path.intersected(box);
     }
     painter.fillPath(path, tint);
+}
+
+// Round and smooth however large the picture: its width grows with the pens'.
+void Rasteriser::drawDisc(QPainter& painter, const Op& op) const
+{
+    const FloatPoint at = m_surface.points()[op.first];
+    const QPointF centre = m_map.toPixel(at.x, at.y);
+    const double radius = op.width * m_scale / 2;
+    if (!marginBox().contains(centre))
+        return;
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(op.colour));
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawEllipse(centre, radius, radius);
+    painter.restore();
 }
 
 void Rasteriser::drawLine(QPainter& painter, QPointF a, QPointF b) const

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "canvas/surface_font.h"
+#include "core/curves/marked_points.h"
 
 namespace curvana {
 
@@ -147,6 +148,16 @@ void Surface::drawCircle(float cx, float cy, float radius, Rgb colour, std::opti
     m_current = {cx, cy};
 }
 
+void Surface::drawDisc(float x, float y, int diameter, Rgb colour)
+{
+    if (!finite(x, y))
+        return;
+    m_points.push_back({x, y});
+    append({OpKind::Disc, static_cast<std::uint8_t>(std::clamp(diameter, 1, 255)), colour,
+        static_cast<std::uint32_t>(m_points.size() - 1), 1});
+    m_current = {x, y};
+}
+
 void Surface::drawText(const QString& text)
 {
     if (!finite(m_current.x, m_current.y))
@@ -172,6 +183,11 @@ void Surface::draw(const Drawing& drawing, Rgb colour)
     const auto f = [](double v) { return static_cast<float>(v); };
     for (const Shade& shade : drawing.shades)
         fillShade(shade, colour);
+    for (const Mark& mark : drawing.marks) {
+        drawDisc(f(mark.at.x), f(mark.at.y), kMarkDiameterPixels, colour);
+        const Caption& label = mark.label;
+        drawTextAt(f(label.at.x), f(label.at.y), QString::fromStdString(label.text), label.colour.value_or(colour));
+    }
     for (const WorldPoint& p : drawing.dots)
         setPixel(f(p.x), f(p.y), colour);
     for (const Segment& s : drawing.segments)
@@ -334,6 +350,7 @@ Store storeOf(OpKind kind)
     case OpKind::Box:
     case OpKind::Polyline:
     case OpKind::Fill:
+    case OpKind::Disc:
         return Store::Points;
     case OpKind::Circle:
         return Store::Circles;

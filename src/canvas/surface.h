@@ -14,12 +14,13 @@
 
 namespace curvana {
 
-enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear, Polyline, Fill };
+enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear, Polyline, Disc, Fill };
 
 // One entry of the list. Dots and Polyline: points[first, first + count), a polyline's points
 // joined in order; Line and Box: points[first] and points[first + 1]; Circle: circles[first];
-// Text: texts[first]; Fill: points[first, first + count) as closed polygons, each ending with its
-// own first point again, filled together in a light tint of the colour.
+// Text: texts[first]; Disc: a filled round dot `width` logical pixels across at points[first];
+// Fill: points[first, first + count) as closed polygons, each ending with its own first point
+// again, filled together in a light tint of the colour.
 struct Op {
     OpKind kind;
     std::uint8_t width; // pen width in logical pixels
@@ -115,11 +116,14 @@ public:
     void fillShade(const Shade& shade, Rgb colour);
     void drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
         std::optional<float> end = {}, std::optional<float> aspect = {});
+    // A filled round dot `diameter` logical pixels across (a marked point), whatever the pen's width.
+    void drawDisc(float x, float y, int diameter, Rgb colour);
     // Writes `text` at the current position in the pen colour, then moves down one line.
     void drawText(const QString& text);
     // A caption: `text` at (x, y), in blue unless another colour is given.
     void drawTextAt(float x, float y, const QString& text, Rgb colour = kBlue);
-    // A whole drawing of the curve and figure functions: dots, segments, polylines, circles, captions.
+    // A whole drawing of the curve and figure functions: marks, dots, segments, polylines, circles,
+    // captions.
     void draw(const Drawing& drawing, Rgb colour);
 
     // The list

@@ -2,6 +2,7 @@
 
 #include "figures/figure_dialog.h"
 #include "figures/label_dialog.h"
+#include "figures/named_point_dialog.h"
 
 namespace curvana {
 
@@ -29,6 +30,8 @@ std::span<const WindowMenuEntry> figureMenuEntries()
         entryFor("jk1", "椭圆", Qt::CTRL | Qt::Key_Q, FigureKind::Ellipse),
         {"mmText", "文字", QKeySequence(Qt::CTRL | Qt::Key_L),
             [](BoardTarget& board, QWidget* owner) -> QWidget* { return new LabelDialog(board, owner); }},
+        {"mmNamedPoint", "命名点", QKeySequence(Qt::CTRL | Qt::Key_G),
+            [](BoardTarget& board, QWidget* owner) -> QWidget* { return new NamedPointDialog(board, owner); }},
     };
     return entries;
 }

@@ -2,6 +2,7 @@
 
 #include "plotters/formula_window.h"
 #include "plotters/plotters.h"
+#include "plotters/table_window.h"
 
 namespace curvana {
 namespace {
@@ -15,6 +16,7 @@ const WindowMenuEntry kEntries[] = {
     {"fd2", "圆锥曲线", QKeySequence(Qt::SHIFT | Qt::Key_Insert), &create<ConicPlotter>},
     {"fd3", "高等数学函数", QKeySequence(Qt::CTRL | Qt::Key_K), &create<ClassicCurvePlotter>},
     {"fdFormula", "自定义函数", QKeySequence(Qt::CTRL | Qt::Key_F), &create<FormulaWindow>},
+    {"fdTable", "列表描点", QKeySequence(Qt::CTRL | Qt::Key_B), &create<TableWindow>},
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/curves/value_table.h"
 #include "core/document/board_document.h"
 #include "storage/board_file_limits.h"
 #include "storage/board_file_messages.h"
@@ -130,6 +131,20 @@ QByteArray encodeFormula(const FormulaAction& formula)
         + R"(", "formulas": )" + quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to})
         + R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" + QByteArray::number(formula.captionLine)
         + formulaExtras(formula) + "}";
+}
+
+QByteArray encodeTable(const TableAction& table)
+{
+    const auto flag = [](bool on) { return QByteArray(on ? "true" : "false"); };
+    return R"({"type": "table", "formula": )" + quoted(table.formula) + R"(, "x": )" + quotedTexts(table.xs)
+        + R"(, "colour": )" + quoted(table.colour) + R"(, "points": )" + flag(table.points) + R"(, "curve": )"
+        + flag(table.curve) + "}";
+}
+
+QByteArray encodeNamedPoint(const NamedPointAction& point)
+{
+    return R"({"type": "namedPoint", "texts": )" + quotedTexts(point.texts) + R"(, "colour": )" + quoted(point.colour)
+        + "}";
 }
 
 // ---- reading ----
@@ -280,6 +295,34 @@ FormulaAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
     return formula;
 }
 
+bool boolField(const QJsonObject& object, const char* key, const QString& title)
+{
+    const QJsonValue value = object.value(QLatin1StringView(key));
+    if (!value.isBool())
+        fail(title, fieldWrong(key, kTruth));
+    return value.toBool();
+}
+
+TableAction decodeTable(const QJsonObject& object, ReplayCost& cost)
+{
+    TableAction table;
+    const QString title = QString::fromStdString(actionTitle(table));
+    table.formula = stringField(object, "formula", title).toStdString();
+    const QJsonArray cells = arrayField(object, "x", title, kTextList);
+    if (cells.isEmpty() || cells.size() > kMaxTableCells)
+        fail(title, wrongBoxCount(kMaxTableCells, cells.size()));
+    table.xs = textsField(object, title, static_cast<std::size_t>(cells.size()), "x");
+    table.colour = stringField(object, "colour", title).toStdString();
+    table.points = boolField(object, "points", title);
+    table.curve = boolField(object, "curve", title);
+    return checkedDrawing(std::move(table), title, cost);
+}
+
+NamedPointAction decodeNamedPoint(const QJsonObject& object, ReplayCost& cost)
+{
+    return decodeBoxes(NamedPointAction{}, object, namedPointBoxCount(), cost);
+}
+
 int hexDigit(QChar c)
 {
     const char16_t u = c.unicode();
@@ -363,7 +406,8 @@ double drawnDots(const Drawing& drawing)
     // The picture at its design size, its taller scale so that no dot is undercounted.
     constexpr double kPixelsPerUnit = kDesignPixelsPerUnitY;
     constexpr double kTurn = 6.283185307179586;
-    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size());
+    // A marked point is its filled dot and its text.
+    double dots = static_cast<double>(drawing.dots.size() + drawing.captions.size() + 2 * drawing.marks.size());
     for (const Segment& segment : drawing.segments)
         dots += 1
             + std::hypot(segment.to.x - segment.from.x, segment.to.y - segment.from.y) * kPixelsPerUnit
@@ -403,6 +447,8 @@ QByteArray encodeAction(const BoardAction& action)
                           [](const ClearAction& clear) { return encodeClear(clear); },
                           [](const LabelAction& label) { return encodeLabel(label); },
                           [](const FormulaAction& formula) { return encodeFormula(formula); },
+                          [](const TableAction& table) { return encodeTable(table); },
+                          [](const NamedPointAction& point) { return encodeNamedPoint(point); },
                       },
         action);
 }
@@ -422,6 +468,10 @@ BoardAction decodeAction(const QJsonObject& object, ReplayCost& cost)
         return decodeLabel(object, cost);
     if (type == u"formula")
         return decodeFormula(object, cost);
+    if (type == u"table")
+        return decodeTable(object, cost);
+    if (type == u"namedPoint")
+        return decodeNamedPoint(object, cost);
     fail({}, unknownName("type", type));
 }
 

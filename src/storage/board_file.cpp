@@ -74,7 +74,8 @@ BoardReadResult decodeActions(const QJsonArray& array)
         return tooManyActions();
     if (actionsOfType(array, "curve") > kMaxBoardCurves)
         return tooManyCurves();
-    if (actionsOfType(array, "formula") > kMaxBoardFormulas)
+    // A table's curve is sampled as an own formula is.
+    if (actionsOfType(array, "formula") + actionsOfType(array, "table") > kMaxBoardFormulas)
         return tooManyFormulas();
     std::vector<BoardAction> actions;
     actions.reserve(static_cast<std::size_t>(array.size()));
@@ -102,7 +103,7 @@ bool withinLimits(const std::vector<BoardAction>& actions)
     for (const BoardAction& action : actions) {
         drawn += drawnDots(action);
         curves += std::holds_alternative<CurveAction>(action);
-        formulas += std::holds_alternative<FormulaAction>(action);
+        formulas += std::holds_alternative<FormulaAction>(action) || std::holds_alternative<TableAction>(action);
         if (const auto* stroke = std::get_if<StrokeAction>(&action))
             for (const StrokeRun& run : stroke->runs)
                 points += run.points.size();

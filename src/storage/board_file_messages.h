@@ -33,7 +33,7 @@ inline constexpr const char* kText = "文字";
 inline constexpr const char* kInteger = "整数";
 inline constexpr const char* kArray = "数组";
 inline constexpr const char* kObject = "对象";
-inline constexpr const char* kTruth = "true 或 false";
+inline constexpr const char* kTruth = "true或false";
 
 // Reading and writing files.
 QString cannotSave(const QString& path, const QString& reason);

@@ -73,7 +73,7 @@ TEST_F(SpecialPointsOverlayTest, TheEntryEndsThePlotterMenuAndStartsOff)
     const QList<QAction*> entries = plotters->actions();
     EXPECT_EQ(entries.last(), entry) << "after the plotters added by start-up";
     EXPECT_EQ(std::ranges::count_if(entries, [](QAction* a) { return !a->isSeparator(); }),
-        5); // three plotters, the own formula, the points
+        6); // three plotters, the own formula, the table, the points
 }
 
 TEST_F(SpecialPointsOverlayTest, RingsSitOnTheQuadraticsAndTheEllipsesPointsAndNowhereElse)
@@ -277,7 +277,7 @@ TEST_F(SpecialPointsOverlayTest, TheFieldCountsThePointsLeftOut)
     EXPECT_FALSE(readout->text().contains(QStringLiteral("已省略")));
 }
 
-TEST_F(SpecialPointsOverlayTest, AClickOnARingPinsItsLabelAsATextAndAStrokeDoesNot)
+TEST_F(SpecialPointsOverlayTest, AClickOnARingPinsItAsANamedPointAndAStrokeDoesNot)
 {
     const CurveAction redParabola{CurveWindow::Elementary, 2, {"1", "-2", "-3"}, "红"};
     board->perform(redParabola);
@@ -298,27 +298,33 @@ TEST_F(SpecialPointsOverlayTest, AClickOnARingPinsItsLabelAsATextAndAStrokeDoesN
     waitForSearch();
     QTest::mouseClick(view, Qt::LeftButton, {}, minimum + QPoint(2, -1));
     ASSERT_EQ(board->boardActions().size(), 2u);
-    const auto* pinned = std::get_if<LabelAction>(&board->boardActions().back());
+    const auto* pinned = std::get_if<NamedPointAction>(&board->boardActions().back());
     ASSERT_NE(pinned, nullptr);
-    const QString label = view->markerLabelsAt({1, -4});
-    EXPECT_TRUE(label.contains(QStringLiteral("(1, −4)")));
-    EXPECT_EQ(pinned->texts.at(2), label.toStdString());
+    EXPECT_TRUE(view->markerLabelsAt({1, -4}).contains(QStringLiteral("(1, −4)")));
+    EXPECT_EQ(pinned->texts, (FieldTexts{"顶点、极小值点", "1", "−4"}));
     EXPECT_EQ(pinned->colour, "红") << "the curve's colour";
-    // Beside the point: right of the ring, its first line level with it.
-    const double left = std::stod(pinned->texts.at(0)), top = std::stod(pinned->texts.at(1));
-    EXPECT_GT(left, 1.1);
-    EXPECT_LT(left, 1.6);
-    EXPECT_GT(top, -4);
-    EXPECT_LT(top, -3.4);
-    // Undone and redone like any text.
+    // Its dot on the point, its text beside it on the right, level with it.
+    const Drawing drawn = std::get<Drawing>(actionDrawing(*pinned));
+    ASSERT_EQ(drawn.marks.size(), 1u);
+    EXPECT_EQ(drawn.marks[0].at, (WorldPoint{1, -4}));
+    EXPECT_EQ(drawn.marks[0].label.text, "顶点、极小值点(1, −4)");
+    EXPECT_GT(drawn.marks[0].label.at.x, 1.1);
+    EXPECT_LT(drawn.marks[0].label.at.x, 1.6);
+    // Undone and redone whole.
     board->undo();
     EXPECT_EQ(board->boardActions().size(), 1u);
     board->redo();
     EXPECT_EQ(board->boardActions().back(), BoardAction(*pinned));
-    // Near the right edge the label goes to the left of its point; on the axes alone it is blue.
-    const LabelAction atEdge = pinnedLabel(*view, {QPointF(9.5, 0), QStringLiteral("零点 (9.5, 0)")});
-    EXPECT_LT(std::stod(atEdge.texts.at(0)), 9.5 - 3);
+    // Near the right edge the text goes to the left of its point; on the axes alone it is blue.
+    const NamedPointAction atEdge = pinnedPoint(*view, {QPointF(9.5, 0), QStringLiteral("零点 (9.5, 0)")});
+    EXPECT_EQ(atEdge.texts, (FieldTexts{"零点", "9.5", "0"}));
     EXPECT_EQ(atEdge.colour, "蓝");
+    const Drawing edge = std::get<Drawing>(actionDrawing(atEdge));
+    EXPECT_LT(edge.marks[0].label.at.x, 9.5 - 3);
+    // A point without an exact form keeps the label's decimal.
+    const NamedPointAction inexact
+        = pinnedPoint(*view, {QPointF(2.0 / 3 + 1e-7, 0), QStringLiteral("零点 (≈0.6667, 0)")});
+    EXPECT_EQ(inexact.texts, (FieldTexts{"零点", "0.6667", "0"}));
 }
 
 } // namespace

@@ -35,6 +35,9 @@ std::vector<std::string> listOf(const Surface& surface)
             point(op.first);
             point(op.first + 1);
             break;
+        case OpKind::Disc:
+            point(op.first);
+            break;
         case OpKind::Circle: {
             const CircleOp& c = surface.circles().at(op.first);
             line += " " + std::to_string(c.centre.x) + "," + std::to_string(c.centre.y) + " r"

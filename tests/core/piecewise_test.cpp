@@ -50,8 +50,9 @@ TEST(Piecewise, EachPieceDrawsWhereItsConditionHoldsAndJumpsShowTheirEnds)
     // Points are kept in single precision: one just left of 3 may read as 3 itself.
     for (const Polyline& piece : jump.polylines)
         for (const WorldPoint& p : piece.points)
-            if (std::fabs(p.x) > 1e-5 && std::fabs(p.x - 3) > 1e-5)
+            if (std::fabs(p.x) > 1e-5 && std::fabs(p.x - 3) > 1e-5) {
                 ASSERT_NEAR(p.y, p.x < 0 ? 1 : p.x < 3 ? p.x + 2 : p.x, 1e-6) << p.x;
+            }
 }
 
 struct PiecewiseMistake {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks a screenshot of the board: finds the surface from its blue axes, then looks for the red
 parabola y = Ax^2 + Bx + C (3 units either side of its vertex) and the black segment where their
-formulas put them, and for red anywhere else on the surface. Exit status 0 when all holds;
+formulas put them, and for red anywhere else on the surface (unless --no-strays: texts beside
+marked points are red too), and for filled dots of a colour at given points. Exit status 0 when all holds;
 otherwise the reasons go to standard error."""
 import argparse
 import subprocess
@@ -70,7 +71,8 @@ class Board:
             return any(shot.is_("blue", x, y + d) if horizontal else shot.is_("blue", x + d, y)
                        for d in (-2, -1, 0, 1, 2))
 
-        gap = max(8, shot.width // 60)  # curves crossing an axis, wider on a page
+        # Curves crossing an axis, and a marked point's filled dot on it; wider on a page.
+        gap = max(12, shot.width // 60)
         rows = [sum(shot.is_("blue", x, y) for x in range(shot.width)) for y in range(shot.height)]
         axis_row = max(range(shot.height), key=rows.__getitem__)
         self.left, self.right = longest_run([band(x, axis_row, True) for x in range(shot.width)], gap)
@@ -90,7 +92,7 @@ class Board:
         return self.left <= px <= self.right and self.top <= py <= self.bottom
 
 
-def check_parabola(shot, board, a, b, c, problems):
+def check_parabola(shot, board, a, b, c, problems, strays=True):
     start, end = -3 - b / (2 * a), 3 - b / (2 * a)
     curve = [board.pixel(x, a * x * x + b * x + c) for x in
              (start + (end - start) * i / 1200 for i in range(1201))]
@@ -101,7 +103,8 @@ def check_parabola(shot, board, a, b, c, problems):
         px, py = board.pixel(x, y)
         if board.inside(px, py) and not shot.near("red", px, py, round(NEAR * board.zoom)):
             problems.append(f"no red dot near ({x:.3f}, {y:.3f}) = pixel ({px:.0f}, {py:.0f})")
-    check_strays(shot, board, "red", curve, "the parabola", problems)
+    if strays:
+        check_strays(shot, board, "red", curve, "the parabola", problems)
 
 
 def check_strays(shot, board, kind, curve, name, problems):
@@ -126,6 +129,20 @@ def check_strays(shot, board, kind, curve, name, problems):
         problems.append(f"{stray} {kind} pixels lie off {name} in all")
 
 
+DISC = 3     # px: a marked point's filled dot covers most of the square this far around its centre
+
+
+def check_discs(shot, board, kind, coordinates, problems):
+    """A filled dot, wider than any pen line through it, at every (x, y) of the list."""
+    reach = round(DISC * board.zoom)
+    for x, y in zip(coordinates[0::2], coordinates[1::2]):
+        px, py = (round(v) for v in board.pixel(x, y))
+        covered = sum(shot.is_(kind, px + dx, py + dy)
+                      for dx in range(-reach, reach + 1) for dy in range(-reach, reach + 1))
+        if covered < 0.6 * (2 * reach + 1) ** 2:
+            problems.append(f"no filled {kind} dot at ({x}, {y}) = pixel ({px}, {py}): {covered} pixels")
+
+
 def check_segment(shot, board, x1, y1, x2, y2, problems):
     for i in range(0, 9):
         t = 0.05 + 0.9 * i / 8  # the ends meet the axes, which are blue on top of nothing
@@ -141,12 +158,17 @@ def main():
     parser.add_argument("screenshot")
     parser.add_argument("--parabola", nargs=3, type=float, metavar=("A", "B", "C"))
     parser.add_argument("--segment", nargs=4, type=float, metavar=("X1", "Y1", "X2", "Y2"))
+    parser.add_argument("--no-strays", action="store_true", help="do not look for red off the parabola")
+    parser.add_argument("--discs", nargs="+", action="append", default=[], metavar="COLOUR X Y",
+                        help="a colour (red or black) and the points where its filled dots stand")
     args = parser.parse_args()
     shot = Shot(args.screenshot)
     board = Board(shot)
     problems = []
     if args.parabola:
-        check_parabola(shot, board, *args.parabola, problems)
+        check_parabola(shot, board, *args.parabola, problems, strays=not args.no_strays)
+    for discs in args.discs:
+        check_discs(shot, board, discs[0], [float(v) for v in discs[1:]], problems)
     if args.segment:
         check_segment(shot, board, *args.segment, problems)
     for problem in problems:

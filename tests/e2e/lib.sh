@@ -24,10 +24,10 @@ e2e_need() {
     done
 }
 
-# Starts Xvfb on the first free display (of $E2E_SCREEN_SIZE, 1280x1024 unless set) and exports
-# DISPLAY.
+# Starts Xvfb on the first free display from :$E2E_FIRST_DISPLAY (:90 unless set), of
+# $E2E_SCREEN_SIZE (1280x1024 unless set), and exports DISPLAY.
 e2e_start_display() {
-    local d=90
+    local d=${E2E_FIRST_DISPLAY:-90}
     while [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
     Xvfb :$d -screen 0 "${E2E_SCREEN_SIZE:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)

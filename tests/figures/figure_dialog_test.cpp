@@ -67,7 +67,7 @@ std::vector<QString> qstrings(const std::vector<const char*>& texts)
 
 using FigureDialogWindow = FigureFixture;
 
-TEST_F(FigureDialogWindow, MenuListsTheEightFiguresAndTheTextWithTheirKeys)
+TEST_F(FigureDialogWindow, MenuListsTheEightFiguresTheTextAndTheNamedPointWithTheirKeys)
 {
     QMenu* menu = nullptr;
     for (QAction* top : board->menuBar()->actions())
@@ -84,6 +84,7 @@ TEST_F(FigureDialogWindow, MenuListsTheEightFiguresAndTheTextWithTheirKeys)
         {"lk2", "扇形", QKeySequence("Ctrl+V")},
         {"jk1", "椭圆", QKeySequence("Ctrl+Q")},
         {"mmText", "文字", QKeySequence("Ctrl+L")},
+        {"mmNamedPoint", "命名点", QKeySequence("Ctrl+G")},
     };
     std::vector<std::tuple<QString, QString, QKeySequence>> actual;
     for (QAction* action : menu->actions())

@@ -59,6 +59,11 @@ std::vector<BoardAction> everyKindOfAction()
     for (int i = 0; i < 40; ++i)
         longest += "字";
     actions.push_back(LabelAction{{"0", "0", longest}, "随便"});
+    actions.push_back(TableAction{"1/x", {"−3", "−2", "1/2", "3"}, "红", true, false});
+    actions.push_back(TableAction{"2^x", {"-1", "0", "1"}, "", false, true});
+    actions.push_back(TableAction{"x²", {"0", "1"}, "蓝", true, true});
+    actions.push_back(NamedPointAction{{"P₁", "π/3", " -1"}, "绿"});
+    actions.push_back(NamedPointAction{{"", "0", "0"}, ""});
     return actions;
 }
 
@@ -118,6 +123,17 @@ TEST(BoardFileTest, OlderAndHandWrittenFilesAreRead)
         ClearAction{},
     };
     EXPECT_EQ(actionsOf(decodeBoard(oldFile)), expected);
+}
+
+// A lesson recovered after a crash: its tables and named points come back, an undone one does not.
+TEST(BoardFileTest, TablesAndNamedPointsAreRecoveredFromTheJournal)
+{
+    const TableAction table{"1/x", {"−3", "0", "1/2"}, "红", true, true};
+    const NamedPointAction point{{"A", "1", "2"}, ""};
+    const QByteArray journal = QByteArray(R"({"format": "curvana-journal", "version": 3})") + "\n" + encodeAction(table)
+        + "\n" + encodeAction(point) + "\n" + R"({"type": "undo"})" + "\n" + encodeAction(point) + "\n"
+        + encodeAction(table);
+    EXPECT_EQ(actionsOf(decodeBoard(journal)), (std::vector<BoardAction>{table, point, table}));
 }
 
 QByteArray boardWith(const QByteArray& actionsJson)
@@ -233,6 +249,17 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
             "第1个动作（文字）：文字太长了，请在文字框里填写不超过40个字的文字。"},
         {"label colour missing", boardWith(R"({"type": "label", "texts": ["1", "2", "A"]})"),
             msg::inAction(1, "文字", msg::fieldWrong("colour", msg::kText))},
+        {"table without cells", boardWith(R"({"type": "table", "formula": "x", "x": [], "colour": ""})"),
+            msg::inAction(1, "列表描点", msg::wrongBoxCount(41, 0))},
+        {"table steps not true or false",
+            boardWith(R"({"type": "table", "formula": "x", "x": ["1"], "colour": "", "points": 1, "curve": false})"),
+            msg::inAction(1, "列表描点", msg::fieldWrong("points", msg::kTruth))},
+        {"table cell not a number",
+            boardWith(R"({"type": "table", "formula": "x", "x": ["1", "b"], "colour": "", "points": true,)"
+                      R"( "curve": false})"),
+            "第1个动作（列表描点）：请在表格第2个x格里填写一个数。"},
+        {"named point not a number", boardWith(R"({"type": "namedPoint", "texts": ["A", "1", "y"], "colour": ""})"),
+            "第1个动作（命名点）：请在“y”框里填写一个数。"},
         {"runs object", boardWith(R"({"type": "stroke", "runs": {}})"),
             msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
         {"colour name", boardWith(strokeStart + R"("red", "points": []}]})"),

@@ -66,10 +66,16 @@ void addDrawing(Fingerprint& print, const Drawing& drawing)
         for (const auto& angle : {circle.start, circle.end, circle.aspect})
             print.add(angle ? std::llround(*angle * 1e6) : -1);
     }
-    for (const Caption& caption : drawing.captions) {
+    const auto addCaption = [&](const Caption& caption) {
         print.addPixel(caption.at);
         print.add(caption.text);
         print.add(caption.colour ? static_cast<std::int64_t>(*caption.colour) : -1);
+    };
+    for (const Caption& caption : drawing.captions)
+        addCaption(caption);
+    for (const Mark& mark : drawing.marks) {
+        print.addPixel(mark.at);
+        addCaption(mark.label);
     }
 }
 
@@ -163,8 +169,9 @@ TEST_P(GoldenBoard, OpensToTheSameActionsAndPixels)
     expectFingerprints(name, actions);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, GoldenBoard, ::testing::Values("version1_every_option.curvana", "version2_labels_and_formulas.curvana"));
+INSTANTIATE_TEST_SUITE_P(Files, GoldenBoard,
+    ::testing::Values("version1_every_option.curvana", "version2_labels_and_formulas.curvana",
+        "version3_tables_and_named_points.curvana"));
 
 // The files hold every option of every curve window and every figure, so none can change unseen.
 TEST(GoldenBoardCoverage, EveryOptionAndFigureIsInTheFiles)

@@ -62,7 +62,17 @@ struct Shade {
     friend bool operator==(const Shade&, const Shade&) = default;
 };
 
-// Drawn in this order: shades, dots, segments, polylines, circles, captions. Dots are never joined.
+// A point shown as a filled dot larger than the pen's, with its text beside it ("A(1, 2)"), the
+// text placed where it leaves the dot uncovered.
+struct Mark {
+    WorldPoint at;
+    Caption label;
+    friend bool operator==(const Mark&, const Mark&) = default;
+};
+
+// Drawn in this order: shades, then each mark with its text, one after the other (a table's points come before
+// the curve that joins them), then dots, segments, polylines, circles, captions. Dots are never
+// joined.
 struct Drawing {
     std::vector<WorldPoint> dots;
     std::vector<Segment> segments;
@@ -70,6 +80,7 @@ struct Drawing {
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
     std::vector<Shade> shades;
+    std::vector<Mark> marks;
 };
 
 // Why nothing can be drawn: `field` is the index of the text box to focus (0 for Text1), or -1.

@@ -102,4 +102,17 @@ void PrintTo(const FormulaAction& action, std::ostream* out)
          << '}';
 }
 
+void PrintTo(const TableAction& action, std::ostream* out)
+{
+    *out << "TableAction{";
+    quoted(*out, action.formula) << ", x " << action.xs << ", colour ";
+    quoted(*out, action.colour) << (action.points ? ", points" : "") << (action.curve ? ", curve" : "") << '}';
+}
+
+void PrintTo(const NamedPointAction& action, std::ostream* out)
+{
+    *out << "NamedPointAction{" << action.texts << ", colour ";
+    quoted(*out, action.colour) << '}';
+}
+
 } // namespace curvana

@@ -86,6 +86,24 @@ struct FormulaAction {
     friend bool operator==(const FormulaAction&, const FormulaAction&) = default;
 };
 
+// "描点", "连线" or "全部" in the window 列表描点: the formula and the table's x cells as typed, the
+// colour combo's text, and which steps it draws (全部: both, the points first).
+struct TableAction {
+    std::string formula;
+    FieldTexts xs;
+    std::string colour;
+    bool points = true;
+    bool curve = false;
+    friend bool operator==(const TableAction&, const TableAction&) = default;
+};
+
+// "确定" in the named-point dialog, or a pinned special point: the texts {name, x, y} and the colour.
+struct NamedPointAction {
+    FieldTexts texts;
+    std::string colour;
+    friend bool operator==(const NamedPointAction&, const NamedPointAction&) = default;
+};
+
 // How a failing test comparison shows an action: its kind and every field, texts quoted as typed.
 void PrintTo(const CurveAction& action, std::ostream* out);
 void PrintTo(const FigureAction& action, std::ostream* out);
@@ -94,7 +112,10 @@ void PrintTo(const StrokeAction& action, std::ostream* out);
 void PrintTo(const ClearAction& action, std::ostream* out);
 void PrintTo(const LabelAction& action, std::ostream* out);
 void PrintTo(const FormulaAction& action, std::ostream* out);
+void PrintTo(const TableAction& action, std::ostream* out);
+void PrintTo(const NamedPointAction& action, std::ostream* out);
 
-using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction, FormulaAction>;
+using BoardAction = std::variant<CurveAction, FigureAction, StrokeAction, ClearAction, LabelAction, FormulaAction,
+    TableAction, NamedPointAction>;
 
 } // namespace curvana

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "core/curves/label.h"
+#include "core/curves/marked_points.h"
+#include "core/curves/value_table.h"
 
 namespace curvana {
 namespace {
@@ -29,6 +31,13 @@ DrawingResult computeDrawing(const CurveAction& action)
 DrawingResult computeDrawing(const FigureAction& action) { return figureDrawing(action.figure, action.texts); }
 
 DrawingResult computeDrawing(const LabelAction& action) { return labelDrawing(action.texts, action.colour); }
+
+DrawingResult computeDrawing(const TableAction& action)
+{
+    return tableDrawing(action.formula, action.xs, action.colour, action.points, action.curve);
+}
+
+DrawingResult computeDrawing(const NamedPointAction& action) { return namedPointDrawing(action.texts, action.colour); }
 
 // The caption is written in the curve's colour, so a pupil can tell which line each formula drew;
 // with no colour chosen the curve is black and the caption keeps the captions' blue.
@@ -78,11 +87,15 @@ template <class Action> ResultOf<Action> checkedDrawingOf(const Action& action)
 DrawingResult actionDrawing(const CurveAction& action) { return drawingOf(action); }
 DrawingResult actionDrawing(const FigureAction& action) { return drawingOf(action); }
 DrawingResult actionDrawing(const LabelAction& action) { return drawingOf(action); }
+DrawingResult actionDrawing(const TableAction& action) { return drawingOf(action); }
+DrawingResult actionDrawing(const NamedPointAction& action) { return drawingOf(action); }
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action) { return drawingOf(action); }
 
 DrawingResult checkedDrawing(const CurveAction& action) { return checkedDrawingOf(action); }
 DrawingResult checkedDrawing(const FigureAction& action) { return checkedDrawingOf(action); }
 DrawingResult checkedDrawing(const LabelAction& action) { return checkedDrawingOf(action); }
+DrawingResult checkedDrawing(const TableAction& action) { return checkedDrawingOf(action); }
+DrawingResult checkedDrawing(const NamedPointAction& action) { return checkedDrawingOf(action); }
 std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action) { return checkedDrawingOf(action); }
 
 FormulaInput formulaInputOf(const FormulaAction& action)
@@ -137,6 +150,8 @@ std::size_t boxCount(FigureKind figure) { return figureDialogEntry(figure).boxes
 
 std::size_t labelBoxCount() { return labelDialogEntry().boxes.size(); }
 
+std::size_t namedPointBoxCount() { return namedPointDialogEntry().boxes.size(); }
+
 std::string actionTitle(const BoardAction& action)
 {
     return std::visit(
@@ -147,6 +162,8 @@ std::string actionTitle(const BoardAction& action)
             [](const ClearAction&) -> std::string { return "清除"; },
             [](const LabelAction&) -> std::string { return "文字"; },
             [](const FormulaAction&) -> std::string { return formulaWindowEntry().caption; },
+            [](const TableAction&) -> std::string { return tableWindowEntry().caption; },
+            [](const NamedPointAction&) -> std::string { return namedPointDialogEntry().caption; },
         },
         action);
 }

@@ -23,6 +23,8 @@ template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 DrawingResult actionDrawing(const CurveAction& action);
 DrawingResult actionDrawing(const FigureAction& action);
 DrawingResult actionDrawing(const LabelAction& action);
+DrawingResult actionDrawing(const TableAction& action);
+DrawingResult actionDrawing(const NamedPointAction& action);
 // The own formula sampled for the designed board, finely enough for any picture size, so a replay
 // draws the same pieces at any window size, with its caption on the action's caption line.
 std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
@@ -31,6 +33,8 @@ std::variant<Drawing, FormulaError> actionDrawing(const FormulaAction& action);
 DrawingResult checkedDrawing(const CurveAction& action);
 DrawingResult checkedDrawing(const FigureAction& action);
 DrawingResult checkedDrawing(const LabelAction& action);
+DrawingResult checkedDrawing(const TableAction& action);
+DrawingResult checkedDrawing(const NamedPointAction& action);
 std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action);
 FormulaInput formulaInputOf(const FormulaAction& action);
 
@@ -60,6 +64,7 @@ bool isCurveOption(CurveWindow window, int option);
 std::size_t boxCount(CurveWindow window);
 std::size_t boxCount(FigureKind figure);
 std::size_t labelBoxCount();
+std::size_t namedPointBoxCount();
 
 // The caption of the window or dialog that made the action ("画椭圆", "圆锥曲线"), and "手绘",
 // "清除" or "文字"; messages about an action name it by this.

@@ -76,6 +76,12 @@ const WindowEntry kLabelDialog{"DialogText", "画文字", kLabelBoxes};
 constexpr const char* kFormulaBoxes[] = {"y =", "y =", "从", "到"};
 const WindowEntry kFormulaWindow{"FormFormula", "自定义函数", kFormulaBoxes};
 
+constexpr const char* kTableBoxes[] = {"y =", "x 从", "步长", "个数"};
+const WindowEntry kTableWindow{"FormValueTable", "列表描点", kTableBoxes};
+
+constexpr const char* kNamedPointBoxes[] = {"名称", "x", "y"};
+const WindowEntry kNamedPointDialog{"DialogNamedPoint", "命名点", kNamedPointBoxes};
+
 } // namespace
 
 std::span<const CurveWindowEntry> curveWindowEntries() { return kCurveWindows; }
@@ -93,6 +99,10 @@ const WindowEntry& figureDialogEntry(FigureKind figure) { return kFigureDialogs.
 const WindowEntry& labelDialogEntry() { return kLabelDialog; }
 
 const WindowEntry& formulaWindowEntry() { return kFormulaWindow; }
+
+const WindowEntry& tableWindowEntry() { return kTableWindow; }
+
+const WindowEntry& namedPointDialogEntry() { return kNamedPointDialog; }
 
 std::optional<CurveFamily> curveFamily(CurveWindow window, int number)
 {

@@ -76,6 +76,9 @@ std::span<const CurveWindowEntry> curveWindowEntries();
 const WindowEntry& figureDialogEntry(FigureKind figure);
 const WindowEntry& labelDialogEntry();
 const WindowEntry& formulaWindowEntry();
+// "列表描点" (its boxes: the formula, x 从, 步长, 个数; the x cells are the table's) and "命名点".
+const WindowEntry& tableWindowEntry();
+const WindowEntry& namedPointDialogEntry();
 
 // The family option `number` of `window` draws; nothing for a number the window has no button for.
 std::optional<CurveFamily> curveFamily(CurveWindow window, int number);

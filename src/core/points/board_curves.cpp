@@ -34,22 +34,36 @@ void addCurveOf(const CurveAction& action, CurvesFound& found)
     }
 }
 
-// An own formula y = f(x): the formula itself, sought where its pieces lie. A piece ends where the
-// curve leaves the board, has no value or jumps, so each piece's stretch of x is drawn whole.
-void addCurveOf(const FormulaAction& action, CurvesFound& found)
+// A function y = f(x) typed as an own formula, sought where the pieces of its drawing lie. A piece
+// ends where the curve leaves the board, has no value or jumps, so each piece's stretch of x is
+// drawn whole.
+void addFunction(const std::string& formula, const Drawing* pieces, CurvesFound& found)
 {
-    if (action.kind != FormulaKind::Function)
-        return; // parametric and polar curves: no points are sought on them
-    auto compiled = compileFunction(action.first);
-    const auto drawing = actionDrawing(action);
+    auto compiled = compileFunction(formula);
     auto* function = std::get_if<CompiledFunction>(&compiled);
-    const auto* pieces = std::get_if<Drawing>(&drawing);
     if (!function || !pieces)
         return;
     // A gap wider than this between dots is a break; pieces cover their whole stretch of x.
     constexpr double kFormulaDotGap = 0.1;
     found.functions.push_back({[f = std::move(*function)](double x) { return f(x); },
-        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(action.first)});
+        drawnIntervals(*pieces, kFormulaDotGap), writtenWithDecimals(formula)});
+}
+
+void addCurveOf(const FormulaAction& action, CurvesFound& found)
+{
+    if (action.kind != FormulaKind::Function)
+        return; // parametric and polar curves: no points are sought on them
+    const auto drawing = actionDrawing(action);
+    addFunction(action.first, std::get_if<Drawing>(&drawing), found);
+}
+
+// The curve 连线 drew through a table; its points alone are no curve.
+void addCurveOf(const TableAction& action, CurvesFound& found)
+{
+    if (!action.curve)
+        return;
+    const auto drawing = actionDrawing(action);
+    addFunction(action.formula, std::get_if<Drawing>(&drawing), found);
 }
 
 // Figures, strokes and any kind of action added later without points of its own: nothing. A new

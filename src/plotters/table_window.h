@@ -1,0 +1,44 @@
+#pragma once
+// "列表描点": the textbook's three steps for a new function. A formula y = f(x) and the x values
+// (from "x 从" by "步长", "个数" of them, each cell editable) fill a table of exact values; "描点(D)"
+// puts the table's points on the board one after the other, "连线(L)" draws the function through
+// them over the table's range, "全部(A)" does both; "复制表格" copies the table as tab-separated text.
+#include <QStringList>
+
+#include "forms/drawing_window.h"
+
+class QTableWidget;
+
+namespace curvana {
+
+class TableWindow final : public DrawingWindow {
+    Q_OBJECT
+public:
+    explicit TableWindow(BoardTarget& board, QWidget* parent = nullptr);
+
+    // Enter in a box: new x cells from the boxes when x 从, 步长 or 个数 changed since the last
+    // fill (edited cells stay otherwise), then every y. False, with the message shown and the box
+    // selected, when something cannot be read.
+    bool fillTable();
+    // The three buttons: one action on the board each, or the message and nothing drawn.
+    void drawTable(bool points, bool curve);
+    // "复制表格": the filled table on the clipboard as text.
+    void copyTable();
+
+    QTableWidget& grid() const { return *m_grid; }
+    // The x cells as they stand.
+    FieldTexts xCells() const;
+
+private:
+    void setXCells(const std::vector<std::string>& xs);
+    bool fillValues();
+    void showProblem(const InputProblem& problem);
+
+    BoardTarget& m_board;
+    QTableWidget* m_grid = nullptr;
+    // The x 从, 步长 and 个数 texts the cells were last made from.
+    QStringList m_filledFrom;
+    bool m_filling = false;
+};
+
+} // namespace curvana
