@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bench_labels.h"
+#include "core/document/board_document.h"
 #include "core/equations/inequality_region.h"
 
 namespace curvana {
@@ -52,6 +53,36 @@ void regionOverBoard(benchmark::State& state, const std::string& text)
 }
 BENCHMARK_CAPTURE(regionOverBoard, linearProgram, std::string("x+y≤4，x−y≥−2，y≥0"))->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(regionOverBoard, aboveParabola, std::string("y>x²"))->Unit(benchmark::kMillisecond);
+
+// The whole road from an own-formula action to its drawing, as 确定, a replay and opening a file
+// take it: parsing, tracing or shading, conic facts, the optimum and the caption.
+void formulaActionOverBoard(benchmark::State& state, FormulaKind kind, const std::string& text, const std::string& z)
+{
+    FormulaAction action;
+    action.kind = kind;
+    action.first = text;
+    action.objective = z;
+    action.from = "-10"; // the window's range for y = f(x); equations and inequalities have none
+    action.to = "10";
+    for (auto _ : state) {
+        const auto drawing = actionDrawing(action);
+        benchmark::DoNotOptimize(std::get<Drawing>(drawing).polylines.size());
+    }
+    state.SetLabel(std::string("vs:") + bench::kDefaultBaseline);
+}
+BENCHMARK_CAPTURE(formulaActionOverBoard, hyperbola, FormulaKind::Equation, std::string("x²/9−y²/16=1"), std::string())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    formulaActionOverBoard, lemniscate, FormulaKind::Equation, std::string("(x²+y²)²=8(x²−y²)"), std::string())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(formulaActionOverBoard, linearProgram, FormulaKind::Inequality, std::string("x+y≤4，x−y≥−2，y≥0"),
+    std::string("x+2y"))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(formulaActionOverBoard, aboveParabola, FormulaKind::Inequality, std::string("y>x²"), std::string())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(
+    formulaActionOverBoard, piecewise, FormulaKind::Function, std::string("−x (x<0)；x² (x≥0)"), std::string())
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace curvana

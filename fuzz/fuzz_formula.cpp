@@ -2,12 +2,15 @@
 // adaptive sampler. Every input must finish with pieces of a bounded number of points, all finite
 // and on the board, or with one message whose selection lies inside the box it names.
 //
-// Input, one item per line: the kind ('f' function, 'p' parametric, 'r' polar), then the first
-// formula, the second formula, the range start and the range end; missing items are empty.
+// Input, one item per line: the kind ('f' function, 'p' parametric, 'r' polar, 'e' equation,
+// 'i' inequalities), then the first formula, the second formula (an inequality's objective), the
+// range start and the range end; missing items are empty. A second character 'd' asks for dashes,
+// 'c' for a conic's asymptotes and directrices.
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/formula/formula.h"
 #include "core/text/utf8.h"
@@ -29,10 +32,17 @@ FormulaInput inputOf(std::string_view data)
         data = end == std::string_view::npos ? std::string_view{} : data.substr(end + 1);
     }
     const char kind = items[0].empty() ? 'f' : items[0][0];
-    return {kind == 'p'   ? FormulaKind::Parametric
-            : kind == 'r' ? FormulaKind::Polar
-                          : FormulaKind::Function,
+    FormulaInput input{kind == 'p' ? FormulaKind::Parametric
+            : kind == 'r'          ? FormulaKind::Polar
+            : kind == 'e'          ? FormulaKind::Equation
+            : kind == 'i'          ? FormulaKind::Inequality
+                                   : FormulaKind::Function,
         items[1], items[2], items[3], items[4]};
+    if (input.kind == FormulaKind::Inequality)
+        input.objective = std::exchange(input.second, std::string());
+    input.style = items[0].find('d') != std::string::npos ? LineStyle::Dashed : LineStyle::Solid;
+    input.conicLines = items[0].find('c') != std::string::npos;
+    return input;
 }
 
 void checkError(const FormulaInput& input, const FormulaError& error)
@@ -43,11 +53,19 @@ void checkError(const FormulaInput& input, const FormulaError& error)
         "selection outside its box", error.message);
     fuzzCheck(input.kind == FormulaKind::Parametric || error.box != FormulaBox::Second,
         "message names a box the window lacks", error.message);
+    fuzzCheck(input.kind == FormulaKind::Inequality || error.box != FormulaBox::Objective,
+        "message names an objective the kind lacks", error.message);
 }
 
 void checkDrawing(const FormulaInput& input, const Drawing& drawing)
 {
-    fuzzCheck(!drawing.polylines.empty(), "a drawing without pieces", input.first);
+    fuzzCheck(!drawing.polylines.empty() || !drawing.dots.empty() || !drawing.shades.empty(),
+        "a drawing without pieces", input.first);
+    for (const Shade& shade : drawing.shades)
+        for (const auto& polygon : shade.polygons)
+            for (const WorldPoint& p : polygon)
+                fuzzCheck(std::fabs(p.x) <= kFormulaVisibleLimit && std::fabs(p.y) <= kFormulaVisibleLimit,
+                    "a shaded corner off the board or not finite", input.first);
     std::size_t points = 0;
     for (const Polyline& piece : drawing.polylines) {
         fuzzCheck(!piece.points.empty(), "an empty piece", input.first);
@@ -57,7 +75,9 @@ void checkDrawing(const FormulaInput& input, const Drawing& drawing)
                 "a point off the board or not finite", input.first);
     }
     fuzzCheck(points <= kMaxPoints, "too many points", input.first);
-    fuzzCheck(drawing.captions.size() == 1, "not one caption", input.first);
+    // An inequality's objective adds its maximum and minimum under the caption.
+    const std::size_t captions = input.kind == FormulaKind::Inequality && !input.objective.empty() ? 3 : 1;
+    fuzzCheck(drawing.captions.size() == captions, "not its captions", input.first);
 }
 
 } // namespace

@@ -107,6 +107,7 @@ double pieceLength(const Surface& surface, std::uint32_t opIndex, std::uint32_t 
     case OpKind::Disc:
         return kMarkPause;
     case OpKind::Text: // a caption appears with its curve, taking no time of its own
+    case OpKind::Fill: // so does the shading of a region
     case OpKind::Clear:
         return 0;
     }

@@ -12,6 +12,7 @@
 #include "board/surface_view.h"
 #include "canvas/world_map.h"
 #include "core/points/board_curves.h"
+#include "core/points/equation_points.h"
 #include "core/curves/marked_points.h"
 #include "core/text/field_reader.h"
 #include "core/text/pen_colour.h"
@@ -108,7 +109,7 @@ BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
 {
     try {
         const auto [functions, conics] = curvesOnBoard(actions);
-        return boardPoints(functions, conics);
+        return boardPoints(functions, conics, exactPointsOnBoard(actions));
     } catch (const std::exception&) {
         return {}; // out of memory in the worker: the board shows no rings rather than stopping
     }

@@ -18,6 +18,8 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 // A dashed line's dash and gap in logical pixels, whatever the pen's width.
 constexpr double kDashPixels = 6;
+// A region's tint: its colour this opaque (of 255), light enough for curves and axes to show through.
+constexpr int kShadeAlpha = 56;
 constexpr double kDashGapPixels = 4;
 
 // Cuts a segment to `box`; false when nothing of it lies inside. Meant for ends that are already
@@ -273,6 +275,9 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
     case OpKind::Clear:
         clear(painter, op.colour);
         break;
+    case OpKind::Fill:
+        fillPolygons(painter, op);
+        break;
     case OpKind::Disc:
         drawDisc(painter, op);
         break;
@@ -280,6 +285,34 @@ void Rasteriser::drawShape(QPainter& painter, const Op& op) const
     case OpKind::Polyline:
         break;
     }
+}
+
+// The polygons as one path, so rows that touch are tinted once, never twice where they meet.
+void Rasteriser::fillPolygons(QPainter& painter, const Op& op) const
+{
+    const FloatPoint* points = m_surface.points().data() + op.first;
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    QPolygonF polygon;
+    std::uint32_t start = 0;
+    for (std::uint32_t k = 0; k < op.count; ++k) {
+        polygon << m_map.toPixel(points[k].x, points[k].y);
+        if (k > start && points[k].x == points[start].x && points[k].y == points[start].y) {
+            path.addPolygon(polygon);
+            polygon.clear();
+            start = k + 1;
+        }
+    }
+    QColor tint = toQColor(op.colour);
+    tint.setAlpha(kShadeAlpha);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (!marginBox().contains(path.boundingRect())) {
+        // Far-away corners would overflow the painter's fixed-point maths, as for lines.
+        QPainterPath box;
+        box.addRect(marginBox());
+        path = path.intersected(box);
+    }
+    painter.fillPath(path, tint);
 }
 
 // Round and smooth however large the picture: its width grows with the pens'.

@@ -32,6 +32,7 @@ private:
     void drawShape(QPainter& painter, const Op& op) const;
     void drawLine(QPainter& painter, QPointF a, QPointF b) const;
     void drawCircle(QPainter& painter, const CircleOp& circle) const;
+    void fillPolygons(QPainter& painter, const Op& op) const;
     void drawDisc(QPainter& painter, const Op& op) const;
     void drawText(QPainter& painter, const TextOp& text) const;
     QPointF textTopLeft(const TextOp& text, const QFontMetricsF& metrics) const;

@@ -119,6 +119,24 @@ void Surface::drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, Li
     }
 }
 
+void Surface::fillShade(const Shade& shade, Rgb colour)
+{
+    const auto first = static_cast<std::uint32_t>(m_points.size());
+    for (const std::vector<WorldPoint>& polygon : shade.polygons) {
+        const bool whole = polygon.size() >= 3 && std::all_of(polygon.begin(), polygon.end(), [](const WorldPoint& p) {
+            return finite(static_cast<float>(p.x), static_cast<float>(p.y));
+        });
+        if (!whole)
+            continue;
+        for (const WorldPoint& p : polygon)
+            m_points.push_back({static_cast<float>(p.x), static_cast<float>(p.y)});
+        m_points.push_back(m_points[m_points.size() - polygon.size()]);
+    }
+    const auto count = static_cast<std::uint32_t>(m_points.size() - first);
+    if (count > 0)
+        append({OpKind::Fill, 0, colour, first, count});
+}
+
 void Surface::drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start,
     std::optional<float> end, std::optional<float> aspect)
 {
@@ -164,6 +182,8 @@ void Surface::drawTextAt(float x, float y, const QString& text, Rgb colour)
 void Surface::draw(const Drawing& drawing, Rgb colour)
 {
     const auto f = [](double v) { return static_cast<float>(v); };
+    for (const Shade& shade : drawing.shades)
+        fillShade(shade, colour);
     // A mark's text was placed beside its dot in the designed board's units; it keeps the same
     // distance in pixels from the dot whatever part of the world the board shows.
     const double xShare = std::abs(m_world.right - m_world.left) / kBoardUnits;
@@ -341,6 +361,7 @@ Store storeOf(OpKind kind)
     case OpKind::Line:
     case OpKind::Box:
     case OpKind::Polyline:
+    case OpKind::Fill:
     case OpKind::Disc:
         return Store::Points;
     case OpKind::Circle:

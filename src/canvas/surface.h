@@ -14,11 +14,13 @@
 
 namespace curvana {
 
-enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear, Polyline, Disc };
+enum class OpKind : std::uint8_t { Dots, Line, Box, Circle, Text, Clear, Polyline, Disc, Fill };
 
 // One entry of the list. Dots and Polyline: points[first, first + count), a polyline's points
 // joined in order; Line and Box: points[first] and points[first + 1]; Circle: circles[first];
-// Text: texts[first]; Disc: a filled round dot `width` logical pixels across at points[first].
+// Text: texts[first]; Disc: a filled round dot `width` logical pixels across at points[first];
+// Fill: points[first, first + count) as closed polygons, each ending with its own first point
+// again, filled together in a light tint of the colour.
 struct Op {
     OpKind kind;
     std::uint8_t width; // pen width in logical pixels
@@ -110,6 +112,8 @@ public:
     // Points joined by straight lines in the pen's width; a point without a real value breaks it in
     // two, and a piece of one point is drawn as a dot.
     void drawPolyline(const std::vector<WorldPoint>& points, Rgb colour, LineStyle style = LineStyle::Solid);
+    // A region shaded in a light tint of `colour`, seen through so the axes and grid stay visible.
+    void fillShade(const Shade& shade, Rgb colour);
     void drawCircle(float cx, float cy, float radius, Rgb colour, std::optional<float> start = {},
         std::optional<float> end = {}, std::optional<float> aspect = {});
     // A filled round dot `diameter` logical pixels across (a marked point), whatever the pen's width.

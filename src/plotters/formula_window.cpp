@@ -9,6 +9,7 @@
 #include <array>
 
 #include "core/document/board_document.h"
+#include "core/equations/relation.h"
 #include "forms/board_target.h"
 #include "forms/desktop_services.h"
 #include "plotters/moving_formula.h"
@@ -24,32 +25,40 @@ constexpr FontSpec kLabelFont{12, true};
 // the keys go first where the typing is.
 const ControlRow kRows[] = {
     {Ctl::Frame, "Frame1", nullptr, "函数类型", 120, 60, 5760, 600},
-    {Ctl::Option, "Option1", "Frame1", "y = f(x)", 120, 270, 1575, 270, 7},
-    {Ctl::Option, "Option2", "Frame1", "参数方程", 1920, 270, 1575, 270, 8},
-    {Ctl::Option, "Option3", "Frame1", "极坐标", 3720, 270, 1575, 270, 9},
-    {Ctl::Label, "Label1", nullptr, "y =", 120, 780, 615, 300, -1, kLabelRed, kLabelFont},
-    {Ctl::Text, "Text1", nullptr, "", 780, 780, 5100, 300, 0},
-    {Ctl::Label, "Label2", nullptr, "y =", 120, 1200, 615, 300, -1, kLabelRed, kLabelFont},
-    {Ctl::Text, "Text2", nullptr, "", 780, 1200, 5100, 300, 1},
+    {Ctl::Option, "Option1", "Frame1", "y = f(x)", 120, 270, 1140, 270, 7},
+    {Ctl::Option, "Option2", "Frame1", "参数方程", 1290, 270, 1260, 270, 8},
+    {Ctl::Option, "Option3", "Frame1", "极坐标", 2580, 270, 1080, 270, 9},
+    {Ctl::Option, "Option4", "Frame1", "方程", 3690, 270, 840, 270, 9},
+    {Ctl::Option, "Option5", "Frame1", "不等式", 4560, 270, 1080, 270, 9},
+    {Ctl::Label, "Label1", nullptr, "y =", 120, 780, 795, 300, -1, kLabelRed, kLabelFont},
+    {Ctl::Text, "Text1", nullptr, "", 960, 780, 4920, 300, 0},
+    {Ctl::Label, "Label2", nullptr, "y =", 120, 1200, 795, 300, -1, kLabelRed, kLabelFont},
+    {Ctl::Text, "Text2", nullptr, "", 960, 1200, 4920, 300, 1},
     {Ctl::ColourCombo, "Combo1", nullptr, "请选择颜色", 120, 1680, 1695, 300, 2},
     {Ctl::Label, "Label3", nullptr, "x 从", 2040, 1710, 615, 300},
     {Ctl::Text, "Text3", nullptr, "-10", 2700, 1680, 1215, 300, 3},
     {Ctl::Label, "Label4", nullptr, "到", 4080, 1710, 375, 300},
     {Ctl::Text, "Text4", nullptr, "10", 4500, 1680, 1380, 300, 4},
-    {Ctl::Button, "Command1", nullptr, "确定", 3720, 2220, 975, 375, 5},
-    {Ctl::Button, "Command2", nullptr, "返回", 4905, 2220, 975, 375, 6},
+    kObjectiveLabelRow,
+    kObjectiveTextRow,
+    kLineStyleLabelRow,
+    kLineStyleComboRow,
+    kConicLinesRow,
+    {Ctl::Button, "Command1", nullptr, "确定", 3720, 2220 + kLineStyleRowHeight, 975, 375, 5},
+    {Ctl::Button, "Command2", nullptr, "返回", 4905, 2220 + kLineStyleRowHeight, 975, 375, 6},
 };
 constexpr int kClientWidth = 6000;
-constexpr int kClientHeight = 2760;
+constexpr int kClientHeight = 2760 + kLineStyleRowHeight;
 // Under the elementary-function plotter, left of and below the board's drawing.
 constexpr int kScreenLeft = 60;
 constexpr int kScreenTop = 8280;
 // Room kept for the title bar and frame when the window is moved onto a small screen, in pixels.
 constexpr int kFrameAllowance = 40;
 
-constexpr std::array kKinds{FormulaKind::Function, FormulaKind::Parametric, FormulaKind::Polar};
-constexpr std::array kOptionNames{"Option1", "Option2", "Option3"}; // by FormulaKind
-constexpr std::array kBoxNames{"Text1", "Text2", "Text3", "Text4"}; // by FormulaBox
+constexpr std::array kKinds{
+    FormulaKind::Function, FormulaKind::Parametric, FormulaKind::Polar, FormulaKind::Equation, FormulaKind::Inequality};
+constexpr std::array kOptionNames{"Option1", "Option2", "Option3", "Option4", "Option5"}; // by FormulaKind
+constexpr std::array kBoxNames{"Text1", "Text2", "Text3", "Text4", "Text5"}; // by FormulaBox
 
 struct KindLabels {
     const char* first;
@@ -62,6 +71,10 @@ KindLabels labelsOf(FormulaKind kind)
         return {"x =", "t 从"};
     case FormulaKind::Polar:
         return {"r =", "θ 从"};
+    case FormulaKind::Equation:
+        return {"方程", "x 从"};
+    case FormulaKind::Inequality:
+        return {"不等式", "x 从"};
     case FormulaKind::Function:
         break;
     }
@@ -95,6 +108,7 @@ void keepOnScreen(QWidget* window)
 FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
     : DrawingWindow(board, QString::fromUtf8(formulaWindowEntry().caption), kClientWidth, kClientHeight, kRows, parent)
     , m_board(board)
+    , m_relation(controls(), this)
 {
     setObjectName(QString::fromUtf8(formulaWindowEntry().designName));
     for (std::size_t i = 0; i < kKinds.size(); ++i) {
@@ -143,6 +157,11 @@ void FormulaWindow::showKind(FormulaKind kind)
     const bool parametric = kind == FormulaKind::Parametric;
     controls().label(QStringLiteral("Label2"))->setVisible(parametric);
     box(FormulaBox::Second).setVisible(parametric);
+    // An equation or inequality is drawn over the whole board: it has no range of its own.
+    const bool ranged = kind != FormulaKind::Equation && kind != FormulaKind::Inequality;
+    for (const char* name : {"Label3", "Text3", "Label4", "Text4"})
+        controls().requireWidget(name).setVisible(ranged);
+    m_relation.showKind(kind);
     const FormulaRangeTexts before = defaultFormulaRange(m_shownKind);
     QLineEdit& from = box(FormulaBox::From);
     QLineEdit& to = box(FormulaBox::To);
@@ -160,8 +179,10 @@ void FormulaWindow::showParameterRows()
 {
     std::vector<std::string> names;
     const FormulaKind chosen = kind();
+    // Equations and inequalities take x and y only: their letters are not read as parameters.
+    const bool relation = chosen == FormulaKind::Equation || chosen == FormulaKind::Inequality;
     for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second}) {
-        if (formula == FormulaBox::Second && chosen != FormulaKind::Parametric)
+        if (relation || (formula == FormulaBox::Second && chosen != FormulaKind::Parametric))
             continue;
         for (std::string& name : parameterNames(box(formula).text().toStdString(), formulaVocabulary(chosen, formula)))
             if (std::ranges::find(names, name) == names.end())
@@ -202,11 +223,15 @@ void FormulaWindow::resumeLastFormula()
 
 void FormulaWindow::drawFormula()
 {
+    switchToTypedKind();
     const FormulaKind chosen = kind();
     const auto text = [this](FormulaBox which) { return box(which).text().toStdString(); };
-    const FormulaAction action{chosen, text(FormulaBox::First),
+    FormulaAction action{chosen, text(FormulaBox::First),
         chosen == FormulaKind::Parametric ? text(FormulaBox::Second) : std::string(), text(FormulaBox::From),
         text(FormulaBox::To), colourText(), m_board.formulaCaptionLine(), m_parameterRows->parameters()};
+    action.objective = chosen == FormulaKind::Inequality ? m_relation.objective() : std::string();
+    action.lineStyle = m_relation.lineStyle();
+    action.conicLines = chosen == FormulaKind::Equation && m_relation.conicLines();
     auto drawing = checkedDrawing(action);
     if (const auto* error = std::get_if<FormulaError>(&drawing)) {
         pointAt(*error);
@@ -214,6 +239,17 @@ void FormulaWindow::drawFormula()
     }
     if (drawOnBoard(action, std::get<Drawing>(std::move(drawing))))
         m_moving->follow(m_board.lastObjectId(), action);
+}
+
+void FormulaWindow::switchToTypedKind()
+{
+    if (kind() != FormulaKind::Function)
+        return;
+    const RelationKind typed = relationKindOf(box(FormulaBox::First).text().toStdString());
+    if (typed == RelationKind::None)
+        return;
+    const std::size_t index = typed == RelationKind::Equation ? 3 : 4;
+    controls().requireOption(kOptionNames[index]).setChecked(true);
 }
 
 void FormulaWindow::pointAt(const FormulaError& error)

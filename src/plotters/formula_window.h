@@ -5,6 +5,7 @@
 // its box, and nothing is drawn.
 #include "core/formula/formula.h"
 #include "forms/drawing_window.h"
+#include "plotters/equation_controls.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -29,6 +30,8 @@ private:
     void showKind(FormulaKind kind);
     QLineEdit& box(FormulaBox box) const;
     void pointAt(const FormulaError& error);
+    // An equation or inequality typed as y = f(x) ("x²+y²=4", "y>x²") is drawn as what it is.
+    void switchToTypedKind();
 
     // The rows follow the letters of the formula boxes; the window grows to hold them.
     void showParameterRows();
@@ -37,6 +40,7 @@ private:
     void resumeLastFormula();
 
     BoardTarget& m_board;
+    RelationControls m_relation;
     FormulaKind m_shownKind = FormulaKind::Function;
     ParameterRows* m_parameterRows = nullptr;
     MovingFormula* m_moving = nullptr;

@@ -24,7 +24,9 @@ using namespace board_messages;
 constexpr std::array<const char*, 3> kWindowNames{"elementary", "conic", "classic"}; // by CurveWindow
 constexpr std::array<const char*, 8> kFigureNames{
     "point", "line", "rectangle", "ellipse", "sector", "arc", "triangle", "parallelogram"}; // by FigureKind
-constexpr std::array<const char*, 3> kFormulaKindNames{"function", "parametric", "polar"}; // by FormulaKind
+constexpr std::array<const char*, 5> kFormulaKindNames{
+    "function", "parametric", "polar", "equation", "inequality"}; // by FormulaKind
+constexpr std::array<const char*, 2> kLineStyleNames{"solid", "dashed"}; // by LineStyle
 constexpr const char* kTextList = "一组文字";
 constexpr const char* kObjectList = "一组对象";
 
@@ -108,6 +110,20 @@ QByteArray encodeLabel(const LabelAction& label)
     return R"({"type": "label", "texts": )" + quotedTexts(label.texts) + R"(, "colour": )" + quoted(label.colour) + "}";
 }
 
+// Keys added with file version 3, written only when they differ from what an older file means.
+QByteArray formulaExtras(const FormulaAction& formula)
+{
+    QByteArray out;
+    if (!formula.objective.empty())
+        out += R"(, "objective": )" + quoted(formula.objective);
+    if (formula.lineStyle != LineStyle::Solid)
+        out += R"(, "lineStyle": ")" + QByteArray(kLineStyleNames.at(static_cast<std::size_t>(formula.lineStyle)))
+            + '"';
+    if (formula.conicLines)
+        out += R"(, "conicLines": true)";
+    return out;
+}
+
 QByteArray encodeFormula(const FormulaAction& formula)
 {
     const FieldTexts formulas = formula.kind == FormulaKind::Parametric ? FieldTexts{formula.first, formula.second}
@@ -115,7 +131,7 @@ QByteArray encodeFormula(const FormulaAction& formula)
     return R"({"type": "formula", "kind": ")" + QByteArray(kFormulaKindNames.at(static_cast<std::size_t>(formula.kind)))
         + R"(", "formulas": )" + quotedTexts(formulas) + R"(, "range": )" + quotedTexts({formula.from, formula.to})
         + R"(, "colour": )" + quoted(formula.colour) + R"(, "captionLine": )" + QByteArray::number(formula.captionLine)
-        + encodeParameters(formula.parameters) + "}";
+        + encodeParameters(formula.parameters) + formulaExtras(formula) + "}";
 }
 
 QByteArray encodeTable(const TableAction& table)
@@ -245,6 +261,20 @@ CheckedAction decodeLabel(const QJsonObject& object, ReplayCost& cost)
     return decodeBoxes(LabelAction{}, object, labelBoxCount(), cost);
 }
 
+// The optional keys of file version 3; a file without them means what it meant before.
+void readFormulaExtras(FormulaAction& formula, const QJsonObject& object, const QString& title)
+{
+    if (object.contains(QLatin1StringView("objective")))
+        formula.objective = stringField(object, "objective", title).toStdString();
+    if (object.contains(QLatin1StringView("lineStyle")))
+        formula.lineStyle
+            = static_cast<LineStyle>(nameIndex(kLineStyleNames, "lineStyle", stringField(object, "lineStyle", title)));
+    const QJsonValue conicLines = object.value(QLatin1StringView("conicLines"));
+    if (!conicLines.isUndefined() && !conicLines.isBool())
+        fail(title, fieldWrong("conicLines", kTruth));
+    formula.conicLines = conicLines.toBool(false);
+}
+
 CheckedAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
 {
     FormulaAction formula;
@@ -264,6 +294,7 @@ CheckedAction decodeFormula(const QJsonObject& object, ReplayCost& cost)
     if (parameters.problem)
         fail(title, *parameters.problem);
     formula.parameters = std::move(parameters.parameters);
+    readFormulaExtras(formula, object, title);
     return drawnAndChecked(std::move(formula), title, cost);
 }
 
@@ -386,6 +417,9 @@ double drawnDots(const Drawing& drawing)
                 * (segment.box ? 2 : 1);
     for (const Polyline& polyline : drawing.polylines)
         dots += static_cast<double>(polyline.points.size());
+    for (const Shade& shade : drawing.shades)
+        for (const auto& polygon : shade.polygons)
+            dots += static_cast<double>(polygon.size());
     for (const CircleSpec& circle : drawing.circles)
         dots += 1
             + kTurn * std::fabs(circle.radius) * kPixelsPerUnit * std::max(1.0, std::fabs(circle.aspect.value_or(1)));

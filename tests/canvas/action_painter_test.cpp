@@ -26,6 +26,7 @@ std::vector<std::string> listOf(const Surface& surface)
         switch (op.kind) {
         case OpKind::Dots:
         case OpKind::Polyline:
+        case OpKind::Fill:
             for (std::uint32_t i = 0; i < op.count; ++i)
                 point(op.first + i);
             break;
@@ -33,6 +34,9 @@ std::vector<std::string> listOf(const Surface& surface)
         case OpKind::Box:
             point(op.first);
             point(op.first + 1);
+            break;
+        case OpKind::Disc:
+            point(op.first);
             break;
         case OpKind::Circle: {
             const CircleOp& c = surface.circles().at(op.first);

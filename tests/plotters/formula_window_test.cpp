@@ -240,3 +240,44 @@ TEST_F(FormulaWindowTest, SwitchingKindRelabelsAndResetsOnlyAnUntouchedRange)
 
 } // namespace
 } // namespace curvana::testing
+
+namespace curvana::testing {
+namespace {
+
+struct TypedKindCase {
+    const char* text;
+    int option; // the kind the window shows after 确定
+    FormulaKind kind;
+    WorldPoint inked;
+};
+
+// A pupil types what the book says into y = f(x): equations and inequalities are drawn as such,
+// a 分段函数 stays a function; each is one step that undo takes back.
+TEST_F(FormulaWindowTest, EquationsAndInequalitiesTypedAsFunctionsSwitchTheKind)
+{
+    const TypedKindCase cases[] = {
+        {"x²+y²=4", 4, FormulaKind::Equation, {0, 2}},
+        {"x=2", 4, FormulaKind::Equation, {2, -5}},
+        {"y>x²，y<4", 5, FormulaKind::Inequality, {1.5, 2.25}},
+        {"−x (x<0)；x² (x≥0)", 1, FormulaKind::Function, {-3, 3}},
+    };
+    for (const TypedKindCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        board->clearBoard();
+        choose(1);
+        type("Text1", c.text);
+        const int before = board->formulaCaptionLine();
+        press();
+        ASSERT_TRUE(messages.empty()) << messages.front().text.toStdString();
+        EXPECT_TRUE(window->controls().option(QStringLiteral("Option%1").arg(c.option))->isChecked());
+        EXPECT_EQ(window->kind(), c.kind);
+        EXPECT_GT(inkNear(shown(), c.inked.x, c.inked.y), 0);
+        EXPECT_EQ(board->formulaCaptionLine(), before + 1);
+        board->undo();
+        EXPECT_EQ(board->formulaCaptionLine(), before);
+        EXPECT_EQ(inkNear(shown(), c.inked.x, c.inked.y), 0) << "undone";
+    }
+}
+
+} // namespace
+} // namespace curvana::testing

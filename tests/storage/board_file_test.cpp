@@ -58,6 +58,9 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(FormulaAction{FormulaKind::Function, "A sin(ωx+φ)", "", "-10", "10", "", 3,
         {{"A", 2, 0, 4, 0.5}, {"ω", 1, 0.5, 3, 0.1}, {"φ", -1, -3.2, 3.2, 0.1}}});
     actions.push_back(FormulaAction{FormulaKind::Polar, "4sin 2θ", "", "π/2", "2pi", "随便\"写", 7});
+    actions.push_back(FormulaAction{
+        FormulaKind::Equation, "x²/9−y²/16=1", "", "-10", "10", "蓝", 8, {}, "", LineStyle::Dashed, true});
+    actions.push_back(FormulaAction{FormulaKind::Inequality, "x+y≤4，x−y≥−2，y≥0", "", "-10", "10", "", 9, {}, "x+2y"});
     actions.push_back(ClearAction{});
     actions.push_back(LabelAction{{"-2.5", " 3", "顶点 \"A\"\n😀"}, "绿"});
     std::string longest; // as many characters as the box takes
@@ -274,6 +277,18 @@ TEST(BoardFileTest, BadFilesGiveTheirMessageAndNoActions)
         {"deep but allowed",
             boardWith(R"({"type": "stroke", "runs": )" + QByteArray(1000, '[') + QByteArray(1000, ']') + "}"),
             msg::inAction(1, "手绘", msg::fieldWrong("runs", "一组对象"))},
+        {"line style unknown",
+            boardWith(R"({"type": "formula", "kind": "equation", "formulas": ["x=2"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "lineStyle": "dotted"})"),
+            msg::inAction(1, "", msg::unknownName("lineStyle", "dotted"))},
+        {"conic lines not true or false",
+            boardWith(R"({"type": "formula", "kind": "equation", "formulas": ["x=2"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "conicLines": 1})"),
+            msg::inAction(1, "自定义函数", msg::fieldWrong("conicLines", msg::kTruth))},
+        {"objective no longer drawable",
+            boardWith(R"({"type": "formula", "kind": "inequality", "formulas": ["y>x²"], "range": ["-10", "10"], )"
+                      R"("colour": "", "captionLine": 0, "objective": "x+y"})"),
+            msg::inAction(1, "自定义函数", "“目标函数 z =”框只有全部是x、y的一次不等式时才能求目标函数的最值。")},
         {"newer", R"({"format": "curvana-board", "version": 4, "actions": []})", msg::newerVersion(4)},
         {"version text", R"({"format": "curvana-board", "version": "1", "actions": []})", msg::badVersion()},
         {"version 0", R"({"format": "curvana-board", "version": 0, "actions": []})", msg::badVersion()},

@@ -55,6 +55,13 @@ struct Polyline {
     friend bool operator==(const Polyline&, const Polyline&) = default;
 };
 
+// A region shaded in a light tint of the drawing's colour, under the rest of the drawing: polygons
+// that together make the region (the one polygon of a linear system, the pixel rows of another).
+struct Shade {
+    std::vector<std::vector<WorldPoint>> polygons;
+    friend bool operator==(const Shade&, const Shade&) = default;
+};
+
 // A point shown as a filled dot larger than the pen's, with its text beside it ("A(1, 2)"), the
 // text placed where it leaves the dot uncovered.
 struct Mark {
@@ -63,7 +70,7 @@ struct Mark {
     friend bool operator==(const Mark&, const Mark&) = default;
 };
 
-// Drawn in this order: each mark with its text, one after the other (a table's points come before
+// Drawn in this order: shades, then each mark with its text, one after the other (a table's points come before
 // the curve that joins them), then dots, segments, polylines, circles, captions. Dots are never
 // joined.
 struct Drawing {
@@ -72,6 +79,7 @@ struct Drawing {
     std::vector<Polyline> polylines;
     std::vector<CircleSpec> circles;
     std::vector<Caption> captions;
+    std::vector<Shade> shades;
     std::vector<Mark> marks;
     friend bool operator==(const Drawing&, const Drawing&) = default;
 };

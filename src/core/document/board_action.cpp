@@ -38,6 +38,10 @@ const char* formulaKindName(FormulaKind kind)
         return "Parametric";
     case FormulaKind::Polar:
         return "Polar";
+    case FormulaKind::Equation:
+        return "Equation";
+    case FormulaKind::Inequality:
+        return "Inequality";
     }
     return "?";
 }
@@ -94,7 +98,11 @@ void PrintTo(const FormulaAction& action, std::ostream* out)
     for (const FormulaParameter& parameter : action.parameters)
         *out << ", " << parameter.name << '=' << parameter.value << " [" << parameter.from << ", " << parameter.to
              << "] step " << parameter.step;
-    *out << '}';
+    // The fields of equations and inequalities, when they say more than their defaults.
+    if (!action.objective.empty())
+        quoted(*out << ", objective ", action.objective);
+    *out << (action.lineStyle == LineStyle::Dashed ? ", dashed" : "") << (action.conicLines ? ", conic lines" : "")
+         << '}';
 }
 
 void PrintTo(const TableAction& action, std::ostream* out)

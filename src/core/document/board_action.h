@@ -80,6 +80,11 @@ struct FormulaAction {
     int captionLine = 0;
     // The value, range and step of each letter that stands for a number, in the order they appear.
     FormulaParameters parameters = {};
+    // Equations and inequalities: the "目标函数 z =" box (inequalities only, may be empty), the
+    // line style ("实线" / "虚线", any kind) and the "渐近线与准线" check box (equations only).
+    std::string objective = {};
+    LineStyle lineStyle = LineStyle::Solid;
+    bool conicLines = false;
     friend bool operator==(const FormulaAction&, const FormulaAction&) = default;
 };
 

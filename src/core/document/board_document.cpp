@@ -61,8 +61,12 @@ std::variant<Drawing, FormulaError> computeDrawing(const FormulaAction& action, 
     if (std::holds_alternative<FormulaError>(result) && !view.isDesigned())
         result = Drawing{.captions = {{captionAt, formulaCaption(formulaInputOf(action))}}};
     if (auto* drawing = std::get_if<Drawing>(&result))
-        for (Caption& caption : drawing->captions)
+        for (std::size_t line = 0; line < drawing->captions.size(); ++line) {
+            Caption& caption = drawing->captions[line];
             caption.colour = lookupPenColour(action.colour);
+            // An inequality's optima stand on the lines under its text, which the next formula skips.
+            caption.at.y -= static_cast<double>(line) * kCaptionLineUnits;
+        }
     return result;
 }
 
@@ -150,7 +154,15 @@ std::variant<Drawing, FormulaError> checkedDrawing(const FormulaAction& action) 
 
 FormulaInput formulaInputOf(const FormulaAction& action)
 {
-    return {action.kind, action.first, action.second, action.from, action.to, action.parameters};
+    return {action.kind, action.first, action.second, action.from, action.to, action.parameters, action.objective,
+        action.lineStyle, action.conicLines};
+}
+
+int formulaCaptionLines(const FormulaAction& action)
+{
+    const bool objective
+        = action.kind == FormulaKind::Inequality && action.objective.find_first_not_of(" \t") != std::string::npos;
+    return objective ? 3 : 1;
 }
 
 WorldPoint formulaCaptionPlace(int captionLine)
@@ -163,8 +175,11 @@ WorldPoint formulaCaptionPlace(int captionLine)
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions)
 {
     const auto first = static_cast<std::ptrdiff_t>(firstShownAction(actions));
-    return static_cast<int>(std::count_if(actions.begin() + first, actions.end(),
-        [](const BoardAction& action) { return std::holds_alternative<FormulaAction>(action); }));
+    int lines = 0;
+    for (auto it = actions.begin() + first; it != actions.end(); ++it)
+        if (const auto* formula = std::get_if<FormulaAction>(&*it))
+            lines += formulaCaptionLines(*formula);
+    return lines;
 }
 
 std::size_t firstShownAction(const std::vector<BoardAction>& actions)

@@ -65,6 +65,9 @@ inline constexpr double kCaptionLineUnits = 14.0 * kBoardUnits / kDesignPictureH
 // Own-formula captions stand one under the other from the top-left corner of the board, so they
 // never cover each other: line 0 at (-9.8, 9.8), each next line one text line lower.
 WorldPoint formulaCaptionPlace(int captionLine);
+// The lines an own formula's caption takes: an inequality with an objective adds a line for its
+// maximum and one for its minimum.
+int formulaCaptionLines(const FormulaAction& action);
 // The caption line of the next own formula: the own formulas among `actions` since the last clear.
 int nextFormulaCaptionLine(const std::vector<BoardAction>& actions);
 // Where what the board shows begins: the index just after the last clear (0 without one). A saved

@@ -15,7 +15,22 @@ EquationProblem wholeBox(const std::string& box, std::string_view text, const st
     return {box, {0, static_cast<int>(codePointsOf(text).size()), box + message}};
 }
 
-// The part of the line a·x + b·y = c inside the area, as a dashed polyline; none when it misses.
+void addOptimum(InequalityPicture& picture, const LinearObjective& z, const std::vector<LinearConstraint>& constraints,
+    PlotArea area)
+{
+    picture.maximum = maximumOf(z, constraints);
+    picture.minimum = minimumOf(z, constraints);
+    for (const Optimum* optimum : {&*picture.maximum, &*picture.minimum}) {
+        if (!optimum->exists)
+            continue;
+        // z = value through the optimal corner: a·x + b·y = value − c.
+        if (auto line = levelLine(z.a.value(), z.b.value(), (optimum->value - z.c).value(), area))
+            picture.levelLines.push_back(std::move(*line));
+    }
+}
+
+} // namespace
+
 std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area)
 {
     std::vector<WorldPoint> ends;
@@ -38,22 +53,6 @@ std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area)
         [](const WorldPoint& p, const WorldPoint& q) { return p.x < q.x || (p.x == q.x && p.y < q.y); });
     return Polyline{{*first, *last}, LineStyle::Dashed};
 }
-
-void addOptimum(InequalityPicture& picture, const LinearObjective& z, const std::vector<LinearConstraint>& constraints,
-    PlotArea area)
-{
-    picture.maximum = maximumOf(z, constraints);
-    picture.minimum = minimumOf(z, constraints);
-    for (const Optimum* optimum : {&*picture.maximum, &*picture.minimum}) {
-        if (!optimum->exists)
-            continue;
-        // z = value through the optimal corner: a·x + b·y = value − c.
-        if (auto line = levelLine(z.a.value(), z.b.value(), (optimum->value - z.c).value(), area))
-            picture.levelLines.push_back(std::move(*line));
-    }
-}
-
-} // namespace
 
 std::variant<EquationPicture, EquationProblem> equationPicture(
     std::string_view equation, PlotArea area, PixelScale scale, const WorkDeadline& deadline)

@@ -42,6 +42,10 @@ struct InequalityPicture {
     std::vector<Polyline> levelLines; // z = optimum through the optimal corner, dashed
 };
 
+// The part of the line a·x + b·y = c inside the area, dashed (a level line, an asymptote, a
+// directrix); none when it misses the area.
+std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area);
+
 // `objective` may be empty (no "目标函数 z =" given).
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
     std::string_view objective, PlotArea area, PixelScale scale, const WorkDeadline& deadline);

@@ -61,10 +61,10 @@ public:
         if (!m_sizeProblem.empty())
             return m_sizeProblem;
         if (!findCells(0, 0, m_levels))
-            return std::string("这个方程太复杂，没能及时画完，请写得简单些或缩小范围。");
+            return std::string("这个方程太复杂，没能及时画完，请写得简单些。");
         for (const CellKey cell : m_leaves) {
             if (++m_work % 64 == 0 && m_deadline.passed())
-                return std::string("这个方程太复杂，没能及时画完，请写得简单些或缩小范围。");
+                return std::string("这个方程太复杂，没能及时画完，请写得简单些。");
             traceCell(static_cast<long>(cell >> 32), static_cast<long>(cell & 0xffffffffU));
         }
         joinCrossings();

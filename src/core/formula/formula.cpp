@@ -1,9 +1,14 @@
 #include "core/formula/formula.h"
 
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <cmath>
 #include <optional>
 
+#include "core/equations/equation_drawing.h"
+#include "core/equations/equation_formula.h"
+#include "core/formula/piecewise.h"
 #include "core/text/field_reader.h"
 #include "core/text/utf8.h"
 
@@ -41,11 +46,17 @@ std::string labelOf(FormulaKind kind, FormulaBox box)
         return kind == FormulaKind::Parametric ? "“t 从”框" : kind == FormulaKind::Polar ? "“θ 从”框" : "“x 从”框";
     case FormulaBox::To:
         return "“到”框";
+    case FormulaBox::Objective:
+        return kObjectiveBox;
     case FormulaBox::Second:
         return "“y =”框";
     case FormulaBox::First:
         break;
     }
+    if (kind == FormulaKind::Equation)
+        return kEquationBox;
+    if (kind == FormulaKind::Inequality)
+        return kInequalityBox;
     return kind == FormulaKind::Parametric ? "“x =”框" : kind == FormulaKind::Polar ? "“r =”框" : "“y =”框";
 }
 
@@ -54,6 +65,53 @@ int lengthOf(std::string_view text) { return static_cast<int>(codePointsOf(text)
 FormulaError wholeBoxError(FormulaBox box, const FormulaInput& input, std::string message)
 {
     return {box, 0, lengthOf(boxText(input, box)), std::move(message)};
+}
+
+using Evaluate = std::function<double(double)>;
+
+struct Range {
+    double from;
+    double to;
+};
+
+std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box);
+
+// The first box as a function: one formula, or for y = f(x) the pieces of a 分段函数.
+std::variant<Evaluate, FormulaError> firstFormula(
+    const FormulaInput& input, std::shared_ptr<const PiecewiseFunction>& pieces)
+{
+    if (input.kind == FormulaKind::Function)
+        if (auto read = readPiecewise(input.first)) {
+            if (const auto* problem = std::get_if<TextProblem>(&*read))
+                return FormulaError{FormulaBox::First, problem->start, problem->length,
+                    labelOf(input.kind, FormulaBox::First) + problem->message};
+            pieces = std::make_shared<const PiecewiseFunction>(std::get<PiecewiseFunction>(std::move(*read)));
+            return Evaluate([pieces](double x) { return (*pieces)(x); });
+        }
+    auto compiled = compileBox(input, FormulaBox::First);
+    if (const auto* error = std::get_if<FormulaError>(&compiled))
+        return *error;
+    return Evaluate(std::get<CompiledFunction>(std::move(compiled)));
+}
+
+// A piece's end at a jump: filled when it belongs to the piece, a ring when it does not.
+void markJumpEnds(Drawing& drawing, const PiecewiseFunction& pieces, Range range, const SamplingView& view)
+{
+    constexpr double kEndRadius = 0.15; // world units, about three pixels of the board
+    const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
+    const std::vector<PieceEnd> ends
+        = pieces.jumpEnds(std::fmax(range.from, frame.left), std::fmin(range.to, frame.right));
+    breakAtJumps(drawing.polylines, ends);
+    for (const PieceEnd& end : ends) {
+        if (!frame.contains(end.at))
+            continue;
+        drawing.circles.push_back({end.at, kEndRadius, {}, {}, {}});
+        if (!end.closed)
+            continue;
+        for (double part : {2.0 / 3, 1.0 / 3})
+            drawing.circles.push_back({end.at, kEndRadius * part, {}, {}, {}});
+        drawing.dots.push_back(end.at);
+    }
 }
 
 std::variant<CompiledFunction, FormulaError> compileBox(const FormulaInput& input, FormulaBox box)
@@ -97,15 +155,12 @@ std::string captionOf(const FormulaInput& input)
     case FormulaKind::Polar:
         return "r=" + typedBody(input, FormulaBox::First) + parameterCaption(input.parameters);
     case FormulaKind::Function:
+    case FormulaKind::Equation:
+    case FormulaKind::Inequality:
         break;
     }
     return "y=" + typedBody(input, FormulaBox::First) + parameterCaption(input.parameters);
 }
-
-struct Range {
-    double from;
-    double to;
-};
 
 // A formula may compute this long before it is stopped, so the window never seems to hang.
 constexpr auto kFormulaTimeLimit = std::chrono::milliseconds(300);
@@ -120,7 +175,7 @@ CurveSamplingPlan planFor(int segments, long points)
 }
 
 std::variant<SamplingTally, FormulaError> sampleFunction(
-    Drawing& drawing, const FormulaInput& input, const CompiledFunction& f, Range range, const SamplingView& view)
+    Drawing& drawing, const FormulaInput& input, const Evaluate& f, Range range, const SamplingView& view)
 {
     const formula_sampling::Frame frame = formula_sampling::Frame::of(view);
     const double from = std::fmax(range.from, frame.left);
@@ -135,7 +190,7 @@ std::variant<SamplingTally, FormulaError> sampleFunction(
 }
 
 std::variant<SamplingTally, FormulaError> sampleParametric(
-    Drawing& drawing, const FormulaInput& input, const CompiledFunction& x, Range range, const SamplingView& view)
+    Drawing& drawing, const FormulaInput& input, const Evaluate& x, Range range, const SamplingView& view)
 {
     auto second = compileBox(input, FormulaBox::Second);
     if (const auto* error = std::get_if<FormulaError>(&second))
@@ -148,7 +203,7 @@ std::variant<SamplingTally, FormulaError> sampleParametric(
 }
 
 // A negative r is drawn on the opposite side of the pole, as textbooks draw the rose r = sin 2θ.
-SamplingTally samplePolar(Drawing& drawing, const CompiledFunction& r, Range range, const SamplingView& view)
+SamplingTally samplePolar(Drawing& drawing, const Evaluate& r, Range range, const SamplingView& view)
 {
     return sampleCurve(
         drawing, range.from, range.to, planFor(kParameterSegments, kFormulaMaxEvaluations), view, [&](double theta) {
@@ -176,7 +231,7 @@ std::variant<Range, FormulaError> rangeOf(const FormulaInput& input)
 
 // The formula to blame for a curve without a single real point: the parametric y when x alone
 // has real values somewhere in the range, the first formula otherwise.
-FormulaBox boxWithoutValues(const FormulaInput& input, const CompiledFunction& first, Range range)
+FormulaBox boxWithoutValues(const FormulaInput& input, const Evaluate& first, Range range)
 {
     if (input.kind != FormulaKind::Parametric)
         return FormulaBox::First;
@@ -221,7 +276,8 @@ std::optional<FormulaError> unfaithful(const FormulaInput& input, const Sampling
 
 FormulaRangeTexts defaultFormulaRange(FormulaKind kind)
 {
-    if (kind == FormulaKind::Function)
+    // Equations and inequalities have no range of their own; their hidden boxes keep x's.
+    if (kind == FormulaKind::Function || kind == FormulaKind::Equation || kind == FormulaKind::Inequality)
         return {"-10", "10"};
     return {"0", "2π"};
 }
@@ -231,10 +287,13 @@ std::string formulaCaption(const FormulaInput& input) { return captionOf(input);
 std::variant<Drawing, FormulaError> formulaDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {
-    auto first = compileBox(input, FormulaBox::First);
+    if (input.kind == FormulaKind::Equation || input.kind == FormulaKind::Inequality)
+        return relationDrawing(input, usableView(view), captionAt);
+    std::shared_ptr<const PiecewiseFunction> pieces;
+    auto first = firstFormula(input, pieces);
     if (const auto* error = std::get_if<FormulaError>(&first))
         return *error;
-    const CompiledFunction& f = std::get<CompiledFunction>(first);
+    const Evaluate& f = std::get<Evaluate>(first);
     const auto range = rangeOf(input);
     if (const auto* error = std::get_if<FormulaError>(&range))
         return *error;
@@ -250,6 +309,8 @@ std::variant<Drawing, FormulaError> formulaDrawing(
         sampled = sampleParametric(drawing, input, f, within, pixels);
         break;
     case FormulaKind::Polar:
+    case FormulaKind::Equation: // drawn above, never sampled along a variable
+    case FormulaKind::Inequality:
         sampled = samplePolar(drawing, f, within, pixels);
         break;
     }
@@ -262,6 +323,10 @@ std::variant<Drawing, FormulaError> formulaDrawing(
     }
     if (auto problem = unfaithful(input, tally, drawing))
         return *std::move(problem);
+    for (Polyline& piece : drawing.polylines)
+        piece.style = input.style;
+    if (pieces)
+        markJumpEnds(drawing, *pieces, within, pixels);
     drawing.captions.push_back({captionAt, captionOf(input)});
     return drawing;
 }
@@ -277,6 +342,9 @@ FormulaVocabulary formulaVocabulary(FormulaKind kind, FormulaBox box)
         return {"t", box == FormulaBox::First ? "x" : "y", {}, true};
     case FormulaKind::Polar:
         return {"theta", "r", {}, true};
+    case FormulaKind::Equation:
+    case FormulaKind::Inequality:
+        break; // read by the relation parser, with x and y
     }
     return {};
 }
@@ -302,6 +370,8 @@ const std::string& boxText(const FormulaInput& input, FormulaBox box)
         return input.from;
     case FormulaBox::To:
         return input.to;
+    case FormulaBox::Objective:
+        return input.objective;
     }
     return input.first;
 }

@@ -17,6 +17,8 @@ enum class FormulaKind {
     Function, // y = f(x)
     Parametric, // x = f(t), y = g(t)
     Polar, // r = f(θ)
+    Equation, // 方程: left = right in x and y
+    Inequality, // 不等式: one or more inequalities in x and y, with an optional objective z
 };
 
 // The texts of the boxes; `second` is used by parametric curves only. A range box holds a
@@ -28,9 +30,12 @@ struct FormulaInput {
     std::string from;
     std::string to;
     FormulaParameters parameters = {}; // the values the formula's other letters stand for
+    std::string objective = {}; // "目标函数 z =" of an inequality; empty for none
+    LineStyle style = LineStyle::Solid; // "实线" / "虚线"
+    bool conicLines = false; // "渐近线与准线" of a recognised conic
 };
 
-enum class FormulaBox { First, Second, From, To };
+enum class FormulaBox { First, Second, From, To, Objective };
 
 // The text of one box of `input`.
 const std::string& boxText(const FormulaInput& input, FormulaBox box);

@@ -45,8 +45,9 @@ struct Place {
 // The order a label names the kinds of one place in: "零点、与y轴交点", "顶点、极小值点".
 int namingRank(PointKind kind)
 {
-    constexpr PointKind order[] = {PointKind::Zero, PointKind::YIntercept, PointKind::Vertex, PointKind::Maximum,
-        PointKind::Minimum, PointKind::Intersection, PointKind::Centre, PointKind::CircleCentre, PointKind::Focus};
+    constexpr PointKind order[]
+        = {PointKind::Zero, PointKind::YIntercept, PointKind::Vertex, PointKind::Maximum, PointKind::Minimum,
+            PointKind::Intersection, PointKind::Centre, PointKind::CircleCentre, PointKind::Focus, PointKind::Corner};
     return static_cast<int>(std::find(std::begin(order), std::end(order), kind) - std::begin(order));
 }
 
@@ -66,6 +67,8 @@ std::vector<Place> placesOf(std::vector<FoundPoint> found)
         if (std::find(it->kinds.begin(), it->kinds.end(), p.kind) == it->kinds.end())
             it->kinds.push_back(p.kind);
         it->first.owner = std::min(it->first.owner, p.owner);
+        if (it->first.exactText.empty())
+            it->first.exactText = p.exactText;
         it->typedDecimals = it->typedDecimals || p.typedDecimals;
     }
     for (Place& place : places)
@@ -146,6 +149,8 @@ std::string kindName(PointKind kind)
         return "焦点";
     case PointKind::CircleCentre:
         return "圆心";
+    case PointKind::Corner:
+        return "可行域顶点";
     }
     return {};
 }
@@ -165,17 +170,34 @@ std::string pointLabel(const std::vector<PointKind>& kinds, double x, double y, 
 
 std::string pointLabel(PointKind kind, double x, double y) { return pointLabel(std::vector<PointKind>{kind}, x, y); }
 
-BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics)
+// "焦点 (√7, 0) ≈ (2.646, 0)": the kinds, then the coordinates the curve knows exactly.
+std::string exactLabel(const std::vector<PointKind>& kinds, const FoundPoint& p)
+{
+    std::string label;
+    for (PointKind kind : kinds)
+        label += (label.empty() ? "" : "、") + kindName(kind);
+    label += " " + p.exactText;
+    if (p.exactText.find("√") != std::string::npos)
+        label += " ≈ (" + decimalForm(p.x) + ", " + decimalForm(p.y) + ")";
+    return label;
+}
+
+BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics,
+    const std::vector<std::vector<ExactCurvePoint>>& exact)
 {
     std::vector<FoundPoint> found;
     points::addFunctionPoints(functions, found);
     for (std::size_t i = 0; i < conics.size(); ++i)
         points::addConicPoints(conics[i], functions.size() + i, found);
+    for (std::size_t i = 0; i < exact.size(); ++i)
+        for (const ExactCurvePoint& p : exact[i])
+            found.push_back({p.kind, p.x, p.y, functions.size() + conics.size() + i, false, p.text});
+    // A crossing found by number alone is labelled as a function's points are.
     std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
     std::vector<Place> places = placesOf(std::move(found));
     std::sort(places.begin(), places.end(), nearerToOrigin);
     BoardPoints result;
-    std::vector<std::size_t> perCurve(functions.size() + conics.size());
+    std::vector<std::size_t> perCurve(functions.size() + conics.size() + exact.size());
     RingCells rings;
     for (const Place& place : places) {
         const FoundPoint& p = place.first;
@@ -185,8 +207,9 @@ BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::
         }
         ++perCurve[p.owner];
         rings.add(p.x, p.y, result.points.size());
-        result.points.push_back(
-            {place.kinds.front(), p.x, p.y, pointLabel(place.kinds, p.x, p.y, place.typedDecimals), place.kinds});
+        const std::string label
+            = p.exactText.empty() ? pointLabel(place.kinds, p.x, p.y, place.typedDecimals) : exactLabel(place.kinds, p);
+        result.points.push_back({place.kinds.front(), p.x, p.y, label, place.kinds});
     }
     return result;
 }

@@ -12,7 +12,7 @@
 
 namespace curvana {
 
-enum class PointKind { Zero, YIntercept, Maximum, Minimum, Intersection, Centre, Vertex, Focus, CircleCentre };
+enum class PointKind { Zero, YIntercept, Maximum, Minimum, Intersection, Centre, Vertex, Focus, CircleCentre, Corner };
 
 struct Interval {
     double lo = 0;
@@ -48,6 +48,16 @@ struct SpecialPoint {
     std::vector<PointKind> kinds{kind};
 };
 
+// A point an equation or inequality knows exactly (a conic's focus, a region's corner, where a
+// line meets a conic), with the coordinates as its label writes them: "(√2, √2)", "(1/3, 5/3)";
+// an empty text for a crossing found by number, labelled like a function's points.
+struct ExactCurvePoint {
+    PointKind kind = PointKind::Focus;
+    double x = 0;
+    double y = 0;
+    std::string text;
+};
+
 // The rings of a board and how many points were left out for the cap or for lying closer than a
 // ring's width to a ring nearer the origin.
 struct BoardPoints {
@@ -68,7 +78,9 @@ inline constexpr double kRingSpacing = kBoardUnits * 9 / kDesignPictureWidth;
 // The points inside the board, nearest to (0, 0) first: every curve's nearest ones up to
 // kMaxPointsPerCurve, and none closer than kRingSpacing to one kept before it. All kinds found at
 // one place (a touching zero is also a minimum) make one point with one label.
-BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics);
+// `exact`: the points of each equation or inequality, one list per curve, after the conics.
+BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics,
+    const std::vector<std::vector<ExactCurvePoint>>& exact = {});
 std::vector<SpecialPoint> specialPoints(
     const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics);
 

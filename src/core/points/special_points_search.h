@@ -17,6 +17,7 @@ struct FoundPoint {
     double y = 0;
     std::size_t owner = 0;
     bool typedDecimals = false;
+    std::string exactText = {}; // the coordinates exactly, when the curve knows them
 };
 
 // Zeros, y-intercepts and extrema of every curve and the intersections of every two of them,
