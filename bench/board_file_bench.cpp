@@ -124,7 +124,7 @@ void openBoardAtTheDrawingLimit(benchmark::State& state)
         Surface surface(board);
         surface.setScale(-10, 10, 10, -10);
         for (std::size_t i = 0; i < opened->actions.size(); ++i)
-            paintAction(surface, opened->actions[i], opened->drawings[i] ? &*opened->drawings[i] : nullptr);
+            paintAction(surface, opened->actions[i], {}, opened->drawings[i] ? &*opened->drawings[i] : nullptr);
         image.fill(Qt::white);
         Rasteriser(surface, QSizeF(board), 1).render(image, {0, 0}, surface.end());
         benchmark::ClobberMemory();

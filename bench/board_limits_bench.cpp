@@ -156,7 +156,7 @@ void openBoardAtEveryLimit(benchmark::State& state)
         surface.setScale(-10, 10, 10, -10);
         BoardDocument document;
         document.replaceAll(std::move(opened->actions));
-        followDocument(surface, document, recompute ? CheckedDrawings{} : std::move(opened->drawings));
+        followDocument(surface, document, {}, recompute ? CheckedDrawings{} : std::move(opened->drawings));
         const auto painted = Clock::now();
         image.fill(Qt::white);
         Rasteriser(surface, QSizeF(kBoard), 1).render(image, {0, 0}, surface.end());

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench_application.h"
 #include "bench_labels.h"
 #include "canvas/action_painter.h"
 #include "canvas/axes.h"
@@ -16,20 +17,8 @@
 namespace curvana {
 namespace {
 
-const QSize kBoard(413, 429);
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "curvana_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-}
+using bench::ensureApplication;
+using bench::kBoard;
 
 FormulaAction own(const char* formula, int line, FormulaParameters parameters = {})
 {

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench_application.h"
 #include "bench_labels.h"
 #include "canvas/axes.h"
 #include "canvas/rasteriser.h"
@@ -14,21 +15,8 @@
 namespace curvana {
 namespace {
 
-const QSize kBoard(413, 429);
-
-// Captions need fonts, and fonts need an application; the benchmark binary may already have one.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "curvana_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) {
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-}
+using bench::ensureApplication;
+using bench::kBoard;
 
 using CurveFunction = DrawingResult (*)(CurveFamily, const FieldTexts&);
 

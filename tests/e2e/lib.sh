@@ -115,3 +115,25 @@ e2e_retype() {
 }
 
 e2e_shot() { import -window root "$1"; }
+
+# Under a window manager: sets X, Y, WIDTH and HEIGHT to window $1's client area on the screen
+# (xdotool reports where the frame starts).
+e2e_client_area() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}
+                                     /Width:/ {print "WIDTH=" $2} /Height:/ {print "HEIGHT=" $2}')"
+}
+
+# A click on the board's surface (window $1) near its lower left corner, away from every drawing.
+e2e_focus_framed_board() {
+    local X Y WIDTH HEIGHT
+    e2e_client_area "$1"
+    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 70)) click 1
+}
+
+# Starts openbox and waits until it manages the screen.
+e2e_start_openbox() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
+    e2e_fail "openbox did not start"
+}

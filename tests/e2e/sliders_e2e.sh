@@ -18,25 +18,10 @@ mkdir -p "$out"
 export E2E_SCREEN_DIR=$out
 trap e2e_cleanup EXIT
 
-client_area() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}
-                                     /Width:/ {print "WIDTH=" $2} /Height:/ {print "HEIGHT=" $2}')"
-}
 click_twips() {
     local X Y WIDTH HEIGHT
-    client_area "$1"
+    e2e_client_area "$1"
     xdotool mousemove $((X + $2 / 15)) $((Y + $3 / 15)) click 1
-}
-focus_board() {
-    local X Y WIDTH HEIGHT
-    client_area "$board"
-    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 70)) click 1
-}
-start_openbox() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
-    e2e_fail "openbox did not start"
 }
 # The mean row of the dark pixels in the right half of the board's screenshot $1: the line there,
 # away from the captions at the top left. Prints "count mean".
@@ -52,12 +37,12 @@ print(len(rows), sum(rows) / len(rows) if rows else -1)
 }
 
 e2e_start_display
-start_openbox
+e2e_start_openbox
 e2e_start_program "$out/program.log" "$program"
 welcome=$(e2e_window 欢迎 30)
 click_twips "$welcome" 4927 2167 # "开始使用": print mode, every line drawn at once
 board=$(e2e_window '^Curvana$' 30)
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+f
 formula=$(e2e_window 自定义函数)
 sleep 0.5

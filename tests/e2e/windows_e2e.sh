@@ -19,31 +19,12 @@ mkdir -p "$out"
 export E2E_SCREEN_DIR=$out E2E_SCREEN_SIZE=1366x768
 trap e2e_cleanup EXIT
 
-# Sets X, Y, WIDTH and HEIGHT to window $1's client area on the screen (xdotool reports where
-# openbox's frame starts).
-client_area() {
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}
-                                     /Width:/ {print "WIDTH=" $2} /Height:/ {print "HEIGHT=" $2}')"
-}
 # Twips are 1/15 of a logical pixel; $scale10 is ten times the scale factor.
 scale10=10
 click_twips() {
     local X Y WIDTH HEIGHT
-    client_area "$1"
+    e2e_client_area "$1"
     xdotool mousemove $((X + $2 * scale10 / 150)) $((Y + $3 * scale10 / 150)) click 1
-}
-# A click on the board's surface near its lower left corner, away from every drawing.
-focus_board() {
-    local X Y WIDTH HEIGHT
-    client_area "$board"
-    xdotool mousemove $((X + 60)) $((Y + HEIGHT - 70)) click 1
-}
-
-start_openbox() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
-    e2e_fail "openbox did not start"
 }
 
 # The windows from bottom to top, as the window manager stacks them.
@@ -71,7 +52,7 @@ expect_in_front() {
 # Bottom edge of window $1's frame (client bottom plus the frame's bottom border).
 frame_bottom() {
     local X Y WIDTH HEIGHT extents
-    client_area "$1"
+    e2e_client_area "$1"
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
     set -- $extents
     echo $((Y + HEIGHT + ${4:-0}))
@@ -81,7 +62,7 @@ frame_bottom() {
 start_board() {
     local welcome
     e2e_start_display
-    start_openbox
+    e2e_start_openbox
     e2e_start_program "$out/program.log" "$program"
     welcome=$(e2e_window 欢迎 30)
     click_twips "$welcome" 4927 2167     # "开始使用"
@@ -89,10 +70,10 @@ start_board() {
 }
 
 start_board
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+Insert
 elementary=$(e2e_window 画函数图象)
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+f
 formula=$(e2e_window 自定义函数)
 sleep 0.3
@@ -101,24 +82,24 @@ expect_in_front "after opening" elementary formula
 click_twips "$elementary" 487 6427
 sleep 0.3
 [ $(($(xdotool getactivewindow))) -eq $((elementary)) ] || e2e_fail "初等函数's 确定 is covered"
-focus_board
+e2e_focus_framed_board "$board"
 sleep 0.3
 expect_in_front "after a click on it" elementary formula
 # Two dialogs designed for one place: the second moves on by a title bar, the first's stays in view.
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+s
 line=$(e2e_window 画直线)
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+l
 text=$(e2e_window 画文字)
 sleep 0.3
-client_area "$line"; line_x=$X line_y=$Y
-client_area "$text"
+e2e_client_area "$line"; line_x=$X line_y=$Y
+e2e_client_area "$text"
 [ $((X - line_x)) -ge 15 ] && [ $((Y - line_y)) -ge 15 ] ||
     e2e_fail "画文字 opened at ($X, $Y) over 画直线 at ($line_x, $line_y)"
 xdotool key F11
 sleep 0.5
-focus_board
+e2e_focus_framed_board "$board"
 sleep 0.3
 expect_in_front "in full screen after a click on it" elementary formula line text
 e2e_shot "$out/full-screen.png"
@@ -128,7 +109,7 @@ echo "in front of the board after clicks and in full screen; 确定 of 初等函
 # --- scale factor 1.5: 自定义函数 lies on the screen, frame included --------------------------
 scale10=15
 QT_SCALE_FACTOR=1.5 start_board
-focus_board
+e2e_focus_framed_board "$board"
 xdotool key ctrl+f
 formula=$(e2e_window 自定义函数)
 sleep 0.5

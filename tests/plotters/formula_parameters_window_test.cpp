@@ -13,27 +13,13 @@
 #include "plotters/formula_window.h"
 #include "board/trace_overlay.h"
 #include "plotters/parameter_rows.h"
+#include "support/formula_window_fixture.h"
 #include "support/ui_fixture.h"
 
 namespace curvana::testing {
 namespace {
 
-struct ParameterWindowTest : UiFixture {
-    FormulaWindow* window = nullptr;
-
-    void SetUp() override
-    {
-        UiFixture::SetUp();
-        window = open();
-        ASSERT_NE(window, nullptr);
-        QApplication::setActiveWindow(window);
-    }
-
-    FormulaWindow* open()
-    {
-        board->action(QStringLiteral("fdFormula"))->trigger();
-        return qobject_cast<FormulaWindow*>(board->windows().find(QStringLiteral("fdFormula")));
-    }
+struct ParameterWindowTest : FormulaWindowFixture {
     ParameterRows& rows() const { return window->parameterRows(); }
     void draw(const char* formula)
     {

@@ -12,28 +12,13 @@
 #include "core/document/board_document.h"
 #include "plotters/formula_window.h"
 #include "support/pixels.h"
+#include "support/formula_window_fixture.h"
 #include "support/ui_fixture.h"
 
 namespace curvana::testing {
 namespace {
 
-struct FormulaWindowTest : UiFixture {
-    FormulaWindow* window = nullptr;
-
-    void SetUp() override
-    {
-        UiFixture::SetUp();
-        window = open();
-        ASSERT_NE(window, nullptr);
-        QApplication::setActiveWindow(window);
-    }
-
-    FormulaWindow* open()
-    {
-        board->action(QStringLiteral("fdFormula"))->trigger();
-        return qobject_cast<FormulaWindow*>(board->windows().find(QStringLiteral("fdFormula")));
-    }
-
+struct FormulaWindowTest : FormulaWindowFixture {
     QWidget* control(const char* name) const { return window->controls().widget(QString::fromUtf8(name)); }
     QLineEdit* box(const char* name) const { return window->controls().text(QString::fromUtf8(name)); }
     void type(const char* name, const char* text) const { box(name)->setText(QString::fromUtf8(text)); }

@@ -24,17 +24,7 @@ FormulaError wholeFirstBox(const FormulaInput& input, std::string message)
     return {FormulaBox::First, 0, static_cast<int>(codePointsOf(input.first).size()), std::move(message)};
 }
 
-std::string trimmed(std::string_view text)
-{
-    const std::u32string codes = codePointsOf(text);
-    std::u32string_view body(codes);
-    const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
-    while (!body.empty() && blank(body.front()))
-        body.remove_prefix(1);
-    while (!body.empty() && blank(body.back()))
-        body.remove_suffix(1);
-    return utf8Of(body);
-}
+std::string trimmed(std::string_view text) { return utf8Of(withoutSurroundingBlanks(codePointsOf(text))); }
 
 void addConicLines(Drawing& drawing, const ConicFacts& conic, PlotArea area)
 {

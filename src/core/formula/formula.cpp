@@ -138,12 +138,7 @@ std::string typedBody(const FormulaInput& input, FormulaBox box)
     const std::u32string codes = codePointsOf(boxText(input, box));
     std::u32string_view body(codes);
     body.remove_prefix(static_cast<std::size_t>(leftSideLength(body, vocabularyOf(input.kind, box))));
-    const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
-    while (!body.empty() && blank(body.front()))
-        body.remove_prefix(1);
-    while (!body.empty() && blank(body.back()))
-        body.remove_suffix(1);
-    return utf8Of(body);
+    return utf8Of(withoutSurroundingBlanks(body));
 }
 
 std::string captionOf(const FormulaInput& input)

@@ -59,4 +59,15 @@ inline std::string utf8Of(std::u32string_view codes)
     return out;
 }
 
+// `codes` without the blanks (spaces, tabs, ideographic spaces) before and after it.
+inline std::u32string_view withoutSurroundingBlanks(std::u32string_view codes)
+{
+    const auto blank = [](char32_t code) { return code == U' ' || code == U'\t' || code == U'　'; };
+    while (!codes.empty() && blank(codes.front()))
+        codes.remove_prefix(1);
+    while (!codes.empty() && blank(codes.back()))
+        codes.remove_suffix(1);
+    return codes;
+}
+
 } // namespace curvana
