@@ -403,3 +403,35 @@ TEST(SurfaceRender, AHighDpiImageGetsEveryShapeAtFullResolution)
 
 } // namespace
 } // namespace curvana
+
+namespace curvana {
+namespace {
+
+// A point's text was placed beside its dot in the designed board's units: zoomed or panned, it
+// stays as many pixels from the dot as on the designed board, on the same side.
+TEST(MarkText, KeepsItsPixelDistanceFromTheDotAtAnyView)
+{
+    const Drawing marked{.marks = {{{1, 2}, {{1.6, 2.4}, "A(1, 2)", {}}}}};
+    const struct {
+        const char* name;
+        float left, top, right, bottom;
+    } views[] = {
+        {"designed", -10, 10, 10, -10},
+        {"a hundredfold", 0.9f, 2.1f, 1.1f, 1.9f},
+        {"a tenth, panned", -99, 102, 101, -98},
+    };
+    for (const auto& view : views) {
+        Surface surface(kBoardPixels);
+        surface.setScale(view.left, view.top, view.right, view.bottom);
+        surface.draw(marked, kBlack);
+        ASSERT_EQ(surface.texts().size(), 1u) << view.name;
+        const FloatPoint at = surface.texts().front().at;
+        const double xPixels = (at.x - 1) * kBoardPixels.width() / (view.right - view.left);
+        const double yPixels = (at.y - 2) * kBoardPixels.height() / (view.top - view.bottom);
+        EXPECT_NEAR(xPixels, 0.6 * kBoardPixels.width() / 20, 0.05) << view.name;
+        EXPECT_NEAR(yPixels, 0.4 * kBoardPixels.height() / 20, 0.05) << view.name;
+    }
+}
+
+} // namespace
+} // namespace curvana
