@@ -179,12 +179,13 @@ void FormulaWindow::showParameterRows()
 {
     std::vector<std::string> names;
     const FormulaKind chosen = kind();
-    // Equations and inequalities take x and y only: their letters are not read as parameters.
-    const bool relation = chosen == FormulaKind::Equation || chosen == FormulaKind::Inequality;
     for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second}) {
-        if (relation || (formula == FormulaBox::Second && chosen != FormulaKind::Parametric))
+        if (formula == FormulaBox::Second && chosen != FormulaKind::Parametric)
             continue;
-        for (std::string& name : parameterNames(box(formula).text().toStdString(), formulaVocabulary(chosen, formula)))
+        const std::string text = box(formula).text().toStdString();
+        const bool relation = chosen == FormulaKind::Equation || chosen == FormulaKind::Inequality;
+        for (std::string& name :
+            relation ? relationParameterNames(text) : parameterNames(text, formulaVocabulary(chosen, formula)))
             if (std::ranges::find(names, name) == names.end())
                 names.push_back(std::move(name));
     }
@@ -218,6 +219,7 @@ void FormulaWindow::resumeLastFormula()
     box(FormulaBox::Second).setText(QString::fromStdString(formula.second));
     box(FormulaBox::From).setText(QString::fromStdString(formula.from));
     box(FormulaBox::To).setText(QString::fromStdString(formula.to));
+    m_relation.objectiveBox().setText(QString::fromStdString(formula.objective));
     m_moving->follow(last->first, formula);
 }
 
