@@ -34,6 +34,21 @@ TEST(EquationDrawing, TheLinearProgrammingLessonEndToEnd)
     }
 }
 
+// The objective's letters take their values as the inequalities' do: z = a x + 2y turns with a.
+TEST(EquationDrawing, TheObjectiveTakesItsParametersValues)
+{
+    const std::pair<FormulaParameters, std::string> cases[] = {
+        {{}, "最大值 z = 4，在 (0, 2)"}, // a = c = 1
+        {{{"a", 3}}, "最大值 z = 6，在 (2, 0)"},
+        {{{"a", 3}, {"c", 2}}, "最大值 z = 12，在 (4, 0)"},
+    };
+    for (const auto& [values, maximum] : cases) {
+        const auto result = inequalityPicture("x+y≤c·2，x−y≥−2，y≥0", "a x+2y", values, PlotArea{}, kScale, patient());
+        ASSERT_TRUE(std::holds_alternative<InequalityPicture>(result)) << maximum;
+        EXPECT_EQ(std::get<InequalityPicture>(result).maximum->text, maximum);
+    }
+}
+
 TEST(EquationDrawing, EachMistakeNamesItsBox)
 {
     const auto badObjective = inequalityPicture("y>x²", "x+y", {}, PlotArea{}, kScale, patient());

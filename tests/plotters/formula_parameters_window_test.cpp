@@ -136,8 +136,9 @@ TEST_F(ParameterWindowTest, AnEllipseMovesInPlaceAndItsFociFollow)
 TEST_F(ParameterWindowTest, AnInequalityWithALetterMovesItsRegion)
 {
     window->controls().requireOption("Option5").setChecked(true); // 不等式
+    window->controls().text(QStringLiteral("Text5"))->setText(QStringLiteral("k x + y")); // 目标函数 z =
     draw("x+y≤c，x≥0，y≥0");
-    ASSERT_EQ(lastFormula().parameters, (FormulaParameters{{"c"}}));
+    ASSERT_EQ(lastFormula().parameters, (FormulaParameters{{"c"}, {"k"}}));
     rows().slider("c")->setFocus();
     QTest::keyClick(rows().slider("c"), Qt::Key_PageUp); // ten steps: c = 2
     EXPECT_DOUBLE_EQ(valueOf("c"), 2);

@@ -82,7 +82,7 @@ std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_v
     const auto& relations = std::get<std::vector<Relation>>(parsed);
     std::optional<LinearObjective> z;
     if (!objective.empty()) {
-        auto read = parseObjective(objective, kObjectiveBox);
+        auto read = parseObjective(objective, kObjectiveBox, &parameters);
         if (const auto* problem = std::get_if<TextProblem>(&read))
             return EquationProblem{kObjectiveBox, *problem};
         z = std::get<LinearObjective>(read);

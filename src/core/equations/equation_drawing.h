@@ -48,8 +48,8 @@ struct InequalityPicture {
 // directrix); none when it misses the area.
 std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area);
 
-// `objective` may be empty (no "目标函数 z =" given); it takes x and y only, while the
-// inequalities' other letters take their values from `parameters`.
+// `objective` may be empty (no "目标函数 z =" given). Letters other than x and y, in the
+// inequalities and the objective alike, take their values from `parameters`.
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
     std::string_view objective, const FormulaParameters& parameters, PlotArea area, PixelScale scale,
     const WorkDeadline& deadline);
