@@ -9,6 +9,7 @@
 #include <array>
 
 #include "core/document/board_document.h"
+#include "core/equations/linear_program.h"
 #include "core/equations/relation.h"
 #include "forms/board_target.h"
 #include "forms/desktop_services.h"
@@ -130,6 +131,7 @@ FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
     connect(m_parameterRows, &ParameterRows::heightChanged, this, &FormulaWindow::fitParameterRows);
     for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second})
         connect(&box(formula), &QLineEdit::textChanged, this, &FormulaWindow::showParameterRows);
+    connect(&m_relation.objectiveBox(), &QLineEdit::textChanged, this, &FormulaWindow::showParameterRows);
     resumeLastFormula();
     box(FormulaBox::First).setFocus();
     placeAtTwips(kScreenLeft, kScreenTop);
@@ -178,16 +180,23 @@ void FormulaWindow::showKind(FormulaKind kind)
 void FormulaWindow::showParameterRows()
 {
     std::vector<std::string> names;
-    const FormulaKind chosen = kind();
-    // Equations and inequalities take x and y only: their letters are not read as parameters.
-    const bool relation = chosen == FormulaKind::Equation || chosen == FormulaKind::Inequality;
-    for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second}) {
-        if (relation || (formula == FormulaBox::Second && chosen != FormulaKind::Parametric))
-            continue;
-        for (std::string& name : parameterNames(box(formula).text().toStdString(), formulaVocabulary(chosen, formula)))
+    const auto add = [&names](std::vector<std::string> found) {
+        for (std::string& name : found)
             if (std::ranges::find(names, name) == names.end())
                 names.push_back(std::move(name));
-    }
+    };
+    const FormulaKind chosen = kind();
+    const std::string first = box(FormulaBox::First).text().toStdString();
+    if (chosen == FormulaKind::Equation || chosen == FormulaKind::Inequality)
+        add(relationParameterNames(first));
+    else
+        add(parameterNames(first, formulaVocabulary(chosen, FormulaBox::First)));
+    if (chosen == FormulaKind::Parametric)
+        add(parameterNames(
+            box(FormulaBox::Second).text().toStdString(), formulaVocabulary(chosen, FormulaBox::Second)));
+    // The objective's letters after the inequalities': z = a x + y turns with a's slider.
+    if (chosen == FormulaKind::Inequality)
+        add(parameterNames(m_relation.objective(), objectiveVocabulary(true)));
     m_parameterRows->showNames(names);
     // Tab goes from the formula box into the rows, row by row, and on to the rest.
     QWidget* previous = &box(chosen == FormulaKind::Parametric ? FormulaBox::Second : FormulaBox::First);
@@ -218,6 +227,7 @@ void FormulaWindow::resumeLastFormula()
     box(FormulaBox::Second).setText(QString::fromStdString(formula.second));
     box(FormulaBox::From).setText(QString::fromStdString(formula.from));
     box(FormulaBox::To).setText(QString::fromStdString(formula.to));
+    m_relation.objectiveBox().setText(QString::fromStdString(formula.objective));
     m_moving->follow(last->first, formula);
 }
 

@@ -39,6 +39,30 @@ struct PointsCase {
     std::vector<std::string> absent;
 };
 
+// The points follow the sliders: they are those of the values the action holds.
+TEST(EquationPoints, LettersTakeTheValuesOfTheirSliders)
+{
+    const auto with = [](FormulaKind kind, std::string text, FormulaParameters values) {
+        FormulaAction action = formula(kind, std::move(text));
+        action.parameters = std::move(values);
+        return BoardAction(action);
+    };
+    const PointsCase cases[] = {
+        {{with(FormulaKind::Equation, "x²/a²+y²/b²=1", {{"a", 5}, {"b", 3}})}, {"焦点 (4, 0)", "顶点 (0, −3)"},
+            {"焦点 (0, 0)"}},
+        {{with(FormulaKind::Equation, "(x−h)²+(y−k)²=r²", {{"h", 1}, {"k", -2}, {"r", 3}})}, {"圆心 (1, −2)"}, {}},
+        {{with(FormulaKind::Inequality, "x+y≤c，x≥0，y≥0", {{"c", 3}})}, {"可行域顶点 (3, 0)", "可行域顶点 (0, 3)"},
+            {"可行域顶点 (1, 0)"}},
+    };
+    for (const PointsCase& c : cases) {
+        const std::vector<std::string> labels = labelsOf(c.actions);
+        for (const std::string& label : c.expected)
+            EXPECT_TRUE(has(labels, label)) << label;
+        for (const std::string& label : c.absent)
+            EXPECT_FALSE(has(labels, label)) << label;
+    }
+}
+
 TEST(EquationPoints, ConicsCornersAndCrossingsAreRingedExactly)
 {
     const PointsCase cases[] = {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/equations/conic_recognition.h"
 #include "core/equations/linear_program.h"
 #include "core/equations/plane_function.h"
@@ -66,6 +68,28 @@ TEST(Relation, MistakesNameTheBoxAndThePlace)
     EXPECT_EQ(std::get<TextProblem>(unjoined).message, "“不等式”框第5个字符处：这里缺少一个不等式。");
 }
 
+// Given values, the letters are put in; without them (a piecewise function's condition) a letter
+// is still a mistake.
+TEST(Relation, ParameterLettersTakeTheirValuesOnlyWhenGiven)
+{
+    const FormulaParameters values{{"a", 2}, {"b", -3}};
+    const auto equation = parseEquation("y = a x + b", "“方程”框", &values);
+    ASSERT_TRUE(std::holds_alternative<Relation>(equation));
+    const PlaneFunction f(std::get<Relation>(equation).function);
+    EXPECT_DOUBLE_EQ(f(1, -1), 0); // −1 = 2·1 − 3
+    EXPECT_DOUBLE_EQ(f(0, 0), 3);
+    const FormulaParameters none;
+    const auto unknown = parseEquation("y = k x", "“方程”框", &none);
+    ASSERT_TRUE(std::holds_alternative<Relation>(unknown));
+    EXPECT_DOUBLE_EQ(PlaneFunction(std::get<Relation>(unknown).function)(2, 2), 0) << "k is 1 without a value";
+    EXPECT_TRUE(std::holds_alternative<TextProblem>(parseInequalities("x < a", "“不等式”框")));
+    EXPECT_EQ(relationParameterNames("x+y≤c，0≤x≤a，y ≥ π·k − c"), (std::vector<std::string>{"c", "a", "k"}));
+    EXPECT_EQ(relationParameterNames("x²/a²+y²/b²=1"), (std::vector<std::string>{"a", "b"}));
+    const auto both = parseInequalities("x < a，y ≥ π", "“不等式”框", &values);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Relation>>(both));
+    EXPECT_DOUBLE_EQ(PlaneFunction(std::get<std::vector<Relation>>(both)[1].function)(0, 0), std::acos(-1.0));
+}
+
 TEST(Relation, AFunctionBoxKnowsAnEquationOrInequalityInXAndY)
 {
     const std::vector<std::pair<std::string, RelationKind>> cases = {
@@ -77,6 +101,11 @@ TEST(Relation, AFunctionBoxKnowsAnEquationOrInequalityInXAndY)
         {"x^2+1", RelationKind::None},
         {"y=", RelationKind::None},
         {"y = y + x", RelationKind::Equation},
+        // Letters are parameters in every kind: they decide nothing about the kind.
+        {"y = a x + b", RelationKind::None},
+        {"y > a x²", RelationKind::Inequalities},
+        {"x²/a²+y²/b²=1", RelationKind::Equation},
+        {"x + y ≤ c，y ≥ 0", RelationKind::Inequalities},
     };
     for (const auto& [text, kind] : cases)
         EXPECT_EQ(relationKindOf(text), kind) << text;

@@ -67,6 +67,21 @@ TEST(ValueTable, WritesEachValueExactlyWhereItCan)
     }
 }
 
+// A parameter's letter is asked for as a number, naming each letter once; other mistakes keep theirs.
+TEST(ValueTable, ALetterIsAskedForAsANumber)
+{
+    const FieldTexts xs{"1", "2"};
+    const auto letters = valueTable("a x² + b − a", xs);
+    ASSERT_TRUE(std::holds_alternative<InputProblem>(letters));
+    EXPECT_EQ(std::get<InputProblem>(letters).field, kTableFormulaBox);
+    EXPECT_EQ(std::get<InputProblem>(letters).message,
+        "“y =”框里的a、b是参数的字母：列表描点的式子不带滑动条，请把a、b换成数。");
+    const auto broken = valueTable("x +", xs);
+    ASSERT_TRUE(std::holds_alternative<InputProblem>(broken));
+    EXPECT_EQ(std::get<InputProblem>(broken).message.find("参数"), std::string::npos);
+    EXPECT_TRUE(std::holds_alternative<std::vector<TableColumn>>(valueTable("2x + π", xs)));
+}
+
 TEST(ValueTable, StepsTheXCellsFromTheBoxes)
 {
     const auto xsOf = [](FieldTexts boxes) { return std::get<std::vector<std::string>>(tableXs(boxes)); };

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QtTest/QTest>
 
 #include "core/document/board_document.h"
+#include "core/points/equation_points.h"
 #include "plotters/formula_window.h"
 #include "board/trace_overlay.h"
 #include "plotters/parameter_rows.h"
@@ -82,6 +84,58 @@ TEST_F(ParameterWindowTest, ASliderMovesTheLastCurveInPlaceAsOneUndoStep)
     board->action(QStringLiteral("undo"))->trigger();
     board->action(QStringLiteral("redo"))->trigger();
     EXPECT_DOUBLE_EQ(valueOf("k"), 1.1);
+}
+
+// An equation's letters get rows as a function's do; a moved ellipse stays one action, its curve
+// and its foci are those of the new values.
+TEST_F(ParameterWindowTest, AnEllipseMovesInPlaceAndItsFociFollow)
+{
+    window->controls().requireOption("Option4").setChecked(true); // 方程
+    draw("x²/a²+y²/b²=1");
+    ASSERT_EQ(board->document().actions().size(), 1u);
+    EXPECT_EQ(lastFormula().parameters, (FormulaParameters{{"a"}, {"b"}}));
+    EXPECT_EQ(caption().toStdString(), "x²/a²+y²/b²=1　a=1　b=1");
+    for (const auto& [name, value] : {std::pair{"a", "5"}, std::pair{"b", "3"}}) {
+        rows().valueBox(name)->setText(QString::fromUtf8(value));
+        rows().valueBox(name)->setFocus();
+        QTest::keyClick(rows().valueBox(name), Qt::Key_Return);
+    }
+    EXPECT_EQ(board->document().actions().size(), 1u) << "moved in place";
+    EXPECT_DOUBLE_EQ(valueOf("a"), 5);
+    EXPECT_DOUBLE_EQ(valueOf("b"), 3);
+    EXPECT_EQ(caption().toStdString(), "x²/a²+y²/b²=1　a=5　b=3");
+    const Drawing drawing = std::get<Drawing>(actionDrawing(lastFormula()));
+    ASSERT_FALSE(drawing.polylines.empty());
+    for (const Polyline& piece : drawing.polylines)
+        for (const WorldPoint& p : piece.points)
+            EXPECT_NEAR(p.x * p.x / 25 + p.y * p.y / 9, 1, 0.02) << p.x << ", " << p.y;
+    std::vector<std::string> foci;
+    const auto points = exactPointsOnBoard(board->document().actions());
+    ASSERT_EQ(points.size(), 1u);
+    for (const ExactCurvePoint& point : points.front())
+        if (point.kind == PointKind::Focus)
+            foci.push_back(point.text);
+    EXPECT_EQ(foci, (std::vector<std::string>{"(4, 0)", "(−4, 0)"}));
+}
+
+// An inequality's letter moves its region: the corner on the x axis is at the value.
+TEST_F(ParameterWindowTest, AnInequalityWithALetterMovesItsRegion)
+{
+    window->controls().requireOption("Option5").setChecked(true); // 不等式
+    window->controls().text(QStringLiteral("Text5"))->setText(QStringLiteral("k x + y")); // 目标函数 z =
+    draw("x+y≤c，x≥0，y≥0");
+    ASSERT_EQ(lastFormula().parameters, (FormulaParameters{{"c"}, {"k"}}));
+    rows().slider("c")->setFocus();
+    QTest::keyClick(rows().slider("c"), Qt::Key_PageUp); // ten steps: c = 2
+    EXPECT_DOUBLE_EQ(valueOf("c"), 2);
+    EXPECT_EQ(board->document().actions().size(), 1u);
+    const Drawing drawing = std::get<Drawing>(actionDrawing(lastFormula()));
+    ASSERT_EQ(drawing.shades.size(), 1u);
+    double right = -100;
+    for (const auto& polygon : drawing.shades.front().polygons)
+        for (const WorldPoint& p : polygon)
+            right = std::max(right, p.x);
+    EXPECT_NEAR(right, 2, 0.05);
 }
 
 TEST_F(ParameterWindowTest, AValueWithoutARealPointIsSaidInItsRowAndTheCurveStays)

@@ -477,5 +477,22 @@ TEST(BoardFileTest, FormulaParametersAreCheckedWhenRead)
     }
 }
 
+// An equation's sliders are saved with it, and the opened board draws it with their values.
+TEST(BoardFileTest, AnEquationComesBackWithItsParameters)
+{
+    FormulaAction ellipse{
+        FormulaKind::Equation, "x²/a²+y²/b²=1", "", "-10", "10", "", 0, {{"a", 5, 1, 6, 0.5}, {"b", 3}}};
+    const BoardReadResult read = decodeBoard(encodeBoard({ellipse}));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const OpenedBoard& opened = std::get<OpenedBoard>(read);
+    EXPECT_EQ(opened.actions, std::vector<BoardAction>{ellipse});
+    ASSERT_EQ(opened.drawings.size(), 1u);
+    ASSERT_TRUE(opened.drawings.front().has_value());
+    ASSERT_FALSE(opened.drawings.front()->polylines.empty());
+    for (const Polyline& piece : opened.drawings.front()->polylines)
+        for (const WorldPoint& p : piece.points)
+            EXPECT_NEAR(p.x * p.x / 25 + p.y * p.y / 9, 1, 0.02) << p.x << ", " << p.y;
+}
+
 } // namespace
 } // namespace curvana

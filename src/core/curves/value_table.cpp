@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "core/curves/marked_points.h"
 #include "core/equations/rational.h"
@@ -82,6 +83,21 @@ InputProblem cellProblem(std::size_t index, const std::string& message)
     return {kFirstCellField + static_cast<int>(index), message};
 }
 
+// A table is a fixed set of numbers saved as typed, with no sliders: a letter that would be a
+// parameter in 自定义函数 is asked for as a number, rather than answered "不认识" or filled in
+// from another drawing's slider (which the saved table would not remember).
+std::optional<std::string> parameterHint(std::string_view formula)
+{
+    const std::vector<std::string> names
+        = parameterNames(formula, formulaVocabulary(FormulaKind::Function, FormulaBox::First));
+    if (names.empty())
+        return std::nullopt;
+    std::string letters;
+    for (const std::string& name : names)
+        letters += (letters.empty() ? "" : "、") + name;
+    return "“y =”框里的" + letters + "是参数的字母：列表描点的式子不带滑动条，请把" + letters + "换成数。";
+}
+
 } // namespace
 
 std::string tableValueText(double value, bool decimals)
@@ -122,8 +138,11 @@ std::variant<std::vector<std::string>, InputProblem> tableXs(const FieldTexts& b
 std::variant<std::vector<TableColumn>, InputProblem> valueTable(std::string_view formula, const FieldTexts& xs)
 {
     auto compiled = compileFunction(formula);
-    if (const auto* error = std::get_if<FormulaError>(&compiled))
+    if (const auto* error = std::get_if<FormulaError>(&compiled)) {
+        if (auto hint = parameterHint(formula))
+            return InputProblem{kTableFormulaBox, *hint};
         return InputProblem{kTableFormulaBox, "“y =”框里的" + error->message};
+    }
     const CompiledFunction& f = std::get<CompiledFunction>(compiled);
     if (xs.empty() || xs.size() > static_cast<std::size_t>(kMaxTableCells))
         return InputProblem{kTableCountBox, "请在“个数”框里填写1到41之间的整数。"};

@@ -54,10 +54,10 @@ std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area)
     return Polyline{{*first, *last}, LineStyle::Dashed};
 }
 
-std::variant<EquationPicture, EquationProblem> equationPicture(
-    std::string_view equation, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
+std::variant<EquationPicture, EquationProblem> equationPicture(std::string_view equation,
+    const FormulaParameters& parameters, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
 {
-    auto parsed = parseEquation(equation, kEquationBox);
+    auto parsed = parseEquation(equation, kEquationBox, &parameters);
     if (const auto* problem = std::get_if<TextProblem>(&parsed))
         return EquationProblem{kEquationBox, *problem};
     const Relation& relation = std::get<Relation>(parsed);
@@ -73,15 +73,16 @@ std::variant<EquationPicture, EquationProblem> equationPicture(
 }
 
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
-    std::string_view objective, PlotArea area, PixelScale scale, const WorkDeadline& deadline)
+    std::string_view objective, const FormulaParameters& parameters, PlotArea area, PixelScale scale,
+    const WorkDeadline& deadline)
 {
-    auto parsed = parseInequalities(inequalities, kInequalityBox);
+    auto parsed = parseInequalities(inequalities, kInequalityBox, &parameters);
     if (const auto* problem = std::get_if<TextProblem>(&parsed))
         return EquationProblem{kInequalityBox, *problem};
     const auto& relations = std::get<std::vector<Relation>>(parsed);
     std::optional<LinearObjective> z;
     if (!objective.empty()) {
-        auto read = parseObjective(objective, kObjectiveBox);
+        auto read = parseObjective(objective, kObjectiveBox, &parameters);
         if (const auto* problem = std::get_if<TextProblem>(&read))
             return EquationProblem{kObjectiveBox, *problem};
         z = std::get<LinearObjective>(read);

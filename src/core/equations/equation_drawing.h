@@ -10,6 +10,7 @@
 #include "core/equations/conic_recognition.h"
 #include "core/equations/inequality_region.h"
 #include "core/equations/linear_program.h"
+#include "core/formula/parameters.h"
 
 namespace curvana {
 
@@ -29,8 +30,9 @@ struct EquationProblem {
     TextProblem problem;
 };
 
-std::variant<EquationPicture, EquationProblem> equationPicture(
-    std::string_view equation, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
+// Letters other than x and y in `equation` take their values from `parameters` (1 when not there).
+std::variant<EquationPicture, EquationProblem> equationPicture(std::string_view equation,
+    const FormulaParameters& parameters, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
 
 struct InequalityPicture {
     InequalityRegion region;
@@ -46,8 +48,10 @@ struct InequalityPicture {
 // directrix); none when it misses the area.
 std::optional<Polyline> levelLine(double a, double b, double c, PlotArea area);
 
-// `objective` may be empty (no "目标函数 z =" given).
+// `objective` may be empty (no "目标函数 z =" given). Letters other than x and y, in the
+// inequalities and the objective alike, take their values from `parameters`.
 std::variant<InequalityPicture, EquationProblem> inequalityPicture(std::string_view inequalities,
-    std::string_view objective, PlotArea area, PixelScale scale, const WorkDeadline& deadline);
+    std::string_view objective, const FormulaParameters& parameters, PlotArea area, PixelScale scale,
+    const WorkDeadline& deadline);
 
 } // namespace curvana

@@ -36,7 +36,7 @@ void addConicLines(Drawing& drawing, const ConicFacts& conic, PlotArea area)
 
 std::variant<Drawing, FormulaError> equationDrawing(const FormulaInput& input, PlotArea area, PixelScale scale)
 {
-    auto picture = equationPicture(input.first, area, scale, WorkDeadline(kRelationTimeLimit));
+    auto picture = equationPicture(input.first, input.parameters, area, scale, WorkDeadline(kRelationTimeLimit));
     if (const auto* problem = std::get_if<EquationProblem>(&picture))
         return errorOf(*problem);
     EquationPicture& equation = std::get<EquationPicture>(picture);
@@ -80,8 +80,8 @@ void markOptimum(Drawing& drawing, const std::optional<Optimum>& optimum, std::v
 std::variant<Drawing, FormulaError> inequalityDrawing(
     const FormulaInput& input, PlotArea area, PixelScale scale, std::vector<std::string>& captions)
 {
-    auto picture
-        = inequalityPicture(input.first, trimmed(input.objective), area, scale, WorkDeadline(kRelationTimeLimit));
+    auto picture = inequalityPicture(
+        input.first, trimmed(input.objective), input.parameters, area, scale, WorkDeadline(kRelationTimeLimit));
     if (const auto* problem = std::get_if<EquationProblem>(&picture))
         return errorOf(*problem);
     InequalityPicture& region = std::get<InequalityPicture>(picture);
@@ -114,7 +114,8 @@ std::variant<Drawing, FormulaError> relationDrawing(
     const FormulaInput& input, const SamplingView& view, WorldPoint captionAt)
 {
     const PlotArea area = relationArea(view);
-    std::vector<std::string> captions{trimmed(input.first)};
+    // The typed text with the parameters' values, as the other kinds write theirs.
+    std::vector<std::string> captions{trimmed(input.first) + parameterCaption(input.parameters)};
     auto result = input.kind == FormulaKind::Inequality ? inequalityDrawing(input, area, view.scale, captions)
                                                         : equationDrawing(input, area, view.scale);
     // All at the caption's place: the board puts each on its own line.

@@ -226,11 +226,17 @@ LinearRegion linearRegion(const std::vector<LinearConstraint>& constraints)
     return region;
 }
 
-std::variant<LinearObjective, TextProblem> parseObjective(std::string_view text, const std::string& boxName)
+FormulaVocabulary objectiveVocabulary(bool parameters) { return FormulaVocabulary{"x", "z", "y", parameters}; }
+
+std::variant<LinearObjective, TextProblem> parseObjective(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters)
 {
-    auto parsed = parseFormula(text, FormulaVocabulary{"x", "z", "y"});
+    const FormulaVocabulary vocabulary = objectiveVocabulary(parameters != nullptr);
+    auto parsed = parseFormula(text, vocabulary);
     if (const auto* problem = std::get_if<TextProblem>(&parsed))
         return TextProblem{problem->start, problem->length, boxName + problem->message};
+    if (parameters)
+        putInValues(std::get<SyntaxTree>(parsed), vocabulary, *parameters);
     const auto polynomial = expandedPolynomial(std::get<SyntaxTree>(parsed));
     if (!polynomial || polynomial->degree() > 1)
         return TextProblem{

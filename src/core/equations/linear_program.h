@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <variant>
+
+#include "core/formula/parameters.h"
 #include <vector>
 
 #include "core/equations/rational.h"
@@ -37,7 +39,13 @@ LinearRegion linearRegion(const std::vector<LinearConstraint>& constraints);
 struct LinearObjective {
     Rational a, b, c;
 };
-std::variant<LinearObjective, TextProblem> parseObjective(std::string_view text, const std::string& boxName);
+// With `parameters`, letters other than x and y take their values (1 when not there), as in the
+// inequalities: z = a x + y turns with a's slider.
+std::variant<LinearObjective, TextProblem> parseObjective(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters = nullptr);
+
+// How the objective is read: x and y, a leading "z =" skipped, other letters parameters.
+FormulaVocabulary objectiveVocabulary(bool parameters);
 
 // The largest or smallest z over the region, said the way the exercise asks for it:
 // "最大值 z = 7，在 (1, 3)", "没有最大值", "可行域是空的，没有最大值".

@@ -1,5 +1,6 @@
 #include "core/equations/relation.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/text/utf8.h"
@@ -131,9 +132,10 @@ SyntaxTree differenceOf(const SyntaxTree& minuend, const SyntaxTree& subtrahend)
 
 class RelationReader {
 public:
-    RelationReader(std::string_view text, const std::string& boxName)
+    RelationReader(std::string_view text, const std::string& boxName, const FormulaParameters* parameters)
         : m_codes(codePointsOf(text))
         , m_boxName(boxName)
+        , m_parameters(parameters)
     {
     }
 
@@ -199,9 +201,12 @@ private:
                 = utf8Of(m_codes.substr(static_cast<std::size_t>(sign.start), static_cast<std::size_t>(sign.length)));
             return problemAt(sign.start, sign.length, m_boxName, "“" + typedSign + "”" + where + "缺少内容。");
         }
-        auto parsed = parseFormula(utf8Of(part), planeVocabulary());
+        const FormulaVocabulary vocabulary = planeVocabulary(m_parameters != nullptr);
+        auto parsed = parseFormula(utf8Of(part), vocabulary);
         if (auto* problem = std::get_if<TextProblem>(&parsed))
             return shifted(*problem, start, m_boxName);
+        if (m_parameters)
+            putInValues(std::get<SyntaxTree>(parsed), vocabulary, *m_parameters);
         return std::get<SyntaxTree>(std::move(parsed));
     }
 
@@ -221,11 +226,12 @@ private:
 
     std::u32string m_codes;
     const std::string& m_boxName;
+    const FormulaParameters* m_parameters;
 };
 
 } // namespace
 
-FormulaVocabulary planeVocabulary() { return FormulaVocabulary{"x", "", "y"}; }
+FormulaVocabulary planeVocabulary(bool parameters) { return FormulaVocabulary{"x", "", "y", parameters}; }
 
 bool usesVariable(const SyntaxTree& tree, std::string_view name)
 {
@@ -235,27 +241,52 @@ bool usesVariable(const SyntaxTree& tree, std::string_view name)
     return false;
 }
 
-std::variant<Relation, TextProblem> parseEquation(std::string_view text, const std::string& boxName)
+std::variant<Relation, TextProblem> parseEquation(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters)
 {
-    auto read = RelationReader(text, boxName).read(true);
+    auto read = RelationReader(text, boxName, parameters).read(true);
     if (auto* problem = std::get_if<TextProblem>(&read))
         return *problem;
     return std::get<std::vector<Relation>>(std::move(read)).front();
 }
 
-std::variant<std::vector<Relation>, TextProblem> parseInequalities(std::string_view text, const std::string& boxName)
+std::variant<std::vector<Relation>, TextProblem> parseInequalities(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters)
 {
-    return RelationReader(text, boxName).read(false);
+    return RelationReader(text, boxName, parameters).read(false);
+}
+
+std::vector<std::string> relationParameterNames(std::string_view text)
+{
+    const std::u32string codes = codePointsOf(text);
+    if (static_cast<int>(codes.size()) > kMaxFormulaLength)
+        return {};
+    std::vector<std::string> names;
+    for (const Piece& piece : piecesOf(codes)) {
+        int sideStart = piece.start;
+        for (std::size_t i = 0; i <= piece.signs.size(); ++i) {
+            const int sideEnd = i < piece.signs.size() ? piece.signs[i].start : piece.end;
+            const std::u32string_view side = std::u32string_view(codes).substr(
+                static_cast<std::size_t>(sideStart), static_cast<std::size_t>(sideEnd - sideStart));
+            for (std::string& name : parameterNames(utf8Of(side), planeVocabulary(true)))
+                if (std::find(names.begin(), names.end(), name) == names.end())
+                    names.push_back(std::move(name));
+            if (i < piece.signs.size())
+                sideStart = piece.signs[i].start + piece.signs[i].length;
+        }
+    }
+    return names;
 }
 
 RelationKind relationKindOf(std::string_view text)
 {
-    // "y = x²" is the function it always was.
-    if (std::holds_alternative<SyntaxTree>(parseFormula(text, FormulaVocabulary{"x", "y"})))
+    // "y = x²" and "y = a x²" are the functions they always were.
+    if (std::holds_alternative<SyntaxTree>(parseFormula(text, FormulaVocabulary{"x", "y", {}, true})))
         return RelationKind::None;
-    if (std::holds_alternative<std::vector<Relation>>(parseInequalities(text, "")))
+    const FormulaParameters anyLetters;
+    if (std::holds_alternative<std::vector<Relation>>(parseInequalities(text, "", &anyLetters)))
         return RelationKind::Inequalities;
-    if (std::holds_alternative<Relation>(parseEquation(text, "")))
+    if (std::holds_alternative<Relation>(parseEquation(text, "", &anyLetters)))
         return RelationKind::Equation;
     return RelationKind::None;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/formula/formula_syntax.h"
+#include "core/formula/parameters.h"
 
 namespace curvana {
 
@@ -23,17 +24,26 @@ struct Relation {
 };
 
 // One equation "left = right", or the first mistake. `boxName` ("“方程”框") starts the message.
-std::variant<Relation, TextProblem> parseEquation(std::string_view text, const std::string& boxName);
+// With `parameters`, letters other than x and y are parameters and their values are put in (1 for
+// a letter without one), as in the other kinds of the own-formula window; without, a letter other
+// than x and y is a mistake (a condition inside a piecewise function).
+std::variant<Relation, TextProblem> parseEquation(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters = nullptr);
 
-// One or more inequalities, or the first mistake.
-std::variant<std::vector<Relation>, TextProblem> parseInequalities(std::string_view text, const std::string& boxName);
+// One or more inequalities, or the first mistake; `parameters` as for parseEquation.
+std::variant<std::vector<Relation>, TextProblem> parseInequalities(
+    std::string_view text, const std::string& boxName, const FormulaParameters* parameters = nullptr);
+
+// The parameters of an equation or inequalities, in the order they first appear: each side between
+// the signs and separators is read as the other kinds read their formulas.
+std::vector<std::string> relationParameterNames(std::string_view text);
 
 // What a y = f(x) box holds when it is not a function: the window switches to the kind it names.
 enum class RelationKind { None, Equation, Inequalities };
 RelationKind relationKindOf(std::string_view text);
 
-// The vocabulary of an equation: x and y.
-FormulaVocabulary planeVocabulary();
+// The vocabulary of an equation: x and y; with `parameters`, other letters are parameters.
+FormulaVocabulary planeVocabulary(bool parameters = false);
 
 // Whether `tree` uses the variable named `name`.
 bool usesVariable(const SyntaxTree& tree, std::string_view name);

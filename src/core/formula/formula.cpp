@@ -8,6 +8,7 @@
 
 #include "core/equations/equation_drawing.h"
 #include "core/equations/equation_formula.h"
+#include "core/equations/relation.h"
 #include "core/formula/piecewise.h"
 #include "core/text/field_reader.h"
 #include "core/text/utf8.h"
@@ -339,7 +340,7 @@ FormulaVocabulary formulaVocabulary(FormulaKind kind, FormulaBox box)
         return {"theta", "r", {}, true};
     case FormulaKind::Equation:
     case FormulaKind::Inequality:
-        break; // read by the relation parser, with x and y
+        return planeVocabulary(true); // read by the relation parser, with x and y
     }
     return {};
 }

@@ -20,9 +20,9 @@ struct BoardPolynomial {
     std::size_t owner;
 };
 
-std::optional<PlanePolynomial> polynomialOf(const std::string& equation)
+std::optional<PlanePolynomial> polynomialOf(const std::string& equation, const FormulaParameters* parameters = nullptr)
 {
-    auto parsed = parseEquation(equation, kEquationBox);
+    auto parsed = parseEquation(equation, kEquationBox, parameters);
     if (const auto* relation = std::get_if<Relation>(&parsed))
         return expandedPolynomial(relation->function);
     return std::nullopt;
@@ -51,7 +51,7 @@ void addConicPoints(const ConicFacts& conic, std::vector<ExactCurvePoint>& point
 
 void addCorners(const FormulaAction& action, std::vector<ExactCurvePoint>& points)
 {
-    auto parsed = parseInequalities(action.first, kEquationBox);
+    auto parsed = parseInequalities(action.first, kEquationBox, &action.parameters);
     const auto* relations = std::get_if<std::vector<Relation>>(&parsed);
     if (!relations)
         return;
@@ -135,11 +135,12 @@ std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<B
             std::vector<ExactCurvePoint> points;
             std::optional<PlanePolynomial> polynomial;
             if (formula->kind == FormulaKind::Equation) {
-                polynomial = polynomialOf(formula->first);
+                polynomial = polynomialOf(formula->first, &formula->parameters);
                 if (polynomial)
                     if (const auto conic = recognisedConic(*polynomial))
                         addConicPoints(*conic, points);
-                if (auto parsed = parseEquation(formula->first, kEquationBox); std::holds_alternative<Relation>(parsed))
+                if (auto parsed = parseEquation(formula->first, kEquationBox, &formula->parameters);
+                    std::holds_alternative<Relation>(parsed))
                     numeric.equations.emplace_back(PlaneFunction(std::get<Relation>(parsed).function), lists.size());
             } else if (formula->kind == FormulaKind::Inequality) {
                 addCorners(*formula, points);
