@@ -72,9 +72,8 @@ TEST(ViewPoints, TheViewDecidesWhatIsSoughtAndHowFinely)
         {"e^x panned along: only its intercept on the view's edge", {function("e^x")}, viewOf(0, 20, 0, 200),
             {"与y轴交点 (0, 1)"}},
         {"e^x panned away from the intercept", {function("e^x")}, viewOf(1, 21, 0, 200), {}},
-        {"a conic's centre in a panned view",
-            {CurveAction{CurveWindow::Conic, 5, {"30", "40", "2", "0"}, "蓝"}}, viewOf(20, 40, 30, 50),
-            {"圆心 (30, 40)"}},
+        {"a conic's centre in a panned view", {CurveAction{CurveWindow::Conic, 5, {"30", "40", "2", "0"}, "蓝"}},
+            viewOf(20, 40, 30, 50), {"圆心 (30, 40)"}},
     };
     for (const ViewCase& c : cases)
         EXPECT_EQ(labelsIn(c.actions, c.view), c.expected) << c.what;
