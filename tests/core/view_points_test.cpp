@@ -74,6 +74,10 @@ TEST(ViewPoints, TheViewDecidesWhatIsSoughtAndHowFinely)
         {"e^x panned away from the intercept", {function("e^x")}, viewOf(1, 21, 0, 200), {}},
         {"a conic's centre in a panned view", {CurveAction{CurveWindow::Conic, 5, {"30", "40", "2", "0"}, "蓝"}},
             viewOf(20, 40, 30, 50), {"圆心 (30, 40)"}},
+        // Zoomed in a hundredfold far from the origin: each line's zero and their crossing are one place.
+        {"two lines crossing on the axis at x = 1000",
+            {function("3(x−1000)", "900", "1100"), function("(1000−x)/7", "900", "1100")},
+            viewOf(999.9, 1000.1, -0.1, 0.1), {"零点、交点 (1000, 0)"}},
     };
     for (const ViewCase& c : cases)
         EXPECT_EQ(labelsIn(c.actions, c.view), c.expected) << c.what;
