@@ -150,11 +150,11 @@ void BoardWindow::documentChanged(CheckedDrawings checked)
 
 const std::vector<BoardAction>& BoardWindow::boardActions() const { return m_document.actions(); }
 
-void BoardWindow::boardActionsChanged() { m_specialPoints->refresh(boardActions()); }
+void BoardWindow::boardActionsChanged() { m_specialPoints->refresh(boardActions(), m_view); }
 
 void BoardWindow::toggleSpecialPoints()
 {
-    m_specialPoints->setEnabled(m_specialPointsEntry->isChecked(), boardActions());
+    m_specialPoints->setEnabled(m_specialPointsEntry->isChecked(), boardActions(), m_view);
 }
 
 int BoardWindow::formulaCaptionLine() const { return nextFormulaCaptionLine(m_document.actions()); }

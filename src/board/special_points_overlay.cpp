@@ -105,17 +105,23 @@ NamedPointAction pinnedPoint(const SurfaceView& view, const ViewMarker& marker)
 }
 
 // Runs in the worker: everything it evaluates is built here from its own copy of the actions.
-BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions)
+BoardPoints searchBoardPoints(const std::vector<BoardAction>& actions, const ViewWindow& view)
 {
     try {
-        const auto [functions, conics] = curvesOnBoard(actions);
-        return boardPoints(functions, conics, exactPointsOnBoard(actions));
+        const auto [functions, conics] = curvesOnBoard(actions, view);
+        return boardPoints(functions, conics, exactPointsOnBoard(actions, view), view);
     } catch (const std::exception&) {
         return {}; // out of memory in the worker: the board shows no rings rather than stopping
     }
 }
 
-SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, BoardPointSearch search)
+SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, const BoardPointSearch& search)
+    : SpecialPointsOverlay(
+        view, parent, [search](const std::vector<BoardAction>& actions, const ViewWindow&) { return search(actions); })
+{
+}
+
+SpecialPointsOverlay::SpecialPointsOverlay(SurfaceView& view, QObject* parent, ViewPointSearch search)
     : QObject(parent)
     , m_view(view)
     , m_search(std::move(search))
@@ -137,11 +143,11 @@ void SpecialPointsOverlay::pointerReleased()
         emit pinRequested(pinnedPoint(m_view, *marker));
 }
 
-void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& actions)
+void SpecialPointsOverlay::setEnabled(bool on, const std::vector<BoardAction>& actions, const ViewWindow& boardView)
 {
     m_enabled = on;
     if (on) {
-        refresh(actions);
+        refresh(actions, boardView);
         return;
     }
     ++m_generation;
@@ -156,18 +162,18 @@ void SpecialPointsOverlay::show(const BoardPoints& found)
     emit pointsShown();
 }
 
-void SpecialPointsOverlay::refresh(const std::vector<BoardAction>& actions)
+void SpecialPointsOverlay::refresh(const std::vector<BoardAction>& actions, const ViewWindow& boardView)
 {
     if (!m_enabled)
         return;
     ++m_generation;
     if (m_running)
-        m_waiting = actions;
+        m_waiting = Board{actions, boardView};
     else
-        startSearch(actions);
+        startSearch({actions, boardView});
 }
 
-void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
+void SpecialPointsOverlay::startSearch(Board board)
 {
     m_running = true;
     const std::uint64_t generation = m_generation;
@@ -180,14 +186,14 @@ void SpecialPointsOverlay::startSearch(std::vector<BoardAction> actions)
         searchFinished(generation, watcher->result());
     });
     watcher->setFuture(
-        QtConcurrent::run([search = m_search, actions = std::move(actions)] { return search(actions); }));
+        QtConcurrent::run([search = m_search, board = std::move(board)] { return search(board.actions, board.view); }));
 }
 
 void SpecialPointsOverlay::searchFinished(std::uint64_t generation, const BoardPoints& found)
 {
     m_running = false;
     if (m_waiting) {
-        std::vector<BoardAction> latest = std::move(*m_waiting);
+        Board latest = std::move(*m_waiting);
         m_waiting.reset();
         startSearch(std::move(latest));
         return;

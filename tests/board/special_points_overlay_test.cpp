@@ -327,5 +327,30 @@ TEST_F(SpecialPointsOverlayTest, AClickOnARingPinsItAsANamedPointAndAStrokeDoesN
     EXPECT_EQ(inexact.texts, (FieldTexts{"零点", "0.6667", "0"}));
 }
 
+// A zero beyond the designed board is found once the board is panned to it, and its ring pins as
+// it does at the designed view; back at the designed view the ring is gone again.
+TEST_F(SpecialPointsOverlayTest, APannedBoardFindsAndPinsWhatItShows)
+{
+    const auto settle = [this] {
+        QTest::qWait(0); // the view is drawn once the waiting events are handled
+        waitForSearch();
+    };
+    board->perform(FormulaAction{FormulaKind::Function, "x−30", "", "-100", "100", "红", 0});
+    toggle();
+    EXPECT_TRUE(markedPlaces().empty());
+    board->setBoardView(*ViewWindow::make(20, 40, -10, 10));
+    settle();
+    ASSERT_EQ(board->view()->markers().size(), 1u);
+    EXPECT_EQ(board->view()->markers().front().label, QStringLiteral("零点 (30, 0)"));
+    QTest::mouseClick(board->view(), Qt::LeftButton, {}, pixelOf({30, 0}).toPoint());
+    ASSERT_EQ(board->boardActions().size(), 2u);
+    const auto* pinned = std::get_if<NamedPointAction>(&board->boardActions().back());
+    ASSERT_NE(pinned, nullptr);
+    EXPECT_EQ(pinned->texts, (FieldTexts{"零点", "30", "0"}));
+    board->showDesignedView();
+    settle();
+    EXPECT_TRUE(markedPlaces().empty());
+}
+
 } // namespace
 } // namespace curvana

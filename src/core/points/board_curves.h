@@ -11,7 +11,8 @@
 namespace curvana {
 
 // The curves drawn after the last ClearAction, in the order they were drawn; an action whose
-// texts no longer make a curve adds nothing.
-std::pair<std::vector<FunctionCurve>, std::vector<ConicCurve>> curvesOnBoard(const std::vector<BoardAction>& actions);
+// texts no longer make a curve adds nothing. Each is drawn as it is for `view`.
+std::pair<std::vector<FunctionCurve>, std::vector<ConicCurve>> curvesOnBoard(
+    const std::vector<BoardAction>& actions, const ViewWindow& view = {});
 
 } // namespace curvana

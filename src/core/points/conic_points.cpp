@@ -21,23 +21,21 @@ bool startsWithinOpenConicRange(double vertex, double towards)
 // Samples along a conic when looking for a part of it on the board.
 constexpr int kVisibilitySamples = 720;
 
-bool insideBoard(double x, double y) { return x >= kBoardMin && x <= kBoardMax && y >= kBoardMin && y <= kBoardMax; }
-
-// Whether a branch y = n ± half(x), drawn from x = from to x = to, crosses the board anywhere.
-template <class Half> bool branchShows(double from, double to, double n, Half&& half)
+// Whether a branch y = n ± half(x), drawn from x = from to x = to, crosses the view anywhere.
+template <class Half> bool branchShows(const ViewWindow& view, double from, double to, double n, Half&& half)
 {
     for (int i = 0; i <= kVisibilitySamples; ++i) {
         const double x = from + (to - from) * i / kVisibilitySamples;
         const double h = half(x);
-        if (insideBoard(x, n + h) || insideBoard(x, n - h))
+        if (insideView(view, x, n + h) || insideView(view, x, n - h))
             return true;
     }
     return false;
 }
 
-// Whether any of the conic as the plotter draws it shows on the board: one wholly off it, or
+// Whether any of the conic as the plotter draws it shows in the view: one wholly outside it, or
 // drawing nothing at all, has no centre or focus worth a ring either.
-bool showsOnBoard(const ConicCurve& k)
+bool showsInView(const ConicCurve& k, const ViewWindow& view)
 {
     switch (k.family) {
     case CurveFamily::Ellipse:
@@ -45,7 +43,7 @@ bool showsOnBoard(const ConicCurve& k)
         const double b = k.family == CurveFamily::Circle ? k.a : k.b;
         for (int i = 0; i < kVisibilitySamples; ++i) {
             const double t = 2 * std::numbers::pi * i / kVisibilitySamples;
-            if (insideBoard(k.m + k.a * std::cos(t), k.n + b * std::sin(t)))
+            if (insideView(view, k.m + k.a * std::cos(t), k.n + b * std::sin(t)))
                 return true;
         }
         return false;
@@ -56,13 +54,13 @@ bool showsOnBoard(const ConicCurve& k)
             const double end = side < 0 ? kConicOuterLeft : kConicOuterRight;
             const auto half
                 = [&](double x) { return k.b * std::sqrt(std::fmax(0, (x - k.m) * (x - k.m) / (k.a * k.a) - 1)); };
-            if (startsWithinOpenConicRange(vertex, side) && branchShows(vertex, end, k.n, half))
+            if (startsWithinOpenConicRange(vertex, side) && branchShows(view, vertex, end, k.n, half))
                 return true;
         }
         return false;
     case CurveFamily::Parabola:
         return startsWithinOpenConicRange(k.m, k.a)
-            && branchShows(k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
+            && branchShows(view, k.m, k.a > 0 ? kConicOuterRight : kConicOuterLeft, k.n,
                 [&](double x) { return std::sqrt(std::fabs(2 * k.a * (x - k.m))); });
     default:
         return false;
@@ -121,9 +119,9 @@ void addParabolaPoints(const ConicCurve& k, const Add& add)
 
 } // namespace
 
-void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found)
+void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found, const ViewWindow& view)
 {
-    if (!showsOnBoard(conic))
+    if (!showsInView(conic, view))
         return;
     const Add add = [&](PointKind kind, double x, double y) {
         found.push_back({kind, x, y, owner, conic.typedDecimals});

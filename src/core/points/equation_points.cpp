@@ -86,23 +86,24 @@ struct NumericCurves {
     std::vector<std::pair<PlaneFunction, std::size_t>> equations;
 };
 
-// Where G(x) = F(x, f(x)) changes sign across the board, narrowed by halving; a sign change that
+// Where G(x) = F(x, f(x)) changes sign across the view, narrowed by halving; a sign change that
 // is no zero (a pole of f) is dropped. A crossing that only touches is not found.
-void addCrossings(const CompiledFunction& f, const PlaneFunction& equation, std::vector<ExactCurvePoint>& points)
+void addCrossings(const CompiledFunction& f, const PlaneFunction& equation, const ViewWindow& view,
+    std::vector<ExactCurvePoint>& points)
 {
     constexpr int kSteps = 2000;
-    constexpr double kFrom = -10, kTo = 10;
+    const double from = view.xFrom(), to = view.xTo();
     const auto g = [&](double x) { return equation(x, f(x)); };
     const auto add = [&](double x) {
         const double y = f(x);
-        if (std::fabs(g(x)) < 1e-6 && std::fabs(y) <= 10)
+        if (std::fabs(g(x)) < 1e-6 && y >= view.yFrom() && y <= view.yTo())
             points.push_back({PointKind::Intersection, x, y, {}});
     };
-    double a = kFrom, ga = g(a);
+    double a = from, ga = g(a);
     if (ga == 0)
         add(a);
     for (int step = 1; step <= kSteps; ++step) {
-        const double b = kFrom + (kTo - kFrom) * step / kSteps, gb = g(b);
+        const double b = from + (to - from) * step / kSteps, gb = g(b);
         if (gb == 0) {
             add(b); // exactly on a grid point, as the crossings of school examples often are
         } else if (std::isfinite(ga) && std::isfinite(gb) && ga != 0 && (ga < 0) != (gb < 0)) {
@@ -122,7 +123,8 @@ void addCrossings(const CompiledFunction& f, const PlaneFunction& equation, std:
 
 } // namespace
 
-std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<BoardAction>& actions)
+std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(
+    const std::vector<BoardAction>& actions, const ViewWindow& view)
 {
     std::vector<std::vector<ExactCurvePoint>> lists;
     std::vector<BoardPolynomial> curves;
@@ -159,7 +161,7 @@ std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<B
     addIntersections(curves, lists);
     for (const auto& [f, functionOwner] : numeric.functions)
         for (const auto& [equation, equationOwner] : numeric.equations)
-            addCrossings(f, equation, lists[std::max(functionOwner, equationOwner)]);
+            addCrossings(f, equation, view, lists[std::max(functionOwner, equationOwner)]);
     return lists;
 }
 

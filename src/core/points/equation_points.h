@@ -10,7 +10,8 @@
 namespace curvana {
 
 // One list per equation or inequality in the order drawn; an intersection belongs to the later
-// of its two curves.
-std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(const std::vector<BoardAction>& actions);
+// of its two curves. Crossings found by number are sought in `view`.
+std::vector<std::vector<ExactCurvePoint>> exactPointsOnBoard(
+    const std::vector<BoardAction>& actions, const ViewWindow& view = {});
 
 } // namespace curvana

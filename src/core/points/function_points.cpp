@@ -15,39 +15,45 @@ namespace curvana::points {
 
 namespace {
 
+// The grid spans the view's x range in this many steps, whatever its width: zoomed in on two
+// zeros 0.2 apart, the grid is as fine against them as the designed board's against 2 and 4.
 constexpr int kGridSteps = 8000;
-constexpr double kGridStep = (kBoardMax - kBoardMin) / kGridSteps;
 // A stretch spanning fewer grid points than this gets a finer grid of its own.
 constexpr int kMinSamples = 256;
 // Two curves whose values differ by less than this share of their size have the same value: the
 // plotters' π is 1e-10 off, so sin(x + 90°) and cos x never quite agree, and two ways of writing
 // one function differ by rounding. Far below a pixel, far above both.
 constexpr double kSameValueShare = 1e-8;
-// A curve turning more often than once in this many grid steps (0.04 units, under a pixel) is
-// drawn as a smear, not a curve: sin(1e10·x) shows no extremum a pupil could see.
+// A curve turning more often than once in this many grid steps (under a pixel) is drawn as a
+// smear, not a curve: sin(1e10·x) shows no extremum a pupil could see.
 constexpr int kStepsPerVisibleTurn = 16;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 // A curve broken into more stretches than this is dust rather than a curve; the rest are not searched.
 constexpr std::size_t kMaxStretches = 1000;
 
-double gridX(int k) { return kBoardMin + k * kGridStep; }
+// The grid points x = lo + k · step, k from 0 to kGridSteps.
+struct Grid {
+    explicit Grid(const ViewWindow& view)
+        : lo(view.xFrom())
+        , hi(view.xTo())
+        , step((hi - lo) / kGridSteps)
+    {
+    }
+    double x(int k) const { return lo + k * step; }
+    int first(double from) const { return std::clamp(static_cast<int>(std::ceil((from - lo) / step)), 0, kGridSteps); }
+    int last(double to) const { return std::clamp(static_cast<int>(std::floor((to - lo) / step)), 0, kGridSteps); }
 
-int firstGridIndex(double lo)
-{
-    return std::clamp(static_cast<int>(std::ceil((lo - kBoardMin) / kGridStep)), 0, kGridSteps);
-}
+    double lo;
+    double hi;
+    double step;
+};
 
-int lastGridIndex(double hi)
-{
-    return std::clamp(static_cast<int>(std::floor((hi - kBoardMin) / kGridStep)), 0, kGridSteps);
-}
-
-// The drawn stretches within the board's x range, left to right, overlapping ones joined.
-std::vector<Interval> onBoard(const std::vector<Interval>& drawn)
+// The drawn stretches within the view's x range, left to right, overlapping ones joined.
+std::vector<Interval> inView(const std::vector<Interval>& drawn, const Grid& grid)
 {
     std::vector<Interval> clipped;
     for (const Interval& stretch : drawn) {
-        const Interval part{std::max(stretch.lo, kBoardMin), std::min(stretch.hi, kBoardMax)};
+        const Interval part{std::max(stretch.lo, grid.lo), std::min(stretch.hi, grid.hi)};
         if (part.lo < part.hi) // also refuses NaN ends
             clipped.push_back(part);
     }
@@ -76,30 +82,32 @@ void forEachOverlap(const std::vector<Interval>& one, const std::vector<Interval
     }
 }
 
-// One curve with its drawn stretches on the board and its values at the grid points within them.
+// One curve with its drawn stretches in the view and its values at the grid points within them.
 struct SampledCurve {
     const FunctionCurve* curve = nullptr;
+    const Grid* points = nullptr;
     std::vector<Interval> stretches;
     std::vector<double> grid;
 };
 
-SampledCurve sampledCurve(const FunctionCurve& curve)
+SampledCurve sampledCurve(const FunctionCurve& curve, const Grid& grid)
 {
-    SampledCurve sampled{&curve, curve.f ? onBoard(curve.drawn) : std::vector<Interval>{},
+    SampledCurve sampled{&curve, &grid, curve.f ? inView(curve.drawn, grid) : std::vector<Interval>{},
         std::vector<double>(kGridSteps + 1, kNoValue)};
     for (const Interval& stretch : sampled.stretches)
-        for (int k = firstGridIndex(stretch.lo); k <= lastGridIndex(stretch.hi); ++k)
-            sampled.grid[static_cast<std::size_t>(k)] = curve.f(gridX(k));
+        for (int k = grid.first(stretch.lo); k <= grid.last(stretch.hi); ++k)
+            sampled.grid[static_cast<std::size_t>(k)] = curve.f(grid.x(k));
     return sampled;
 }
 
 // The samples over one stretch: its ends, and the grid points between them (or a finer grid of
 // its own when the stretch is short).
-template <class AtGrid, class Evaluate> Track trackOver(Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
+template <class AtGrid, class Evaluate>
+Track trackOver(const Grid& grid, Interval stretch, AtGrid&& atGrid, Evaluate&& evaluate)
 {
     Track track;
-    const int first = firstGridIndex(stretch.lo);
-    const int last = lastGridIndex(stretch.hi);
+    const int first = grid.first(stretch.lo);
+    const int last = grid.last(stretch.hi);
     if (last - first + 1 < kMinSamples) {
         track.reserve(kMinSamples + 1);
         for (int i = 0; i <= kMinSamples; ++i) {
@@ -111,8 +119,8 @@ template <class AtGrid, class Evaluate> Track trackOver(Interval stretch, AtGrid
     track.reserve(static_cast<std::size_t>(last - first + 3));
     track.push_back({stretch.lo, evaluate(stretch.lo)});
     for (int k = first; k <= last; ++k)
-        if (gridX(k) > stretch.lo && gridX(k) < stretch.hi)
-            track.push_back({gridX(k), atGrid(k)});
+        if (grid.x(k) > stretch.lo && grid.x(k) < stretch.hi)
+            track.push_back({grid.x(k), atGrid(k)});
     track.push_back({stretch.hi, evaluate(stretch.hi)});
     return track;
 }
@@ -164,7 +172,7 @@ void addCurvePoints(const SampledCurve& sampled, std::size_t owner, std::vector<
     bool interceptFound = false;
     for (const Interval& stretch : sampled.stretches) {
         const Track track = trackOver(
-            stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
+            *sampled.points, stretch, [&](int k) { return sampled.grid[static_cast<std::size_t>(k)]; }, f);
         const auto addZero = [&](double x) { add(PointKind::Zero, x, 0); };
         forEachZero(track, f, addZero);
         forEachEdgeZero(track, f, addZero);
@@ -205,7 +213,7 @@ void addIntersections(
     };
     const auto add = [&](double x) { found.push_back({PointKind::Intersection, x, f(x), owner, decimals}); };
     forEachOverlap(one.stretches, other.stretches, [&](Interval both) {
-        const Track track = trackOver(both, gapAtGrid, [&](double x) { return visibleGap(f(x), g(x)); });
+        const Track track = trackOver(*one.points, both, gapAtGrid, [&](double x) { return visibleGap(f(x), g(x)); });
         forEachZero(track, gap, add);
         forEachTurn(track, gap, [&](const Turn& turn) {
             if (std::fabs(turn.y) <= sameValueTolerance(f(turn.x), g(turn.x)))
@@ -216,12 +224,13 @@ void addIntersections(
 
 } // namespace
 
-void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found)
+void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found, const ViewWindow& view)
 {
+    const Grid grid(view);
     std::vector<SampledCurve> sampled;
     sampled.reserve(curves.size());
     for (const FunctionCurve& curve : curves)
-        sampled.push_back(sampledCurve(curve));
+        sampled.push_back(sampledCurve(curve, grid));
     for (std::size_t i = 0; i < sampled.size(); ++i) {
         if (!resolved(sampled[i]))
             sampled[i].stretches.clear();

@@ -10,6 +10,8 @@
 #include "core/curves/elementary.h"
 #include "core/points/exact_form.h"
 #include "core/curves/sampling.h"
+#include "core/curves/plot_points.h"
+#include "core/document/board_document.h"
 #include "core/points/special_points_search.h"
 
 namespace curvana {
@@ -18,22 +20,36 @@ namespace {
 
 using points::FoundPoint;
 
-// Two points closer than this in both coordinates are at the same place.
+// Two points closer than this in both coordinates are at the same place (on the designed board;
+// a view scales it with its width and height).
 constexpr double kSamePlace = 1e-8;
 // The elementary plotter's dots lie one sampling step apart; wider gaps are breaks in the curve
 // (the tangent's asymptotes leave 0.002).
 constexpr double kElementaryDotGap = 3 * kSampleStep;
 
-bool onBoard(const FoundPoint& p)
-{
-    const auto inside = [](double v) { return v >= points::kBoardMin && v <= points::kBoardMax; };
-    return inside(p.x) && inside(p.y);
-}
-
-bool samePlace(const FoundPoint& a, const FoundPoint& b)
-{
-    return std::fabs(a.x - b.x) <= kSamePlace && std::fabs(a.y - b.y) <= kSamePlace;
-}
+// The distances that make two points one place, and two rings too close, in the view.
+struct Closeness {
+    explicit Closeness(const ViewWindow& view)
+        : sameX(kSamePlace * points::widthShare(view))
+        , sameY(kSamePlace * points::heightShare(view))
+        , xShare(points::widthShare(view))
+        , yShare(points::heightShare(view))
+    {
+    }
+    bool samePlace(const FoundPoint& a, const FoundPoint& b) const
+    {
+        return std::fabs(a.x - b.x) <= sameX && std::fabs(a.y - b.y) <= sameY;
+    }
+    // Measured in units of the designed board, so a ring's width is the same on the picture.
+    bool tooClose(double ax, double ay, double bx, double by) const
+    {
+        return std::hypot((ax - bx) / xShare, (ay - by) / yShare) < kRingSpacing;
+    }
+    double sameX;
+    double sameY;
+    double xShare;
+    double yShare;
+};
 
 // All kinds found at one place, whoever found them.
 struct Place {
@@ -52,15 +68,15 @@ int namingRank(PointKind kind)
 }
 
 // Sorted by x, the points of one place lie among the places just before it.
-std::vector<Place> placesOf(std::vector<FoundPoint> found)
+std::vector<Place> placesOf(std::vector<FoundPoint> found, const Closeness& close)
 {
     std::sort(found.begin(), found.end(), [](const FoundPoint& a, const FoundPoint& b) { return a.x < b.x; });
     std::vector<Place> places;
     for (const FoundPoint& p : found) {
         auto it = places.rbegin();
-        while (it != places.rend() && p.x - it->first.x <= kSamePlace && !samePlace(it->first, p))
+        while (it != places.rend() && p.x - it->first.x <= close.sameX && !close.samePlace(it->first, p))
             ++it;
-        if (it == places.rend() || p.x - it->first.x > kSamePlace) {
+        if (it == places.rend() || p.x - it->first.x > close.sameX) {
             places.push_back({p, {p.kind}, p.typedDecimals});
             continue;
         }
@@ -88,32 +104,41 @@ bool nearerToOrigin(const Place& one, const Place& other)
     return a.x != b.x ? a.x < b.x : a.y < b.y;
 }
 
-// The kept rings by square cells a ring's width wide, so that a new ring is checked against the
-// few in the cells around it rather than every ring on a crowded board.
+// The kept rings by cells a ring's width wide on the picture, so that a new ring is checked against
+// the few in the cells around it rather than every ring on a crowded board.
 class RingCells {
 public:
+    explicit RingCells(const ViewWindow& view)
+        : m_view(view)
+        , m_close(view)
+    {
+    }
     bool crowds(double x, double y, const std::vector<SpecialPoint>& kept) const
     {
         const int cx = cell(x);
-        const int cy = cell(y);
+        const int cy = row(y);
         for (int i = std::max(cx - 1, 0); i <= std::min(cx + 1, kCells - 1); ++i)
             for (int j = std::max(cy - 1, 0); j <= std::min(cy + 1, kCells - 1); ++j)
                 for (std::size_t index : m_cells[static_cast<std::size_t>(i * kCells + j)])
-                    if (std::hypot(kept[index].x - x, kept[index].y - y) < kRingSpacing)
+                    if (m_close.tooClose(kept[index].x, kept[index].y, x, y))
                         return true;
         return false;
     }
     void add(double x, double y, std::size_t index)
     {
-        m_cells[static_cast<std::size_t>(cell(x) * kCells + cell(y))].push_back(index);
+        m_cells[static_cast<std::size_t>(cell(x) * kCells + row(y))].push_back(index);
     }
 
 private:
     static constexpr int kCells = static_cast<int>((points::kBoardMax - points::kBoardMin) / kRingSpacing) + 1;
-    static int cell(double v)
+    static int cellOf(double offset, double share)
     {
-        return std::clamp(static_cast<int>((v - points::kBoardMin) / kRingSpacing), 0, kCells - 1);
+        return std::clamp(static_cast<int>(offset / (kRingSpacing * share)), 0, kCells - 1);
     }
+    int cell(double x) const { return cellOf(x - m_view.xFrom(), m_close.xShare); }
+    int row(double y) const { return cellOf(y - m_view.yFrom(), m_close.yShare); }
+    ViewWindow m_view;
+    Closeness m_close;
     std::vector<std::vector<std::size_t>> m_cells = std::vector<std::vector<std::size_t>>(kCells * kCells);
 };
 
@@ -183,22 +208,22 @@ std::string exactLabel(const std::vector<PointKind>& kinds, const FoundPoint& p)
 }
 
 BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics,
-    const std::vector<std::vector<ExactCurvePoint>>& exact)
+    const std::vector<std::vector<ExactCurvePoint>>& exact, const ViewWindow& view)
 {
     std::vector<FoundPoint> found;
-    points::addFunctionPoints(functions, found);
+    points::addFunctionPoints(functions, found, view);
     for (std::size_t i = 0; i < conics.size(); ++i)
-        points::addConicPoints(conics[i], functions.size() + i, found);
+        points::addConicPoints(conics[i], functions.size() + i, found, view);
     for (std::size_t i = 0; i < exact.size(); ++i)
         for (const ExactCurvePoint& p : exact[i])
             found.push_back({p.kind, p.x, p.y, functions.size() + conics.size() + i, false, p.text});
     // A crossing found by number alone is labelled as a function's points are.
-    std::erase_if(found, [](const FoundPoint& p) { return !onBoard(p); });
-    std::vector<Place> places = placesOf(std::move(found));
+    std::erase_if(found, [&view](const FoundPoint& p) { return !points::insideView(view, p.x, p.y); });
+    std::vector<Place> places = placesOf(std::move(found), Closeness(view));
     std::sort(places.begin(), places.end(), nearerToOrigin);
     BoardPoints result;
     std::vector<std::size_t> perCurve(functions.size() + conics.size() + exact.size());
-    RingCells rings;
+    RingCells rings(view);
     for (const Place& place : places) {
         const FoundPoint& p = place.first;
         if (rings.crowds(p.x, p.y, result.points) || perCurve[p.owner] >= kMaxPointsPerCurve) {
@@ -271,17 +296,20 @@ std::vector<Interval> drawnIntervals(const Drawing& drawing, double maxGap)
     return stretches;
 }
 
-std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const FieldTexts& texts)
+std::optional<FunctionCurve> elementaryFunctionCurve(
+    CurveFamily family, const FieldTexts& texts, const ViewWindow& view)
 {
     const std::optional<ElementaryParams> params = elementaryParams(family, texts);
     if (!params)
         return std::nullopt;
+    const PlotFrameScope frame(plotFrameOf(view));
     const DrawingResult result = elementaryCurve(family, texts);
     const auto* drawing = std::get_if<Drawing>(&result);
     if (!drawing)
         return std::nullopt;
+    // The plotter samples a view as densely on the picture as the designed board.
     return FunctionCurve{[family, p = *params](double x) { return elementaryY(family, p, x); },
-        drawnIntervals(*drawing, kElementaryDotGap), writtenWithDecimals(texts)};
+        drawnIntervals(*drawing, kElementaryDotGap * points::widthShare(view)), writtenWithDecimals(texts)};
 }
 
 } // namespace curvana

@@ -9,6 +9,7 @@
 
 #include "core/curves/drawing.h"
 #include "core/document/window_catalogue.h"
+#include "core/view/view_window.h"
 
 namespace curvana {
 
@@ -75,12 +76,14 @@ inline constexpr std::size_t kMaxPointsPerCurve = 30;
 // A ring's width in board units (9 pixels of the picture at its design size); rings never come closer.
 inline constexpr double kRingSpacing = kBoardUnits * 9 / kDesignPictureWidth;
 
-// The points inside the board, nearest to (0, 0) first: every curve's nearest ones up to
-// kMaxPointsPerCurve, and none closer than kRingSpacing to one kept before it. All kinds found at
-// one place (a touching zero is also a minimum) make one point with one label.
+// The points inside the view, nearest to (0, 0) first: every curve's nearest ones up to
+// kMaxPointsPerCurve, and none closer than a ring's width on the picture to one kept before it
+// (kRingSpacing on the designed board). All kinds found at one place (a touching zero is also a
+// minimum) make one point with one label. The search grid spans the view, so a zoomed view
+// tells apart points a ring's width apart in it.
 // `exact`: the points of each equation or inequality, one list per curve, after the conics.
 BoardPoints boardPoints(const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics,
-    const std::vector<std::vector<ExactCurvePoint>>& exact = {});
+    const std::vector<std::vector<ExactCurvePoint>>& exact = {}, const ViewWindow& view = {});
 std::vector<SpecialPoint> specialPoints(
     const std::vector<FunctionCurve>& functions, const std::vector<ConicCurve>& conics);
 
@@ -102,7 +105,9 @@ bool writtenWithDecimals(const FieldTexts& texts);
 
 // The elementary family's curve with texts {A, B, C}, drawn where the elementary
 // plotter draws it; nothing when the plotter would refuse the texts.
-std::optional<FunctionCurve> elementaryFunctionCurve(CurveFamily family, const FieldTexts& texts);
+// `view`: where the plotter draws it for that view.
+std::optional<FunctionCurve> elementaryFunctionCurve(
+    CurveFamily family, const FieldTexts& texts, const ViewWindow& view = {});
 
 // The conic of `family` with texts {m, n, a, b} as the conic plotter reads them; nothing when the
 // plotter would refuse the texts or the family is no conic.

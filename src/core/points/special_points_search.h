@@ -3,12 +3,22 @@
 #include <vector>
 
 #include "core/points/special_points.h"
+#include "core/view/view_window.h"
 
 namespace curvana::points {
 
-// The board: only points inside it are kept.
+// The designed board; a view's tolerances are those of the designed board scaled by how many
+// times its width (or height) the view spans, so a zoomed view separates what it shows apart.
 inline constexpr double kBoardMin = -10;
 inline constexpr double kBoardMax = 10;
+inline double widthShare(const ViewWindow& view) { return view.width() / (kBoardMax - kBoardMin); }
+inline double heightShare(const ViewWindow& view) { return view.height() / (kBoardMax - kBoardMin); }
+
+// Only points inside the view are kept.
+inline bool insideView(const ViewWindow& view, double x, double y)
+{
+    return x >= view.xFrom() && x <= view.xTo() && y >= view.yFrom() && y <= view.yTo();
+}
 
 // `owner`: the index of the curve whose point it is (functions first, then conics).
 struct FoundPoint {
@@ -21,10 +31,12 @@ struct FoundPoint {
 };
 
 // Zeros, y-intercepts and extrema of every curve and the intersections of every two of them,
-// on the drawn stretches within the board's x range (their y may still lie off the board).
-void addFunctionPoints(const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found);
+// on the drawn stretches within the view's x range (their y may still lie outside the view).
+void addFunctionPoints(
+    const std::vector<FunctionCurve>& curves, std::vector<FoundPoint>& found, const ViewWindow& view);
 
-// The centre, vertices and foci of one conic (vertices only where the conic is drawn).
-void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found);
+// The centre, vertices and foci of one conic (vertices only where the conic is drawn), when any
+// of it shows in the view.
+void addConicPoints(const ConicCurve& conic, std::size_t owner, std::vector<FoundPoint>& found, const ViewWindow& view);
 
 } // namespace curvana::points
