@@ -128,6 +128,7 @@ FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
     showKind(FormulaKind::Function);
     m_parameterRows = new ParameterRows(this);
     m_moving = new MovingFormula(board, *m_parameterRows, this);
+    connect(m_moving, &MovingFormula::followedCurveGone, this, &FormulaWindow::resumeLastFormula);
     connect(m_parameterRows, &ParameterRows::heightChanged, this, &FormulaWindow::fitParameterRows);
     for (const FormulaBox formula : {FormulaBox::First, FormulaBox::Second})
         connect(&box(formula), &QLineEdit::textChanged, this, &FormulaWindow::showParameterRows);

@@ -46,7 +46,13 @@ void MovingFormula::followBoard()
     if (m_before || m_rows.playing())
         return; // a gesture of the rows' own is under way
     const std::optional<BoardAction> shown = m_board.objectAction(m_id);
-    const auto* formula = shown ? std::get_if<FormulaAction>(&*shown) : nullptr;
+    if (!shown) {
+        const auto last = m_board.lastFormula();
+        if (last && last->first != m_id && !last->second.parameters.empty())
+            emit followedCurveGone();
+        return;
+    }
+    const auto* formula = std::get_if<FormulaAction>(&*shown);
     if (!formula || *formula == m_drawn)
         return;
     m_drawn = *formula;

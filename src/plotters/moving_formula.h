@@ -24,6 +24,11 @@ public:
     void follow(std::uint64_t id, const FormulaAction& action);
     std::uint64_t objectId() const { return m_id; }
 
+signals:
+    // The curve the rows moved is no longer on the board (another board was opened, or its 确定
+    // was undone) while the board shows another own formula: the window takes that one up.
+    void followedCurveGone();
+
 private:
     void move();
     void endGesture();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include "core/document/board_document.h"
@@ -15,6 +16,7 @@
 #include "plotters/formula_window.h"
 #include "board/trace_overlay.h"
 #include "plotters/parameter_rows.h"
+#include "storage/board_file.h"
 #include "support/formula_window_fixture.h"
 #include "support/ui_fixture.h"
 
@@ -172,6 +174,21 @@ TEST_F(ParameterWindowTest, OpenedAgainTheWindowGoesOnWithItsFormula)
     EXPECT_EQ(rows().valueBox("φ")->text().toStdString(), "0.5");
     QTest::keyClick(rows().slider("A"), Qt::Key_Right);
     EXPECT_DOUBLE_EQ(valueOf("A"), 1.1) << "the sliders move the same curve";
+    EXPECT_EQ(board->document().actions().size(), 1u);
+}
+
+// A board opened while the window is open: its last own formula is the one the sliders move.
+TEST_F(ParameterWindowTest, ABoardOpenedWithTheWindowOpenIsTheOneTheSlidersMove)
+{
+    draw("a x");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lesson.curvana"));
+    const FormulaAction saved{FormulaKind::Function, "c x + 1", "", "-10", "10", "红", 0, {{"c", 2, -5, 5, 0.5}}};
+    ASSERT_EQ(writeBoardFile(path, {saved}), std::nullopt);
+    ASSERT_TRUE(board->openBoardFile(path));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return rows().slider("c") != nullptr; }, 2000)) << "the rows follow the board";
+    QTest::keyClick(rows().slider("c"), Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(valueOf("c"), 2.5) << "the opened curve moves";
     EXPECT_EQ(board->document().actions().size(), 1u);
 }
 
