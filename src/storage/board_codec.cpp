@@ -139,7 +139,7 @@ QByteArray encodeTable(const TableAction& table)
     const auto flag = [](bool on) { return QByteArray(on ? "true" : "false"); };
     return R"({"type": "table", "formula": )" + quoted(table.formula) + R"(, "x": )" + quotedTexts(table.xs)
         + R"(, "colour": )" + quoted(table.colour) + R"(, "points": )" + flag(table.points) + R"(, "curve": )"
-        + flag(table.curve) + "}";
+        + flag(table.curve) + encodeParameters(table.parameters) + "}";
 }
 
 QByteArray encodeNamedPoint(const NamedPointAction& point)
@@ -318,6 +318,10 @@ CheckedAction decodeTable(const QJsonObject& object, ReplayCost& cost)
     table.colour = stringField(object, "colour", title).toStdString();
     table.points = boolField(object, "points", title);
     table.curve = boolField(object, "curve", title);
+    DecodedParameters parameters = decodeParameters(object);
+    if (parameters.problem)
+        fail(title, *parameters.problem);
+    table.parameters = std::move(parameters.parameters);
     return drawnAndChecked(std::move(table), title, cost);
 }
 

@@ -67,19 +67,42 @@ TEST(ValueTable, WritesEachValueExactlyWhereItCan)
     }
 }
 
-// A parameter's letter is asked for as a number, naming each letter once; other mistakes keep theirs.
-TEST(ValueTable, ALetterIsAskedForAsANumber)
+// A letter stands for its row's value, and the y values are exact with the value put in; a letter
+// without a value counts as 1 (as a new row starts), and a fractional value writes decimals.
+TEST(ValueTable, ALetterTakesItsParametersValue)
 {
-    const FieldTexts xs{"1", "2"};
-    const auto letters = valueTable("a x² + b − a", xs);
-    ASSERT_TRUE(std::holds_alternative<InputProblem>(letters));
-    EXPECT_EQ(std::get<InputProblem>(letters).field, kTableFormulaBox);
-    EXPECT_EQ(std::get<InputProblem>(letters).message,
-        "“y =”框里的a、b是参数的字母：列表描点的式子不带滑动条，请把a、b换成数。");
-    const auto broken = valueTable("x +", xs);
+    const FieldTexts xs{"1/2", "1", "−3"};
+    const auto ysOf = [&xs](std::string_view formula, const FormulaParameters& parameters) {
+        std::vector<std::string> ys;
+        auto table = valueTable(formula, xs, parameters);
+        if (const auto* problem = std::get_if<InputProblem>(&table))
+            ADD_FAILURE() << formula << ": " << problem->message;
+        else
+            for (const TableColumn& column : std::get<std::vector<TableColumn>>(table))
+                ys.push_back(column.y);
+        return ys;
+    };
+    const FormulaParameter a2{"a", 2, -5, 5, 0.1};
+    EXPECT_EQ(ysOf("a x²", {a2}), (std::vector<std::string>{"1/2", "2", "18"}));
+    EXPECT_EQ(ysOf("a x²", {}), (std::vector<std::string>{"1/4", "1", "9"}));
+    EXPECT_EQ(ysOf("a x² + b", {a2, {"b", -3, -5, 5, 1}}), (std::vector<std::string>{"−5/2", "−1", "15"}));
+    EXPECT_EQ(ysOf("a x", {{"a", 0.5, -5, 5, 0.1}}), (std::vector<std::string>{"0.25", "0.5", "−1.5"}));
+    const auto broken = valueTable("a x +", xs, {a2});
     ASSERT_TRUE(std::holds_alternative<InputProblem>(broken));
-    EXPECT_EQ(std::get<InputProblem>(broken).message.find("参数"), std::string::npos);
-    EXPECT_TRUE(std::holds_alternative<std::vector<TableColumn>>(valueTable("2x + π", xs)));
+    EXPECT_EQ(std::get<InputProblem>(broken).field, kTableFormulaBox);
+}
+
+// 描点 and 连线 draw with the values, so a = 2 puts the points and the curve on y = 2x².
+TEST(ValueTable, TheDrawingUsesTheParametersValues)
+{
+    const FormulaParameters a2{{"a", 2, -5, 5, 0.1}};
+    const Drawing drawing = drawn(tableDrawing("a x²", {"1", "2"}, "", true, true, {}, a2));
+    ASSERT_EQ(drawing.marks.size(), 2U);
+    EXPECT_DOUBLE_EQ(drawing.marks[1].at.y, 8);
+    ASSERT_FALSE(drawing.polylines.empty());
+    for (const auto& piece : drawing.polylines)
+        for (const WorldPoint& point : piece.points)
+            EXPECT_NEAR(point.y, 2 * point.x * point.x, 1e-9);
 }
 
 TEST(ValueTable, StepsTheXCellsFromTheBoxes)

@@ -70,6 +70,7 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(TableAction{"1/x", {"−3", "−2", "1/2", "3"}, "红", true, false});
     actions.push_back(TableAction{"2^x", {"-1", "0", "1"}, "", false, true});
     actions.push_back(TableAction{"x²", {"0", "1"}, "蓝", true, true});
+    actions.push_back(TableAction{"a x² + b", {"1/2", "1"}, "", true, true, {{"a", 0.1 + 0.2, -5, 5, 0.1}, {"b", -3, -4, 8, 0.25}}});
     actions.push_back(NamedPointAction{{"P₁", "π/3", " -1"}, "绿"});
     actions.push_back(NamedPointAction{{"", "0", "0"}, ""});
     return actions;
@@ -492,6 +493,28 @@ TEST(BoardFileTest, AnEquationComesBackWithItsParameters)
     for (const Polyline& piece : opened.drawings.front()->polylines)
         for (const WorldPoint& p : piece.points)
             EXPECT_NEAR(p.x * p.x / 25 + p.y * p.y / 9, 1, 0.02) << p.x << ", " << p.y;
+}
+
+// A table's parameters are saved with it: the opened board puts the points where the values put
+// them (y = 2x² at 1 and 2), and a bad value is refused as an own formula's is.
+TEST(BoardFileTest, ATableComesBackWithItsParameters)
+{
+    const TableAction table{"a x²", {"1", "2"}, "", true, false, {{"a", 2, -5, 5, 0.5}}};
+    const BoardReadResult read = decodeBoard(encodeBoard({table}));
+    ASSERT_TRUE(std::holds_alternative<OpenedBoard>(read));
+    const OpenedBoard& opened = std::get<OpenedBoard>(read);
+    EXPECT_EQ(opened.actions, std::vector<BoardAction>{table});
+    ASSERT_EQ(opened.drawings.size(), 1u);
+    ASSERT_TRUE(opened.drawings.front().has_value());
+    const std::vector<Mark>& marks = opened.drawings.front()->marks;
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].at.y, 2);
+    EXPECT_EQ(marks[1].at.y, 8);
+    const BoardReadResult broken = decodeBoard(R"({"format": "curvana-board", "version": 3, "actions": [)"
+                                               R"({"type": "table", "formula": "a x", "x": ["1"], "colour": "", )"
+                                               R"("points": true, "curve": false, "parameters": 3}]})");
+    ASSERT_TRUE(std::holds_alternative<QString>(broken));
+    EXPECT_TRUE(std::get<QString>(broken).contains(QStringLiteral("参数")));
 }
 
 } // namespace

@@ -78,24 +78,16 @@ std::string pointCoordinate(const std::string& tableText)
     return tableText.starts_with(approx) ? tableText.substr(approx.size()) : tableText;
 }
 
+// The values for every letter of `formula`: a letter the given values leave out stands for 1, as a
+// new row starts, so a table saved without a value still draws.
+FormulaParameters everyLetter(std::string_view formula, const FormulaParameters& given)
+{
+    return parametersFor(parameterNames(formula, formulaVocabulary(FormulaKind::Function, FormulaBox::First)), given);
+}
+
 InputProblem cellProblem(std::size_t index, const std::string& message)
 {
     return {kFirstCellField + static_cast<int>(index), message};
-}
-
-// A table is a fixed set of numbers saved as typed, with no sliders: a letter that would be a
-// parameter in 自定义函数 is asked for as a number, rather than answered "不认识" or filled in
-// from another drawing's slider (which the saved table would not remember).
-std::optional<std::string> parameterHint(std::string_view formula)
-{
-    const std::vector<std::string> names
-        = parameterNames(formula, formulaVocabulary(FormulaKind::Function, FormulaBox::First));
-    if (names.empty())
-        return std::nullopt;
-    std::string letters;
-    for (const std::string& name : names)
-        letters += (letters.empty() ? "" : "、") + name;
-    return "“y =”框里的" + letters + "是参数的字母：列表描点的式子不带滑动条，请把" + letters + "换成数。";
 }
 
 } // namespace
@@ -135,18 +127,18 @@ std::variant<std::vector<std::string>, InputProblem> tableXs(const FieldTexts& b
     return xs;
 }
 
-std::variant<std::vector<TableColumn>, InputProblem> valueTable(std::string_view formula, const FieldTexts& xs)
+std::variant<std::vector<TableColumn>, InputProblem> valueTable(
+    std::string_view formula, const FieldTexts& xs, const FormulaParameters& given)
 {
-    auto compiled = compileFunction(formula);
-    if (const auto* error = std::get_if<FormulaError>(&compiled)) {
-        if (auto hint = parameterHint(formula))
-            return InputProblem{kTableFormulaBox, *hint};
+    const FormulaParameters parameters = everyLetter(formula, given);
+    auto compiled = compileFunction(formula, parameters);
+    if (const auto* error = std::get_if<FormulaError>(&compiled))
         return InputProblem{kTableFormulaBox, "“y =”框里的" + error->message};
-    }
     const CompiledFunction& f = std::get<CompiledFunction>(compiled);
     if (xs.empty() || xs.size() > static_cast<std::size_t>(kMaxTableCells))
         return InputProblem{kTableCountBox, "请在“个数”框里填写1到41之间的整数。"};
-    const bool formulaDecimals = writtenWithDecimals(std::string(formula));
+    // A slider's 0.5 is a decimal as the formula's 0.5 is: the y values follow it.
+    const bool formulaDecimals = writtenWithDecimals(std::string(formula)) || anyFractionalValue(parameters);
     std::vector<TableColumn> columns;
     for (std::size_t i = 0; i < xs.size(); ++i) {
         const TypedNumber x = readTypedNumber(xs[i]);
@@ -197,14 +189,14 @@ void addPoints(
     placeMarkTexts(drawing.marks, covers);
 }
 
-std::optional<InputProblem> addCurve(
-    Drawing& drawing, std::string_view formula, const std::vector<TableColumn>& columns, const SamplingView& sampling)
+std::optional<InputProblem> addCurve(Drawing& drawing, std::string_view formula, const std::vector<TableColumn>& columns,
+    const SamplingView& sampling, const FormulaParameters& parameters)
 {
     const auto byX = [](const TableColumn& a, const TableColumn& b) { return a.xValue < b.xValue; };
     const auto [low, high] = std::minmax_element(columns.begin(), columns.end(), byX);
     if (!(low->xValue < high->xValue))
         return InputProblem{kTableCountBox, "连线要用到至少两个不同的x值，请在“个数”框里填写大于1的数。"};
-    const FormulaInput input{FormulaKind::Function, std::string(formula), "", low->x, high->x};
+    const FormulaInput input{FormulaKind::Function, std::string(formula), "", low->x, high->x, parameters};
     auto curve = formulaDrawing(input, sampling, {});
     if (const auto* error = std::get_if<FormulaError>(&curve)) {
         if (error->box == FormulaBox::First)
@@ -219,22 +211,23 @@ std::optional<InputProblem> addCurve(
 } // namespace
 
 DrawingResult tableDrawing(std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points,
-    bool curve, const SamplingView& sampling)
+    bool curve, const SamplingView& sampling, const FormulaParameters& given)
 {
-    auto table = valueTable(formula, xs);
+    const FormulaParameters parameters = everyLetter(formula, given);
+    auto table = valueTable(formula, xs, parameters);
     if (const auto* problem = std::get_if<InputProblem>(&table))
         return *problem;
     const auto& columns = std::get<std::vector<TableColumn>>(table);
     Drawing drawing;
     if (points) {
         // The texts keep off the curve that 连线 draws through the points, whether or not it is drawn yet.
-        const auto compiled = compileFunction(formula);
+        const auto compiled = compileFunction(formula, parameters);
         addPoints(drawing, columns, lookupPenColour(colour), curveThrough(std::get<CompiledFunction>(compiled)));
         if (drawing.marks.empty())
             return InputProblem{kTableFormulaBox, "表格里的x都没有实数y值，没有可描的点。"};
     }
     if (curve)
-        if (auto problem = addCurve(drawing, formula, columns, sampling))
+        if (auto problem = addCurve(drawing, formula, columns, sampling, parameters))
             return *problem;
     return drawing;
 }

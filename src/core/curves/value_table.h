@@ -11,6 +11,7 @@
 
 #include "core/curves/drawing.h"
 #include "core/formula/formula_sampler.h"
+#include "core/formula/parameters.h"
 
 namespace curvana {
 
@@ -39,9 +40,11 @@ struct TableColumn {
 // decimals), or the first box that holds no usable number.
 std::variant<std::vector<std::string>, InputProblem> tableXs(const FieldTexts& boxes);
 
-// The table of `formula` at the x cells as typed, or the first mistake: in the formula (field 0) or
-// in an x cell (kFirstCellField + its index).
-std::variant<std::vector<TableColumn>, InputProblem> valueTable(std::string_view formula, const FieldTexts& xs);
+// The table of `formula` at the x cells as typed, its other letters standing for the values of
+// `parameters` (as in 自定义函数; a letter without one stands for 1), or the first mistake: in the formula (field 0) or in an x cell
+// (kFirstCellField + its index).
+std::variant<std::vector<TableColumn>, InputProblem> valueTable(
+    std::string_view formula, const FieldTexts& xs, const FormulaParameters& parameters = {});
 
 // A y as the table writes it: "无" for no real value, an exact form ("1/3", "√2", "1/32", "π/4";
 // decimals kept as decimals when `decimals`), or "≈" and four significant digits ("≈0.8415").
@@ -55,8 +58,9 @@ std::string tableAsText(const std::vector<TableColumn>& columns);
 // column that has a y, one after the other in the table's order; the curve of the function itself
 // from the smallest to the largest x of the table, sampled as an own formula is, never joined
 // across a pole or a jump, sampled for `sampling` (the part of the world the board shows). Both in
-// the colour named by `colour` (black when it names none).
+// the colour named by `colour` (black when it names none). The formula's other letters stand for
+// the values of `parameters`.
 DrawingResult tableDrawing(std::string_view formula, const FieldTexts& xs, std::string_view colour, bool points,
-    bool curve, const SamplingView& sampling = {});
+    bool curve, const SamplingView& sampling = {}, const FormulaParameters& parameters = {});
 
 } // namespace curvana

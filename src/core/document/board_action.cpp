@@ -46,6 +46,13 @@ const char* formulaKindName(FormulaKind kind)
     return "?";
 }
 
+void printParameters(const FormulaParameters& parameters, std::ostream* out)
+{
+    for (const FormulaParameter& parameter : parameters)
+        *out << ", " << parameter.name << '=' << parameter.value << " [" << parameter.from << ", " << parameter.to
+             << "] step " << parameter.step;
+}
+
 } // namespace
 
 void PrintTo(const CurveAction& action, std::ostream* out)
@@ -95,9 +102,7 @@ void PrintTo(const FormulaAction& action, std::ostream* out)
     quoted(*out, action.from) << " to ";
     quoted(*out, action.to) << ", colour ";
     quoted(*out, action.colour) << ", caption line " << action.captionLine;
-    for (const FormulaParameter& parameter : action.parameters)
-        *out << ", " << parameter.name << '=' << parameter.value << " [" << parameter.from << ", " << parameter.to
-             << "] step " << parameter.step;
+    printParameters(action.parameters, out);
     // The fields of equations and inequalities, when they say more than their defaults.
     if (!action.objective.empty())
         quoted(*out << ", objective ", action.objective);
@@ -109,7 +114,9 @@ void PrintTo(const TableAction& action, std::ostream* out)
 {
     *out << "TableAction{";
     quoted(*out, action.formula) << ", x " << action.xs << ", colour ";
-    quoted(*out, action.colour) << (action.points ? ", points" : "") << (action.curve ? ", curve" : "") << '}';
+    quoted(*out, action.colour) << (action.points ? ", points" : "") << (action.curve ? ", curve" : "");
+    printParameters(action.parameters, out);
+    *out << '}';
 }
 
 void PrintTo(const NamedPointAction& action, std::ostream* out)

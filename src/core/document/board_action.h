@@ -96,6 +96,7 @@ struct TableAction {
     std::string colour;
     bool points = true;
     bool curve = false;
+    FormulaParameters parameters = {}; // the values the formula's other letters stand for
     friend bool operator==(const TableAction&, const TableAction&) = default;
 };
 
