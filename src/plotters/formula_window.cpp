@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -53,8 +52,6 @@ constexpr int kClientHeight = 2760 + kLineStyleRowHeight;
 // Under the elementary-function plotter, left of and below the board's drawing.
 constexpr int kScreenLeft = 60;
 constexpr int kScreenTop = 8280;
-// Room kept for the title bar and frame when the window is moved onto a small screen, in pixels.
-constexpr int kFrameAllowance = 40;
 
 constexpr std::array kKinds{
     FormulaKind::Function, FormulaKind::Parametric, FormulaKind::Polar, FormulaKind::Equation, FormulaKind::Inequality};
@@ -89,19 +86,6 @@ int utf16Index(const QString& text, int codePoint)
     for (int counted = 0; counted < codePoint && index < text.size(); ++counted)
         index += text.at(index).isHighSurrogate() && index + 1 < text.size() ? 2 : 1;
     return index;
-}
-
-// Keeps the whole window on the screen it opens on.
-void keepOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry().adjusted(0, kFrameAllowance, 0, -kFrameAllowance / 4);
-    QRect client = window->geometry();
-    client.moveLeft(std::max(area.left(), std::min(client.left(), area.right() - client.width())));
-    client.moveTop(std::max(area.top(), std::min(client.top(), area.bottom() - client.height())));
-    window->setGeometry(client);
 }
 
 } // namespace
@@ -207,14 +191,7 @@ void FormulaWindow::showParameterRows()
     }
 }
 
-void FormulaWindow::fitParameterRows()
-{
-    const int top = twipsToPixels(kClientHeight);
-    const int height = m_parameterRows->sizeHint().height();
-    m_parameterRows->setGeometry(0, top, twipsToPixels(kClientWidth), height);
-    resize(twipsToPixels(kClientWidth), top + height);
-    keepOnScreen(this); // grown downwards, the window may have reached below the screen
-}
+void FormulaWindow::fitParameterRows() { m_parameterRows->fitWindowAround(kClientWidth, kClientHeight); }
 
 void FormulaWindow::resumeLastFormula()
 {

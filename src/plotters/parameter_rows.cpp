@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "core/text/number.h"
+#include "forms/form_table.h"
 
 namespace curvana {
 namespace {
@@ -23,6 +25,8 @@ constexpr int kSettleMilliseconds = 500;
 // A playing parameter moves about sixty times a second.
 constexpr int kPlayFrameMilliseconds = 16;
 constexpr int kPageSteps = 10;
+// Room kept for the title bar and frame when the window is moved onto a small screen, in pixels.
+constexpr int kFrameAllowance = 40;
 
 QString shown(double value)
 {
@@ -61,9 +65,10 @@ struct ParameterRows::Row {
     }
 };
 
-ParameterRows::ParameterRows(QWidget* parent)
+ParameterRows::ParameterRows(QWidget* parent, bool traceable)
     : QWidget(parent)
     , m_layout(new QVBoxLayout(this))
+    , m_traceable(traceable)
 {
     m_layout->setContentsMargins(0, 0, 0, 6);
     m_layout->setSpacing(2);
@@ -157,7 +162,7 @@ void ParameterRows::showNames(const std::vector<std::string>& names)
         row.widget->show();
     }
     m_shown = names;
-    m_trace->setVisible(!names.empty());
+    m_trace->setVisible(m_traceable && !names.empty());
     adjustSize();
     emit heightChanged();
 }
@@ -197,9 +202,30 @@ std::vector<QWidget*> ParameterRows::tabOrder() const
         const Row* row = findRow(name);
         order.insert(order.end(), {row->value, row->slider, row->from, row->to, row->step, row->play});
     }
-    if (!order.empty())
+    if (!order.empty() && m_traceable)
         order.push_back(m_trace);
     return order;
+}
+
+void keepOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry().adjusted(0, kFrameAllowance, 0, -kFrameAllowance / 4);
+    QRect client = window->geometry();
+    client.moveLeft(std::max(area.left(), std::min(client.left(), area.right() - client.width())));
+    client.moveTop(std::max(area.top(), std::min(client.top(), area.bottom() - client.height())));
+    window->setGeometry(client);
+}
+
+void ParameterRows::fitWindowAround(int clientWidth, int clientHeight)
+{
+    const int top = twipsToPixels(clientHeight);
+    const int height = m_shown.empty() ? 0 : sizeHint().height(); // no margin under no rows
+    setGeometry(0, top, twipsToPixels(clientWidth), height);
+    window()->resize(twipsToPixels(clientWidth), top + height);
+    keepOnScreen(window()); // grown downwards, the window may have reached below the screen
 }
 
 bool ParameterRows::playing() const { return m_playing != nullptr; }

@@ -21,10 +21,14 @@ class QVBoxLayout;
 
 namespace curvana {
 
+// Keeps the whole window on the screen it opens on.
+void keepOnScreen(QWidget* window);
+
 class ParameterRows final : public QWidget {
     Q_OBJECT
 public:
-    explicit ParameterRows(QWidget* parent = nullptr);
+    // `traceable`: the rows offer "轨迹" (a table of values has no curve that moves, so none).
+    explicit ParameterRows(QWidget* parent = nullptr, bool traceable = true);
     ~ParameterRows() override;
 
     // Shows one row for each name, in this order. A name seen before keeps its numbers, even when
@@ -38,6 +42,9 @@ public:
     void showMessage(const std::string& name, const std::string& message);
     // The controls in the order Tab visits them, row after row.
     std::vector<QWidget*> tabOrder() const;
+    // Puts the rows under the window's fixed controls (`clientWidth` × `clientHeight` twips) and
+    // grows the window to hold them, kept on its screen.
+    void fitWindowAround(int clientWidth, int clientHeight);
     bool playing() const;
     // "轨迹": whether each move leaves the curve's earlier place on the board.
     bool tracing() const;
@@ -75,6 +82,7 @@ private:
     QElapsedTimer m_playClock;
     Row* m_playing = nullptr;
     bool m_settingSlider = false;
+    bool m_traceable = true;
 };
 
 } // namespace curvana

@@ -11,6 +11,7 @@
 #include "core/document/board_document.h"
 #include "forms/board_target.h"
 #include "forms/desktop_services.h"
+#include "plotters/parameter_rows.h"
 
 namespace curvana {
 namespace {
@@ -71,6 +72,11 @@ TableWindow::TableWindow(BoardTarget& board, QWidget* parent)
 {
     setObjectName(QString::fromUtf8(tableWindowEntry().designName));
     controls().adopt(QString::fromUtf8(kGridName), m_grid);
+    m_parameterRows = new ParameterRows(this, false);
+    connect(m_parameterRows, &ParameterRows::heightChanged, this, &TableWindow::fitParameterRows);
+    // A moved value refills the y row as it moves; only the buttons put anything on the board.
+    connect(m_parameterRows, &ParameterRows::valuesChanged, this, &TableWindow::refillForValues);
+    connect(&controls().requireText("Text1"), &QLineEdit::textChanged, this, &TableWindow::showParameterRows);
     for (const char* name : {"Text1", "Text2", "Text3", "Text4"})
         connect(&controls().requireText(name), &QLineEdit::returnPressed, this, &TableWindow::fillTable);
     connect(m_grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
@@ -93,6 +99,20 @@ TableWindow::TableWindow(BoardTarget& board, QWidget* parent)
     controls().requireText("Text1").setFocus();
     placeAtTwips(kScreenLeft, kScreenTop);
 }
+
+std::string TableWindow::formula() const { return controls().requireText("Text1").text().toStdString(); }
+
+void TableWindow::showParameterRows()
+{
+    m_parameterRows->showNames(parameterNames(formula(), formulaVocabulary(FormulaKind::Function, FormulaBox::First)));
+    QWidget* previous = &controls().requireText("Text1");
+    for (QWidget* next : m_parameterRows->tabOrder()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void TableWindow::fitParameterRows() { m_parameterRows->fitWindowAround(kClientWidth, kClientHeight); }
 
 FieldTexts TableWindow::xCells() const
 {
@@ -139,26 +159,38 @@ bool TableWindow::fillTable()
 
 bool TableWindow::fillValues()
 {
-    const auto table = valueTable(controls().requireText("Text1").text().toStdString(), xCells());
+    const auto table = valueTable(formula(), xCells(), m_parameterRows->parameters());
     if (const auto* problem = std::get_if<InputProblem>(&table)) {
         showProblem(*problem);
         return false;
     }
-    const auto& columns = std::get<std::vector<TableColumn>>(table);
+    showValues(std::get<std::vector<TableColumn>>(table));
+    return true;
+}
+
+void TableWindow::refillForValues()
+{
+    // A slider sends many values a second: a table that cannot be filled waits for Enter or a button
+    // to say why, rather than a message at every step.
+    const auto table = valueTable(formula(), xCells(), m_parameterRows->parameters());
+    if (const auto* columns = std::get_if<std::vector<TableColumn>>(&table))
+        showValues(*columns);
+}
+
+void TableWindow::showValues(const std::vector<TableColumn>& columns)
+{
     m_filling = true;
     for (int column = 0; column < m_grid->columnCount(); ++column)
         m_grid->item(kYRow, column)->setText(QString::fromStdString(columns[static_cast<std::size_t>(column)].y));
     m_filling = false;
     m_grid->resizeColumnsToContents();
-    return true;
 }
 
 void TableWindow::drawTable(bool points, bool curve)
 {
     if (!fillTable())
         return;
-    const TableAction action{
-        controls().requireText("Text1").text().toStdString(), xCells(), colourText(), points, curve};
+    const TableAction action{formula(), xCells(), colourText(), points, curve, m_parameterRows->parameters()};
     const DrawingResult check = checkedDrawing(action);
     if (const auto* problem = std::get_if<InputProblem>(&check)) {
         showProblem(*problem);
@@ -171,7 +203,7 @@ void TableWindow::copyTable()
 {
     if (!fillTable())
         return;
-    const auto table = valueTable(controls().requireText("Text1").text().toStdString(), xCells());
+    const auto table = valueTable(formula(), xCells(), m_parameterRows->parameters());
     if (const auto* columns = std::get_if<std::vector<TableColumn>>(&table))
         QGuiApplication::clipboard()->setText(QString::fromStdString(tableAsText(*columns)));
 }

@@ -11,6 +11,7 @@
 #include "board/reveal_pace.h"
 #include "core/document/board_document.h"
 #include "figures/named_point_dialog.h"
+#include "plotters/parameter_rows.h"
 #include "plotters/table_window.h"
 #include "support/ui_fixture.h"
 
@@ -105,6 +106,39 @@ TEST_F(TableWindowTest, EachButtonIsOneActionUndoneWhole)
     EXPECT_EQ(discsOnSurface(), 0u);
     board->redo();
     EXPECT_EQ(discsOnSurface(), 7u);
+}
+
+// A letter gets a row below the table, starting at 1; a moved value refills the y row at once with
+// nothing put on the board, and the buttons draw with the values the rows hold.
+TEST_F(TableWindowTest, ALettersRowSetsItsValueForTheTableAndTheDrawing)
+{
+    window->show();
+    const int heightBefore = window->height();
+    enterFormula("a x²");
+    ParameterRows& rows = window->parameterRows();
+    ASSERT_NE(rows.valueBox("a"), nullptr);
+    EXPECT_TRUE(rows.valueBox("a")->isVisible());
+    EXPECT_EQ(row(1).join(u' '), QStringLiteral("9 4 1 0 1 4 9"));
+    EXPECT_GE(rows.geometry().top(), window->grid().geometry().bottom());
+    EXPECT_GE(window->height(), rows.geometry().bottom());
+    EXPECT_GT(window->height(), heightBefore);
+    rows.valueBox("a")->setText(QStringLiteral("0.5"));
+    rows.valueBox("a")->setFocus();
+    QTest::keyClick(rows.valueBox("a"), Qt::Key_Return);
+    EXPECT_EQ(row(1).join(u' '), QStringLiteral("4.5 2 0.5 0 0.5 2 4.5"));
+    rows.valueBox("a")->setText(QStringLiteral("-2"));
+    QTest::keyClick(rows.valueBox("a"), Qt::Key_Return);
+    EXPECT_EQ(row(1).join(u' '), QStringLiteral("−18 −8 −2 0 −2 −8 −18"));
+    EXPECT_TRUE(board->boardActions().empty());
+    pressKey(Qt::Key_D, 1);
+    const auto& drawn = std::get<TableAction>(board->boardActions().back());
+    ASSERT_EQ(drawn.parameters.size(), 1u);
+    EXPECT_EQ(drawn.parameters.front().name, "a");
+    EXPECT_EQ(drawn.parameters.front().value, -2);
+    // A formula without letters has no rows, and the window shrinks back.
+    enterFormula("x + 1");
+    EXPECT_FALSE(rows.valueBox("a")->isVisible());
+    EXPECT_EQ(window->height(), heightBefore);
 }
 
 TEST_F(TableWindowTest, InAnimationModeThePointsComeOneAfterTheOtherAtTheRevealSpeed)

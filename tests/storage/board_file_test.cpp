@@ -70,7 +70,8 @@ std::vector<BoardAction> everyKindOfAction()
     actions.push_back(TableAction{"1/x", {"−3", "−2", "1/2", "3"}, "红", true, false});
     actions.push_back(TableAction{"2^x", {"-1", "0", "1"}, "", false, true});
     actions.push_back(TableAction{"x²", {"0", "1"}, "蓝", true, true});
-    actions.push_back(TableAction{"a x² + b", {"1/2", "1"}, "", true, true, {{"a", 0.1 + 0.2, -5, 5, 0.1}, {"b", -3, -4, 8, 0.25}}});
+    actions.push_back(
+        TableAction{"a x² + b", {"1/2", "1"}, "", true, true, {{"a", 0.1 + 0.2, -5, 5, 0.1}, {"b", -3, -4, 8, 0.25}}});
     actions.push_back(NamedPointAction{{"P₁", "π/3", " -1"}, "绿"});
     actions.push_back(NamedPointAction{{"", "0", "0"}, ""});
     return actions;

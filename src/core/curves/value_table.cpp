@@ -189,8 +189,8 @@ void addPoints(
     placeMarkTexts(drawing.marks, covers);
 }
 
-std::optional<InputProblem> addCurve(Drawing& drawing, std::string_view formula, const std::vector<TableColumn>& columns,
-    const SamplingView& sampling, const FormulaParameters& parameters)
+std::optional<InputProblem> addCurve(Drawing& drawing, std::string_view formula,
+    const std::vector<TableColumn>& columns, const SamplingView& sampling, const FormulaParameters& parameters)
 {
     const auto byX = [](const TableColumn& a, const TableColumn& b) { return a.xValue < b.xValue; };
     const auto [low, high] = std::minmax_element(columns.begin(), columns.end(), byX);

@@ -42,7 +42,8 @@ DrawingResult computeDrawing(const LabelAction& action, const ViewWindow&)
 
 DrawingResult computeDrawing(const TableAction& action, const ViewWindow& view)
 {
-    return tableDrawing(action.formula, action.xs, action.colour, action.points, action.curve, samplingViewOf(view), action.parameters);
+    return tableDrawing(
+        action.formula, action.xs, action.colour, action.points, action.curve, samplingViewOf(view), action.parameters);
 }
 
 DrawingResult computeDrawing(const NamedPointAction& action, const ViewWindow&)
