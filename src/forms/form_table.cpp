@@ -110,6 +110,16 @@ protected:
 
 } // namespace
 
+void keepFrameOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect framed = window->geometry().marginsAdded(frameMargins(window));
+    const QRect placed = placedWithin(framed, screen->availableGeometry());
+    window->move(window->pos() + (placed.topLeft() - framed.topLeft()));
+}
+
 QRect placedWithin(const QRect& rect, const QRect& available)
 {
     return {shiftInto(rect.left(), rect.width(), available.left(), available.width()),

@@ -82,6 +82,8 @@ void setClientTwips(QWidget* window, int width, int height);
 // enough for the window to lie wholly inside its screen's available area (again when it first shows
 // and its frame is known).
 void placeClientAtTwips(QWidget* window, int left, int top);
+// Moves a window that has grown by the least that keeps its frame on its screen's available area.
+void keepFrameOnScreen(QWidget* window);
 // `rect` moved just enough to lie wholly inside `available`. A rect larger than `available` in one
 // direction has its left or top edge on that of `available`, so its title bar stays reachable.
 QRect placedWithin(const QRect& rect, const QRect& available);

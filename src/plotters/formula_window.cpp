@@ -120,7 +120,7 @@ FormulaWindow::FormulaWindow(BoardTarget& board, QWidget* parent)
     resumeLastFormula();
     box(FormulaBox::First).setFocus();
     placeAtTwips(kScreenLeft, kScreenTop);
-    keepOnScreen(this);
+    keepFrameOnScreen(this);
 }
 
 FormulaKind FormulaWindow::kind() const

@@ -25,8 +25,6 @@ constexpr int kSettleMilliseconds = 500;
 // A playing parameter moves about sixty times a second.
 constexpr int kPlayFrameMilliseconds = 16;
 constexpr int kPageSteps = 10;
-// Room kept for the title bar and frame when the window is moved onto a small screen, in pixels.
-constexpr int kFrameAllowance = 40;
 
 QString shown(double value)
 {
@@ -207,25 +205,13 @@ std::vector<QWidget*> ParameterRows::tabOrder() const
     return order;
 }
 
-void keepOnScreen(QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry().adjusted(0, kFrameAllowance, 0, -kFrameAllowance / 4);
-    QRect client = window->geometry();
-    client.moveLeft(std::max(area.left(), std::min(client.left(), area.right() - client.width())));
-    client.moveTop(std::max(area.top(), std::min(client.top(), area.bottom() - client.height())));
-    window->setGeometry(client);
-}
-
 void ParameterRows::fitWindowAround(int clientWidth, int clientHeight)
 {
     const int top = twipsToPixels(clientHeight);
     const int height = m_shown.empty() ? 0 : sizeHint().height(); // no margin under no rows
     setGeometry(0, top, twipsToPixels(clientWidth), height);
     window()->resize(twipsToPixels(clientWidth), top + height);
-    keepOnScreen(window()); // grown downwards, the window may have reached below the screen
+    keepFrameOnScreen(window()); // grown downwards, the window may have reached below the screen
 }
 
 bool ParameterRows::playing() const { return m_playing != nullptr; }

@@ -21,9 +21,6 @@ class QVBoxLayout;
 
 namespace curvana {
 
-// Keeps the whole window on the screen it opens on.
-void keepOnScreen(QWidget* window);
-
 class ParameterRows final : public QWidget {
     Q_OBJECT
 public:
