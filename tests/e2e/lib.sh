@@ -130,10 +130,22 @@ e2e_focus_framed_board() {
     xdotool mousemove $((X + 60)) $((Y + HEIGHT - 70)) click 1
 }
 
-# Starts openbox and waits until it manages the screen.
+# Starts openbox and waits until it manages the screen. On a busy machine openbox has been seen to
+# end at once without managing it; it is started again then, three times at most. What it says is
+# kept beside the screenshots.
 e2e_start_openbox() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    E2E_PIDS+=($!)
-    for _ in $(seq 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return; sleep 0.05; done
+    local attempt pid log=${E2E_SCREEN_DIR:-/tmp}/openbox.log
+    for attempt in 1 2 3; do
+        openbox --sm-disable >>"$log" 2>&1 &
+        pid=$!
+        E2E_PIDS+=($pid)
+        for _ in $(seq 200); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill "$pid" 2>/dev/null || true
+        echo "openbox did not start (attempt $attempt), see $log" >&2
+    done
     e2e_fail "openbox did not start"
 }
